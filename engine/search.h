@@ -1,0 +1,30 @@
+// The background solution search, one random attempt per step.
+//
+// Each SearchStep shuffles the face cards into a random order, puts a random operator after
+// each card (drawn from a pool that weights + and - 5/16 each, x and divide 3/16 each; the
+// last card's operator is drawn and discarded), adds N-3 random bracket pairs with
+// PlaceBrackets, evaluates the text with EvalExpr and compares the value with the answer
+// card exactly, as doubles. Steps remember nothing but StepCount, so an unsolvable puzzle is
+// searched until the next deal. On a hit the attempt and its breakdown are turned into the
+// display form ("05#(03x07)~02" becomes "5 + (3 * 7) - 2") and handed to the window.
+#pragma once
+
+#include <string>
+
+// What a search step writes to the game window. The game window implements it; tests
+// record it.
+class SearchView {
+public:
+    virtual ~SearchView() = default;
+    virtual void SetStatusPanel(int panel, const std::u16string& text) = 0;  // panel 1 or 2
+    virtual void EnableAnswer() = 0;
+    virtual void SetSolutionText(const std::u16string& text) = 0;  // the solution window's box
+    virtual void SetProgress(const std::u16string& text) = 0;      // the progress label
+};
+
+// One attempt on the puzzle in Deck at DeckPos with FaceCards cards; writes to MainForm.
+void SearchStep();
+
+// The player's form of a solution text: operators spelled " + ", " - ", " * ", " / " and
+// two-digit card codes with a leading zero shortened ("05" -> "5"); computed values untouched.
+std::u16string DisplayForm(std::u16string text);

@@ -1,0 +1,152 @@
+// The rewriting evaluator: bracket groups first, then one pass per operator in fixed order.
+#include "expr/eval.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+
+#include "engine/globals.h"
+
+namespace {
+
+constexpr char16_t Passes[] = {u'x', DivideSign, u'#', u'~'};
+
+bool IsOp(char16_t c) { return c == u'#' || c == u'x' || c == u'~' || c == DivideSign; }
+
+// 0-based position of the first operator character at or after `from`, or npos.
+std::size_t NextOp(std::u16string_view text, std::size_t from) {
+    for (std::size_t i = from; i < text.size(); ++i)
+        if (IsOp(text[i])) return i;
+    return std::u16string_view::npos;
+}
+
+double Apply(char16_t op, double left, double right) {
+    switch (op) {
+    case u'x': return left * right;
+    case DivideSign: return left / (right == 0.0 ? 1e-15 : right);
+    case u'#': return left + right;
+    default: return left - right;
+    }
+}
+
+// Writes value into buf (room for 32 characters) and returns the length.
+std::size_t WriteInto(double value, char16_t* buf) {
+    char text[40];
+    char* end;
+    // Whole numbers below 1E15 are by far the most common and print the same either way.
+    if (value == std::trunc(value) && std::fabs(value) < 1e15) {
+        end = std::to_chars(text, text + sizeof text, static_cast<int64_t>(value)).ptr;
+    } else {
+        end = std::to_chars(text, text + sizeof text, value, std::chars_format::general, 15).ptr;
+    }
+    std::size_t n = 0;
+    for (const char* c = text; c != end; ++c) buf[n++] = *c == 'e' ? u'E' : static_cast<char16_t>(*c);
+    return n;
+}
+
+}  // namespace
+
+int FindFirstOf(std::u16string_view Text, std::u16string_view CharSet) {
+    for (std::size_t i = 0; i < Text.size(); ++i)
+        if (CharSet.find(Text[i]) != std::u16string_view::npos) return static_cast<int>(i + 1);
+    return 0;
+}
+
+int FindLastOfFromEnd(std::u16string_view Text, std::u16string_view CharSet) {
+    for (std::size_t i = Text.size(); i > 0; --i)
+        if (CharSet.find(Text[i - 1]) != std::u16string_view::npos)
+            return static_cast<int>(Text.size() - i + 1);
+    return 0;
+}
+
+std::u16string WriteNumber(double value) {
+    char16_t buf[40];
+    return std::u16string(buf, WriteInto(value, buf));
+}
+
+double ReadNumber(std::u16string_view text, std::size_t* used) {
+    std::size_t i = 0;
+    if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) ++i;
+    while (i < text.size() && text[i] >= u'0' && text[i] <= u'9') ++i;
+    if (i < text.size() && text[i] == u'.') ++i;
+    while (i < text.size() && text[i] >= u'0' && text[i] <= u'9') ++i;
+    if (i < text.size() && (text[i] == u'E' || text[i] == u'e')) {
+        std::size_t j = i + 1;
+        if (j < text.size() && (text[j] == u'+' || text[j] == u'-')) ++j;
+        if (j < text.size() && text[j] >= u'0' && text[j] <= u'9') {
+            while (j < text.size() && text[j] >= u'0' && text[j] <= u'9') ++j;
+            i = j;
+        }
+    }
+    if (used) *used = i;
+    // Card codes and whole intermediate values: no fraction, no exponent, exact in a double.
+    std::size_t digitsFrom = i > 0 && (text[0] == u'+' || text[0] == u'-') ? 1 : 0;
+    if (i > digitsFrom && i - digitsFrom <= 15) {
+        int64_t whole = 0;
+        std::size_t k = digitsFrom;
+        while (k < i && text[k] >= u'0' && text[k] <= u'9') whole = whole * 10 + (text[k++] - u'0');
+        if (k == i) return text[0] == u'-' ? -static_cast<double>(whole) : static_cast<double>(whole);
+    }
+    // Only ASCII is left; a run longer than any written number is malformed, so cut it.
+    char buf[64];
+    std::size_t n = 0;
+    for (std::size_t k = 0; k < i && n < sizeof buf; ++k) buf[n++] = static_cast<char>(text[k]);
+    const char* first = buf;
+    if (n > 0 && buf[0] == '+') ++first;
+    double value = 0.0;
+    if (std::from_chars(first, buf + n, value).ec != std::errc{}) return 0.0;
+    return value;
+}
+
+double EvalExpr(std::u16string& Expr) {
+    if (Expr.size() > MaxExprLength) return 0.0;
+
+    // Innermost groups, the one that closes first each time.
+    // Nothing before a replaced group can close a later one, so each search starts there.
+    for (std::size_t from = 0;;) {
+        std::size_t q = Expr.find(u')', from);
+        std::size_t p;
+        if (q == std::u16string::npos) {
+            p = Expr.rfind(u'(');
+            if (p == std::u16string::npos) break;  // no brackets left
+            q = Expr.size();                       // "(" never closed: runs to the end
+        } else {
+            p = q == 0 ? std::u16string::npos : Expr.rfind(u'(', q - 1);
+            if (p == std::u16string::npos) {
+                Expr.erase(q, 1);  // ")" with nothing open before it: dropped
+                from = q;
+                continue;
+            }
+        }
+        std::u16string inner = Expr.substr(p + 1, q - p - 1);
+        double v = EvalExpr(inner);
+        char16_t written[40];
+        Expr.replace(p, (q < Expr.size() ? q + 1 : q) - p, written, WriteInto(v, written));
+        from = p;
+    }
+
+    if (NextOp(Expr, 0) == std::u16string::npos) return ReadNumber(Expr);
+    // The line shows the text with its groups replaced, then the result once it is known.
+    Breakdown.append(u"\r\n").append(Expr);
+
+    double result = 0.0;
+    for (char16_t P : Passes) {
+        // k is the first P, so none stands in front of it: the next search starts there.
+        for (std::size_t k = Expr.find(P); k != std::u16string::npos;) {
+            std::u16string_view text = Expr;
+            std::size_t front = k;  // characters kept in front of the left operand
+            while (front > 0 && !IsOp(text[front - 1])) --front;
+            double left = ReadNumber(text.substr(front, k - front));
+            double right = ReadNumber(text.substr(k + 1));
+            result = Apply(P, left, right);
+            std::size_t rest = NextOp(text, k + 1);
+            if (rest == std::u16string::npos) rest = Expr.size();
+            char16_t written[40];
+            Expr.replace(front, rest - front, written, WriteInto(result, written));
+            k = Expr.find(P, front);
+        }
+    }
+
+    Breakdown.append(u" = ").append(Expr);
+    return result;
+}
