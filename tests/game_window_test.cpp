@@ -1,0 +1,258 @@
+// The game window: first start, deal and shuffle, answer and solution window, close, settings.
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTest>
+#include <QTimer>
+#include <QToolBar>
+
+#include "engine/mainloop.h"
+#include "gui_env.h"
+#include "window/frmsoln.h"
+#include "window/frmsplash.h"
+#include "window/loop_host.h"
+#include "window/twips.h"
+
+namespace {
+
+QString Card(int value) { return QString::number(value); }
+
+std::vector<QString> FaceTexts(const frmMain& w) {
+    std::vector<QString> out;
+    for (int i = 0; i < FaceCards; ++i) out.push_back(w.FaceCard[i]->text());
+    return out;
+}
+
+}  // namespace
+
+using GameWindow = GuiTest;
+
+TEST_F(GameWindow, FirstStartWithAnEmptyStore) {
+    frmMain& w = Start();
+    EXPECT_EQ(w.windowTitle(), "Untitled - Pelorand");
+    EXPECT_EQ(w.pos(), QPoint(Px(1000), Px(1000)));
+    EXPECT_EQ(w.size(), QSize(Px(7710), Px(6500)));  // 6500 wide, raised for five cards
+    EXPECT_EQ(FaceCards, 5);
+    EXPECT_EQ(HighCard, 25);
+    EXPECT_EQ(DeckPos, 8);
+    for (int i = 0; i < 7; ++i) EXPECT_EQ(w.FaceCard[i]->isVisible(), i < 5) << i;
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(w.FaceCard[i]->text(), Card(Deck[3 + i])) << i;
+    EXPECT_EQ(w.AnswerCard->text(), Card(Deck[8]));
+    EXPECT_TRUE(Solving);
+    EXPECT_EQ(StepCount, 0);
+    EXPECT_FALSE(w.cmdAnswer->isEnabled());
+    EXPECT_EQ(w.lblProgress->text(), "Looking for a solution...");
+    EXPECT_EQ(w.sbPanels[0]->text(), "Status");
+    EXPECT_FALSE(w.MenuItem("mnuFileSave")->isEnabled());
+    for (const char* never : {"mnuEditUndo", "mnuEditCut", "mnuEditPaste", "mnuEditPasteSpecial"})
+        EXPECT_FALSE(w.MenuItem(never)->isEnabled()) << never;
+    EXPECT_TRUE(w.MenuItem("mnuViewToolbar")->isChecked());
+    EXPECT_TRUE(w.MenuItem("mnuViewStatusBar")->isChecked());
+    EXPECT_FALSE(w.Soln()->isVisible());
+}
+
+TEST_F(GameWindow, ShuffleDealsLowCardsOnOddPositions) {
+    frmMain& w = Start();
+    for (int high : {5, 50}) {
+        HighCard = static_cast<int16_t>(high);
+        const int low = high == 5 ? 2 : 25;  // 2.5 goes to the even 2
+        std::vector<bool> lowSeen(low + 1), highSeen(high + 1);
+        for (int round = 0; round < 400; ++round) {
+            w.cmdShuffle_Click();
+            for (int p = 3; p <= 54; ++p) {
+                const bool isLow = p % 2 == 1 && p <= 51;
+                const int limit = isLow ? low : high;
+                ASSERT_GE(Deck[p], 1) << p;
+                ASSERT_LE(Deck[p], limit) << "position " << p << " highest card " << high;
+                (isLow ? lowSeen : highSeen)[Deck[p]] = true;
+            }
+        }
+        for (int v = 1; v <= low; ++v) EXPECT_TRUE(lowSeen[v]) << v;
+        for (int v = 1; v <= high; ++v) EXPECT_TRUE(highSeen[v]) << v;
+    }
+}
+
+TEST_F(GameWindow, DealMovesDownTheRingAndWraps) {
+    frmMain& w = Start();
+    for (int p = 3; p <= 54; ++p) Deck[p] = static_cast<uint8_t>(p);  // each card names its place
+
+    DeckPos = 5;
+    w.cmdDeal_Click();
+    EXPECT_EQ(DeckPos, 4);
+    EXPECT_EQ(FaceTexts(w), (std::vector<QString>{"51", "52", "53", "54", "3"}));
+    EXPECT_EQ(w.AnswerCard->text(), "4");
+
+    DeckPos = 3;
+    w.cmdDeal_Click();
+    EXPECT_EQ(DeckPos, 54);
+    EXPECT_EQ(FaceTexts(w), (std::vector<QString>{"49", "50", "51", "52", "53"}));
+
+    // Each deal: the last face card becomes the answer, the others move one panel right.
+    for (int deal = 0; deal < 60; ++deal) {
+        std::vector<QString> before = FaceTexts(w);
+        w.cmdDeal_Click();
+        std::vector<QString> after = FaceTexts(w);
+        EXPECT_EQ(w.AnswerCard->text(), before.back());
+        for (int i = 1; i < 5; ++i) EXPECT_EQ(after[i], before[i - 1]);
+        EXPECT_EQ(after[0], Card(Deck[RingPos(DeckPos, 5, 0)]));
+    }
+}
+
+TEST_F(GameWindow, AnswerOnlyOnceTheSearchHasSolvedThePuzzle) {
+    frmMain& w = Start();
+    w.tbToolBar_ButtonClick("Answer");
+    w.cmdAnswer_Click();
+    EXPECT_FALSE(w.Soln()->isVisible());
+
+    // A puzzle with a known solution: 1 + 2 + 3 = 6 among others.
+    for (int p = 3; p <= 54; ++p) Deck[p] = static_cast<uint8_t>(1 + p % 3);
+    w.cmdDeal_Click();
+    StepCount = 0;
+    ASSERT_TRUE(SearchUntilSolved());
+    EXPECT_TRUE(w.cmdAnswer->isEnabled());
+    EXPECT_EQ(w.lblProgress->text(), "Solution found.");
+    EXPECT_EQ(w.sbPanels[0]->text(), "Got it, do you give up?");
+    EXPECT_EQ(w.sbPanels[1]->text(), QString::number(StepCount));
+    const QString shown = w.Soln()->lblSoln->toPlainText();
+    EXPECT_EQ(shown, QString::fromStdU16String(SolnText).replace("\r\n", "\n"));
+    EXPECT_TRUE(shown.contains("\nBroken down like this:\n"));
+    EXPECT_FALSE(shown.contains(QRegularExpression("\\b0\\d")));  // display form: no card codes
+
+    w.tbToolBar_ButtonClick("Answer");
+    w.cmdAnswer_Click();  // twice: still the one window
+    EXPECT_TRUE(w.Soln()->isVisible());
+    EXPECT_EQ(w.findChildren<frmSoln*>().size(), 1);
+
+    QTest::keyClick(w.Soln(), Qt::Key_Escape);
+    EXPECT_FALSE(w.Soln()->isVisible());
+    w.cmdAnswer_Click();
+    QTest::keyClick(w.Soln()->lblSoln, Qt::Key_Return);  // Enter presses Done
+    EXPECT_FALSE(w.Soln()->isVisible());
+
+    w.cmdAnswer_Click();
+    w.tbToolBar_ButtonClick("Deal");
+    EXPECT_FALSE(w.Soln()->isVisible());
+    EXPECT_FALSE(w.cmdAnswer->isEnabled());
+    EXPECT_TRUE(Solving);
+    w.tbToolBar_ButtonClick("answer");  // keys are exact
+    EXPECT_FALSE(w.Soln()->isVisible());
+}
+
+TEST_F(GameWindow, SetWidthFitsTheCards) {
+    frmMain& w = Start();
+    struct Case { int width, cards, expected; };
+    const Case cases[] = {{6500, 5, 7710}, {9000, 3, 7710}, {4995, 3, 4995}, {4995, 4, 6210},
+                          {7710, 6, 9210}, {7710, 7, 10710}, {12000, 7, 10710}};
+    for (const Case& c : cases) {
+        w.resize(Px(c.width), w.height());
+        FaceCards = static_cast<int16_t>(c.cards);
+        w.SetWidth();
+        EXPECT_EQ(Twips(w.width()), c.expected) << c.width << " twips, " << c.cards << " cards";
+    }
+}
+
+TEST_F(GameWindow, ClosingStoresPlacementAndOptions) {
+    Store("Settings", "MainLeft", "3000");
+    Store("Settings", "MainTop", "1500");
+    Store("Game", "FaceCards", "6");
+    frmMain& w = Start();
+    EXPECT_EQ(w.pos(), QPoint(200, 100));  // on screen: restored exactly
+    EXPECT_EQ(FaceCards, 6);
+    w.move(Px(1500), Px(2250));
+    w.resize(Px(9210), Px(7000));
+    HighCard = 40;
+    w.close();
+    EXPECT_FALSE(Running);
+    EXPECT_FALSE(Solving);
+    EXPECT_EQ(Setting("Settings", "MainLeft"), "1500");
+    EXPECT_EQ(Setting("Settings", "MainTop"), "2250");
+    EXPECT_EQ(Setting("Settings", "MainWidth"), "9210");
+    EXPECT_EQ(Setting("Settings", "MainHeight"), "7005");  // 7000 twips is 466.7 pixels
+    EXPECT_EQ(Setting("Game", "FaceCards"), "6");
+    EXPECT_EQ(Setting("Game", "HighCard"), "40");
+}
+
+TEST_F(GameWindow, ClosingMinimizedKeepsThePlacement) {
+    Store("Settings", "MainLeft", "3000");
+    frmMain& w = Start();
+    w.showMinimized();
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(w.isMinimized());
+    FaceCards = 3;
+    w.close();
+    EXPECT_EQ(Setting("Settings", "MainLeft"), "3000");
+    EXPECT_EQ(Setting("Settings", "MainWidth"), "<absent>");
+    EXPECT_EQ(Setting("Game", "FaceCards"), "3");
+}
+
+TEST_F(GameWindow, ToolbarAndStatusBarToggleAndComeBackNextTime) {
+    frmMain& w = Start();
+    w.MenuItem("mnuViewToolbar")->trigger();
+    w.MenuItem("mnuViewStatusBar")->trigger();
+    EXPECT_FALSE(w.tbToolBar->isVisible());
+    EXPECT_FALSE(w.sbStatusBar->isVisible());
+    EXPECT_FALSE(w.MenuItem("mnuViewToolbar")->isChecked());
+    w.MenuItem("mnuViewToolbar")->trigger();
+    EXPECT_TRUE(w.tbToolBar->isVisible());
+    EXPECT_TRUE(w.MenuItem("mnuViewToolbar")->isChecked());
+    w.MenuItem("mnuViewToolbar")->trigger();
+    w.close();
+    frmMain& again = Start();
+    EXPECT_TRUE(again.tbToolBar->isVisible());
+    EXPECT_TRUE(again.MenuItem("mnuViewToolbar")->isChecked());
+    EXPECT_TRUE(again.sbStatusBar->isVisible());
+}
+
+TEST_F(GameWindow, CorruptSettingsFallBackToDefaults) {
+    const char* bad[][3] = {
+        {"Game", "FaceCards", "eleven"}, {"Game", "HighCard", "1000"}, {"Settings", "MainLeft", "nan"},
+        {"Settings", "MainTop", "1e400"}, {"Settings", "MainWidth", "-5"}, {"Settings", "MainHeight", "a, b"},
+    };
+    for (const auto& b : bad) Store(b[0], b[1], b[2]);
+    frmMain& w = Start();
+    EXPECT_EQ(FaceCards, 5);
+    EXPECT_EQ(HighCard, 25);
+    EXPECT_EQ(w.pos(), QPoint(Px(1000), Px(1000)));
+    EXPECT_EQ(w.size(), QSize(Px(7710), Px(6500)));
+    game.reset();
+
+    QFile file(SettingsFile());  // not even an INI file
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(QByteArray("\x00\xff[Game\nFaceCards=\x01\x02\n=\n[[[", 26));
+    file.close();
+    Start();
+    EXPECT_GE(FaceCards, 3);
+    EXPECT_LE(FaceCards, 7);
+}
+
+TEST_F(GameWindow, PlacementOnNoScreenIsBroughtBack) {
+    Store("Settings", "MainLeft", "-300000");
+    Store("Settings", "MainTop", "900000");
+    frmMain& w = Start();
+    QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_TRUE(screen.intersects(QRect(w.pos(), w.size()))) << w.pos().x() << "," << w.pos().y();
+}
+
+// The whole program as it starts: splash, game window, idle loop, close.
+TEST_F(GameWindow, MainRunsTheLoopUntilTheWindowCloses) {
+    QtLoopHost host({});
+    bool splashGoneBeforeClose = false;
+    int stepsSeen = 0;
+    QTimer::singleShot(400, [&] {
+        frmMain* w = MainWindow();
+        ASSERT_NE(w, nullptr);
+        splashGoneBeforeClose = w->Splash.isNull();
+        stepsSeen = StepCount;
+        w->cmdExit->click();
+    });
+    Main(host);
+    EXPECT_TRUE(splashGoneBeforeClose);
+    EXPECT_GT(stepsSeen, 0);
+    EXPECT_EQ(MainForm, nullptr);
+    EXPECT_FALSE(Running);
+    EXPECT_EQ(QApplication::topLevelWidgets().size(), 0);
+}

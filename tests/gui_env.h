@@ -1,0 +1,61 @@
+// Shared set-up for window tests: offscreen Qt, a private settings file, recorded message boxes,
+// a fixed random seed.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <memory>
+
+#include "engine/globals.h"
+#include "platform/msgbox.h"
+#include "platform/settings_store.h"
+#include "window/frmmain.h"
+
+class GuiTest : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    QStringList messages;  // every message box shown, in order
+    std::unique_ptr<frmMain> game;
+
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        SetSettingsFile(dir.filePath("Pelorand.ini"));
+        MsgBoxHook = [this](const QString& text) { messages << text; };
+        FixedRandomSeed = 1234;
+        ScriptRandom({});
+        Running = true;
+        Solving = false;
+    }
+    void TearDown() override {
+        game.reset();
+        MsgBoxHook = nullptr;
+        FixedRandomSeed.reset();
+        SetSettingsFile({});
+    }
+
+    // Creates, loads and shows the game window as the splash window does.
+    frmMain& Start(const QString& commandLine = {}) {
+        game = std::make_unique<frmMain>();
+        game->Form_Load(commandLine);
+        game->show();
+        QCoreApplication::processEvents();
+        return *game;
+    }
+
+    // Runs search steps until a solution is found or the limit is reached.
+    static bool SearchUntilSolved(int limit = 200000) {
+        for (int i = 0; i < limit && Solving; ++i) SearchStep();
+        return !Solving;
+    }
+
+    QString Setting(const QString& section, const QString& key) {
+        return GetSetting("Pelorand", section, key, "<absent>");
+    }
+    void Store(const QString& section, const QString& key, const QString& value) {
+        SaveSetting("Pelorand", section, key, value);
+    }
+};

@@ -1,0 +1,334 @@
+// The game window: its controls, its command table, the deck and the deal, start and close.
+#include "window/frmmain.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QStatusBar>
+#include <QStyle>
+#include <QToolBar>
+
+#include <cmath>
+
+#include "window/frmsoln.h"
+#include "window/settings.h"
+#include "window/twips.h"
+
+namespace {
+
+constexpr int PanelCount = 7;
+
+QLabel* MakeCard(QWidget* parent, const QString& name, const QRect& place) {
+    auto* card = new QLabel(parent);
+    card->setObjectName(name);
+    card->setGeometry(place);
+    card->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    card->setLineWidth(3);
+    card->setAlignment(Qt::AlignCenter);
+    card->setAutoFillBackground(true);
+    QFont font("Arial", 48, QFont::Bold);
+    font.setStyleHint(QFont::SansSerif);
+    card->setFont(font);
+    return card;
+}
+
+}  // namespace
+
+void LoadResources() { Q_INIT_RESOURCE(resources); }
+
+frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
+    LoadResources();
+    setObjectName("frmMain");
+    setWindowIcon(QIcon(":/pelorand.svg"));
+    MainForm = this;  // the search writes here from now on
+    CreateControls();
+    CreateActions();
+    resize(Px(7605), Px(5385));
+}
+
+frmMain::~frmMain() {
+    if (MainForm == this) MainForm = nullptr;
+}
+
+void frmMain::CreateControls() {
+    auto* client = new QWidget(this);
+    client->setObjectName("client");
+    setCentralWidget(client);
+
+    tbToolBar = new QToolBar(client);
+    tbToolBar->setObjectName("tbToolBar");
+    tbToolBar->setIconSize(QSize(16, 16));
+    tbToolBar->setMovable(false);
+
+    for (int i = 0; i < PanelCount; ++i) {
+        FaceCard[i] = MakeCard(client, QString("FaceCard%1").arg(i), TwipsRect(120 + 1500 * i, 540, 1395, 2055));
+        FaceCard[i]->setAccessibleName(QString("Face card %1").arg(i + 1));
+        FaceCard[i]->setVisible(i == 0);
+    }
+    AnswerCard = MakeCard(client, "AnswerCard", TwipsRect(120, 2820, 1395, 2055));
+    AnswerCard->setAccessibleName("Answer card");
+
+    struct Button { QPushButton** slot; const char* name; const char* caption; const char* tip;
+                    QStyle::StandardPixmap icon; double left; void (frmMain::*handler)(); };
+    const Button buttons[] = {
+        {&cmdShuffle, "cmdShuffle", "&Shuffle", "Shuffle the deck", QStyle::SP_BrowserReload, 1920, &frmMain::cmdShuffle_Click},
+        {&cmdDeal, "cmdDeal", "&Deal", "Deal, new puzzle", QStyle::SP_ArrowRight, 3300, &frmMain::cmdDeal_Click},
+        {&cmdAnswer, "cmdAnswer", "&Answer", "Show the answer to the puzzle", QStyle::SP_DialogHelpButton, 4680, &frmMain::cmdAnswer_Click},
+        {&cmdExit, "cmdExit", "E&xit", "Exit back to windows", QStyle::SP_DialogCloseButton, 6060, &frmMain::cmdExit_Click},
+    };
+    for (const Button& b : buttons) {
+        auto* button = new QPushButton(style()->standardIcon(b.icon), b.caption, client);
+        button->setObjectName(b.name);
+        button->setToolTip(b.tip);
+        button->setGeometry(TwipsRect(b.left, 3420, 1215, 975));
+        button->setIconSize(QSize(24, 24));
+        button->setAutoDefault(false);
+        connect(button, &QPushButton::clicked, this, b.handler);
+        *b.slot = button;
+    }
+    cmdAnswer->setEnabled(false);
+
+    lblProgress = new QLabel("Label1", client);
+    lblProgress->setObjectName("lblProgress");
+    lblProgress->setGeometry(TwipsRect(1920, 4620, 4155, 255));
+    lblProgress->setAccessibleName("Progress");
+
+    sbStatusBar = statusBar();
+    sbStatusBar->setObjectName("sbStatusBar");
+    sbStatusBar->setSizeGripEnabled(false);
+    for (int i = 0; i < 2; ++i) {
+        sbPanels[i] = new QLabel(i == 0 ? "Status" : "", sbStatusBar);
+        sbPanels[i]->setObjectName(QString("sbStatusBarPanel%1").arg(i + 1));
+        sbPanels[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        // Long attempts must never widen the window.
+        sbPanels[i]->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+        sbPanels[i]->setMinimumWidth(Px(1200));
+        sbStatusBar->addWidget(sbPanels[i], i == 0 ? 4 : 1);
+    }
+}
+
+void frmMain::CreateActions() {
+    using Handler = void (frmMain::*)();
+    struct Item { const char* name; const char* caption; QKeySequence key; bool enabled; bool ticked; Handler run; };
+    struct Menu { const char* name; const char* caption; std::vector<Item> items; };
+    const QKeySequence none;
+    const Menu menus[] = {
+        {"mnuFile", "&File", {
+            {"mnuFileOpen", "&Open", QKeySequence::Open, true, false, nullptr},
+            {"mnuFileBar1", "-", none, true, false, nullptr},
+            {"mnuFileSave", "&Save", QKeySequence::Save, false, false, nullptr},
+            {"mnuFileSaveAs", "Save &As...", none, true, false, nullptr},
+            {"mnuFileBar2", "-", none, true, false, nullptr},
+            {"mnuFilePageSetup", "Page Set&up...", none, true, false, nullptr},
+            {"mnuFilePrint", "&Print...", QKeySequence::Print, true, false, nullptr},
+            {"mnuFileBar4", "-", none, true, false, nullptr},
+            {"mnuFileExit", "E&xit", none, true, false, &frmMain::cmdExit_Click}}},
+        {"mnuEdit", "&Edit", {
+            {"mnuEditUndo", "&Undo", QKeySequence::Undo, false, false, nullptr},
+            {"mnuEditBar1", "-", none, true, false, nullptr},
+            {"mnuEditCut", "Cu&t", QKeySequence::Cut, false, false, nullptr},
+            {"mnuEditCopy", "&Copy", QKeySequence::Copy, true, false, nullptr},
+            {"mnuEditPaste", "&Paste", QKeySequence::Paste, false, false, nullptr},
+            {"mnuEditPasteSpecial", "Paste &Special...", none, false, false, nullptr}}},
+        {"mnuView", "&View", {
+            {"mnuViewToolbar", "&Toolbar", none, true, true, &frmMain::mnuViewToolbar_Click},
+            {"mnuViewStatusBar", "Status &Bar", none, true, true, &frmMain::mnuViewStatusBar_Click},
+            {"mnuViewBar2", "-", none, true, false, nullptr},
+            {"mnuViewOptions", "&Options...", none, true, false, nullptr}}},
+        {"mnuhelp", "&Help", {
+            {"munHelpShow", "&Help", QKeySequence::HelpContents, true, false, nullptr},
+            {"mnuHelpSep1", "-", none, true, false, nullptr},
+            {"mnuHelpAbout", "&About Pelorand...", none, true, false, nullptr}}},
+    };
+    for (const Menu& m : menus) {
+        QMenu* menu = menuBar()->addMenu(m.caption);
+        menu->setObjectName(m.name);
+        for (const Item& item : m.items) {
+            QAction* action = item.caption == QString("-") ? menu->addSeparator() : menu->addAction(item.caption);
+            action->setParent(this);
+            action->setObjectName(item.name);
+            action->setShortcut(item.key);
+            action->setEnabled(item.enabled);
+            action->setCheckable(item.ticked);
+            action->setChecked(item.ticked);
+            if (item.run) connect(action, &QAction::triggered, this, item.run);
+        }
+    }
+
+    struct Tool { const char* key; const char* tip; QStyle::StandardPixmap icon; };
+    const Tool tools[] = {
+        {"Open", "Load saved deck", QStyle::SP_DialogOpenButton},
+        {"Save", "Save this deck", QStyle::SP_DialogSaveButton},
+        {"Print", "Print this puzzle", QStyle::SP_FileDialogDetailedView},
+        {"Shuffle", "Shuffle the deck", QStyle::SP_BrowserReload},
+        {"Deal", "Deal a card, next puzzle", QStyle::SP_ArrowRight},
+        {"Answer", "Display the answer", QStyle::SP_DialogHelpButton},
+    };
+    for (const Tool& t : tools) {
+        QAction* button = tbToolBar->addAction(style()->standardIcon(t.icon), t.key);
+        button->setObjectName(QString("tbToolBar") + t.key);
+        button->setToolTip(t.tip);
+        button->setData(QString(t.key));
+    }
+    connect(tbToolBar, &QToolBar::actionTriggered, this,
+            [this](QAction* button) { tbToolBar_ButtonClick(button->data().toString()); });
+    tbToolBar->setGeometry(0, 0, Px(7605), tbToolBar->sizeHint().height());
+}
+
+QAction* frmMain::MenuItem(const QString& name) const { return findChild<QAction*>(name); }
+
+void frmMain::SetCaption() { setWindowTitle(FileTitle + " - Pelorand"); }
+
+void frmMain::Form_Load(const QString& commandLine) {
+    soln_ = new frmSoln(this);
+    soln_->hide();
+    FileTitle = "Untitled";
+    FilePath = FileTitle;
+    SetCaption();
+
+    move(Px(ReadSetting(MainLeft)), Px(ReadSetting(MainTop)));
+    resize(Px(ReadSetting(MainWidth)), Px(ReadSetting(MainHeight)));
+    // A placement on no screen at all (a monitor since unplugged) would hide the game.
+    QRect placed(pos(), size());
+    bool visible = false;
+    for (QScreen* screen : QGuiApplication::screens()) visible = visible || screen->availableGeometry().intersects(placed);
+    if (!visible && QGuiApplication::primaryScreen()) {
+        QRect home = QGuiApplication::primaryScreen()->availableGeometry();
+        move(home.topLeft() + QPoint(Px(1000), Px(1000)));
+    }
+
+    InitDeck();
+    Q_UNUSED(commandLine);
+    SetWidth();
+}
+
+void frmMain::InitDeck() {
+    FaceCards = ReadSettingInt(FaceCardsSetting);
+    HighCard = ReadSettingInt(HighCardSetting);
+    SeedRandomFromClock();
+    DeckPos = static_cast<int16_t>(FaceCards + 4);
+    cmdShuffle_Click();
+    for (int i = 0; i < FaceCards && i < PanelCount; ++i) FaceCard[i]->setVisible(true);
+    StepCount = 0;
+    Solving = true;
+    SetWidth();
+}
+
+void frmMain::cmdShuffle_Click() {
+    for (int p = DeckFirst; p <= DeckLast; ++p) Deck[p] = static_cast<uint8_t>(RandomInt(HighCard, 1));
+    // Low cards on the odd positions: half the highest card, a half going to the even one.
+    auto low = static_cast<int16_t>(std::nearbyint(static_cast<float>(HighCard) / 2.0f));
+    for (int p = DeckFirst; p <= 51; p += 2) Deck[p] = static_cast<uint8_t>(RandomInt(low, 1));
+    cmdDeal_Click();
+}
+
+void frmMain::cmdDeal_Click() {
+    if (soln_) soln_->hide();
+    DeckPos = static_cast<int16_t>(DeckPos - 1);
+    if (DeckPos < DeckFirst) DeckPos = DeckLast;
+    ShowCards();
+    Solving = true;
+    StepCount = 0;
+    cmdAnswer->setEnabled(false);
+    lblProgress->setText("Looking for a solution...");
+}
+
+void frmMain::ShowCards() {
+    AnswerCard->setText(QString::number(Deck[DeckPos]));
+    for (int i = 0; i < FaceCards && i < PanelCount; ++i)
+        FaceCard[i]->setText(QString::number(FaceCardValue(static_cast<int16_t>(i))));
+}
+
+void frmMain::cmdAnswer_Click() {
+    if (!cmdAnswer->isEnabled()) return;  // the toolbar calls this whatever the button's state
+    soln_->show();
+    soln_->raise();
+}
+
+void frmMain::cmdExit_Click() { close(); }
+
+void frmMain::SetWidth() {
+    auto width = static_cast<float>(Twips(this->width()));
+    if (width > 7710) width = 7710;
+    auto least = static_cast<int16_t>(FaceCards * 1500 + 210);
+    if (width < least) width = least;
+    resize(Px(width), height());
+}
+
+void frmMain::tbToolBar_ButtonClick(const QString& key) {
+    const std::pair<const char*, void (frmMain::*)()> keys[] = {
+        {"Open", nullptr}, {"Save", nullptr}, {"Print", nullptr},
+        {"Deal", &frmMain::cmdDeal_Click}, {"Shuffle", &frmMain::cmdShuffle_Click}, {"Answer", &frmMain::cmdAnswer_Click},
+    };
+    for (const auto& [name, run] : keys) {
+        if (key == QLatin1String(name)) {
+            if (run) (this->*run)();
+            return;
+        }
+    }
+}
+
+void frmMain::mnuViewToolbar_Click() {
+    QAction* item = MenuItem("mnuViewToolbar");
+    tbToolBar->setVisible(!tbToolBar->isVisible());
+    item->setChecked(tbToolBar->isVisible());
+}
+
+void frmMain::mnuViewStatusBar_Click() {
+    QAction* item = MenuItem("mnuViewStatusBar");
+    sbStatusBar->setVisible(!sbStatusBar->isVisible());
+    item->setChecked(sbStatusBar->isVisible());
+}
+
+void frmMain::SetStatusPanel(int panel, const std::u16string& text) {
+    sbPanels[panel == 1 ? 0 : 1]->setText(QString::fromStdU16String(text));
+}
+
+void frmMain::EnableAnswer() { cmdAnswer->setEnabled(true); }
+
+void frmMain::SetSolutionText(const std::u16string& text) {
+    if (!soln_) soln_ = new frmSoln(this);
+    soln_->lblSoln->setPlainText(QString::fromStdU16String(text));
+}
+
+void frmMain::SetProgress(const std::u16string& text) { lblProgress->setText(QString::fromStdU16String(text)); }
+
+bool frmMain::event(QEvent* e) {
+    if (e->type() == QEvent::Show && !activatedOnce_) {
+        activatedOnce_ = true;
+        activateWindow();  // so the splash closes even where nothing else activates us
+        raise();
+    }
+    if (e->type() == QEvent::WindowActivate) Form_Activate();
+    return QMainWindow::event(e);
+}
+
+void frmMain::Form_Activate() {
+    if (Splash) Splash->close();
+}
+
+void frmMain::closeEvent(QCloseEvent* e) {
+    Form_QueryUnload();
+    e->accept();
+}
+
+void frmMain::Form_QueryUnload() {
+    if (!isMinimized()) {
+        WriteSetting(MainLeft, Twips(pos().x()));
+        WriteSetting(MainTop, Twips(pos().y()));
+        WriteSetting(MainWidth, Twips(width()));
+        WriteSetting(MainHeight, Twips(height()));
+    }
+    WriteSetting(FaceCardsSetting, QString::number(FaceCards));
+    WriteSetting(HighCardSetting, QString::number(HighCard));
+    Solving = false;
+    if (Splash) Splash->close();
+    delete soln_;
+    soln_ = nullptr;
+    Running = false;
+}

@@ -1,0 +1,85 @@
+// The game window: cards, buttons, menus, toolbar and status bar; deal, shuffle and answer.
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <array>
+
+#include "engine/globals.h"
+#include "engine/search.h"
+
+class QAction;
+class QLabel;
+class QPushButton;
+class QStatusBar;
+class QToolBar;
+class frmSoln;
+
+class frmMain : public QMainWindow, public SearchView {
+    Q_OBJECT
+public:
+    explicit frmMain(QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    // Start-up, in the stated order: help, solution window, caption, placement, deck,
+    // command-line deck, width. commandLine is the whole command-line text.
+    void Form_Load(const QString& commandLine = {});
+
+    // Game operations that several triggers share.
+    void InitDeck();
+    void cmdShuffle_Click();
+    void cmdDeal_Click();
+    void cmdAnswer_Click();
+    void cmdExit_Click();
+    void SetWidth();
+    void tbToolBar_ButtonClick(const QString& key);
+    void mnuViewToolbar_Click();
+    void mnuViewStatusBar_Click();
+
+    // The caption is always the file title followed by " - Pelorand".
+    void SetCaption();
+    QAction* MenuItem(const QString& name) const;  // by its name, e.g. "mnuFileSave"
+    frmSoln* Soln() const { return soln_; }
+
+    // SearchView: what the background search writes.
+    void SetStatusPanel(int panel, const std::u16string& text) override;
+    void EnableAnswer() override;
+    void SetSolutionText(const std::u16string& text) override;
+    void SetProgress(const std::u16string& text) override;
+
+    std::array<QLabel*, 7> FaceCard{};
+    QLabel* AnswerCard = nullptr;
+    QPushButton* cmdShuffle = nullptr;
+    QPushButton* cmdDeal = nullptr;
+    QPushButton* cmdAnswer = nullptr;
+    QPushButton* cmdExit = nullptr;
+    QLabel* lblProgress = nullptr;
+    QToolBar* tbToolBar = nullptr;
+    QStatusBar* sbStatusBar = nullptr;
+    std::array<QLabel*, 2> sbPanels{};
+
+    QString FileTitle = "Untitled";  // the current deck file without folder
+    QString FilePath = "Untitled";   // its full name; Save writes here
+    QPointer<QWidget> Splash;        // closed when this window first becomes active
+
+protected:
+    bool event(QEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    void CreateControls();
+    void CreateActions();
+    void Form_Activate();
+    void Form_QueryUnload();
+    void ShowCards();
+
+    frmSoln* soln_ = nullptr;
+    bool activatedOnce_ = false;
+};
+
+// Makes the icons compiled into the app library reachable (a static library needs the call).
+void LoadResources();
+
+// The game window behind MainForm, or null when MainForm is something else or nothing.
+inline frmMain* MainWindow() { return dynamic_cast<frmMain*>(MainForm); }

@@ -1,0 +1,46 @@
+// Modeless solution window, created hidden with the game window and shown by Answer.
+#include "window/frmsoln.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStyle>
+
+#include "window/twips.h"
+
+frmSoln::frmSoln(QWidget* owner) : QDialog(owner) {
+    setObjectName("frmSoln");
+    setWindowTitle("Solution");
+    setFixedSize(Px(8940), Px(2085));
+
+    Image1 = new QLabel(this);
+    Image1->setObjectName("Image1");
+    Image1->setGeometry(TwipsRect(60, 120, 480, 480));
+    Image1->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(Px(480), Px(480)));
+
+    lblSoln = new QPlainTextEdit("Text1", this);
+    lblSoln->setObjectName("lblSoln");
+    lblSoln->setGeometry(TwipsRect(600, 60, 6495, 1995));
+    lblSoln->setReadOnly(true);
+    lblSoln->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    lblSoln->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    QFont font("MS Sans Serif", 12, QFont::Bold);
+    font.setStyleHint(QFont::SansSerif);
+    lblSoln->setFont(font);
+    lblSoln->setAccessibleName("Solution");
+
+    cmdDone = new QPushButton("&Done", this);
+    cmdDone->setObjectName("cmdDone");
+    cmdDone->setGeometry(TwipsRect(7200, 60, 1695, 375));
+    cmdDone->setDefault(true);  // Enter; Escape closes a dialog by itself
+    connect(cmdDone, &QPushButton::clicked, this, &frmSoln::cmdDone_Click);
+
+    Label1 = new QLabel(
+        "Operator order of evaluation : Brackets, Multiplication, Division, Addition and Subtraction.", this);
+    Label1->setObjectName("Label1");
+    Label1->setGeometry(TwipsRect(7200, 480, 1695, 1515));
+    Label1->setWordWrap(true);
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
+
+void frmSoln::cmdDone_Click() { hide(); }

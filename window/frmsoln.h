@@ -1,0 +1,21 @@
+// The solution window: the solved expression, its breakdown and the operator order.
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+
+class frmSoln : public QDialog {
+    Q_OBJECT
+public:
+    explicit frmSoln(QWidget* owner);
+
+    void cmdDone_Click();
+
+    QLabel* Image1;
+    QPlainTextEdit* lblSoln;  // a text box, despite its name
+    QPushButton* cmdDone;
+    QLabel* Label1;
+};

@@ -1,0 +1,64 @@
+// Splash window: title, version and a drawn logo, closed once the game window is active.
+#include "window/frmsplash.h"
+
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include "version.h"
+#include "window/frmmain.h"
+#include "window/settings.h"
+#include "window/twips.h"
+
+QString VersionText() {
+    return QString("Version %1.%2.%3").arg(PELORAND_VERSION_MAJOR).arg(PELORAND_VERSION_MINOR).arg(PELORAND_VERSION_PATCH);
+}
+
+frmSplash::frmSplash() : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint) {
+    LoadResources();
+    setObjectName("frmSplash");
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFixedSize(Px(7455), Px(4680));
+
+    fraMainFrame = new QFrame(this);
+    fraMainFrame->setObjectName("fraMainFrame");
+    fraMainFrame->setFrameStyle(QFrame::Box | QFrame::Raised);
+    fraMainFrame->setGeometry(TwipsRect(120, 120, 7215, 4440));
+
+    picLogo = new QLabel(fraMainFrame);
+    picLogo->setObjectName("picLogo");
+    picLogo->setGeometry(TwipsRect(360, 720, 1800, 1800));
+    picLogo->setPixmap(QIcon(":/pelorand.svg").pixmap(Px(1800), Px(1800)));
+
+    auto label = [this](const char* name, const QString& text, QRect place, int points, bool bold) {
+        auto* l = new QLabel(text, fraMainFrame);
+        l->setObjectName(name);
+        l->setGeometry(place);
+        QFont font = l->font();
+        font.setPointSize(points);
+        font.setBold(bold);
+        l->setFont(font);
+        return l;
+    };
+    lblProductName = label("lblProductName", "", TwipsRect(2400, 720, 4500, 900), 28, true);
+    lblVersion = label("lblVersion", "", TwipsRect(2400, 1740, 4500, 360), 11, true);
+    lblPlatform = label("lblPlatform", "Win95/WinNT", TwipsRect(2400, 2160, 4500, 360), 11, false);
+    auto* tagline = label("lblCompany", "An arithmetic card puzzle: a concentration exercise.",
+                          TwipsRect(360, 3000, 6600, 360), 10, false);
+    tagline->setWordWrap(true);
+    label("lblWarning", "Loading...", TwipsRect(360, 3720, 6600, 360), 9, false);
+}
+
+void frmSplash::Form_Load(const QString& commandLine) {
+    lblVersion->setText(VersionText());
+    lblProductName->setText(AppTitle);
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+
+    auto* game = new frmMain();
+    game->Splash = this;
+    game->Form_Load(commandLine);
+    game->show();
+}

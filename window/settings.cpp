@@ -1,0 +1,28 @@
+// Reading and writing the settings table through the store, never trusting what is stored.
+#include "window/settings.h"
+
+#include <cmath>
+
+#include "platform/settings_store.h"
+
+double ReadSetting(const Setting& setting) {
+    bool ok = false;
+    double value = GetSetting(AppTitle, setting.section, setting.key, setting.fallback).trimmed().toDouble(&ok);
+    if (!ok || !std::isfinite(value) || value < setting.low || value > setting.high)
+        return QString(setting.fallback).toDouble();
+    return value;
+}
+
+int16_t ReadSettingInt(const Setting& setting) {
+    double value = std::nearbyint(ReadSetting(setting));
+    if (value < setting.low || value > setting.high) value = QString(setting.fallback).toDouble();
+    return static_cast<int16_t>(value);
+}
+
+void WriteSetting(const Setting& setting, const QString& value) {
+    SaveSetting(AppTitle, setting.section, setting.key, value);
+}
+
+void WriteSetting(const Setting& setting, double value) {
+    WriteSetting(setting, QString::number(value, 'g', 7));  // single precision, as text
+}

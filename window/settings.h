@@ -1,0 +1,29 @@
+// Every stored setting, declared once with its section, key, default and valid range.
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+
+struct Setting {
+    const char* section;
+    const char* key;
+    const char* fallback;  // the default, as stored text
+    double low, high;      // values outside fall back to the default
+};
+
+inline constexpr const char* AppTitle = "Pelorand";
+
+inline constexpr Setting MainLeft{"Settings", "MainLeft", "1000", -1e6, 1e6};     // twips
+inline constexpr Setting MainTop{"Settings", "MainTop", "1000", -1e6, 1e6};       // twips
+inline constexpr Setting MainWidth{"Settings", "MainWidth", "6500", 1, 1e6};      // twips
+inline constexpr Setting MainHeight{"Settings", "MainHeight", "6500", 1, 1e6};    // twips
+inline constexpr Setting FaceCardsSetting{"Game", "FaceCards", "5", 3, 7};
+inline constexpr Setting HighCardSetting{"Game", "HighCard", "25", 1, 99};
+
+// The stored value as a number; the default when it is missing, not a number or out of range.
+double ReadSetting(const Setting& setting);
+// As above, rounded to a whole number (a half to the even neighbour).
+int16_t ReadSettingInt(const Setting& setting);
+void WriteSetting(const Setting& setting, const QString& value);
+void WriteSetting(const Setting& setting, double value);
