@@ -15,6 +15,7 @@
 #include "window/frmsoln.h"
 #include "window/frmsplash.h"
 #include "window/loop_host.h"
+#include "window/status_panel.h"
 #include "window/twips.h"
 
 namespace {

@@ -17,6 +17,7 @@
 
 #include "window/frmsoln.h"
 #include "window/settings.h"
+#include "window/status_panel.h"
 #include "window/twips.h"
 
 namespace {
@@ -78,7 +79,7 @@ void frmMain::CreateControls() {
     const Button buttons[] = {
         {&cmdShuffle, "cmdShuffle", "&Shuffle", "Shuffle the deck", QStyle::SP_BrowserReload, 1920, &frmMain::cmdShuffle_Click},
         {&cmdDeal, "cmdDeal", "&Deal", "Deal, new puzzle", QStyle::SP_ArrowRight, 3300, &frmMain::cmdDeal_Click},
-        {&cmdAnswer, "cmdAnswer", "&Answer", "Show the answer to the puzzle", QStyle::SP_DialogHelpButton, 4680, &frmMain::cmdAnswer_Click},
+        {&cmdAnswer, "cmdAnswer", "&Answer", "Show the answer to the puzzle", QStyle::SP_DialogApplyButton, 4680, &frmMain::cmdAnswer_Click},
         {&cmdExit, "cmdExit", "E&xit", "Exit back to windows", QStyle::SP_DialogCloseButton, 6060, &frmMain::cmdExit_Click},
     };
     for (const Button& b : buttons) {
@@ -102,11 +103,8 @@ void frmMain::CreateControls() {
     sbStatusBar->setObjectName("sbStatusBar");
     sbStatusBar->setSizeGripEnabled(false);
     for (int i = 0; i < 2; ++i) {
-        sbPanels[i] = new QLabel(i == 0 ? "Status" : "", sbStatusBar);
+        sbPanels[i] = new StatusPanel(i == 0 ? "Status" : "", sbStatusBar);
         sbPanels[i]->setObjectName(QString("sbStatusBarPanel%1").arg(i + 1));
-        sbPanels[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        // Long attempts must never widen the window.
-        sbPanels[i]->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
         sbPanels[i]->setMinimumWidth(Px(1200));
         sbStatusBar->addWidget(sbPanels[i], i == 0 ? 4 : 1);
     }
@@ -167,7 +165,7 @@ void frmMain::CreateActions() {
         {"Print", "Print this puzzle", QStyle::SP_FileDialogDetailedView},
         {"Shuffle", "Shuffle the deck", QStyle::SP_BrowserReload},
         {"Deal", "Deal a card, next puzzle", QStyle::SP_ArrowRight},
-        {"Answer", "Display the answer", QStyle::SP_DialogHelpButton},
+        {"Answer", "Display the answer", QStyle::SP_DialogApplyButton},
     };
     for (const Tool& t : tools) {
         QAction* button = tbToolBar->addAction(style()->standardIcon(t.icon), t.key);
@@ -246,6 +244,13 @@ void frmMain::ShowCards() {
 
 void frmMain::cmdAnswer_Click() {
     if (!cmdAnswer->isEnabled()) return;  // the toolbar calls this whatever the button's state
+    if (!soln_->isVisible()) {
+        // Below the game window where it fits, so the cards stay in view.
+        QPoint below = frameGeometry().bottomLeft() + QPoint(0, 1);
+        QScreen* screen = this->screen();
+        if (screen && screen->availableGeometry().contains(QRect(below, soln_->frameGeometry().size())))
+            soln_->move(below);
+    }
     soln_->show();
     soln_->raise();
 }

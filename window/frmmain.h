@@ -15,6 +15,7 @@ class QPushButton;
 class QStatusBar;
 class QToolBar;
 class frmSoln;
+class StatusPanel;
 
 class frmMain : public QMainWindow, public SearchView {
     Q_OBJECT
@@ -57,7 +58,7 @@ public:
     QLabel* lblProgress = nullptr;
     QToolBar* tbToolBar = nullptr;
     QStatusBar* sbStatusBar = nullptr;
-    std::array<QLabel*, 2> sbPanels{};
+    std::array<StatusPanel*, 2> sbPanels{};
 
     QString FileTitle = "Untitled";  // the current deck file without folder
     QString FilePath = "Untitled";   // its full name; Save writes here

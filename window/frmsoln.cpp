@@ -8,7 +8,8 @@
 
 #include "window/twips.h"
 
-frmSoln::frmSoln(QWidget* owner) : QDialog(owner) {
+frmSoln::frmSoln(QWidget* owner)
+    : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
     setObjectName("frmSoln");
     setWindowTitle("Solution");
     setFixedSize(Px(8940), Px(2085));
