@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "engine/globals.h"
+#include "platform/common_dialog.h"
 #include "platform/msgbox.h"
 #include "platform/settings_store.h"
 #include "window/frmmain.h"
@@ -25,6 +26,7 @@ protected:
         ASSERT_TRUE(dir.isValid());
         SetSettingsFile(dir.filePath("Pelorand.ini"));
         MsgBoxHook = [this](const QString& text) { messages << text; };
+        CommonDialog::NeverShow = true;
         FixedRandomSeed = 1234;
         ScriptRandom({});
         Running = true;

@@ -117,20 +117,20 @@ void frmMain::CreateActions() {
     const QKeySequence none;
     const Menu menus[] = {
         {"mnuFile", "&File", {
-            {"mnuFileOpen", "&Open", QKeySequence::Open, true, false, nullptr},
+            {"mnuFileOpen", "&Open", QKeySequence::Open, true, false, &frmMain::mnuFileOpen_Click},
             {"mnuFileBar1", "-", none, true, false, nullptr},
-            {"mnuFileSave", "&Save", QKeySequence::Save, false, false, nullptr},
-            {"mnuFileSaveAs", "Save &As...", none, true, false, nullptr},
+            {"mnuFileSave", "&Save", QKeySequence::Save, false, false, &frmMain::mnuFileSave_Click},
+            {"mnuFileSaveAs", "Save &As...", none, true, false, &frmMain::mnuFileSaveAs_Click},
             {"mnuFileBar2", "-", none, true, false, nullptr},
-            {"mnuFilePageSetup", "Page Set&up...", none, true, false, nullptr},
-            {"mnuFilePrint", "&Print...", QKeySequence::Print, true, false, nullptr},
+            {"mnuFilePageSetup", "Page Set&up...", none, true, false, &frmMain::mnuFilePageSetup_Click},
+            {"mnuFilePrint", "&Print...", QKeySequence::Print, true, false, &frmMain::mnuFilePrint_Click},
             {"mnuFileBar4", "-", none, true, false, nullptr},
             {"mnuFileExit", "E&xit", none, true, false, &frmMain::cmdExit_Click}}},
         {"mnuEdit", "&Edit", {
             {"mnuEditUndo", "&Undo", QKeySequence::Undo, false, false, nullptr},
             {"mnuEditBar1", "-", none, true, false, nullptr},
             {"mnuEditCut", "Cu&t", QKeySequence::Cut, false, false, nullptr},
-            {"mnuEditCopy", "&Copy", QKeySequence::Copy, true, false, nullptr},
+            {"mnuEditCopy", "&Copy", QKeySequence::Copy, true, false, &frmMain::mnuEditCopy_Click},
             {"mnuEditPaste", "&Paste", QKeySequence::Paste, false, false, nullptr},
             {"mnuEditPasteSpecial", "Paste &Special...", none, false, false, nullptr}}},
         {"mnuView", "&View", {
@@ -201,7 +201,7 @@ void frmMain::Form_Load(const QString& commandLine) {
     }
 
     InitDeck();
-    Q_UNUSED(commandLine);
+    StartupLoad(commandLine);
     SetWidth();
 }
 
@@ -236,6 +236,7 @@ void frmMain::cmdDeal_Click() {
     lblProgress->setText("Looking for a solution...");
 }
 
+// Shows the puzzle at DeckPos; the search reads the deck itself, never these captions.
 void frmMain::ShowCards() {
     AnswerCard->setText(QString::number(Deck[DeckPos]));
     for (int i = 0; i < FaceCards && i < PanelCount; ++i)
@@ -267,7 +268,7 @@ void frmMain::SetWidth() {
 
 void frmMain::tbToolBar_ButtonClick(const QString& key) {
     const std::pair<const char*, void (frmMain::*)()> keys[] = {
-        {"Open", nullptr}, {"Save", nullptr}, {"Print", nullptr},
+        {"Open", &frmMain::mnuFileOpen_Click}, {"Save", &frmMain::mnuFileSave_Click}, {"Print", &frmMain::mnuFilePrint_Click},
         {"Deal", &frmMain::cmdDeal_Click}, {"Shuffle", &frmMain::cmdShuffle_Click}, {"Answer", &frmMain::cmdAnswer_Click},
     };
     for (const auto& [name, run] : keys) {

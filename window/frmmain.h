@@ -8,6 +8,7 @@
 
 #include "engine/globals.h"
 #include "engine/search.h"
+#include "platform/common_dialog.h"
 
 class QAction;
 class QLabel;
@@ -38,6 +39,16 @@ public:
     void mnuViewToolbar_Click();
     void mnuViewStatusBar_Click();
 
+    // Deck files, Copy and Print (defined in files/).
+    bool LoadFile(const QString& NewFile);  // true when the file's puzzle is on the table
+    void StartupLoad(const QString& commandLine);
+    void mnuFileOpen_Click();
+    void mnuFileSave_Click();
+    void mnuFileSaveAs_Click();
+    void mnuEditCopy_Click();
+    void mnuFilePrint_Click();
+    void mnuFilePageSetup_Click();
+
     // The caption is always the file title followed by " - Pelorand".
     void SetCaption();
     QAction* MenuItem(const QString& name) const;  // by its name, e.g. "mnuFileSave"
@@ -63,6 +74,7 @@ public:
     QString FileTitle = "Untitled";  // the current deck file without folder
     QString FilePath = "Untitled";   // its full name; Save writes here
     QPointer<QWidget> Splash;        // closed when this window first becomes active
+    CommonDialog dlgCommonDialog;
 
 protected:
     bool event(QEvent* e) override;
@@ -74,6 +86,7 @@ private:
     void Form_Activate();
     void Form_QueryUnload();
     void ShowCards();
+    bool WriteDeck(const QString& path);  // false, after a message, when nothing was written
 
     frmSoln* soln_ = nullptr;
     bool activatedOnce_ = false;

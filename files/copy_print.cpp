@@ -1,0 +1,37 @@
+// Copy the puzzle as one line of text, print the game window, choose the printer.
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+#include "files/deck.h"
+#include "platform/msgbox.h"
+#include "platform/printer.h"
+#include "window/frmmain.h"
+
+void frmMain::mnuEditCopy_Click() {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->clear();  // other formats must not outlive the copy
+    clipboard->setText(QString::fromStdString(PuzzleText(Deck, DeckPos, FaceCards)));
+}
+
+void frmMain::mnuFilePrint_Click() {
+    QPrinter& printer = CurrentPrinter();
+    const QPixmap image = centralWidget()->grab();
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        const bool none = printer.outputFormat() == QPrinter::NativeFormat && QPrinterInfo::availablePrinters().isEmpty();
+        MsgBox(none ? "Unable to print: no printer is available. Choose one with Page Setup."
+                    : "Unable to print: the printer " + printer.printerName() + " could not be started.", this);
+        return;
+    }
+    // As large as on screen, smaller only where the page needs it.
+    const QRect page = painter.viewport();
+    QSize size = image.size() * (printer.resolution() / 96.0);
+    if (size.width() > page.width() || size.height() > page.height()) size.scale(page.size(), Qt::KeepAspectRatio);
+    painter.drawPixmap(QRect(page.topLeft(), size), image);
+    if (!painter.end()) MsgBox("Unable to print: the page could not be finished.", this);
+}
+
+void frmMain::mnuFilePageSetup_Click() { dlgCommonDialog.ShowPrinter(this, CurrentPrinter()); }

@@ -1,0 +1,35 @@
+// The common dialog: file Open and Save As, and the printer dialog, behind one small wrapper.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QPrinter;
+class QWidget;
+
+class CommonDialog {
+public:
+    // Shows the dialog; afterwards FileName is the full name chosen (empty: cancelled) and
+    // FileTitle the name without folder.
+    void ShowOpen(QWidget* owner);
+    void ShowSave(QWidget* owner);
+    // The printer dialog for printer; returns false when cancelled.
+    bool ShowPrinter(QWidget* owner, QPrinter& printer);
+
+    QString FileName;
+    QString FileTitle;
+
+    static inline const QString DialogTitle = "Save puzzle";
+    static inline const QString Filter = "Puzzles (*.PLD)";
+    static inline const QString DefaultExt = "PLD";
+    static inline const QString InitialName = "puzzle.pld";
+
+    // Tests: each dialog takes the next scripted answer instead of showing itself (a file
+    // name, or "" for Cancel; for the printer dialog "" is Cancel and anything else OK).
+    static QStringList Scripted;
+    static QStringList Shown;  // "open", "save" or "printer", one per dialog asked for
+    static inline bool NeverShow = false;  // tests: an unscripted dialog cancels, never blocks
+
+private:
+    void Show(QWidget* owner, bool save);
+};
