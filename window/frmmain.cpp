@@ -15,6 +15,9 @@
 
 #include <cmath>
 
+#include "dialogs/contextids.h"
+#include "dialogs/frmabout.h"
+#include "dialogs/frmoptions.h"
 #include "window/frmsoln.h"
 #include "window/settings.h"
 #include "window/status_panel.h"
@@ -137,11 +140,11 @@ void frmMain::CreateActions() {
             {"mnuViewToolbar", "&Toolbar", none, true, true, &frmMain::mnuViewToolbar_Click},
             {"mnuViewStatusBar", "Status &Bar", none, true, true, &frmMain::mnuViewStatusBar_Click},
             {"mnuViewBar2", "-", none, true, false, nullptr},
-            {"mnuViewOptions", "&Options...", none, true, false, nullptr}}},
+            {"mnuViewOptions", "&Options...", none, true, false, &frmMain::mnuViewOptions_Click}}},
         {"mnuhelp", "&Help", {
-            {"munHelpShow", "&Help", QKeySequence::HelpContents, true, false, nullptr},
+            {"munHelpShow", "&Help", QKeySequence::HelpContents, true, false, &frmMain::munHelpShow_Click},
             {"mnuHelpSep1", "-", none, true, false, nullptr},
-            {"mnuHelpAbout", "&About Pelorand...", none, true, false, nullptr}}},
+            {"mnuHelpAbout", "&About Pelorand...", none, true, false, &frmMain::mnuHelpAbout_Click}}},
     };
     for (const Menu& m : menus) {
         QMenu* menu = menuBar()->addMenu(m.caption);
@@ -183,6 +186,7 @@ QAction* frmMain::MenuItem(const QString& name) const { return findChild<QAction
 void frmMain::SetCaption() { setWindowTitle(FileTitle + " - Pelorand"); }
 
 void frmMain::Form_Load(const QString& commandLine) {
+    InitHelp(this);
     soln_ = new frmSoln(this);
     soln_->hide();
     FileTitle = "Untitled";
@@ -291,6 +295,18 @@ void frmMain::mnuViewStatusBar_Click() {
     item->setChecked(sbStatusBar->isVisible());
 }
 
+void frmMain::mnuViewOptions_Click() {
+    frmOptions dialog(this);
+    dialog.exec();
+}
+
+void frmMain::mnuHelpAbout_Click() {
+    frmAbout dialog(this);
+    dialog.exec();
+}
+
+void frmMain::munHelpShow_Click() { ShowHelpContents(); }
+
 void frmMain::SetStatusPanel(int panel, const std::u16string& text) {
     sbPanels[panel == 1 ? 0 : 1]->setText(QString::fromStdU16String(text));
 }
@@ -333,6 +349,7 @@ void frmMain::Form_QueryUnload() {
     WriteSetting(FaceCardsSetting, QString::number(FaceCards));
     WriteSetting(HighCardSetting, QString::number(HighCard));
     Solving = false;
+    QuitHelp();
     if (Splash) Splash->close();
     delete soln_;
     soln_ = nullptr;

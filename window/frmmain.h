@@ -38,6 +38,9 @@ public:
     void tbToolBar_ButtonClick(const QString& key);
     void mnuViewToolbar_Click();
     void mnuViewStatusBar_Click();
+    void mnuViewOptions_Click();  // modal: the search waits while it is open
+    void mnuHelpAbout_Click();
+    void munHelpShow_Click();
 
     // Deck files, Copy and Print (defined in files/).
     bool LoadFile(const QString& NewFile);  // true when the file's puzzle is on the table

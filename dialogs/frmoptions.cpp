@@ -1,0 +1,145 @@
+// Options: lists preset from the game, Apply reshuffles and deals twice, Cancel keeps applied.
+#include "dialogs/frmoptions.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTabBar>
+
+#include "engine/globals.h"
+#include "window/frmmain.h"
+#include "window/settings.h"
+#include "window/twips.h"
+
+namespace {
+
+// Selects the entry for value; a value not offered (a deck made elsewhere) gets an entry of
+// its own in numeric order, so the dialog shows it and Apply keeps it.
+void Preset(QComboBox* list, int value) {
+    const QString text = QString::number(value);
+    int at = list->findText(text);
+    if (at < 0) {
+        at = 0;
+        while (at < list->count() && list->itemText(at).toInt() < value) ++at;
+        list->insertItem(at, text);
+    }
+    list->setCurrentIndex(at);
+}
+
+}  // namespace
+
+frmOptions::frmOptions(frmMain* game)
+    : QDialog(game, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      game_(game) {
+    setObjectName("frmOptions");
+    setWindowTitle("Options");
+    setFixedSize(Px(6150), Px(5010));
+
+    tbsOptions = new QTabBar(this);
+    tbsOptions->setObjectName("tbsOptions");
+    tbsOptions->addTab("Standard");
+    const int tabHeight = tbsOptions->sizeHint().height();
+    tbsOptions->setGeometry(Px(105), Px(120), Px(5895), tabHeight);
+    auto* tabFrame = new QFrame(this);  // the strip's body, under the pages
+    tabFrame->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
+    tabFrame->setGeometry(Px(105), Px(120) + tabHeight - 1, Px(5895), Px(4365) - Px(120) - tabHeight + 1);
+    connect(tbsOptions, &QTabBar::tabBarClicked, this, [this](int) { tbsOptions_Click(); });
+    connect(tbsOptions, &QTabBar::currentChanged, this, [this](int) { tbsOptions_Click(); });
+
+    QFont sans("MS Sans Serif");
+    sans.setStyleHint(QFont::SansSerif);
+    for (int i = 0; i < 4; ++i) {
+        picOptions[i] = new QFrame(this);
+        picOptions[i]->setObjectName(QString("picOptions%1").arg(i));
+        picOptions[i]->setGeometry(TwipsRect(i == 0 ? 210 : -20000, 480, 5685, 3780));
+        picOptions[i]->setEnabled(i == 0);
+        auto* frame = new QFrame(picOptions[i]);
+        frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+        frame->setGeometry(TwipsRect(208, 207, 5220, 3285));
+    }
+    QWidget* page = picOptions[0]->findChild<QFrame*>();
+
+    Label1 = new QLabel("Number of puzzle cards", page);
+    Label1->setObjectName("Label1");
+    Label1->setGeometry(TwipsRect(300, 480, 2175, 255));
+    cboCardCnt = new QComboBox(page);
+    cboCardCnt->setObjectName("cboCardCnt");
+    cboCardCnt->addItems({"3", "4", "5", "6", "7"});
+    cboCardCnt->setToolTip("Choose the number of cards in the top row");
+    cboCardCnt->setGeometry(Px(2820), Px(420), Px(1575), cboCardCnt->sizeHint().height());
+    Label1->setBuddy(cboCardCnt);
+
+    Label2 = new QLabel("Highest card", page);
+    Label2->setObjectName("Label2");
+    Label2->setGeometry(TwipsRect(300, 1140, 2175, 255));
+    cboHighCard = new QComboBox(page);
+    cboHighCard->setObjectName("cboHighCard");
+    cboHighCard->addItems({"5", "6", "7", "8", "9", "10", "12", "15", "20", "25", "30", "40", "50"});
+    cboHighCard->setToolTip("Set the highst card limit");
+    cboHighCard->setGeometry(Px(2820), Px(1080), Px(1575), cboHighCard->sizeHint().height());
+    Label2->setBuddy(cboHighCard);
+    for (QWidget* w : std::initializer_list<QWidget*>{Label1, Label2, cboCardCnt, cboHighCard}) w->setFont(sans);
+
+    cmdOK = new QPushButton("OK", this);
+    cmdOK->setObjectName("cmdOK");
+    cmdOK->setGeometry(TwipsRect(2520, 4455, 1095, 375));
+    cmdOK->setDefault(true);
+    cmdCancel = new QPushButton("Cancel", this);  // Esc: QDialog rejects, which is Cancel
+    cmdCancel->setObjectName("cmdCancel");
+    cmdCancel->setGeometry(TwipsRect(3720, 4455, 1095, 375));
+    cmdApply = new QPushButton("Apply", this);
+    cmdApply->setObjectName("cmdApply");
+    cmdApply->setGeometry(TwipsRect(4920, 4455, 1095, 375));
+    connect(cmdOK, &QPushButton::clicked, this, &frmOptions::cmdOK_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &frmOptions::cmdCancel_Click);
+    connect(cmdApply, &QPushButton::clicked, this, &frmOptions::cmdApply_Click);
+
+    auto* next = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), this);
+    auto* previous = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), this);
+    auto* previous2 = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), this);
+    connect(next, &QShortcut::activated, this, [this] { NextTab(1); });
+    connect(previous, &QShortcut::activated, this, [this] { NextTab(-1); });
+    connect(previous2, &QShortcut::activated, this, [this] { NextTab(-1); });
+
+    Form_Load();
+}
+
+void frmOptions::Form_Load() {
+    Preset(cboCardCnt, FaceCards);
+    Preset(cboHighCard, HighCard);
+}
+
+void frmOptions::cmdApply_Click() {
+    for (int i = 0; i < FaceCards && i < static_cast<int>(game_->FaceCard.size()); ++i) game_->FaceCard[i]->hide();
+    FaceCards = static_cast<int16_t>(cboCardCnt->currentText().toInt());
+    HighCard = static_cast<int16_t>(cboHighCard->currentText().toInt());
+    WriteSetting(FaceCardsSetting, QString::number(FaceCards));
+    WriteSetting(HighCardSetting, QString::number(HighCard));
+    for (int i = 0; i < FaceCards; ++i) game_->FaceCard[i]->show();
+    game_->cmdShuffle_Click();
+    game_->cmdDeal_Click();
+    game_->SetWidth();
+}
+
+void frmOptions::cmdOK_Click() {
+    cmdApply_Click();
+    accept();
+}
+
+void frmOptions::cmdCancel_Click() { reject(); }
+
+void frmOptions::tbsOptions_Click() {
+    for (int i = 0; i < tbsOptions->count(); ++i) {
+        const bool selected = i == tbsOptions->currentIndex();
+        picOptions[i]->move(Px(selected ? 210 : -20000), picOptions[i]->y());
+        picOptions[i]->setEnabled(selected);
+    }
+}
+
+void frmOptions::NextTab(int step) {
+    const int count = tbsOptions->count();
+    tbsOptions->setCurrentIndex((tbsOptions->currentIndex() + step + count) % count);
+    tbsOptions_Click();
+}

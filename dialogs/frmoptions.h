@@ -1,0 +1,39 @@
+// The Options dialog: number of face cards and highest card, applied as a new game at once.
+#pragma once
+
+#include <QDialog>
+
+#include <array>
+
+class QComboBox;
+class QFrame;
+class QLabel;
+class QPushButton;
+class QTabBar;
+class frmMain;
+
+class frmOptions : public QDialog {
+    Q_OBJECT
+public:
+    explicit frmOptions(frmMain* game);
+
+    void Form_Load();       // the lists show the current values
+    void cmdApply_Click();  // stores both options and starts a new game with them
+    void cmdOK_Click();
+    void cmdCancel_Click();
+    void tbsOptions_Click();
+    void NextTab(int step);  // Ctrl+Tab (+1) and Ctrl+Shift+Tab (-1), wrapping
+
+    QTabBar* tbsOptions;
+    std::array<QFrame*, 4> picOptions{};
+    QLabel* Label1;
+    QComboBox* cboCardCnt;
+    QLabel* Label2;
+    QComboBox* cboHighCard;
+    QPushButton* cmdOK;
+    QPushButton* cmdCancel;
+    QPushButton* cmdApply;
+
+private:
+    frmMain* game_;
+};

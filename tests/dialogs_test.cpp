@@ -1,0 +1,255 @@
+// Options, About with System Info, and help.
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTimer>
+
+#include "dialogs/contextids.h"
+#include "dialogs/frmabout.h"
+#include "dialogs/frmoptions.h"
+#include "gui_env.h"
+#include "platform/help_engine.h"
+#include "platform/registry.h"
+#include "window/twips.h"
+
+namespace {
+
+int16_t Wrapped(int pos) { return static_cast<int16_t>(pos < 3 ? pos + 52 : pos); }
+
+void WriteText(const QString& path, const QString& text) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(text.toUtf8());
+}
+
+}  // namespace
+
+using Options = GuiTest;
+
+TEST_F(Options, ApplyReshufflesAndDealsTwiceEvenWithNothingChanged) {
+    frmMain& w = Start();
+    frmOptions dialog(&w);
+    EXPECT_EQ(dialog.cboCardCnt->currentText(), "5");
+    EXPECT_EQ(dialog.cboHighCard->currentText(), "25");
+    const int16_t before = DeckPos;
+    // A scripted shuffle: every card 1 + (position mod 20) / 20 of the range, known in advance.
+    std::vector<float> draws;
+    for (int p = 3; p <= 54; ++p) draws.push_back(static_cast<float>(p % 20) / 20.0f);
+    for (int p = 3; p <= 51; p += 2) draws.push_back(0.99f);
+    ScriptRandom(draws);
+    dialog.cmdApply_Click();
+    EXPECT_EQ(ScriptedLeft(), 0u);
+    EXPECT_EQ(DeckPos, Wrapped(before - 2));
+    for (int p = 4; p <= 54; p += 2) EXPECT_EQ(Deck[p], 1 + static_cast<int>(25 * (p % 20) / 20.0f)) << p;
+    EXPECT_EQ(Deck[53], 1 + static_cast<int>(25 * (53 % 20) / 20.0f));
+    for (int p = 3; p <= 51; p += 2) EXPECT_EQ(Deck[p], 12) << p;
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(w.FaceCard[i]->text(), QString::number(FaceCardValue(static_cast<int16_t>(i))));
+    EXPECT_EQ(StepCount, 0);
+    EXPECT_TRUE(Solving);
+    EXPECT_TRUE(dialog.isVisible() == false);  // Apply alone does not close (it was never shown)
+}
+
+TEST_F(Options, SevenCardsThenThreeShowAndHidePanelsAndStoreExactly) {
+    frmMain& w = Start();
+    frmOptions dialog(&w);
+    dialog.cboCardCnt->setCurrentText("7");
+    dialog.cboHighCard->setCurrentText("50");
+    dialog.cmdApply_Click();
+    for (int i = 0; i < 7; ++i) EXPECT_TRUE(w.FaceCard[i]->isVisible()) << i;
+    EXPECT_EQ(Twips(w.width()), 10710);
+    EXPECT_EQ(Setting("Game", "FaceCards"), "7");
+    EXPECT_EQ(Setting("Game", "HighCard"), "50");
+    for (int p = 3; p <= 54; ++p) EXPECT_LE(Deck[p], 50);
+
+    dialog.cboCardCnt->setCurrentText("3");
+    dialog.cmdApply_Click();
+    for (int i = 0; i < 7; ++i) EXPECT_EQ(w.FaceCard[i]->isVisible(), i < 3) << i;
+    EXPECT_EQ(Twips(w.width()), 7710);
+    dialog.cmdCancel_Click();  // what was applied stays
+    EXPECT_EQ(FaceCards, 3);
+    EXPECT_EQ(HighCard, 50);
+    EXPECT_EQ(Setting("Game", "FaceCards"), "3");
+}
+
+TEST_F(Options, ShowsLoadedDeckValuesEvenWhenNotOffered) {
+    frmMain& w = Start();
+    const QString path = dir.filePath("made elsewhere.pld");
+    QByteArray bytes(55, '\x03');
+    bytes[0] = 11;  // not among the highest-card entries
+    bytes[1] = 4;
+    bytes[2] = 20;
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+    f.close();
+    ASSERT_TRUE(w.LoadFile(path));
+    frmOptions dialog(&w);
+    EXPECT_EQ(dialog.cboCardCnt->currentText(), "4");
+    EXPECT_EQ(dialog.cboHighCard->currentText(), "11");
+    EXPECT_EQ(dialog.cboHighCard->itemText(dialog.cboHighCard->currentIndex() - 1), "10");  // in numeric order
+    dialog.cmdApply_Click();
+    EXPECT_EQ(HighCard, 11);
+    for (int p = 3; p <= 54; ++p) EXPECT_LE(Deck[p], 11);
+}
+
+TEST_F(Options, OkFromTheMenuAppliesAndCloses) {
+    frmMain& w = Start();
+    bool sawDialog = false;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<frmOptions*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        sawDialog = dialog->windowTitle() == "Options";
+        dialog->cboCardCnt->setCurrentText("6");
+        dialog->cmdOK->click();
+    });
+    w.MenuItem("mnuViewOptions")->trigger();
+    EXPECT_TRUE(sawDialog);
+    EXPECT_EQ(FaceCards, 6);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+TEST_F(Options, TabKeysWrapAroundThePages) {
+    frmMain& w = Start();
+    frmOptions dialog(&w);
+    dialog.NextTab(1);  // one tab: nothing moves
+    EXPECT_EQ(dialog.tbsOptions->currentIndex(), 0);
+    EXPECT_EQ(dialog.picOptions[0]->x(), Px(210));
+    dialog.tbsOptions->addTab("Second");
+    dialog.NextTab(1);
+    EXPECT_EQ(dialog.tbsOptions->currentIndex(), 1);
+    EXPECT_EQ(dialog.picOptions[1]->x(), Px(210));
+    EXPECT_TRUE(dialog.picOptions[1]->isEnabled());
+    EXPECT_EQ(dialog.picOptions[0]->x(), Px(-20000));
+    EXPECT_FALSE(dialog.picOptions[0]->isEnabled());
+    dialog.NextTab(1);
+    EXPECT_EQ(dialog.tbsOptions->currentIndex(), 0);
+    dialog.NextTab(-1);
+    EXPECT_EQ(dialog.tbsOptions->currentIndex(), 1);
+}
+
+using Help = GuiTest;
+
+TEST_F(Help, FileNameHasExactlyOneSeparator) {
+    EXPECT_EQ(HelpFileIn("/games/"), "/games/PELORAND.HLP");
+    EXPECT_EQ(HelpFileIn("/games"), "/games/PELORAND.HLP");
+}
+
+TEST_F(Help, ContentsOpenTheViewerAndQuitOrCloseShutsIt) {
+    frmMain& w = Start();
+    InitHelp(&w, PELORAND_BUILD_DIR);
+    w.MenuItem("munHelpShow")->trigger();
+    auto* viewer = qobject_cast<QTextBrowser*>(HelpViewer());
+    ASSERT_NE(viewer, nullptr);
+    EXPECT_TRUE(viewer->isVisible());
+    EXPECT_TRUE(viewer->toPlainText().contains("Brackets, Multiplication, Division, Addition and Subtraction"));
+    EXPECT_EQ(viewer->windowTitle(), "Pelorand Help");
+    QuitHelp();
+    EXPECT_EQ(HelpViewer(), nullptr);
+
+    ShowHelpContents();
+    ASSERT_NE(HelpViewer(), nullptr);
+    w.close();  // closing the game closes help too
+    EXPECT_EQ(HelpViewer(), nullptr);
+    EXPECT_TRUE(messages.isEmpty());
+}
+
+TEST_F(Help, MissingFileGetsTheEnginesMessage) {
+    frmMain& w = Start();
+    InitHelp(&w, dir.path());
+    ShowHelpContents();
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].contains(dir.filePath("PELORAND.HLP"))) << messages[0].toStdString();
+    EXPECT_EQ(HelpViewer(), nullptr);
+}
+
+class About : public GuiTest {
+protected:
+    QString marker;
+    void SetUp() override {
+        GuiTest::SetUp();
+        marker = dir.filePath("started");
+        SetMachineRegistryFile(dir.filePath("hklm.ini"));
+    }
+    void TearDown() override {
+        SetMachineRegistryFile({});
+        GuiTest::TearDown();
+    }
+    // A harmless program that leaves a mark when it runs.
+    QString Tool(const QString& path) {
+        WriteText(path, "#!/bin/sh\ntouch '" + marker + "'\n");
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        return path;
+    }
+    bool Started() {
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < 5000) {
+            if (QFile::exists(marker)) return true;
+            QTest::qWait(20);
+        }
+        return false;
+    }
+};
+
+TEST_F(About, ShowsTitleAndVersion) {
+    frmMain& w = Start();
+    frmAbout box(&w);
+    EXPECT_EQ(box.windowTitle(), "About Pelorand");
+    EXPECT_EQ(box.lblTitle->text(), "Pelorand");
+    EXPECT_EQ(box.lblVersion->text(), "Version 1.0.0");
+    EXPECT_TRUE(box.cmdOK->isDefault());
+    EXPECT_EQ(box.cmdSysInfo->text(), "&System Info...");
+}
+
+TEST_F(About, SystemInfoFromTheFirstLocation) {
+    frmMain& w = Start();
+    WriteText(dir.filePath("hklm.ini"), "[software\\microsoft\\shared tools\\msinfo]\nPATH=" + Tool(dir.filePath("info tool")) + "\n");
+    frmAbout box(&w);
+    box.show();
+    box.cmdSysInfo->click();
+    EXPECT_TRUE(Started());
+    EXPECT_TRUE(messages.isEmpty());
+    EXPECT_TRUE(box.isVisible());
+}
+
+TEST_F(About, SystemInfoFromTheSecondLocationNeedsTheToolFile) {
+    frmMain& w = Start();
+    ASSERT_TRUE(QDir(dir.path()).mkdir("tools"));
+    WriteText(dir.filePath("hklm.ini"),
+              "[SOFTWARE\\Microsoft\\Shared Tools Location]\nMSINFO=" + dir.filePath("tools") + "\n");
+    frmAbout box(&w);
+    box.show();
+    box.StartSysInfo();  // no MSINFO32.EXE there yet
+    ASSERT_EQ(messages, QStringList{"System Information Is Unavailable At This Time"});
+    EXPECT_TRUE(box.isVisible());
+
+    Tool(dir.filePath("tools/MSINFO32.EXE"));
+    messages.clear();
+    box.StartSysInfo();
+    EXPECT_TRUE(Started());
+    EXPECT_TRUE(messages.isEmpty());
+}
+
+TEST_F(About, SystemInfoWithNeitherLocationOrAnUnstartableTool) {
+    frmMain& w = Start();
+    frmAbout box(&w);
+    box.StartSysInfo();  // no registry file at all
+    WriteText(dir.filePath("hklm.ini"), "[Other]\nPATH=/bin/true\n");
+    box.StartSysInfo();
+    WriteText(dir.filePath("hklm.ini"), "[SOFTWARE\\Microsoft\\Shared Tools\\MSINFO]\nPATH=" + dir.filePath("absent") + "\n");
+    box.StartSysInfo();
+    EXPECT_EQ(messages, QStringList(3, "System Information Is Unavailable At This Time"));
+    WriteText(dir.filePath("hklm.ini"), "[Other]\nPATH=/bin/true\n");
+    QString value = "untouched";
+    EXPECT_FALSE(GetKeyValue(HKEY_LOCAL_MACHINE, "Other", "missing", value));
+    EXPECT_TRUE(value.isEmpty());
+    EXPECT_TRUE(GetKeyValue(HKEY_LOCAL_MACHINE, "other", "path", value));
+    EXPECT_EQ(value, "/bin/true");
+}
