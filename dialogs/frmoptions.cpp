@@ -40,6 +40,7 @@ frmOptions::frmOptions(frmMain* game)
     tbsOptions = new QTabBar(this);
     tbsOptions->setObjectName("tbsOptions");
     tbsOptions->addTab("Standard");
+    tbsOptions->setExpanding(false);
     const int tabHeight = tbsOptions->sizeHint().height();
     tbsOptions->setGeometry(Px(105), Px(120), Px(5895), tabHeight);
     auto* tabFrame = new QFrame(this);  // the strip's body, under the pages
@@ -104,6 +105,7 @@ frmOptions::frmOptions(frmMain* game)
     connect(previous2, &QShortcut::activated, this, [this] { NextTab(-1); });
 
     Form_Load();
+    cboCardCnt->setFocus();  // the first thing a player changes
 }
 
 void frmOptions::Form_Load() {
