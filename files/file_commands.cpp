@@ -63,7 +63,7 @@ bool frmMain::LoadFile(const QString& NewFile) {
     ShowCards();
     Solving = true;  // StepCount runs on: a load is not a deal
     cmdAnswer->setEnabled(false);
-    lblProgress->setText("Looking for a solution...");
+    ShowProgress("Looking for a solution...");
     return true;
 }
 

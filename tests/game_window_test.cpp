@@ -1,4 +1,5 @@
 // The game window: first start, deal and shuffle, answer and solution window, close, settings.
+#include <QAccessible>
 #include <QAction>
 #include <QFile>
 #include <QLabel>
@@ -256,4 +257,19 @@ TEST_F(GameWindow, MainRunsTheLoopUntilTheWindowCloses) {
     EXPECT_EQ(MainForm, nullptr);
     EXPECT_FALSE(Running);
     EXPECT_EQ(QApplication::topLevelWidgets().size(), 0);
+}
+
+TEST_F(GameWindow, ScreenReadersHearThePuzzle) {
+    frmMain& w = Start();
+    auto name = [](QWidget* widget) {
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(widget);
+        return a ? a->text(QAccessible::Name) : QString();
+    };
+    w.cmdDeal_Click();
+    EXPECT_EQ(name(w.AnswerCard), "Answer card " + Card(Deck[DeckPos]));
+    for (int16_t i = 0; i < FaceCards; ++i)
+        EXPECT_EQ(name(w.FaceCard[i]), QString("Face card %1: %2").arg(i + 1).arg(FaceCardValue(i)));
+    EXPECT_EQ(name(w.lblProgress), "Progress: Looking for a solution...");
+    for (QPushButton* b : {w.cmdShuffle, w.cmdDeal, w.cmdAnswer, w.cmdExit})
+        EXPECT_TRUE(b->text().contains('&')) << b->objectName().toStdString();  // an access key each
 }

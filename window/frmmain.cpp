@@ -71,11 +71,9 @@ void frmMain::CreateControls() {
 
     for (int i = 0; i < PanelCount; ++i) {
         FaceCard[i] = MakeCard(client, QString("FaceCard%1").arg(i), TwipsRect(120 + 1500 * i, 540, 1395, 2055));
-        FaceCard[i]->setAccessibleName(QString("Face card %1").arg(i + 1));
         FaceCard[i]->setVisible(i == 0);
     }
     AnswerCard = MakeCard(client, "AnswerCard", TwipsRect(120, 2820, 1395, 2055));
-    AnswerCard->setAccessibleName("Answer card");
 
     struct Button { QPushButton** slot; const char* name; const char* caption; const char* tip;
                     QStyle::StandardPixmap icon; double left; void (frmMain::*handler)(); };
@@ -100,7 +98,6 @@ void frmMain::CreateControls() {
     lblProgress = new QLabel("Label1", client);
     lblProgress->setObjectName("lblProgress");
     lblProgress->setGeometry(TwipsRect(1920, 4620, 4155, 255));
-    lblProgress->setAccessibleName("Progress");
 
     sbStatusBar = statusBar();
     sbStatusBar->setObjectName("sbStatusBar");
@@ -237,14 +234,23 @@ void frmMain::cmdDeal_Click() {
     Solving = true;
     StepCount = 0;
     cmdAnswer->setEnabled(false);
-    lblProgress->setText("Looking for a solution...");
+    ShowProgress("Looking for a solution...");
 }
 
 // Shows the puzzle at DeckPos; the search reads the deck itself, never these captions.
 void frmMain::ShowCards() {
+    // A screen reader reads the name: it carries the role and the value together.
     AnswerCard->setText(QString::number(Deck[DeckPos]));
-    for (int i = 0; i < FaceCards && i < PanelCount; ++i)
+    AnswerCard->setAccessibleName("Answer card " + AnswerCard->text());
+    for (int i = 0; i < FaceCards && i < PanelCount; ++i) {
         FaceCard[i]->setText(QString::number(FaceCardValue(static_cast<int16_t>(i))));
+        FaceCard[i]->setAccessibleName(QString("Face card %1: %2").arg(i + 1).arg(FaceCard[i]->text()));
+    }
+}
+
+void frmMain::ShowProgress(const QString& text) {
+    lblProgress->setText(text);
+    lblProgress->setAccessibleName("Progress: " + text);
 }
 
 void frmMain::cmdAnswer_Click() {
@@ -318,7 +324,7 @@ void frmMain::SetSolutionText(const std::u16string& text) {
     soln_->lblSoln->setPlainText(QString::fromStdU16String(text));
 }
 
-void frmMain::SetProgress(const std::u16string& text) { lblProgress->setText(QString::fromStdU16String(text)); }
+void frmMain::SetProgress(const std::u16string& text) { ShowProgress(QString::fromStdU16String(text)); }
 
 bool frmMain::event(QEvent* e) {
     if (e->type() == QEvent::Show && !activatedOnce_) {

@@ -89,6 +89,7 @@ private:
     void Form_Activate();
     void Form_QueryUnload();
     void ShowCards();
+    void ShowProgress(const QString& text);
     bool WriteDeck(const QString& path);  // false, after a message, when nothing was written
 
     frmSoln* soln_ = nullptr;

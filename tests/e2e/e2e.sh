@@ -1,0 +1,228 @@
+#!/usr/bin/env bash
+# End-to-end checks of the real pelorand binary in its own X server with a window manager,
+# driven only through keys, the mouse and the X clipboard, the way a player meets it.
+# Usage: e2e.sh PELORAND_BINARY OUTPUT_DIR [BUILD_DIR]. Each failure keeps a screenshot in
+# OUTPUT_DIR; with BUILD_DIR the last check installs the build into a temporary prefix.
+set -uo pipefail
+bin=$(readlink -f "$1")
+out=$(readlink -f "${2:-e2e-out}")
+build=${3:-}
+mkdir -p "$out"
+work=$(mktemp -d)
+export HOME=$work/home
+unset XDG_CONFIG_HOME XDG_RUNTIME_DIR
+export QT_QPA_PLATFORM=xcb  # the suite that runs it may have set offscreen
+mkdir -p "$HOME"
+settings=$HOME/.config/Pelorand/Pelorand.ini
+
+export DISPLAY=:$((90 + RANDOM % 400))
+Xvfb "$DISPLAY" -screen 0 1280x900x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+pids=()
+cleanup() {
+  for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done
+  kill "$xvfb" 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
+openbox >/dev/null 2>&1 &
+pids+=($!)
+sleep 0.5
+
+failures=0
+passed=0
+check=""
+fail() {
+  echo "FAIL [$check]: $*"
+  import -window root "$out/$check.png" 2>/dev/null && echo "  screenshot: $out/$check.png"
+  failures=$((failures + 1))
+}
+ok() { echo "ok   [$check]"; passed=$((passed + 1)); }
+
+now_ms() { echo $(( $(date +%s%N) / 1000000 )); }
+# wait_for SECONDS COMMAND...: true once COMMAND succeeds, false when time runs out.
+wait_for() {
+  local end=$(( $(now_ms) + $(awk "BEGIN {print int($1 * 1000)}") )); shift
+  until "$@" >/dev/null 2>&1; do
+    [ "$(now_ms)" -ge "$end" ] && return 1
+    sleep 0.05
+  done
+}
+
+game_id() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1; }
+start_game() {  # start_game CAPTION [ARGS...]; sets $game_pid and $win
+  local caption=$1; shift
+  "$bin" "$@" >/dev/null 2>&1 &
+  game_pid=$!
+  pids+=($game_pid)
+  wait_for 15 game_id "^$caption\$" || return 1
+  win=$(game_id "^$caption\$")
+  xdotool windowactivate --sync "$win" >/dev/null 2>&1
+  return 0
+}
+keys() { xdotool windowactivate --sync "$win" >/dev/null 2>&1; xdotool key --delay 60 "$@"; }
+clipboard() { xclip -o -selection clipboard 2>/dev/null; }
+copy_puzzle() {  # Ctrl+C, then the clipboard text once it has changed from $1
+  printf '' | xclip -selection clipboard >/dev/null 2>&1  # it stays behind as the owner
+  keys ctrl+c
+  wait_for 5 test -n "$(clipboard)" && clipboard
+}
+faces() { sed -e 's/^Solve: //' -e 's/ => .*//' <<<"$1"; }
+answer() { sed -e 's/.* => //' <<<"$1"; }
+exit_game() {
+  keys alt+f
+  sleep 0.2
+  xdotool key x
+  wait_for 3 bash -c "! kill -0 $game_pid"
+}
+
+# ---------------------------------------------------------------------------------------
+check=first-start
+xprop -root -spy _NET_CLIENT_LIST >"$work/clients" 2>/dev/null &
+spy=$!
+pids+=($spy)
+if start_game "Untitled - Pelorand"; then
+  wait_for 5 bash -c "tail -n 1 '$work/clients' | grep -q -v ','"
+  kill $spy 2>/dev/null
+  most=$(awk -F'#' '{n = split($2, a, ","); if (n > m) m = n} END {print m + 0}' "$work/clients")
+  last=$(tail -n 1 "$work/clients" | awk -F'#' '{print split($2, a, ",")}')
+  geometry=$(xdotool getwindowgeometry "$win" | awk '/Geometry/ {print $2}')
+  if [ "$most" -lt 2 ]; then fail "the splash window never appeared beside the game window"
+  elif [ "$last" -ne 1 ]; then fail "the splash window did not close ($last windows left)"
+  elif [ "$geometry" != "514x433" ]; then fail "game window is $geometry, expected 514x433 (7710 x 6500 twips)"
+  else ok; fi
+else
+  fail "no window titled 'Untitled - Pelorand'"
+fi
+
+check=deal-and-shuffle
+before=$(copy_puzzle)
+keys alt+d
+after=$(copy_puzzle)
+read -r -a f1 <<<"$(faces "$before" | tr -d ,)"
+read -r -a f2 <<<"$(faces "$after" | tr -d ,)"
+if [ ${#f1[@]} -ne 5 ] || [ ${#f2[@]} -ne 5 ]; then fail "clipboard '$before' / '$after' has not five face cards"
+elif [ "$(answer "$after")" != "${f1[4]}" ]; then fail "after Deal the answer should be the last face card: '$before' -> '$after'"
+elif [ "${f2[*]:1}" != "${f1[*]:0:4}" ]; then fail "after Deal the face cards should move one place right: '$before' -> '$after'"
+else
+  keys alt+s
+  shuffled=$(copy_puzzle)
+  keys alt+d
+  dealt=$(copy_puzzle)
+  read -r -a f3 <<<"$(faces "$shuffled" | tr -d ,)"
+  if ! grep -Eq '^Solve: ([0-9]+, ){4}[0-9]+ => [0-9]+$' <<<"$shuffled"; then fail "after Shuffle: '$shuffled'"
+  elif [ "$(answer "$dealt")" != "${f3[4]}" ]; then fail "Deal after Shuffle: '$shuffled' -> '$dealt'"
+  else ok; fi
+fi
+
+check=save-as-dialog
+saved=$work/kept.pld
+keys alt+f
+sleep 0.2
+xdotool key a
+if wait_for 5 game_id "^Save puzzle\$"; then
+  sleep 0.3
+  xdotool key ctrl+a
+  xdotool type --delay 20 "$saved"
+  xdotool key Return
+  if ! wait_for 5 test -f "$saved"; then fail "no file written by Save As"
+  elif [ "$(stat -c %s "$saved")" != 55 ]; then fail "saved file has $(stat -c %s "$saved") bytes"
+  elif [ "$(od -An -tu1 -N2 "$saved" | tr -s ' ')" != " 25 5" ]; then fail "header $(od -An -tu1 -N3 "$saved")"
+  elif ! wait_for 3 game_id "^kept.pld - Pelorand\$"; then fail "caption did not become kept.pld - Pelorand"
+  else ok; fi
+else
+  fail "the Save puzzle dialog did not open"
+fi
+
+check=options-seven-cards
+win=$(game_id "Pelorand\$")
+keys alt+v
+sleep 0.2
+xdotool key o
+if wait_for 5 game_id "^Options\$"; then
+  sleep 0.3
+  xdotool key 7 Return
+  wait_for 3 bash -c "! xdotool search --onlyvisible --name '^Options\$'"
+  sleep 0.2
+  seven=$(copy_puzzle)
+  n=$(faces "$seven" | tr ',' '\n' | wc -l)
+  if [ "$n" -ne 7 ]; then fail "after Options with 7 cards the clipboard holds '$seven'"
+  else ok; fi
+else
+  fail "the Options dialog did not open"
+fi
+
+check=exit
+left=$(xdotool getwindowgeometry "$win" | awk '/Position/ {print $2}')
+start=$(date +%s%N)
+if exit_game; then
+  took=$(( ($(date +%s%N) - start) / 1000000 ))
+  if ! grep -q '^FaceCards=7' "$settings"; then fail "settings hold no FaceCards=7: $(cat "$settings")"
+  elif ! grep -q '^MainLeft=' "$settings" || ! grep -q '^MainWidth=10710' "$settings"; then fail "placement not stored: $(cat "$settings")"
+  else ok; echo "     (ended ${took} ms after the keys)"; fi
+else
+  fail "the process still runs 3 s after File > Exit"
+fi
+
+check=deck-on-command-line
+deck="$work/all ones.pld"
+{ printf '\x05\x04\x14'; for _ in $(seq 52); do printf '\x01'; done; } >"$deck"
+if start_game "all ones.pld - Pelorand" "$deck"; then
+  got=$(copy_puzzle)
+  if [ "$got" != "Solve: 1, 1, 1, 1 => 1" ]; then fail "clipboard '$got'"
+  else
+    found=""
+    for _ in $(seq 60); do
+      keys alt+a
+      if wait_for 0.3 game_id "^Solution\$"; then found=yes; break; fi
+    done
+    if [ -z "$found" ]; then fail "Answer never opened the solution window"
+    else keys Escape; ok; fi
+  fi
+  exit_game || kill "$game_pid"
+else
+  fail "caption did not show the deck file's name"
+fi
+
+check=broken-deck
+bad="$work/broken.pld"
+{ printf '\x05\x09\x14'; for _ in $(seq 52); do printf '\x01'; done; } >"$bad"
+"$bin" "$bad" >/dev/null 2>&1 &
+game_pid=$!
+pids+=($game_pid)
+if wait_for 15 game_id "^Pelorand\$"; then
+  box=$(game_id "^Pelorand\$")
+  xdotool windowactivate --sync "$box" >/dev/null 2>&1
+  xdotool key Return
+fi
+if start_game "Untitled - Pelorand" && kill -0 "$game_pid" 2>/dev/null; then
+  ok
+  exit_game || kill "$game_pid"
+else
+  fail "a broken deck on the command line did not leave an Untitled game running"
+fi
+
+if [ -n "$build" ]; then
+  check=install
+  prefix=$work/prefix
+  if ! cmake --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1; then fail "cmake --install: $(tail -n 3 "$work/install.log")"
+  elif [ ! -x "$prefix/bin/pelorand" ] || [ ! -f "$prefix/bin/PELORAND.HLP" ]; then fail "binary or help file missing beside it"
+  elif ! desktop-file-validate "$prefix/share/applications/pelorand.desktop" >"$work/validate.log" 2>&1; then fail "desktop entry: $(cat "$work/validate.log")"
+  elif [ ! -f "$prefix/share/icons/hicolor/scalable/apps/pelorand.svg" ]; then fail "no icon installed"
+  elif ! grep -q 'pattern="\*.pld"' "$prefix/share/mime/packages/pelorand.xml"; then fail "no MIME type for deck files"
+  else
+    rm -f "$settings"
+    bin=$prefix/bin/pelorand
+    if start_game "Untitled - Pelorand"; then
+      keys F1
+      if wait_for 5 game_id "^Pelorand Help\$"; then ok; else fail "F1 in the installed program showed no help"; fi
+      exit_game || kill "$game_pid"
+    else
+      fail "the installed program did not start"
+    fi
+  fi
+fi
+
+echo "e2e: $passed passed, $failures failed"
+[ "$failures" -eq 0 ]
