@@ -4,6 +4,7 @@
 #include "engine/globals.h"
 #include "engine/search.h"
 #include "expr/eval.h"
+#include "bench/reference_eval.h"
 
 namespace {
 
@@ -26,6 +27,17 @@ void BM_EvalExpr(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_EvalExpr);
+
+// The same texts through a plain evaluator that neither rewrites nor rounds: what the game's
+// rewriting costs.
+void BM_ReferenceEval(benchmark::State& state) {
+    std::size_t i = 0;
+    for (auto _ : state) {
+        const std::u16string& text = Samples[i++ % std::size(Samples)];
+        benchmark::DoNotOptimize(ReferenceEval::Value(text));
+    }
+}
+BENCHMARK(BM_ReferenceEval);
 
 // The window's side of a step is measured by the idle-loop benchmark; here it costs nothing.
 class NullView : public SearchView {

@@ -3,7 +3,10 @@
 set -euo pipefail
 build=${1:-build}
 echo "machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //')"
-"$build/bench/engine_bench" --benchmark_repetitions=3 --benchmark_report_aggregates_only=true 2>/dev/null \
-  | grep -E 'median|Benchmark|----'
+engine=$("$build/bench/engine_bench" --benchmark_repetitions=3 --benchmark_report_aggregates_only=true 2>/dev/null \
+  | grep -E 'median|Benchmark|----')
+echo "$engine"
+echo "$engine" | awk '/BM_EvalExpr_median/ {g = $2} /BM_ReferenceEval_median/ {r = $2}
+  END {if (r > 0) printf "EvalExpr takes %.1f times as long as the plain reference evaluator\n", g / r}'
 QT_QPA_PLATFORM=offscreen "$build/bench/loop_bench" 3 2>/dev/null
 "$(dirname "$0")/startup.sh" "$build" 5

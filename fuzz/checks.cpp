@@ -1,0 +1,102 @@
+// Invariants of the evaluator, the search step and the deck decoder under arbitrary input.
+#include "fuzz/checks.h"
+
+#include "bench/reference_eval.h"
+
+#include <cmath>
+#include <vector>
+
+#include "engine/globals.h"
+#include "engine/search.h"
+#include "expr/eval.h"
+#include "files/deck.h"
+
+std::string CheckEval(const uint8_t* data, std::size_t size) {
+    std::u16string text(data, data + size);  // byte 0xF7 is the division sign
+    const std::u16string original = text;
+    Breakdown.clear();
+    const double value = EvalExpr(text);
+    if (original.size() > MaxExprLength) return value == 0.0 ? "" : "over-long text was evaluated";
+    // Lines can only be told apart when the text itself holds no line breaks.
+    if (original.find_first_of(u"\r\n") == std::u16string::npos) {
+        for (std::size_t at = 0; (at = Breakdown.find(u"\r\n", at)) != std::u16string::npos; at += 2) {
+            const std::size_t next = Breakdown.find(u"\r\n", at + 2);
+            if (Breakdown.substr(at, next - at).find(u" = ") == std::u16string::npos) return "breakdown line without ' = '";
+        }
+    }
+    // Without division every step of a well-formed text is a whole number; below 1E15 the
+    // rewriting is exact, so the value must equal a plain evaluation with the same order.
+    double largest = 0;
+    if (original.find(DivideSign) == std::u16string::npos) {
+        if (auto expected = ReferenceEval::Value(original, &largest); expected && largest < 1e15 && *expected != value)
+            return "value differs from the plain evaluation with the same operator order";
+    }
+    if (std::isfinite(value)) {
+        const std::u16string written = WriteNumber(value);
+        if (WriteNumber(ReadNumber(written)) != written) return "written value does not read back";
+    }
+    return {};
+}
+
+namespace {
+
+class CheckingView : public SearchView {
+public:
+    std::u16string lastAttempt;
+    void SetStatusPanel(int panel, const std::u16string& text) override {
+        if (panel == 1 && text != u"Got it, do you give up?") lastAttempt = text;
+    }
+    void EnableAnswer() override {}
+    void SetSolutionText(const std::u16string&) override {}
+    void SetProgress(const std::u16string&) override {}
+};
+
+}  // namespace
+
+std::string CheckSearch(const uint8_t* data, std::size_t size) {
+    if (size < DeckFileSize) return {};
+    const DecodedDeck deck = DecodeDeck(data, DeckFileSize);
+    if (deck.result != DecodedDeck::Result::Ok) return {};
+    std::copy(deck.bytes.begin(), deck.bytes.end(), Deck);
+    FaceCards = deck.FaceCards();
+    HighCard = deck.HighCard();
+    DeckPos = deck.DeckPos();
+    uint32_t seed = 0;
+    for (std::size_t i = DeckFileSize; i < size; ++i) seed = seed * 31 + data[i];
+    SeedRandom(seed);
+    ScriptRandom({});
+    CheckingView view;
+    MainForm = &view;
+    Solving = true;
+    StepCount = 0;
+    std::string problem;
+    for (int step = 0; step < 40 && Solving && problem.empty(); ++step) {
+        SearchStep();
+        const std::size_t eq = view.lastAttempt.find(u" = ");
+        if (eq == std::u16string::npos) problem = "attempt shown without its value";
+        if (!Solving && problem.empty()) {
+            std::u16string expr = view.lastAttempt.substr(0, eq);
+            if (EvalExpr(expr) != static_cast<double>(Deck[DeckPos])) problem = "reported solution does not evaluate to the answer";
+            if (SolnText.find(u"Broken down like this:") == std::u16string::npos) problem = "solution text without its breakdown";
+        }
+    }
+    MainForm = nullptr;
+    return problem;
+}
+
+std::string CheckDeckFile(const uint8_t* data, std::size_t size) {
+    const DecodedDeck deck = DecodeDeck(data, size);
+    if (size != DeckFileSize) return deck.result == DecodedDeck::Result::WrongLength ? "" : "wrong length accepted";
+    if (deck.result == DecodedDeck::Result::Unusable) return deck.reason.empty() ? "refusal without a reason" : "";
+    if (deck.FaceCards() < 3 || deck.FaceCards() > 7) return "face-card count out of range accepted";
+    if (deck.DeckPos() < DeckFirst || deck.DeckPos() > DeckLast) return "answer position out of range accepted";
+    if (deck.HighCard() > 99) return "highest card above 99 accepted";
+    for (int p = DeckFirst; p <= DeckLast; ++p)
+        if (deck.bytes[p] > 99) return "card above 99 accepted";
+    uint8_t copy[55];
+    std::copy(deck.bytes.begin(), deck.bytes.end(), copy);
+    const DeckBytes again = EncodeDeck(copy, deck.HighCard(), deck.FaceCards(), deck.DeckPos());
+    if (DecodeDeck(again.data(), again.size()).bytes != deck.bytes) return "deck does not survive a save";
+    if (PuzzleText(copy, deck.DeckPos(), deck.FaceCards()).rfind("Solve: ", 0) != 0) return "puzzle text malformed";
+    return {};
+}

@@ -1,0 +1,12 @@
+// What each fuzz target checks, shared by the fuzzers and by the test that replays every input
+// they ever found. Each returns an empty text when all is well, else what went wrong.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+std::string CheckEval(const uint8_t* data, std::size_t size);      // any text, byte = character
+std::string CheckSearch(const uint8_t* data, std::size_t size);    // a deck file, then seed bytes
+std::string CheckDeckFile(const uint8_t* data, std::size_t size);  // any bytes as a deck file
+std::string CheckSettings(const uint8_t* data, std::size_t size);  // any bytes as the settings file

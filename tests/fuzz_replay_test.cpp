@@ -1,0 +1,36 @@
+// Replays every seed and every input the fuzzers ever found against the same checks.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+
+#include "fuzz/checks.h"
+
+namespace {
+
+using Check = std::string (*)(const uint8_t*, std::size_t);
+
+int Replay(const char* target, Check check) {
+    int files = 0;
+    for (const char* kind : {"corpus", "regressions"}) {
+        QDir dir(QString(PELORAND_SOURCE_DIR "/fuzz/%1/%2").arg(kind, target));
+        for (const QFileInfo& info : dir.entryInfoList(QDir::Files)) {
+            QFile file(info.filePath());
+            EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << info.filePath().toStdString();
+            const QByteArray bytes = file.readAll();
+            EXPECT_EQ(check(reinterpret_cast<const uint8_t*>(bytes.constData()), bytes.size()), "")
+                << info.filePath().toStdString();
+            ++files;
+        }
+    }
+    return files;
+}
+
+}  // namespace
+
+TEST(FuzzReplay, EveryKeptInputStillPasses) {
+    EXPECT_GT(Replay("eval", CheckEval), 0);
+    EXPECT_GT(Replay("search", CheckSearch), 0);
+    EXPECT_GT(Replay("deck", CheckDeckFile), 0);
+    EXPECT_GT(Replay("settings", CheckSettings), 0);
+}
