@@ -1,7 +1,9 @@
 // The evaluator: operator order, 15-digit rewriting, breakdown lines, number text, bad input.
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <cmath>
+#include <cstring>
 #include <fstream>
 #include <limits>
 #include <random>
@@ -119,6 +121,29 @@ TEST(NumberText, WritesGeneralFormatWithFifteenDigits) {
         {0.00001, "1E-05"}, {1.0 / 3 * 1e-6, "3.33333333333333E-07"}, {123456.5, "123456.5"},
     };
     for (const Case& c : cases) EXPECT_EQ(Written(c.v), c.text) << c.v;
+}
+
+// The writer is printf's %.15G on every double, ties and carries too ("0" for minus zero).
+TEST(NumberText, WritesExactlyWhatPrintfFifteenWrites) {
+    auto printf15 = [](double v) {
+        char buf[40];
+        std::string text(buf, std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, 15).ptr);
+        for (char& c : text) c = c == 'e' ? 'E' : c;
+        return text == "-0" ? std::string("0") : text;
+    };
+    const uint64_t seed = 4242;
+    std::mt19937_64 gen(seed);
+    std::vector<double> values = {0.5, 1e-5, 9.5e-5, 1e-4, 999999999999999.5, 999999999999999.4, 9.999999999999995,
+                                  0.1 + 0.2, 1.0 / 3, 2.0 / 3, 8.0 / 3 * 3, 1e15 + 0.5, 123456789012345.67, 6.40460427332594e-311, 2.2250738585072014e-308};
+    for (int i = 0; i < 300000; ++i) {
+        uint64_t bits = gen();
+        double v;
+        std::memcpy(&v, &bits, sizeof v);
+        if (std::isfinite(v)) values.push_back(v);
+        values.push_back(static_cast<double>(gen() % 100000) / static_cast<double>(1 + gen() % 99999));
+        values.push_back(std::ldexp(static_cast<double>(gen() >> 11), -static_cast<int>(gen() % 80)));
+    }
+    for (double v : values) ASSERT_EQ(Written(v), printf15(v)) << std::hexfloat << v << " seed " << seed;
 }
 
 TEST(NumberText, ReadsBackEverythingWritten) {
