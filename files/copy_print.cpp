@@ -3,7 +3,6 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPrinter>
-#include <QPrinterInfo>
 
 #include "files/deck.h"
 #include "platform/msgbox.h"
@@ -21,9 +20,14 @@ void frmMain::mnuFilePrint_Click() {
     const QPixmap image = centralWidget()->grab();
     QPainter painter;
     if (!painter.begin(&printer)) {
-        const bool none = printer.outputFormat() == QPrinter::NativeFormat && QPrinterInfo::availablePrinters().isEmpty();
-        MsgBox(none ? "Unable to print: no printer is available. Choose one with Page Setup."
-                    : "Unable to print: the printer " + printer.printerName() + " could not be started.", this);
+        QString why;
+        if (!printer.outputFileName().isEmpty())
+            why = "the file " + printer.outputFileName() + " could not be written.";
+        else if (printer.printerName().isEmpty())
+            why = "no printer is available. Choose one with Page Setup.";
+        else
+            why = "the printer " + printer.printerName() + " could not be started.";
+        MsgBox("Unable to print: " + why, this);
         return;
     }
     // As large as on screen, smaller only where the page needs it.

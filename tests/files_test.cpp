@@ -302,6 +302,7 @@ TEST_F(Files, PrintPutsTheWindowOnOnePage) {
 
     CurrentPrinter().setOutputFileName(dir.filePath("no such folder/page.pdf"));
     w.mnuFilePrint_Click();  // cannot be written: a message, and the game goes on
-    EXPECT_EQ(messages.size(), 1);
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].startsWith("Unable to print: the file ")) << messages[0].toStdString();
     CurrentPrinter().setOutputFileName({});
 }
