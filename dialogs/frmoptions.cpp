@@ -114,12 +114,12 @@ void frmOptions::Form_Load() {
 }
 
 void frmOptions::cmdApply_Click() {
-    for (int i = 0; i < FaceCards && i < static_cast<int>(game_->FaceCard.size()); ++i) game_->FaceCard[i]->hide();
+    game_->ShowFacePanels(false);
     FaceCards = static_cast<int16_t>(cboCardCnt->currentText().toInt());
     HighCard = static_cast<int16_t>(cboHighCard->currentText().toInt());
     WriteSetting(FaceCardsSetting, QString::number(FaceCards));
     WriteSetting(HighCardSetting, QString::number(HighCard));
-    for (int i = 0; i < FaceCards; ++i) game_->FaceCard[i]->show();
+    game_->ShowFacePanels(true);
     game_->cmdShuffle_Click();
     game_->cmdDeal_Click();
     game_->SetWidth();

@@ -64,7 +64,7 @@ std::u16string WriteNumber(double value) {
     return std::u16string(buf, WriteInto(value, buf));
 }
 
-double ReadNumber(std::u16string_view text, std::size_t* used) {
+double ReadNumber(std::u16string_view text) {
     std::size_t i = 0;
     if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) ++i;
     while (i < text.size() && text[i] >= u'0' && text[i] <= u'9') ++i;
@@ -78,7 +78,6 @@ double ReadNumber(std::u16string_view text, std::size_t* used) {
             i = j;
         }
     }
-    if (used) *used = i;
     // Card codes and whole intermediate values: no fraction, no exponent, exact in a double.
     std::size_t digitsFrom = i > 0 && (text[0] == u'+' || text[0] == u'-') ? 1 : 0;
     if (i > digitsFrom && i - digitsFrom <= 15) {

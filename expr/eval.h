@@ -43,5 +43,5 @@ int FindLastOfFromEnd(std::u16string_view Text, std::u16string_view CharSet);
 std::u16string WriteNumber(double value);
 
 // Reads a number (sign, digits, ".", fraction, exponent) from the start of text; stops at
-// the first character that cannot continue it; no digits read as 0. *used gets the length.
-double ReadNumber(std::u16string_view text, std::size_t* used = nullptr);
+// the first character that cannot continue it; no digits read as 0.
+double ReadNumber(std::u16string_view text);

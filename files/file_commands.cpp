@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLabel>
 #include <QPushButton>
 #include <QSaveFile>
 
@@ -53,13 +52,13 @@ bool frmMain::LoadFile(const QString& NewFile) {
     }
 
     std::copy(deck.bytes.begin(), deck.bytes.end(), Deck);
-    for (int i = 0; i < FaceCards && i < static_cast<int>(FaceCard.size()); ++i) FaceCard[i]->hide();
+    ShowFacePanels(false);
     FaceCards = deck.FaceCards();
     HighCard = deck.HighCard();
     DeckPos = deck.DeckPos();
     WriteSetting(FaceCardsSetting, QString::number(FaceCards));
     WriteSetting(HighCardSetting, QString::number(HighCard));
-    for (int i = 0; i < FaceCards; ++i) FaceCard[i]->show();
+    ShowFacePanels(true);
     ShowCards();
     Solving = true;  // StepCount runs on: a load is not a deal
     cmdAnswer->setEnabled(false);

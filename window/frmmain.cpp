@@ -212,7 +212,7 @@ void frmMain::InitDeck() {
     SeedRandomFromClock();
     DeckPos = static_cast<int16_t>(FaceCards + 4);
     cmdShuffle_Click();
-    for (int i = 0; i < FaceCards && i < PanelCount; ++i) FaceCard[i]->setVisible(true);
+    ShowFacePanels(true);
     StepCount = 0;
     Solving = true;
     SetWidth();
@@ -235,6 +235,10 @@ void frmMain::cmdDeal_Click() {
     StepCount = 0;
     cmdAnswer->setEnabled(false);
     ShowProgress("Looking for a solution...");
+}
+
+void frmMain::ShowFacePanels(bool visible) {
+    for (int i = 0; i < FaceCards && i < PanelCount; ++i) FaceCard[i]->setVisible(visible);
 }
 
 // Shows the puzzle at DeckPos; the search reads the deck itself, never these captions.

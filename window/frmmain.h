@@ -52,6 +52,10 @@ public:
     void mnuFilePrint_Click();
     void mnuFilePageSetup_Click();
 
+    // Shows or hides face-card panels 0..FaceCards-1; whoever changes FaceCards hides the
+    // old count's panels first and shows the new count's after.
+    void ShowFacePanels(bool visible);
+
     // The caption is always the file title followed by " - Pelorand".
     void SetCaption();
     QAction* MenuItem(const QString& name) const;  // by its name, e.g. "mnuFileSave"
