@@ -16,7 +16,7 @@ extern int16_t FaceCards;      // N, face cards in the row: 3..7
 extern int16_t HighCard;       // highest value Shuffle deals: 1..99
 extern int16_t DeckPos;        // index in Deck of the answer card: 3..54
 extern uint8_t Deck[55];       // 0..2 deck-file header, 3..54 the 52 cards (a ring)
-extern int32_t StepCount;      // search steps since the last deal
+extern int32_t StepCount;      // search steps since the last deal; stops at the 32-bit maximum
 extern std::u16string SolnText;   // latest attempt, or the solution text after a success
 extern std::u16string Breakdown;  // lines of the latest evaluation, each starting CR LF
 

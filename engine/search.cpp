@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cmath>
+#include <limits>
 
 #include "engine/globals.h"
 #include "expr/brackets.h"
@@ -44,7 +45,7 @@ std::u16string DisplayForm(std::u16string text) {
 }
 
 void SearchStep() {
-    ++StepCount;
+    if (StepCount < std::numeric_limits<int32_t>::max()) ++StepCount;  // weeks on one puzzle: stop, never wrap
     const int n = FaceCards;
     // Only a deck file could bring these; the loader refuses them, this keeps the arrays safe.
     if (n < 1 || n > MaxCards || DeckPos < DeckFirst || DeckPos > DeckLast) return;
@@ -78,7 +79,8 @@ void SearchStep() {
     std::erase(attempt, u' ');
 
     SolnText = attempt;  // kept: EvalExpr reduces the text it is given
-    double value = EvalExpr(attempt);
+    bool dividedByZero = false;
+    double value = EvalExpr(attempt, dividedByZero);
     SolnText.append(u" = ").append(WriteNumber(value));
 
     if (MainForm) {
@@ -87,7 +89,7 @@ void SearchStep() {
         MainForm->SetStatusPanel(2, std::u16string(count.begin(), count.end()));
     }
 
-    if (value != static_cast<double>(Deck[DeckPos])) return;
+    if (!IsHit(value, dividedByZero, Deck[DeckPos])) return;
 
     Solving = false;
     if (MainForm) {

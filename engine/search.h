@@ -3,8 +3,8 @@
 // Each SearchStep shuffles the face cards into a random order, puts a random operator after
 // each card (drawn from a pool that weights + and - 5/16 each, x and divide 3/16 each; the
 // last card's operator is drawn and discarded), adds N-3 random bracket pairs with
-// PlaceBrackets, evaluates the text with EvalExpr and compares the value with the answer
-// card exactly, as doubles. Steps remember nothing but StepCount, so an unsolvable puzzle is
+// PlaceBrackets, evaluates the text with EvalExpr and judges it by the one hit rule (IsHit:
+// the value is the answer card exactly, as doubles, and nothing was divided by zero). Steps remember nothing but StepCount, so an unsolvable puzzle is
 // searched until the next deal. On a hit the attempt and its breakdown are turned into the
 // display form ("05#(03x07)~02" becomes "5 + (3 * 7) - 2") and handed to the window.
 #pragma once

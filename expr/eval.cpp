@@ -11,6 +11,8 @@ namespace {
 
 constexpr char16_t Passes[] = {u'x', DivideSign, u'#', u'~'};
 
+double Evaluate(std::u16string& Expr, bool& dividedByZero);
+
 bool IsOp(char16_t c) { return c == u'#' || c == u'x' || c == u'~' || c == DivideSign; }
 
 // 0-based position of the first operator character at or after `from`, or npos.
@@ -20,10 +22,15 @@ std::size_t NextOp(std::u16string_view text, std::size_t from) {
     return std::u16string_view::npos;
 }
 
-double Apply(char16_t op, double left, double right) {
+double Apply(char16_t op, double left, double right, bool& dividedByZero) {
     switch (op) {
     case u'x': return left * right;
-    case DivideSign: return left / (right == 0.0 ? 1e-15 : right);
+    case DivideSign:
+        if (right == 0.0) {
+            dividedByZero = true;
+            right = 1e-15;
+        }
+        return left / right;
     case u'#': return left + right;
     default: return left - right;
     }
@@ -86,18 +93,41 @@ double ReadNumber(std::u16string_view text) {
         while (k < i && text[k] >= u'0' && text[k] <= u'9') whole = whole * 10 + (text[k++] - u'0');
         if (k == i) return text[0] == u'-' ? -static_cast<double>(whole) : static_cast<double>(whole);
     }
-    // Only ASCII is left; a run longer than any written number is malformed, so cut it.
-    char buf[64];
-    std::size_t n = 0;
-    for (std::size_t k = 0; k < i && n < sizeof buf; ++k) buf[n++] = static_cast<char>(text[k]);
+    // Only ASCII is left. Written numbers fit the stack buffer; a longer run (leading zeros,
+    // say) must still be read whole, never cut.
+    char small[64];
+    std::string large;
+    char* buf = small;
+    if (i > sizeof small) {
+        large.resize(i);
+        buf = large.data();
+    }
+    for (std::size_t k = 0; k < i; ++k) buf[k] = static_cast<char>(text[k]);
     const char* first = buf;
-    if (n > 0 && buf[0] == '+') ++first;
+    if (i > 0 && buf[0] == '+') ++first;
     double value = 0.0;
-    if (std::from_chars(first, buf + n, value).ec != std::errc{}) return 0.0;
+    if (std::from_chars(first, buf + i, value).ec != std::errc{}) return 0.0;
     return value;
 }
 
+bool IsHit(double value, bool dividedByZero, int answerCard) {
+    return !dividedByZero && value == static_cast<double>(answerCard);
+}
+
 double EvalExpr(std::u16string& Expr) {
+    bool dividedByZero = false;
+    return EvalExpr(Expr, dividedByZero);
+}
+
+double EvalExpr(std::u16string& Expr, bool& DividedByZero) {
+    DividedByZero = false;
+    return Evaluate(Expr, DividedByZero);
+}
+
+namespace {
+
+// EvalExpr's work; dividedByZero is only ever set, so one flag serves every bracket group.
+double Evaluate(std::u16string& Expr, bool& dividedByZero) {
     if (Expr.size() > MaxExprLength) return 0.0;
 
     // Innermost groups, the one that closes first each time.
@@ -118,7 +148,7 @@ double EvalExpr(std::u16string& Expr) {
             }
         }
         std::u16string inner = Expr.substr(p + 1, q - p - 1);
-        double v = EvalExpr(inner);
+        double v = Evaluate(inner, dividedByZero);
         char16_t written[40];
         Expr.replace(p, (q < Expr.size() ? q + 1 : q) - p, written, WriteInto(v, written));
         from = p;
@@ -137,7 +167,7 @@ double EvalExpr(std::u16string& Expr) {
             while (front > 0 && !IsOp(text[front - 1])) --front;
             double left = ReadNumber(text.substr(front, k - front));
             double right = ReadNumber(text.substr(k + 1));
-            result = Apply(P, left, right);
+            result = Apply(P, left, right, dividedByZero);
             std::size_t rest = NextOp(text, k + 1);
             if (rest == std::u16string::npos) rest = Expr.size();
             char16_t written[40];
@@ -149,3 +179,5 @@ double EvalExpr(std::u16string& Expr) {
     Breakdown.append(u" = ").append(Expr);
     return result;
 }
+
+}  // namespace

@@ -12,8 +12,11 @@
 //   3. Every value written back has at most 15 significant digits (WriteNumber) and is read
 //      again for the next operation, so intermediate results are rounded: (08÷03)x03 is
 //      8.00000000000001. Only the last operation's result is returned unrounded.
-// A zero divisor becomes 1E-15. Each evaluation that does at least one operation appends
-// CR LF, the bracket-free text, " = " and the result to Breakdown.
+// A zero divisor becomes 1E-15, so every text has a finite value; but the huge quotient can be
+// cancelled again ((01÷(19÷(07~07)))#19 is exactly 19), so the evaluation also reports that it
+// divided by zero, and such an attempt never counts as a hit (IsHit). Each evaluation that
+// does at least one operation appends CR LF, the bracket-free text, " = " and the result to
+// Breakdown.
 //
 // Malformed text never crashes or hangs: a ")" with no "(" before it is dropped, a "(" with
 // no ")" runs to the end, missing operands read as 0, and texts longer than MaxExprLength are
@@ -30,6 +33,13 @@ inline constexpr std::size_t MaxExprLength = 4096;
 
 // Reduces Expr in place to the written form of its value and returns the value.
 double EvalExpr(std::u16string& Expr);
+// The same, and DividedByZero tells whether any division met a zero divisor on the way.
+double EvalExpr(std::u16string& Expr, bool& DividedByZero);
+
+// The game's one hit rule, for the search and everything else that judges an attempt: the
+// value EvalExpr returned equals the answer card exactly, as doubles (8.999999999999998 is not
+// 9, though the status bar writes it so), and the attempt never divided by zero.
+bool IsHit(double value, bool dividedByZero, int answerCard);
 
 // 1-based position of the first character of Text that is in CharSet; 0 if none.
 int FindFirstOf(std::u16string_view Text, std::u16string_view CharSet);

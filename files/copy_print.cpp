@@ -5,6 +5,7 @@
 #include <QPrinter>
 
 #include "files/deck.h"
+#include "files/print_layout.h"
 #include "platform/msgbox.h"
 #include "platform/printer.h"
 #include "window/frmmain.h"
@@ -27,15 +28,15 @@ void frmMain::mnuFilePrint_Click() {
             why = "no printer is available. Choose one with Page Setup.";
         else
             why = "the printer " + printer.printerName() + " could not be started.";
+        ReplacePrinter();  // the failed one would refuse Page Setup's choices from now on
         MsgBox("Unable to print: " + why, this);
         return;
     }
-    // As large as on screen, smaller only where the page needs it.
-    const QRect page = painter.viewport();
-    QSize size = image.size() * (printer.resolution() / 96.0);
-    if (size.width() > page.width() || size.height() > page.height()) size.scale(page.size(), Qt::KeepAspectRatio);
-    painter.drawPixmap(QRect(page.topLeft(), size), image);
-    if (!painter.end()) MsgBox("Unable to print: the page could not be finished.", this);
+    painter.drawPixmap(PrintArea(image.size(), printer.resolution(), painter.viewport()), image);
+    if (!painter.end()) {
+        ReplacePrinter();
+        MsgBox("Unable to print: the page could not be finished.", this);
+    }
 }
 
 void frmMain::mnuFilePageSetup_Click() { dlgCommonDialog.ShowPrinter(this, CurrentPrinter()); }

@@ -15,8 +15,8 @@ DecodedDeck DecodeDeck(const uint8_t* data, std::size_t size) {
         out.reason = bad + "it has " + std::to_string(out.FaceCards()) + " face cards, where 3 to 7 are possible.";
     } else if (out.DeckPos() > DeckLast) {
         out.reason = bad + "its answer card position " + std::to_string(out.DeckPos()) + " lies beyond the deck.";
-    } else if (out.HighCard() > 99) {
-        out.reason = bad + "its highest card " + std::to_string(out.HighCard()) + " is above 99.";
+    } else if (out.HighCard() < 1 || out.HighCard() > 99) {
+        out.reason = bad + "its highest card " + std::to_string(out.HighCard()) + " is outside 1 to 99.";
     } else if (auto card = std::find_if(out.bytes.begin() + DeckFirst, out.bytes.end(), [](uint8_t v) { return v > 99; });
                card != out.bytes.end()) {
         out.reason = bad + "it holds a card of " + std::to_string(*card) + ", above 99.";

@@ -24,8 +24,8 @@ struct DecodedDeck {
 };
 
 // Checks a file's bytes: the length must be 55 (anything else is refused silently); the face
-// cards 3..7, the answer position at most 54, the highest card and every card at most 99,
-// since the two-digit notation holds no more.
+// cards 3..7, the answer position at most 54, the highest card 1..99 (as the settings hold
+// it) and every card at most 99, since the two-digit notation holds no more.
 DecodedDeck DecodeDeck(const uint8_t* data, std::size_t size);
 
 // The file image of a deck with its header filled in.

@@ -101,7 +101,10 @@ bool frmMain::WriteDeck(const QString& path) {
     const DeckBytes bytes = EncodeDeck(Deck, HighCard, FaceCards, DeckPos);
     std::copy(bytes.begin(), bytes.begin() + 3, Deck);
     // Written to a temporary file and renamed over the old one: never half a deck on disk.
+    // Where no temporary file can be made beside a deck the player may write (a read-only
+    // folder), the deck is written in place; a read-only deck is still refused.
     QSaveFile file(path);
+    file.setDirectWriteFallback(true);
     if (file.open(QIODevice::WriteOnly) &&
         file.write(reinterpret_cast<const char*>(bytes.data()), bytes.size()) == static_cast<qint64>(bytes.size()) &&
         file.commit())

@@ -7,7 +7,8 @@
 
 class QWidget;
 
+// owner null: the game's active window, else the game window, so the box stands over the game.
 void MsgBox(const QString& text, QWidget* owner = nullptr);
 
-// Tests: when set, receives the text instead of a modal box being shown.
-extern std::function<void(const QString&)> MsgBoxHook;
+// Tests: when set, receives the text and the owner the box would have, instead of a modal box.
+extern std::function<void(const QString& text, QWidget* owner)> MsgBoxHook;

@@ -1,6 +1,7 @@
 // The deck-file format: what it accepts, what it refuses, and the puzzle text.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "engine/globals.h"
@@ -13,7 +14,7 @@ std::vector<uint8_t> File(uint8_t high, uint8_t faces, uint8_t pos) {
     bytes[0] = high;
     bytes[1] = faces;
     bytes[2] = pos;
-    for (int p = 3; p < 55; ++p) bytes[p] = static_cast<uint8_t>(1 + p % high);
+    for (int p = 3; p < 55; ++p) bytes[p] = static_cast<uint8_t>(1 + p % std::max<int>(high, 1));
     return bytes;
 }
 
@@ -32,7 +33,7 @@ TEST(DeckFile, RefusesWrongLengthsSilentlyAndUnusableHeadersWithAReason) {
     const Case refused[] = {
         {File(25, 2, 20), "2 face cards"}, {File(25, 8, 20), "8 face cards"}, {File(25, 0, 20), "0 face cards"},
         {File(25, 5, 55), "position 55"}, {File(25, 5, 255), "position 255"},
-        {File(100, 5, 20), "highest card 100"}, {bigCard, "card of 100"},
+        {File(100, 5, 20), "highest card 100"}, {File(0, 5, 20), "highest card 0"}, {bigCard, "card of 100"},
     };
     for (const Case& c : refused) {
         DecodedDeck d = DecodeDeck(c.bytes.data(), c.bytes.size());
@@ -59,6 +60,23 @@ TEST(DeckFile, AcceptsWhatTheGameWritesAndWrapsLowPositions) {
         EXPECT_EQ(d.FaceCards(), faces);
         EXPECT_EQ(d.DeckPos(), 3);
         EXPECT_TRUE(std::equal(d.bytes.begin() + 3, d.bytes.end(), deck + 3));
+    }
+}
+
+// The last value inside each limit loads: the game itself saves decks like these.
+TEST(DeckFile, AcceptsEveryLimitFromInside) {
+    std::vector<uint8_t> top = File(99, 7, 54);
+    top[3] = 99;
+    top[54] = 99;
+    std::vector<uint8_t> bottom = File(1, 3, 3);
+    const std::vector<uint8_t>* inside[] = {&top, &bottom};
+    for (const auto* bytes : inside) {
+        DecodedDeck d = DecodeDeck(bytes->data(), bytes->size());
+        ASSERT_EQ(d.result, DecodedDeck::Result::Ok) << d.reason;
+        EXPECT_EQ(d.HighCard(), (*bytes)[0]);
+        EXPECT_EQ(d.FaceCards(), (*bytes)[1]);
+        EXPECT_EQ(d.DeckPos(), (*bytes)[2]);
+        EXPECT_TRUE(std::equal(d.bytes.begin() + 3, d.bytes.end(), bytes->begin() + 3));
     }
 }
 

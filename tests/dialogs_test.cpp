@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QLabel>
 #include <QPushButton>
 #include <QTabBar>
@@ -53,7 +55,22 @@ TEST_F(Options, ApplyReshufflesAndDealsTwiceEvenWithNothingChanged) {
     for (int i = 0; i < 5; ++i) EXPECT_EQ(w.FaceCard[i]->text(), QString::number(FaceCardValue(static_cast<int16_t>(i))));
     EXPECT_EQ(StepCount, 0);
     EXPECT_TRUE(Solving);
-    EXPECT_TRUE(dialog.isVisible() == false);  // Apply alone does not close (it was never shown)
+}
+
+TEST_F(Options, ApplyLeavesTheDialogOpenAndOkClosesIt) {
+    frmMain& w = Start();
+    frmOptions dialog(&w);
+    dialog.show();
+    dialog.cboCardCnt->setCurrentText("4");
+    dialog.cmdApply_Click();
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(FaceCards, 4);
+    dialog.cboHighCard->setCurrentText("9");
+    dialog.cmdOK_Click();
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(HighCard, 9);
+    EXPECT_EQ(Setting("Game", "HighCard"), "9");
 }
 
 TEST_F(Options, SevenCardsThenThreeShowAndHidePanelsAndStoreExactly) {
@@ -252,4 +269,38 @@ TEST_F(About, SystemInfoWithNeitherLocationOrAnUnstartableTool) {
     EXPECT_TRUE(value.isEmpty());
     EXPECT_TRUE(GetKeyValue(HKEY_LOCAL_MACHINE, "other", "path", value));
     EXPECT_EQ(value, "/bin/true");
+}
+
+using FileDialog = GuiTest;
+
+// The real dialogs, looked at while open: title, filter, extension and the name offered.
+TEST_F(FileDialog, OffersPuzzleFilesUnderTheirOwnNames) {
+    frmMain& w = Start();
+    CommonDialog::NeverShow = false;
+    CommonDialog::Scripted.clear();
+    struct Seen { QString title, filter, suffix, name; bool save = false; };
+    std::vector<Seen> seen;
+    auto look = [&] {
+        auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(d, nullptr);
+        auto* name = d->findChild<QLineEdit*>("fileNameEdit");
+        seen.push_back({d->windowTitle(), d->nameFilters().join("|"), d->defaultSuffix(), name ? name->text() : "?",
+                        d->acceptMode() == QFileDialog::AcceptSave});
+        d->reject();
+    };
+    QTimer::singleShot(0, look);
+    w.mnuFileSaveAs_Click();
+    QTimer::singleShot(0, look);
+    w.mnuFileOpen_Click();
+    CommonDialog::NeverShow = true;
+    ASSERT_EQ(seen.size(), 2u);
+    for (const Seen& s : seen) {
+        EXPECT_EQ(s.title, "Save puzzle");
+        EXPECT_EQ(s.filter, "Puzzles (*.PLD)");
+        EXPECT_EQ(s.suffix, "PLD");
+        EXPECT_EQ(s.name, "puzzle.pld");
+    }
+    EXPECT_TRUE(seen[0].save);
+    EXPECT_FALSE(seen[1].save);
+    EXPECT_EQ(w.windowTitle(), "Untitled - Pelorand");  // both cancelled
 }

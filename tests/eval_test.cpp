@@ -92,6 +92,40 @@ TEST(EvalExpr, ZeroDivisorBecomesTenToMinusFifteen) {
     EXPECT_EQ(e.written, "-4.9E+16");
 }
 
+// A zero divisor keeps the value and the lines, but the evaluation says it happened, and the
+// hit rule turns such an attempt down even where the huge quotient cancels out again.
+TEST(EvalExpr, ReportsEveryZeroDivisorAndTheHitRuleRefusesIt) {
+    struct Case { const char* expr; double value; bool zero; };
+    const Case cases[] = {
+        {"01÷(19÷(07~07))#19", 19, true},  // 19÷1E-15, then 1 over that, lost against 19
+        {"(07~07)÷(05~05)", 0, true},
+        {"07÷00", 7 / 1e-15, true},
+        {"(01÷(02~02))x00", 0, true},       // inside a bracket group, then multiplied away
+        {"00÷05", 0, false},                 // a zero dividend is ordinary
+        {"08÷02x02", 2, false},
+        {"05#(03x07)~02", 24, false},
+    };
+    for (const Case& c : cases) {
+        Breakdown.clear();
+        std::u16string text = U16(c.expr);
+        bool zero = !c.zero;
+        EXPECT_EQ(EvalExpr(text, zero), c.value) << c.expr;
+        EXPECT_EQ(zero, c.zero) << c.expr;
+        const std::string lines = U8(Breakdown);
+        Evaluated plain = Eval(c.expr);  // the one-argument form: same value, same lines
+        EXPECT_EQ(plain.value, c.value) << c.expr;
+        EXPECT_EQ(plain.written, U8(text)) << c.expr;
+        EXPECT_EQ(IsHit(c.value, zero, static_cast<int>(c.value)), !c.zero) << c.expr;
+    }
+    EXPECT_EQ(Eval("01÷(19÷(07~07))#19").lines, "07~07 = 0 | 19÷0 = 1.9E+16 | 01÷1.9E+16#19 = 19");
+
+    EXPECT_TRUE(IsHit(9.0, false, 9));
+    EXPECT_FALSE(IsHit(8.999999999999998, false, 9));  // written 9 to 15 digits, yet no hit
+    EXPECT_FALSE(IsHit(9.00000000000001, false, 9));
+    EXPECT_FALSE(IsHit(9.0, true, 9));
+    EXPECT_FALSE(IsHit(-9.0, false, 9));
+}
+
 TEST(EvalExpr, ReplaysTheIndependentTable) {
     std::ifstream in(PELORAND_TEST_DATA "/eval.tsv");
     ASSERT_TRUE(in) << "missing test data eval.tsv";
@@ -165,6 +199,14 @@ TEST(NumberText, ReadsBackEverythingWritten) {
     EXPECT_EQ(ReadNumber(u""), 0);
     EXPECT_EQ(ReadNumber(u"-"), 0);
     EXPECT_EQ(ReadNumber(u"."), 0);
+
+    // Runs of any length read whole: leading zeros, and digits past any buffer.
+    const std::u16string zeros(55, u'0');
+    EXPECT_EQ(ReadNumber(zeros + u"1162183367"), 1162183367.0);
+    EXPECT_EQ(ReadNumber(zeros + u"1162183367#01"), 1162183367.0);
+    EXPECT_EQ(ReadNumber(u"-" + zeros + u"2.5E+1"), -25.0);
+    EXPECT_EQ(ReadNumber(u"1" + std::u16string(70, u'0')), 1e70);
+    EXPECT_EQ(Eval(U8(zeros) + "1162183367#01").value, 1162183368.0);
 }
 
 TEST(CharSearch, CountsFromEitherEnd) {

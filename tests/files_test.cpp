@@ -9,10 +9,15 @@
 #include <QPrinter>
 #include <QPushButton>
 
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "files/deck.h"
 #include "gui_env.h"
+#include "files/print_layout.h"
 #include "platform/printer.h"
 #include "window/frmsoln.h"
 #include "window/twips.h"
@@ -203,14 +208,6 @@ TEST_F(Files, SaveReplacesTheWholeFileOrNothing) {
         EXPECT_EQ(w.windowTitle(), "long.pld - Pelorand");
         EXPECT_EQ(w.FilePath, path);
     }
-    if (geteuid() != 0) {  // permissions do not stop root
-        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
-        messages.clear();
-        w.mnuFileSave_Click();
-        EXPECT_EQ(messages.size(), 1);
-        EXPECT_EQ(ReadAll(path), saved);
-        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    }
 }
 
 TEST_F(Files, SaveKeepsItsFolderAndAsksForANameWhenUntitled) {
@@ -305,4 +302,116 @@ TEST_F(Files, PrintPutsTheWindowOnOnePage) {
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages[0].startsWith("Unable to print: the file ")) << messages[0].toStdString();
     CurrentPrinter().setOutputFileName({});
+}
+
+// Permissions bind only ordinary users, and the suite runs as root in CI: there the test runs
+// itself again as nobody, from a copy of this program that nobody may read.
+TEST_F(Files, ReadOnlyFoldersAndDecksAsAnOrdinaryUser) {
+    if (geteuid() == 0) {
+        QTemporaryDir bin("/tmp/pelorand-perm-XXXXXX");
+        ASSERT_TRUE(bin.isValid());
+        const QString copy = bin.filePath("gui_tests");
+        ASSERT_TRUE(QFile::copy(QFile::symLinkTarget("/proc/self/exe"), copy));
+        ASSERT_EQ(chmod(QFile::encodeName(bin.path()).constData(), 0755), 0);
+        ASSERT_EQ(chmod(QFile::encodeName(copy).constData(), 0755), 0);
+        QProcess child;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        env.insert("TMPDIR", "/tmp");
+        env.insert("HOME", "/tmp");
+        env.remove("XDG_RUNTIME_DIR");
+        child.setProcessEnvironment(env);
+        child.setProcessChannelMode(QProcess::MergedChannels);
+        child.start("setpriv", {"--reuid=nobody", "--regid=nogroup", "--clear-groups", copy,
+                                "--gtest_filter=Files.ReadOnlyFoldersAndDecksAsAnOrdinaryUser"});
+        ASSERT_TRUE(child.waitForFinished(120000));
+        const QByteArray out = child.readAll();
+        EXPECT_EQ(child.exitCode(), 0) << out.toStdString();
+        EXPECT_TRUE(out.contains("[  PASSED  ] 1 test")) << out.toStdString();
+        return;
+    }
+
+    frmMain& w = Start();
+    ASSERT_TRUE(QDir(dir.path()).mkdir("shared"));
+    const QString shared = dir.filePath("shared");
+    const QString deck = shared + "/deck.pld";
+    CommonDialog::Scripted << deck;
+    w.mnuFileSaveAs_Click();
+    ASSERT_EQ(ReadAll(deck).size(), 55);
+
+    // A deck the player may write, in a folder they may not: saved in place.
+    ASSERT_TRUE(QFile::setPermissions(shared, QFile::ReadOwner | QFile::ExeOwner));
+    w.cmdDeal_Click();
+    w.mnuFileSave_Click();
+    EXPECT_TRUE(messages.isEmpty()) << messages.join("; ").toStdString();
+    QByteArray saved = ReadAll(deck);
+    ASSERT_EQ(saved.size(), 55);
+    EXPECT_EQ(static_cast<uint8_t>(saved[2]), DeckPos);
+
+    // A new file there cannot be made; a read-only deck is refused, wherever it stands.
+    CommonDialog::Scripted << shared + "/new.pld";
+    w.mnuFileSaveAs_Click();
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_FALSE(QFile::exists(shared + "/new.pld"));
+    EXPECT_EQ(w.FilePath, deck);
+    ASSERT_TRUE(QFile::setPermissions(deck, QFile::ReadOwner));
+    for (bool folderWritable : {false, true}) {
+        if (folderWritable) ASSERT_TRUE(QFile::setPermissions(shared, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        messages.clear();
+        w.cmdDeal_Click();
+        w.mnuFileSave_Click();
+        ASSERT_EQ(messages.size(), 1) << folderWritable;
+        EXPECT_TRUE(messages[0].startsWith("Unable to save file: Error ")) << messages[0].toStdString();
+        EXPECT_EQ(ReadAll(deck), saved) << folderWritable;
+    }
+    QFile::setPermissions(deck, QFile::ReadOwner | QFile::WriteOwner);
+}
+
+TEST_F(Files, AFailedPrintLeavesThePrinterUsable) {
+    frmMain& w = Start();
+    ReplacePrinter();  // as at start: no printer chosen, and none on this machine
+    w.mnuFilePrint_Click();
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].startsWith("Unable to print: ")) << messages[0].toStdString();
+    const QString pdf = dir.filePath("after failure.pdf");
+    CurrentPrinter().setOutputFormat(QPrinter::PdfFormat);
+    CurrentPrinter().setOutputFileName(pdf);  // what Page Setup does
+    EXPECT_EQ(CurrentPrinter().outputFileName(), pdf);
+    w.mnuFilePrint_Click();
+    EXPECT_EQ(messages.size(), 1);
+    EXPECT_TRUE(ReadAll(pdf).startsWith("%PDF"));
+    ReplacePrinter();
+}
+
+TEST(PrintLayout, KeepsScreenSizeUnlessThePageIsSmaller) {
+    // 600 dpi: a 480 x 360 picture is 3000 x 2250 device pixels, on a page that holds it.
+    EXPECT_EQ(PrintArea({480, 360}, 600, {100, 200, 4800, 6000}), QRect(100, 200, 3000, 2250));
+    EXPECT_EQ(PrintArea({480, 360}, 96, {0, 0, 1000, 1000}), QRect(0, 0, 480, 360));
+    // Too wide for the page: scaled down to its width, shape kept.
+    EXPECT_EQ(PrintArea({800, 400}, 600, {0, 0, 2500, 4000}), QRect(0, 0, 2500, 1250));
+    EXPECT_EQ(PrintArea({400, 800}, 600, {0, 0, 4000, 2500}), QRect(0, 0, 1250, 2500));
+}
+
+TEST_F(Files, MessagesStandOverTheGame) {
+    frmMain& w = Start();
+    EXPECT_FALSE(w.LoadFile(dir.filePath("no such folder/deck.pld")));
+    CommonDialog::Scripted << dir.filePath("no such folder/deck.pld");
+    w.mnuFileSaveAs_Click();
+    ASSERT_EQ(messages.size(), 2);
+    for (QWidget* owner : messageOwners) {
+        ASSERT_NE(owner, nullptr);
+        EXPECT_TRUE(owner == &w || owner->window() == &w || owner->parentWidget() == &w) << owner->objectName().toStdString();
+    }
+}
+
+TEST_F(Files, OpenFitsTheWidthAndKeepsTheSaveItem) {
+    frmMain& w = Start();
+    const QString path = dir.filePath("seven.pld");
+    WriteBytes(path, DeckFile(30, 7, 40));
+    CommonDialog::Scripted << path;
+    w.mnuFileOpen_Click();
+    EXPECT_EQ(Twips(w.width()), 10710);
+    EXPECT_EQ(w.windowTitle(), "seven.pld - Pelorand");
+    EXPECT_FALSE(w.MenuItem("mnuFileSave")->isEnabled());  // Open leaves it as it was
+    for (int i = 0; i < 7; ++i) EXPECT_TRUE(w.FaceCard[i]->isVisible()) << i;
 }

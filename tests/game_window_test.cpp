@@ -1,6 +1,10 @@
 // The game window: first start, deal and shuffle, answer and solution window, close, settings.
 #include <QAccessible>
 #include <QAction>
+#include <QElapsedTimer>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
 #include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -272,4 +276,122 @@ TEST_F(GameWindow, ScreenReadersHearThePuzzle) {
     EXPECT_EQ(name(w.lblProgress), "Progress: Looking for a solution...");
     for (QPushButton* b : {w.cmdShuffle, w.cmdDeal, w.cmdAnswer, w.cmdExit})
         EXPECT_TRUE(b->text().contains('&')) << b->objectName().toStdString();  // an access key each
+}
+
+TEST_F(GameWindow, InitDeckHidesTheRowOnTheTableFirst) {
+    Store("Game", "FaceCards", "7");
+    frmMain& w = Start();
+    ASSERT_TRUE(w.FaceCard[6]->isVisible());
+    Store("Game", "FaceCards", "3");  // another copy of the game changed it meanwhile
+    w.InitDeck();
+    for (int i = 0; i < 7; ++i) EXPECT_EQ(w.FaceCard[i]->isVisible(), i < 3) << i;
+}
+
+TEST_F(GameWindow, DealStartsANewSearchAndMovesExactlyOnePlace) {
+    frmMain& w = Start();
+    const std::vector<uint8_t> deck(Deck + 3, Deck + 55);
+    for (const char* via : {"button", "toolbar"}) {
+        const int16_t before = DeckPos;
+        StepCount = 50;
+        Solving = false;
+        w.cmdAnswer->setEnabled(true);
+        if (via == std::string("button")) w.cmdDeal->click(); else w.tbToolBar_ButtonClick("Deal");
+        EXPECT_EQ(DeckPos, before == 3 ? 54 : before - 1) << via;
+        EXPECT_EQ(StepCount, 0) << via;
+        EXPECT_TRUE(Solving) << via;
+        EXPECT_FALSE(w.cmdAnswer->isEnabled()) << via;
+        EXPECT_EQ(std::vector<uint8_t>(Deck + 3, Deck + 55), deck) << via << ": a deal never reshuffles";
+    }
+    w.tbToolBar_ButtonClick("Shuffle");
+    EXPECT_NE(std::vector<uint8_t>(Deck + 3, Deck + 55), deck);
+    EXPECT_EQ(StepCount, 0);
+}
+
+TEST_F(GameWindow, StoredOptionsReadBackAtBothEndsOfTheirRange) {
+    struct Case { const char* faces; const char* high; int16_t expectFaces, expectHigh; };
+    const Case cases[] = {{"3", "1", 3, 1}, {"7", "99", 7, 99}, {"2", "0", 5, 25}, {"8", "100", 5, 25}, {"6.4", "40", 6, 40}};
+    for (const Case& c : cases) {
+        Store("Game", "FaceCards", c.faces);
+        Store("Game", "HighCard", c.high);
+        Start();
+        EXPECT_EQ(FaceCards, c.expectFaces) << c.faces;
+        EXPECT_EQ(HighCard, c.expectHigh) << c.high;
+        game.reset();
+    }
+}
+
+// The whole menu bar and toolbar, item by item: a changed caption, key or state shows here.
+TEST_F(GameWindow, MenusAndToolbarAreExactlyTheCommandTable) {
+    frmMain& w = Start();
+    struct Item { const char* name; const char* caption; QKeySequence key; bool enabled, checkable; };
+    const QKeySequence none;
+    const std::vector<std::pair<QString, std::vector<Item>>> menus = {
+        {"&File", {{"mnuFileOpen", "&Open", QKeySequence("Ctrl+O"), true, false}, {"mnuFileBar1", "", none, true, false},
+                   {"mnuFileSave", "&Save", QKeySequence("Ctrl+S"), false, false}, {"mnuFileSaveAs", "Save &As...", none, true, false},
+                   {"mnuFileBar2", "", none, true, false}, {"mnuFilePageSetup", "Page Set&up...", none, true, false},
+                   {"mnuFilePrint", "&Print...", QKeySequence("Ctrl+P"), true, false}, {"mnuFileBar4", "", none, true, false},
+                   {"mnuFileExit", "E&xit", none, true, false}}},
+        {"&Edit", {{"mnuEditUndo", "&Undo", QKeySequence("Ctrl+Z"), false, false}, {"mnuEditBar1", "", none, true, false},
+                   {"mnuEditCut", "Cu&t", QKeySequence("Ctrl+X"), false, false}, {"mnuEditCopy", "&Copy", QKeySequence("Ctrl+C"), true, false},
+                   {"mnuEditPaste", "&Paste", QKeySequence("Ctrl+V"), false, false},
+                   {"mnuEditPasteSpecial", "Paste &Special...", none, false, false}}},
+        {"&View", {{"mnuViewToolbar", "&Toolbar", none, true, true}, {"mnuViewStatusBar", "Status &Bar", none, true, true},
+                   {"mnuViewBar2", "", none, true, false}, {"mnuViewOptions", "&Options...", none, true, false}}},
+        {"&Help", {{"munHelpShow", "&Help", QKeySequence("F1"), true, false}, {"mnuHelpSep1", "", none, true, false},
+                   {"mnuHelpAbout", "&About Pelorand...", none, true, false}}},
+    };
+    const QList<QAction*> bar = w.menuBar()->actions();
+    ASSERT_GE(bar.size(), static_cast<qsizetype>(menus.size()));
+    for (std::size_t m = 0; m < menus.size(); ++m) {
+        EXPECT_EQ(bar[m]->text(), menus[m].first);
+        const QList<QAction*> items = bar[m]->menu()->actions();
+        ASSERT_GE(items.size(), static_cast<qsizetype>(menus[m].second.size())) << menus[m].first.toStdString();
+        for (std::size_t i = 0; i < menus[m].second.size(); ++i) {
+            const Item& want = menus[m].second[i];
+            QAction* got = items[i];
+            EXPECT_EQ(got->objectName(), want.name);
+            EXPECT_EQ(got->isSeparator(), *want.caption == 0) << want.name;
+            if (!got->isSeparator()) EXPECT_EQ(got->text(), want.caption) << want.name;
+            EXPECT_EQ(got->shortcut(), want.key) << want.name;
+            EXPECT_EQ(got->isEnabled(), want.enabled) << want.name;
+            EXPECT_EQ(got->isCheckable(), want.checkable) << want.name;
+            EXPECT_EQ(got->isChecked(), want.checkable) << want.name;
+        }
+    }
+    const std::pair<const char*, const char*> tools[] = {
+        {"Open", "Load saved deck"}, {"Save", "Save this deck"}, {"Print", "Print this puzzle"},
+        {"Shuffle", "Shuffle the deck"}, {"Deal", "Deal a card, next puzzle"}, {"Answer", "Display the answer"}};
+    const QList<QAction*> buttons = w.tbToolBar->actions();
+    ASSERT_GE(buttons.size(), 6);
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_EQ(buttons[i]->data().toString(), tools[i].first);
+        EXPECT_EQ(buttons[i]->toolTip(), tools[i].second);
+    }
+    const std::tuple<QPushButton*, const char*, const char*> pushes[] = {
+        {w.cmdShuffle, "&Shuffle", "Shuffle the deck"}, {w.cmdDeal, "&Deal", "Deal, new puzzle"},
+        {w.cmdAnswer, "&Answer", "Show the answer to the puzzle"}, {w.cmdExit, "E&xit", "Exit back to windows"}};
+    for (const auto& [button, caption, tip] : pushes) {
+        EXPECT_EQ(button->text(), caption);
+        EXPECT_EQ(button->toolTip(), tip);
+    }
+}
+
+// The splash is drawn at least once, however early the game window becomes active.
+TEST_F(GameWindow, SplashIsOnTheScreenBeforeItCloses) {
+    QPointer<frmSplash> splash = new frmSplash();
+    splash->CloseOnceDrawn();  // the game window was activated before the splash was shown
+    QCoreApplication::processEvents();
+    ASSERT_FALSE(splash.isNull());
+    EXPECT_FALSE(splash->Drawn());
+    splash->show();
+    QElapsedTimer clock;
+    clock.start();
+    bool sawDrawn = false;
+    while (splash && clock.elapsed() < 3000) {
+        sawDrawn = sawDrawn || splash->Drawn();
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    EXPECT_TRUE(splash.isNull()) << "the splash stayed open";
+    EXPECT_TRUE(sawDrawn) << "the splash closed without being drawn";
 }

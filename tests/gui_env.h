@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 
 #include <memory>
+#include <vector>
 
 #include "engine/globals.h"
 #include "platform/common_dialog.h"
@@ -20,12 +21,16 @@ class GuiTest : public ::testing::Test {
 protected:
     QTemporaryDir dir;
     QStringList messages;  // every message box shown, in order
+    std::vector<QWidget*> messageOwners;  // the window each box stood over
     std::unique_ptr<frmMain> game;
 
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
         SetSettingsFile(dir.filePath("Pelorand.ini"));
-        MsgBoxHook = [this](const QString& text) { messages << text; };
+        MsgBoxHook = [this](const QString& text, QWidget* owner) {
+            messages << text;
+            messageOwners.push_back(owner);
+        };
         CommonDialog::NeverShow = true;
         FixedRandomSeed = 1234;
         ScriptRandom({});

@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <functional>
+#include <limits>
 #include <map>
 #include <random>
 
@@ -120,6 +121,52 @@ TEST_F(Search, MatchesOnlyExactValues) {
     EXPECT_EQ(view.progress, "");
 }
 
+// The attempt 01÷(19÷(07~07))#19 comes to exactly 19 through a division by zero: shown, never
+// counted.
+TEST_F(Search, AnAttemptThatDividesByZeroIsShownButNeverAHit) {
+    Puzzle({19, 7, 1, 19, 7}, 19);
+    const std::vector<float> order = {DrawFor(3, 5), DrawFor(1, 5), DrawFor(2, 5), DrawFor(5, 5), DrawFor(4, 5)};
+    // Brackets over cards 2..4 (r 1, r2 3), then over cards 3..4 (r 2, r2 3).
+    const std::vector<float> brackets = {DrawFor(1, 2), DrawFor(2, 2), DrawFor(2, 2), DrawFor(2, 2)};
+    ScriptRandom(order + Ops({3, 3, 2, 1, 1}) + brackets);
+    SearchStep();
+    EXPECT_EQ(ScriptedLeft(), 0u);
+    EXPECT_EQ(view.panel1, "01÷(19÷(07~07))#19 = 19");
+    EXPECT_TRUE(Solving);
+    EXPECT_EQ(view.enabled, 0);
+    EXPECT_EQ(view.progress, "");
+    EXPECT_EQ(view.solution, "");
+}
+
+// Every position of the operator pool, drawn for the first gap: the weights are 5:5:3:3 for
+// + - divide x, and the order of the pool fixes which draw gives which.
+TEST_F(Search, DrawsOperatorsFromTheWeightedPool) {
+    Puzzle({1, 2, 3}, 99);
+    const std::string pool[] = {"#", "~", "÷", "x", "#", "~", "÷", "x", "#", "~", "~", "÷", "x", "#", "~", "#"};
+    std::map<std::string, int> weight;
+    for (int p = 1; p <= 16; ++p) {
+        ScriptRandom(KeepOrder(3) + Ops({p, 1, 16}));
+        SearchStep();
+        const std::string shown = view.panel1;
+        EXPECT_EQ(shown.substr(0, 2 + pool[p - 1].size() + 2), "01" + pool[p - 1] + "02") << "draw " << p << ": " << shown;
+        EXPECT_EQ(shown.substr(shown.find("02") + 2, 3), "#03") << "draw " << p;
+        ++weight[pool[p - 1]];
+    }
+    EXPECT_EQ(weight, (std::map<std::string, int>{{"#", 5}, {"~", 5}, {"÷", 3}, {"x", 3}}));
+}
+
+TEST_F(Search, StepCountStopsAtItsLargestValue) {
+    Puzzle({1, 1, 1}, 50);
+    SeedRandom(9);
+    StepCount = std::numeric_limits<int32_t>::max() - 1;
+    SearchStep();
+    EXPECT_EQ(StepCount, std::numeric_limits<int32_t>::max());
+    SearchStep();
+    SearchStep();
+    EXPECT_EQ(StepCount, std::numeric_limits<int32_t>::max());
+    EXPECT_EQ(view.panel2, "2147483647");
+}
+
 TEST_F(Search, ReadsFaceCardsAcrossTheWrap) {
     Puzzle({11, 12, 13, 14, 15}, 99, 4);
     ScriptRandom(KeepOrder(5) + Ops({1, 1, 1, 1, 1}) + std::vector<float>{DrawFor(2, 2), DrawFor(2, 2), DrawFor(2, 2), DrawFor(2, 2)});
@@ -177,7 +224,9 @@ TEST_F(Search, StressEverySolutionIsReal) {
         const std::string expr = attempt.substr(0, attempt.find(" = "));
         std::u16string text = U16(expr);
         Breakdown.clear();
-        ASSERT_EQ(EvalExpr(text), static_cast<double>(Deck[DeckPos])) << expr << " seed " << seed;
+        bool zero = false;
+        const double value = EvalExpr(text, zero);
+        ASSERT_TRUE(IsHit(value, zero, Deck[DeckPos])) << expr << " seed " << seed;
         ASSERT_EQ(StepCount, static_cast<int32_t>(view.attempts.size()));
 
         std::vector<std::string> lines;

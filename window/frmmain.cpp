@@ -19,6 +19,7 @@
 #include "dialogs/frmabout.h"
 #include "dialogs/frmoptions.h"
 #include "window/frmsoln.h"
+#include "window/frmsplash.h"
 #include "window/settings.h"
 #include "window/status_panel.h"
 #include "window/twips.h"
@@ -207,6 +208,7 @@ void frmMain::Form_Load(const QString& commandLine) {
 }
 
 void frmMain::InitDeck() {
+    ShowFacePanels(false);  // the stored count may be lower than the one on the table
     FaceCards = ReadSettingInt(FaceCardsSetting);
     HighCard = ReadSettingInt(HighCardSetting);
     SeedRandomFromClock();
@@ -341,7 +343,7 @@ bool frmMain::event(QEvent* e) {
 }
 
 void frmMain::Form_Activate() {
-    if (Splash) Splash->close();
+    if (Splash) Splash->CloseOnceDrawn();
 }
 
 void frmMain::closeEvent(QCloseEvent* e) {

@@ -16,6 +16,7 @@ class QPushButton;
 class QStatusBar;
 class QToolBar;
 class frmSoln;
+class frmSplash;
 class StatusPanel;
 
 class frmMain : public QMainWindow, public SearchView {
@@ -80,7 +81,7 @@ public:
 
     QString FileTitle = "Untitled";  // the current deck file without folder
     QString FilePath = "Untitled";   // its full name; Save writes here
-    QPointer<QWidget> Splash;        // closed when this window first becomes active
+    QPointer<frmSplash> Splash;      // closed when this window first becomes active
     CommonDialog dlgCommonDialog;
 
 protected:

@@ -5,6 +5,8 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
+#include <QTimer>
+#include <QWindow>
 #include <QVBoxLayout>
 
 #include "version.h"
@@ -61,4 +63,29 @@ void frmSplash::Form_Load(const QString& commandLine) {
     game->Splash = this;
     game->Form_Load(commandLine);
     game->show();
+}
+
+void frmSplash::CloseOnceDrawn() {
+    if (drawn_) {
+        close();
+        return;
+    }
+    if (closeAsked_) return;
+    closeAsked_ = true;
+    QTimer::singleShot(1000, this, &QWidget::close);  // never exposed (minimised desktop, say)
+}
+
+void frmSplash::showEvent(QShowEvent* e) {
+    QWidget::showEvent(e);
+    if (windowHandle()) windowHandle()->installEventFilter(this);
+}
+
+// The window system says when the window is really on the screen: an expose, which Qt answers
+// by drawing it. A repaint before that draws nothing anyone sees.
+bool frmSplash::eventFilter(QObject* watched, QEvent* e) {
+    if (e->type() == QEvent::Expose && windowHandle() && windowHandle()->isExposed()) {
+        drawn_ = true;
+        if (closeAsked_) QTimer::singleShot(0, this, &QWidget::close);  // after this expose is drawn
+    }
+    return QWidget::eventFilter(watched, e);
 }
