@@ -1,27 +1,61 @@
 #!/usr/bin/env bash
-# Time from starting the pelorand binary to its game window being mapped, in a real X server.
-# Usage: bench/startup.sh BUILD_DIR [runs]. Starts its own Xvfb when no DISPLAY is set.
+# Time from starting a program to its window being managed, in a real X server with a window
+# manager: the game beside a bare Qt main window (menu, tool bar, status bar) measured the same
+# way in the same run, and their ratio. The moment comes from the window manager's own
+# property-change event on _NET_CLIENT_LIST (xprop -spy), so nothing is polled.
+# Usage: bench/startup.sh BUILD_DIR [runs]. Starts Xvfb and openbox when no DISPLAY is set.
 set -euo pipefail
-build=${1:-build}
+build=$(readlink -f "${1:-build}")
 runs=${2:-5}
 if [ -z "${DISPLAY:-}" ]; then
   export DISPLAY=:77
-  Xvfb "$DISPLAY" -screen 0 1280x900x24 >/dev/null 2>&1 &
+  Xvfb "$DISPLAY" -screen 0 1280x900x24 -nolisten tcp >/dev/null 2>&1 &
   xvfb=$!
-  trap 'kill $xvfb 2>/dev/null' EXIT
-  for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+  trap 'kill $xvfb $wm 2>/dev/null' EXIT
+  for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
+  openbox >/dev/null 2>&1 &
+  wm=$!
+  sleep 0.5
 fi
 home=$(mktemp -d)
-times=()
-for _ in $(seq "$runs"); do
-  start=$(date +%s%N)
-  HOME=$home "$build/pelorand" >/dev/null 2>&1 &
-  pid=$!
-  timeout 20 xdotool search --sync --onlyvisible --name '^Untitled - Pelorand$' >/dev/null
-  end=$(date +%s%N)
-  times+=($(( (end - start) / 1000000 )))
-  kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null || true
+
+now_ns() { date +%s%N; }
+
+# measure TITLE COMMAND...: milliseconds from the start of COMMAND to a managed window TITLE.
+measure() {
+  local title=$1; shift
+  local fifo=$home/spy
+  rm -f "$fifo"; mkfifo "$fifo"
+  stdbuf -oL xprop -root -spy _NET_CLIENT_LIST >"$fifo" 2>/dev/null &
+  local spy=$!
+  exec 3<"$fifo"
+  local line known start found=""
+  read -r known <&3  # the list as it stands before the start
+  start=$(now_ns)
+  HOME=$home "$@" >/dev/null 2>&1 &
+  local pid=$!
+  while [ -z "$found" ] && read -r -t 20 line <&3; do
+    local at; at=$(now_ns)
+    for id in $(grep -o '0x[0-9a-f]*' <<<"$line"); do
+      grep -q "$id" <<<"$known" && continue
+      if xprop -id "$id" WM_NAME 2>/dev/null | grep -q "\"$title\""; then found=$(( (at - start) / 1000000 )); fi
+    done
+    known=$line
+  done
+  exec 3<&-
+  kill "$pid" "$spy" 2>/dev/null; wait "$pid" 2>/dev/null || true
+  echo "${found:-timeout}"
+}
+
+median() { printf '%s\n' "$@" | sort -n | awk '{a[NR] = $1} END {print a[int((NR + 1) / 2)]}'; }
+
+game=(); bare=()
+for _ in $(seq "$runs"); do  # interleaved, so both see the same machine load
+  game+=("$(measure "Untitled - Pelorand" "$build/pelorand")")
+  bare+=("$(measure "Bare Qt window" "$build/bench/bare_window")")
 done
 rm -rf "$home"
-sorted=($(printf '%s\n' "${times[@]}" | sort -n))
-echo "start to game window shown: median ${sorted[$((runs / 2))]} ms over $runs runs (${times[*]})"
+g=$(median "${game[@]}"); b=$(median "${bare[@]}")
+echo "start to game window shown: median $g ms over $runs runs (${game[*]})"
+echo "start to bare Qt window shown: median $b ms over $runs runs (${bare[*]})"
+awk -v g="$g" -v b="$b" 'BEGIN {if (b > 0) printf "the game takes %.2f times as long as a bare Qt window\n", g / b}'

@@ -1,0 +1,66 @@
+#!/usr/bin/env bash
+# Mutation check of the test suite: puts each one-line fault of scripts/mutations.txt into a
+# clean copy of the tree, one at a time, rebuilds, runs the suite (ctest, the end-to-end checks
+# included) and reports which faults the suite caught and which it missed.
+# Usage: scripts/mutate.sh [WORK_DIR] [NUMBER...]   (numbers pick single faults, 1-based)
+set -uo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+work=$(readlink -f "${1:-build-mutate}")
+shift || true
+picked=" $* "
+list=$root/scripts/mutations.txt
+
+rm -rf "$work/pristine"
+mkdir -p "$work/src" "$work/pristine"
+git ls-files -z | xargs -0 cp --parents -t "$work/pristine"
+cp -a "$work/pristine/." "$work/src/"
+cmake -S "$work/src" -B "$work/build" -DCMAKE_BUILD_TYPE=Release >/dev/null || exit 2
+targets=(--target pelorand engine_tests gui_tests)
+cmake --build "$work/build" -j "$(nproc)" "${targets[@]}" >"$work/build.log" 2>&1 || { echo "clean build failed"; exit 2; }
+
+# mutation FILE_IN DIR NUMBER [apply]: prints "file<TAB>what it breaks" of fault NUMBER (nothing
+# past the last); with apply, also puts it into DIR (exit 1 if its text is not there once).
+mutation() {
+  python3 - "$@" <<'PY'
+import sys
+rows = [l.rstrip('\n').split('\t') for l in open(sys.argv[1], encoding='utf-8')
+        if l.strip() and not l.startswith('#')]
+n = int(sys.argv[3])
+if n > len(rows):
+    sys.exit(2)
+file, old, new, why = rows[n - 1]
+print(file + '\t' + why)
+if len(sys.argv) > 4:
+    old, new = old.replace('\\n', '\n'), new.replace('\\n', '\n')
+    path = sys.argv[2] + '/' + file
+    text = open(path, encoding='utf-8').read()
+    if text.count(old) != 1:
+        sys.exit(1)
+    open(path, 'w', encoding='utf-8').write(text.replace(old, new))
+PY
+}
+
+caught=0; missed=0; broken=0; n=0
+missed_list=()
+while info=$(mutation "$list" "$work/src" $((n + 1))); do
+  n=$((n + 1))
+  file=${info%%$'\t'*}; why=${info#*$'\t'}
+  [ "$picked" != "  " ] && [[ "$picked" != *" $n "* ]] && continue
+  if ! mutation "$list" "$work/src" "$n" apply >/dev/null; then
+    echo "BAD   #$n $file: the text to change is not there exactly once"; broken=$((broken + 1)); continue
+  fi
+  if ! cmake --build "$work/build" -j "$(nproc)" "${targets[@]}" >"$work/mutant.log" 2>&1; then
+    echo "BUILD #$n $why (does not compile: not counted)"; broken=$((broken + 1))
+  elif (cd "$work/build" && QT_QPA_PLATFORM=offscreen timeout 600 ctest -j "$(nproc)" --stop-on-failure >"$work/ctest.log" 2>&1); then
+    echo "MISSED #$n $why"; missed=$((missed + 1)); missed_list+=("#$n $why")
+  else
+    echo "caught #$n $why: $(grep -m1 -oE '[0-9]+ - [A-Za-z0-9_.]+' "$work/ctest.log" | sed 's/^[0-9]* - //')"
+    caught=$((caught + 1))
+  fi
+  cp "$work/pristine/$file" "$work/src/$file"
+done
+cmake --build "$work/build" -j "$(nproc)" "${targets[@]}" >/dev/null 2>&1
+total=$((caught + missed))
+echo "mutation check: $caught of $total faults caught ($(( total ? 100 * caught / total : 0 ))%), $broken not counted"
+for m in "${missed_list[@]}"; do echo "  missed: $m"; done
