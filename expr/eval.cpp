@@ -11,7 +11,7 @@ namespace {
 
 constexpr char16_t Passes[] = {u'x', DivideSign, u'#', u'~'};
 
-double Evaluate(std::u16string& Expr, bool& dividedByZero);
+double Evaluate(std::u16string& Expr, bool& dividedByZero, std::u16string* breakdown);
 
 bool IsOp(char16_t c) { return c == u'#' || c == u'x' || c == u'~' || c == DivideSign; }
 
@@ -121,13 +121,24 @@ double EvalExpr(std::u16string& Expr) {
 
 double EvalExpr(std::u16string& Expr, bool& DividedByZero) {
     DividedByZero = false;
-    return Evaluate(Expr, DividedByZero);
+    return Evaluate(Expr, DividedByZero, &Breakdown);
+}
+
+double EvalQuiet(std::u16string& Expr, bool& DividedByZero) {
+    DividedByZero = false;
+    return Evaluate(Expr, DividedByZero, nullptr);
+}
+
+double Rounded(double value) {
+    char16_t written[40];
+    return ReadNumber(std::u16string_view(written, WriteInto(value, written)));
 }
 
 namespace {
 
 // EvalExpr's work; dividedByZero is only ever set, so one flag serves every bracket group.
-double Evaluate(std::u16string& Expr, bool& dividedByZero) {
+// The lines go to breakdown when there is one.
+double Evaluate(std::u16string& Expr, bool& dividedByZero, std::u16string* breakdown) {
     if (Expr.size() > MaxExprLength) return 0.0;
 
     // Innermost groups, the one that closes first each time.
@@ -148,7 +159,7 @@ double Evaluate(std::u16string& Expr, bool& dividedByZero) {
             }
         }
         std::u16string inner = Expr.substr(p + 1, q - p - 1);
-        double v = Evaluate(inner, dividedByZero);
+        double v = Evaluate(inner, dividedByZero, breakdown);
         char16_t written[40];
         Expr.replace(p, (q < Expr.size() ? q + 1 : q) - p, written, WriteInto(v, written));
         from = p;
@@ -156,7 +167,7 @@ double Evaluate(std::u16string& Expr, bool& dividedByZero) {
 
     if (NextOp(Expr, 0) == std::u16string::npos) return ReadNumber(Expr);
     // The line shows the text with its groups replaced, then the result once it is known.
-    Breakdown.append(u"\r\n").append(Expr);
+    if (breakdown) breakdown->append(u"\r\n").append(Expr);
 
     double result = 0.0;
     for (char16_t P : Passes) {
@@ -176,7 +187,7 @@ double Evaluate(std::u16string& Expr, bool& dividedByZero) {
         }
     }
 
-    Breakdown.append(u" = ").append(Expr);
+    if (breakdown) breakdown->append(u" = ").append(Expr);
     return result;
 }
 

@@ -36,6 +36,13 @@ double EvalExpr(std::u16string& Expr);
 // The same, and DividedByZero tells whether any division met a zero divisor on the way.
 double EvalExpr(std::u16string& Expr, bool& DividedByZero);
 
+// EvalExpr without its breakdown lines: it touches no shared state, so a worker thread may
+// call it. The very same code, so the same value to the last bit.
+double EvalQuiet(std::u16string& Expr, bool& DividedByZero);
+
+// What value becomes once written into the text and read back (15 significant digits).
+double Rounded(double value);
+
 // The game's one hit rule, for the search and everything else that judges an attempt: the
 // value EvalExpr returned equals the answer card exactly, as doubles (8.999999999999998 is not
 // 9, though the status bar writes it so), and the attempt never divided by zero.

@@ -11,6 +11,7 @@
 #include "engine/search.h"
 #include "expr/eval.h"
 #include "files/deck.h"
+#include "solver/solver.h"
 
 std::string CheckEval(const uint8_t* data, std::size_t size) {
     std::u16string text(data, data + size);  // byte 0xF7 is the division sign
@@ -106,5 +107,42 @@ std::string CheckDeckFile(const uint8_t* data, std::size_t size) {
     const DeckBytes again = EncodeDeck(copy, deck.HighCard(), deck.FaceCards(), deck.DeckPos());
     if (DecodeDeck(again.data(), again.size()).bytes != deck.bytes) return "deck does not survive a save";
     if (PuzzleText(copy, deck.DeckPos(), deck.FaceCards()).rfind("Solve: ", 0) != 0) return "puzzle text malformed";
+    return {};
+}
+
+// An attempt as the search writes it, built from the bytes: card count, cards, operators and
+// a bracket form. The solver's plain value must lie within its bound of EvalExpr's, a bound of
+// 0 must mean the very same double, and a zero divisor must be known for what it is.
+std::string CheckSolverFast(const uint8_t* data, std::size_t size) {
+    if (size < 2) return {};
+    const int n = 3 + data[0] % 5;
+    static std::vector<std::u16string> forms[8];
+    if (forms[n].empty()) forms[n] = BracketForms(n);
+    const std::u16string& form = forms[n][(data[1] | (size > 2 ? data[2] << 8 : 0)) % forms[n].size()];
+    std::size_t at = 3;
+    auto next = [&] { return at < size ? data[at++] : 0; };
+    const char16_t ops[] = {u'#', u'~', u'x', DivideSign};
+    std::u16string text;
+    for (std::size_t i = 0; i < form.size();) {
+        if (form[i] >= u'0' && form[i] <= u'9') {
+            const int card = next() % 100;
+            text += static_cast<char16_t>(u'0' + card / 10);
+            text += static_cast<char16_t>(u'0' + card % 10);
+            i += 2;
+        } else {
+            text += form[i] == u'#' ? ops[next() % 4] : form[i];
+            ++i;
+        }
+    }
+    const FastValue fast = FastEvaluate(text);
+    if (!fast.parsed) return "an attempt of the search's shape was not read";
+    std::u16string copy = text;
+    bool zero = false;
+    const double value = EvalQuiet(copy, zero);
+    if (fast.maybeZero) return {};
+    if (fast.zeroDivisor != zero) return "zero divisor judged differently from EvalExpr";
+    if (zero) return {};
+    if (!(std::fabs(value - fast.value) <= fast.bound)) return "EvalExpr's value lies outside the solver's bound";
+    if (fast.bound == 0 && value != fast.value) return "exact fast value differs from EvalExpr's";
     return {};
 }

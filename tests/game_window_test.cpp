@@ -5,6 +5,10 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
+
+#include <chrono>
+#include <thread>
+#include <QProcess>
 #include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -16,6 +20,7 @@
 #include <QToolBar>
 
 #include "engine/mainloop.h"
+#include "solver/solver.h"
 #include "gui_env.h"
 #include "window/frmsoln.h"
 #include "window/frmsplash.h"
@@ -394,4 +399,93 @@ TEST_F(GameWindow, SplashIsOnTheScreenBeforeItCloses) {
     }
     EXPECT_TRUE(splash.isNull()) << "the splash stayed open";
     EXPECT_TRUE(sawDrawn) << "the splash closed without being drawn";
+}
+
+namespace {
+
+// Puts a puzzle on the table by dealing into a deck prepared for it.
+void DealPuzzle(frmMain& w, const std::vector<int>& faces, int answer) {
+    FaceCards = static_cast<int16_t>(faces.size());
+    DeckPos = 31;  // the deal moves it to 30
+    for (int16_t i = 0; i < FaceCards; ++i) Deck[RingPos(30, FaceCards, i)] = static_cast<uint8_t>(faces[i]);
+    Deck[30] = static_cast<uint8_t>(answer);
+    w.cmdDeal_Click();
+}
+
+QString WaitForVerdict(frmMain& w) {
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < 20000) {
+        const QString text = w.sbVerdict->text();
+        if (text != "Checking..." && !text.startsWith("At least")) return text;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    return w.sbVerdict->text();
+}
+
+}  // namespace
+
+TEST_F(GameWindow, VerdictPanelSaysWhetherThePuzzleCanBeSolved) {
+    frmMain& w = Start();
+    DealPuzzle(w, {3, 9, 3, 9}, 17);
+    EXPECT_EQ(w.sbVerdict->text(), "Checking...");
+    EXPECT_EQ(WaitForVerdict(w), "No solution");
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w.sbVerdict);
+    ASSERT_NE(a, nullptr);
+    EXPECT_EQ(a->text(QAccessible::Name), "Verdict: No solution");
+
+    DealPuzzle(w, {5, 3, 7, 2}, 24);
+    const SolveVerdict expected = Solve({5, 3, 7, 2}, 24, SolveMode::CountAll, 0);
+    EXPECT_EQ(WaitForVerdict(w), QString("%1 solutions").arg(expected.solutions));
+    EXPECT_EQ(w.sbPanels[0]->text().isEmpty(), false);  // the search's panels are still its own
+
+    w.MenuItem("mnuViewStatusBar")->trigger();
+    EXPECT_FALSE(w.sbVerdict->isVisible());
+    w.MenuItem("mnuViewStatusBar")->trigger();
+    EXPECT_TRUE(w.sbVerdict->isVisible());
+}
+
+// A verdict for an earlier puzzle never reaches the panel, however late it comes.
+TEST_F(GameWindow, VerdictOfAnEarlierPuzzleIsDropped) {
+    frmMain& w = Start();
+    DealPuzzle(w, {3, 9, 3, 9}, 17);  // no solution, known in a moment
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));  // its verdict waits in the queue
+    DealPuzzle(w, {5, 3, 7, 2}, 24);  // the next deal comes first
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < 2000) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        ASSERT_NE(w.sbVerdict->text(), "No solution") << "the earlier puzzle's verdict was shown";
+    }
+    EXPECT_TRUE(w.sbVerdict->text().endsWith("solutions")) << w.sbVerdict->text().toStdString();
+
+    SolveVerdict late = Solve({3, 9, 3, 9}, 17, SolveMode::CountAll, 0);
+    w.ShowVerdict(late);
+    EXPECT_NE(w.sbVerdict->text(), "No solution");
+    late.cards = {5, 3, 7, 2};  // the same cards with another answer card is another puzzle
+    w.ShowVerdict(late);
+    EXPECT_NE(w.sbVerdict->text(), "No solution");
+    late.answer = 24;
+    w.ShowVerdict(late);
+    EXPECT_EQ(w.sbVerdict->text(), "No solution");  // (a made-up verdict, taken since it names this puzzle)
+}
+
+// The command line's jobs run without any display at all.
+TEST(CommandLineBinary, SolvesWithNoDisplay) {
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* var : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(var);
+    p.setProcessEnvironment(env);
+    p.start(PELORAND_BUILD_DIR "/pelorand", {"--solve", "3", "9", "3", "9", "17"});
+    ASSERT_TRUE(p.waitForFinished(30000));
+    EXPECT_EQ(p.exitCode(), 1);
+    EXPECT_EQ(p.readAllStandardOutput(), "solutions: 0\n");
+    p.start(PELORAND_BUILD_DIR "/pelorand", {"--version"});
+    ASSERT_TRUE(p.waitForFinished(30000));
+    EXPECT_EQ(p.exitCode(), 0);
+    EXPECT_EQ(p.readAllStandardOutput(), "pelorand 1.0.0\n");
+    p.start(PELORAND_BUILD_DIR "/pelorand", {"--solve", "1", "2"});
+    ASSERT_TRUE(p.waitForFinished(30000));
+    EXPECT_EQ(p.exitCode(), 2);
+    EXPECT_TRUE(p.readAllStandardError().startsWith("pelorand: --solve: "));
 }

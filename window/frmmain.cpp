@@ -22,6 +22,7 @@
 #include "window/frmsplash.h"
 #include "window/settings.h"
 #include "window/status_panel.h"
+#include "window/verdict_check.h"
 #include "window/twips.h"
 
 namespace {
@@ -109,6 +110,13 @@ void frmMain::CreateControls() {
         sbPanels[i]->setMinimumWidth(Px(1200));
         sbStatusBar->addWidget(sbPanels[i], i == 0 ? 4 : 1);
     }
+    sbVerdict = new StatusPanel("", sbStatusBar);
+    sbVerdict->setObjectName("sbStatusBarPanel3");
+    sbVerdict->setMinimumWidth(Px(1800));
+    sbStatusBar->addWidget(sbVerdict, 2);
+
+    verdict_ = new VerdictCheck(this);
+    verdict_->OnVerdict = [this](const SolveVerdict& v) { ShowVerdict(v); };
 }
 
 void frmMain::CreateActions() {
@@ -237,6 +245,25 @@ void frmMain::cmdDeal_Click() {
     StepCount = 0;
     cmdAnswer->setEnabled(false);
     ShowProgress("Looking for a solution...");
+    CheckVerdict();
+}
+
+void frmMain::CheckVerdict() {
+    std::vector<int> cards;
+    for (int16_t i = 0; i < FaceCards; ++i) cards.push_back(FaceCardValue(i));
+    sbVerdict->setText("Checking...");
+    sbVerdict->setAccessibleName("Verdict: Checking...");
+    verdict_->Start(std::move(cards), Deck[DeckPos]);
+}
+
+void frmMain::ShowVerdict(const SolveVerdict& verdict) {
+    // Deal, Shuffle and Open never wait for the worker: a verdict for another puzzle is late.
+    std::vector<int> table;
+    for (int16_t i = 0; i < FaceCards; ++i) table.push_back(FaceCardValue(i));
+    if (verdict.cards != table || verdict.answer != Deck[DeckPos]) return;
+    const QString text = VerdictText(verdict);
+    sbVerdict->setText(text);
+    sbVerdict->setAccessibleName("Verdict: " + text);
 }
 
 void frmMain::ShowFacePanels(bool visible) {
@@ -361,6 +388,7 @@ void frmMain::Form_QueryUnload() {
     WriteSetting(FaceCardsSetting, QString::number(FaceCards));
     WriteSetting(HighCardSetting, QString::number(HighCard));
     Solving = false;
+    verdict_->Cancel();
     QuitHelp();
     if (Splash) Splash->close();
     delete soln_;

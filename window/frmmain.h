@@ -18,6 +18,8 @@ class QToolBar;
 class frmSoln;
 class frmSplash;
 class StatusPanel;
+class VerdictCheck;
+struct SolveVerdict;
 
 class frmMain : public QMainWindow, public SearchView {
     Q_OBJECT
@@ -62,6 +64,9 @@ public:
     QAction* MenuItem(const QString& name) const;  // by its name, e.g. "mnuFileSave"
     frmSoln* Soln() const { return soln_; }
 
+    // Shows the solver's verdict, unless it answers another puzzle than the one on the table.
+    void ShowVerdict(const SolveVerdict& verdict);
+
     // SearchView: what the background search writes.
     void SetStatusPanel(int panel, const std::u16string& text) override;
     void EnableAnswer() override;
@@ -78,6 +83,7 @@ public:
     QToolBar* tbToolBar = nullptr;
     QStatusBar* sbStatusBar = nullptr;
     std::array<StatusPanel*, 2> sbPanels{};
+    StatusPanel* sbVerdict = nullptr;  // the solver's verdict on the puzzle on the table
 
     QString FileTitle = "Untitled";  // the current deck file without folder
     QString FilePath = "Untitled";   // its full name; Save writes here
@@ -96,8 +102,10 @@ private:
     void ShowCards();
     void ShowProgress(const QString& text);
     bool WriteDeck(const QString& path);  // false, after a message, when nothing was written
+    void CheckVerdict();                  // "Checking...", then the solver's verdict
 
     frmSoln* soln_ = nullptr;
+    VerdictCheck* verdict_ = nullptr;
     bool activatedOnce_ = false;
 };
 

@@ -1,0 +1,337 @@
+// Exhaustive solving over bracket classes, a depth-first walk over operators, plain doubles
+// with an error bound, and the game's own evaluator for every near hit.
+#include "solver/solver.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <functional>
+#include <map>
+#include <set>
+
+#include "expr/eval.h"
+
+namespace {
+
+constexpr int MaxCards = 7;
+constexpr char16_t Ops[] = {u'#', u'~', u'x', DivideSign};
+// One double operation is off by at most half an ulp; writing with 15 digits and reading back
+// by at most 5E-15 of the value plus half an ulp. Both generously rounded up.
+constexpr double Ulp = 2.3e-16;
+constexpr double Digits15 = 6e-15;
+
+// A plain value and a bound on how far the game's value can lie from it.
+struct Num {
+    double v;
+    double e;
+};
+
+int Precedence(char16_t op) {
+    switch (op) {
+    case u'x': return 4;
+    case DivideSign: return 3;
+    case u'#': return 2;
+    case u'~': return 1;
+    default: return 0;  // an open bracket: nothing reduces past it
+    }
+}
+
+// What writing into the text and reading back does to the bound: nothing to a whole number
+// below 1E15 known exactly, else up to 15-digit rounding.
+Num Round(Num x) {
+    if (x.e == 0 && x.v == std::trunc(x.v) && std::fabs(x.v) < 1e15) return x;
+    return {x.v, x.e + Digits15 * (std::fabs(x.v) + x.e)};
+}
+
+// The shunting-yard state of a partly read attempt: values and pending operators (with "("
+// markers), every reduction rounded but the last one of the whole attempt.
+struct Machine {
+    std::array<Num, MaxCards + 1> vals;
+    std::array<char16_t, 2 * MaxCards + 2> ops;
+    int nv = 0, no = 0;
+    bool zero = false;   // a divisor was certainly zero
+    bool maybe = false;  // a divisor might have been zero
+
+    void Operand(double card) { vals[nv++] = {card, 0}; }
+    void Open() { ops[no++] = u'('; }
+    void Close() {
+        while (no > 0 && ops[no - 1] != u'(') Reduce(true);
+        if (no > 0) --no;
+        vals[nv - 1] = Round(vals[nv - 1]);  // the group's value is written into the text
+    }
+    void Operator(char16_t op) {
+        const int p = Precedence(op);
+        while (no > 0 && Precedence(ops[no - 1]) >= p) Reduce(true);
+        ops[no++] = op;
+    }
+    Num Finish() {
+        while (no > 1) Reduce(true);
+        if (no == 1) Reduce(false);  // the last operation: returned as computed
+        return vals[0];
+    }
+
+    void Reduce(bool rounded) {
+        const char16_t op = ops[--no];
+        const Num b = vals[--nv];
+        const Num a = vals[nv - 1];
+        Num r;
+        switch (op) {
+        case u'#':
+            r.v = a.v + b.v;
+            r.e = a.e + b.e;
+            break;
+        case u'~':
+            r.v = a.v - b.v;
+            r.e = a.e + b.e;
+            break;
+        case u'x':
+            r.v = a.v * b.v;
+            r.e = std::fabs(a.v) * b.e + std::fabs(b.v) * a.e + a.e * b.e;
+            break;
+        default:
+            if (b.e == 0 && b.v == 0) {
+                zero = true;  // the game divides by 1E-15 here; such an attempt never hits
+                r = {a.v / 1e-15, a.e / 1e-15};
+            } else if (std::fabs(b.v) <= b.e) {
+                maybe = true;
+                r = {a.v / (b.v == 0 ? 1e-15 : b.v), INFINITY};
+            } else {
+                r.v = a.v / b.v;
+                r.e = (a.e + std::fabs(r.v) * b.e) / (std::fabs(b.v) - b.e);
+            }
+            break;
+        }
+        if (r.e > 0) r.e += Ulp * (2 * std::fabs(r.v) + r.e);  // both sides round the operation
+        vals[nv - 1] = rounded ? Round(r) : r;
+    }
+};
+
+// One bracket form as counts: "(" before card k and ")" after card k (0-based k).
+struct Form {
+    std::array<uint8_t, MaxCards> open{}, close{};
+    bool operator<(const Form& o) const { return std::tie(open, close) < std::tie(o.open, o.close); }
+};
+
+std::vector<Form> MakeForms(int n) {
+    const int pairs = n - 3;
+    // Each pass brackets cards r+1..r2+1 (1-based), 1 <= r <= pairs, max(r, 2) <= r2 <= pairs+1.
+    std::vector<std::pair<int, int>> spans;
+    for (int r = 1; r <= pairs; ++r)
+        for (int r2 = std::max(r, 2); r2 <= pairs + 1; ++r2) spans.emplace_back(r, r2);
+    std::set<Form> forms;
+    std::function<void(int, std::size_t, Form&)> pick = [&](int left, std::size_t from, Form& f) {
+        if (left == 0) {
+            forms.insert(f);
+            return;
+        }
+        for (std::size_t i = from; i < spans.size(); ++i) {  // a multiset: order of passes is lost
+            ++f.open[spans[i].first];
+            ++f.close[spans[i].second];
+            pick(left - 1, i, f);
+            --f.open[spans[i].first];
+            --f.close[spans[i].second];
+        }
+    };
+    Form empty;
+    pick(std::max(pairs, 0), 0, empty);
+    return {forms.begin(), forms.end()};
+}
+
+std::u16string FormText(const Form& f, int n, const int* cards, const char16_t* ops) {
+    std::u16string text;
+    for (int k = 0; k < n; ++k) {
+        text.append(f.open[k], u'(');
+        text.push_back(static_cast<char16_t>(u'0' + cards[k] / 10 % 10));
+        text.push_back(static_cast<char16_t>(u'0' + cards[k] % 10));
+        text.append(f.close[k], u')');
+        if (k + 1 < n) text.push_back(ops[k]);
+    }
+    return text;
+}
+
+// The groups that matter: spans of two cards or more, each once. Forms with the same set have
+// the same value for every card order and operator.
+struct BracketClass {
+    Form shape;               // the groups that matter, as counts
+    std::vector<Form> forms;  // every form of the class, in form order
+};
+
+std::vector<BracketClass> MakeClasses(int n) {
+    std::map<std::set<std::pair<int, int>>, std::vector<Form>> byGroups;
+    for (const Form& f : MakeForms(n)) {
+        std::set<std::pair<int, int>> groups;
+        std::vector<int> starts;
+        for (int k = 0; k < n; ++k) {
+            for (int i = 0; i < f.open[k]; ++i) starts.push_back(k);
+            for (int i = 0; i < f.close[k]; ++i) {
+                if (starts.back() < k) groups.emplace(starts.back(), k);
+                starts.pop_back();
+            }
+        }
+        byGroups[groups].push_back(f);
+    }
+    std::vector<BracketClass> classes;
+    for (auto& [groups, forms] : byGroups) {
+        BracketClass c;
+        // Laminar spans: at one card the wider group opens first and the narrower closes
+        // first, which counts alone decide, since the machine's markers are anonymous.
+        for (const auto& [s, e] : groups) {
+            ++c.shape.open[s];
+            ++c.shape.close[e];
+        }
+        c.forms = forms;
+        classes.push_back(std::move(c));
+    }
+    // Stable listing order: classes in the order of their first form.
+    std::sort(classes.begin(), classes.end(),
+              [](const BracketClass& a, const BracketClass& b) { return a.forms.front() < b.forms.front(); });
+    return classes;
+}
+
+class Walker {
+public:
+    Walker(int n, int answer, SolveMode mode, std::size_t keep, SolveVerdict& out)
+        : n_(n), answer_(answer), mode_(mode), keep_(keep), out_(out) {}
+
+    // All classes and operators for one card order; false once the first hit ends the search.
+    bool Order(const int* cards, const std::vector<BracketClass>& classes) {
+        cards_ = cards;
+        for (const BracketClass& c : classes) {
+            class_ = &c;
+            Machine m;
+            m.Operand(cards[0]);  // the first card is never bracketed
+            if (!Walk(0, m)) return false;
+        }
+        return true;
+    }
+
+private:
+    // Chooses the operator after card gap (0-based), then reads on to the next card.
+    bool Walk(int gap, const Machine& from) {
+        const Form& shape = class_->shape;
+        for (int o = 0; o < 4; ++o) {
+            Machine m = from;
+            m.Operator(Ops[o]);
+            for (int i = 0; i < shape.open[gap + 1]; ++i) m.Open();
+            m.Operand(cards_[gap + 1]);
+            for (int i = 0; i < shape.close[gap + 1]; ++i) m.Close();
+            if (m.zero) continue;  // every attempt below divides by zero
+            ops_[gap] = Ops[o];
+            if (gap + 2 < n_) {
+                if (!Walk(gap + 1, m)) return false;
+            } else if (!Leaf(m)) {
+                return false;
+            }
+        }
+        return true;
+    }
+
+    bool Leaf(Machine& m) {
+        const Num v = m.Finish();
+        if (m.zero) return true;
+        bool hit;
+        if (m.maybe || (v.e != 0 && !(std::fabs(v.v - answer_) > v.e))) {  // a NaN bound goes exact too
+            std::u16string text = FormText(class_->forms.front(), n_, cards_, ops_);
+            bool zero = false;
+            const double exact = EvalQuiet(text, zero);
+            hit = IsHit(exact, zero, answer_);
+        } else {
+            hit = v.e == 0 && v.v == answer_;
+        }
+        if (!hit) return true;
+        out_.solutions += class_->forms.size();
+        for (const Form& f : class_->forms) {
+            if (out_.listed.size() >= keep_) break;
+            out_.listed.push_back(FormText(f, n_, cards_, ops_));
+        }
+        return mode_ == SolveMode::CountAll;
+    }
+
+    int n_, answer_;
+    SolveMode mode_;
+    std::size_t keep_;
+    SolveVerdict& out_;
+    const int* cards_ = nullptr;
+    const BracketClass* class_ = nullptr;
+    char16_t ops_[MaxCards] = {};
+};
+
+}  // namespace
+
+std::vector<std::u16string> BracketForms(int n) {
+    std::vector<std::u16string> out;
+    if (n < 3 || n > MaxCards) return out;
+    int cards[MaxCards];
+    char16_t ops[MaxCards];
+    for (int k = 0; k < n; ++k) {
+        cards[k] = k + 1;
+        ops[k] = u'#';
+    }
+    for (const Form& f : MakeForms(n)) out.push_back(FormText(f, n, cards, ops));
+    return out;
+}
+
+SolveVerdict Solve(const std::vector<int>& cards, int answer, SolveMode mode, std::size_t keep, std::stop_token stop) {
+    SolveVerdict out;
+    out.cards = cards;
+    out.answer = answer;
+    const int n = static_cast<int>(cards.size());
+    if (n < 3 || n > MaxCards) return out;
+    for (int c : cards)
+        if (c < 0 || c > 99) return out;
+
+    const std::vector<BracketClass> classes = MakeClasses(n);
+    uint64_t forms = 0;
+    for (const BracketClass& c : classes) forms += c.forms.size();
+    std::vector<int> order = cards;
+    std::sort(order.begin(), order.end());
+    uint64_t orders = 0;
+    do ++orders;
+    while (std::next_permutation(order.begin(), order.end()));
+    out.attempts = orders * forms * (uint64_t{1} << (2 * (n - 1)));
+
+    Walker walker(n, answer, mode, keep, out);
+    do {
+        if (stop.stop_requested()) {
+            out.status = SolveVerdict::Status::Cancelled;
+            return out;
+        }
+        if (!walker.Order(order.data(), classes)) return out;  // first hit: not counted to the end
+    } while (std::next_permutation(order.begin(), order.end()));
+    out.counted = true;
+    return out;
+}
+
+FastValue FastEvaluate(std::u16string_view text) {
+    FastValue out;
+    Machine m;
+    bool wantOperand = true;
+    int depth = 0;
+    for (std::size_t i = 0; i < text.size();) {
+        const char16_t c = text[i];
+        if (wantOperand && c == u'(' && depth < MaxCards && m.no < static_cast<int>(m.ops.size())) {
+            m.Open();
+            ++depth;
+            ++i;
+        } else if (wantOperand && i + 1 < text.size() && c >= u'0' && c <= u'9' && text[i + 1] >= u'0' &&
+                   text[i + 1] <= u'9' && m.nv < static_cast<int>(m.vals.size())) {
+            m.Operand((c - u'0') * 10 + (text[i + 1] - u'0'));
+            wantOperand = false;
+            i += 2;
+        } else if (!wantOperand && c == u')' && depth > 0) {
+            m.Close();
+            --depth;
+            ++i;
+        } else if (!wantOperand && Precedence(c) > 0 && m.no < static_cast<int>(m.ops.size())) {
+            m.Operator(c);
+            wantOperand = true;
+            ++i;
+        } else {
+            return out;  // not an attempt of the search's shape
+        }
+    }
+    if (wantOperand || depth != 0) return out;
+    const Num v = m.Finish();
+    out = {v.v, v.e, m.zero, m.maybe, true};
+    return out;
+}

@@ -1,0 +1,270 @@
+// The exact solver against the game's own evaluator, attempt by attempt, and the command line.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <random>
+#include <set>
+#include <sstream>
+
+#include "cli/command_line.h"
+#include "expr/eval.h"
+#include "solver/solver.h"
+#include "text_util.h"
+
+namespace {
+
+constexpr char16_t OpChar[] = {u'#', u'~', u'x', u'\u00F7'};
+
+// Every attempt text the search can write for these cards: each distinct card order, each
+// operator in each gap, each bracket form.
+template <typename Visit>
+void EveryAttempt(std::vector<int> cards, Visit visit) {
+    const int n = static_cast<int>(cards.size());
+    const std::vector<std::u16string> forms = BracketForms(n);
+    std::sort(cards.begin(), cards.end());
+    do {
+        for (int ops = 0; ops < 1 << (2 * (n - 1)); ++ops) {
+            for (const std::u16string& form : forms) {
+                std::u16string text;
+                int card = 0, gap = 0;
+                for (std::size_t i = 0; i < form.size();) {
+                    if (form[i] >= u'0' && form[i] <= u'9') {
+                        text += static_cast<char16_t>(u'0' + cards[card] / 10);
+                        text += static_cast<char16_t>(u'0' + cards[card++] % 10);
+                        i += 2;
+                    } else {
+                        text += form[i] == u'#' ? OpChar[(ops >> (2 * gap++)) & 3] : form[i];
+                        ++i;
+                    }
+                }
+                visit(text);
+            }
+        }
+    } while (std::next_permutation(cards.begin(), cards.end()));
+}
+
+bool GameHits(const std::u16string& attempt, int answer) {
+    std::u16string text = attempt;
+    bool zero = false;
+    const double value = EvalQuiet(text, zero);
+    return IsHit(value, zero, answer);
+}
+
+}  // namespace
+
+TEST(Solver, BracketFormsAreThoseOfTheSearch) {
+    const std::size_t counts[] = {1, 1, 9, 85, 889};
+    for (int n = 3; n <= 7; ++n) EXPECT_EQ(BracketForms(n).size(), counts[n - 3]) << n;
+    const std::vector<std::u16string> five = BracketForms(5);
+    const std::set<std::string> expected = {
+        "01#(02#(03)#04)#05", "01#((02#03)#04)#05", "01#(02#(03))#04#05", "01#(02#(03#04))#05", "01#02#((03)#04)#05",
+        "01#((02#03))#04#05", "01#((02#03#04))#05", "01#02#((03))#04#05", "01#02#((03#04))#05"};
+    std::set<std::string> got;
+    for (const auto& f : five) got.insert(U8(f));
+    EXPECT_EQ(got, expected);
+}
+
+// Every attempt of each deal, through EvalExpr's own code: the solver lists exactly the
+// attempts that hit, counts them, and knows how many attempts there are.
+TEST(Solver, AgreesWithTheGameOnEveryAttempt) {
+    struct Deal { std::vector<int> cards; int answer; };
+    const Deal deals[] = {
+        {{3, 9, 3}, 9}, {{4, 4, 2}, 2}, {{10, 4, 1}, 7}, {{3, 9, 3, 9}, 17}, {{1, 8, 3, 3}, 9}, {{5, 3, 7, 2}, 24},
+        {{8, 8, 8, 8}, 1}, {{2, 2, 2, 2}, 0}, {{19, 7, 1, 19, 7}, 19}, {{43, 15, 2, 23, 3}, 20}, {{5, 5, 5, 5, 5}, 5},
+        {{12, 24, 13, 18, 11}, 6}, {{1, 2, 3, 4, 5}, 1}, {{9, 3, 3, 7, 1}, 25},
+    };
+    for (const Deal& d : deals) {
+        std::set<std::u16string> hits;
+        uint64_t attempts = 0;
+        EveryAttempt(d.cards, [&](const std::u16string& text) {
+            ++attempts;
+            if (GameHits(text, d.answer)) hits.insert(text);
+        });
+        const SolveVerdict v = Solve(d.cards, d.answer, SolveMode::CountAll, SIZE_MAX);
+        std::string name = "cards";
+        for (int c : d.cards) name += " " + std::to_string(c);
+        name += " => " + std::to_string(d.answer);
+        EXPECT_TRUE(v.counted) << name;
+        EXPECT_EQ(v.status, SolveVerdict::Status::Complete) << name;
+        EXPECT_EQ(v.attempts, attempts) << name;
+        EXPECT_EQ(v.solutions, hits.size()) << name;
+        EXPECT_EQ(std::set<std::u16string>(v.listed.begin(), v.listed.end()), hits) << name;
+        EXPECT_EQ(v.listed.size(), hits.size()) << name << ": listed twice";
+        EXPECT_EQ(v.NoSolution(), hits.empty()) << name;
+    }
+}
+
+// Six cards have too many attempts for EvalExpr to try them all in a test: a large
+// random sample of each deal's attempts must agree with the solver's full list.
+TEST(Solver, AgreesWithTheGameOnSamplesOfSixCardDeals) {
+    const uint32_t seed = 7771;
+    std::mt19937 gen(seed);
+    struct Deal { std::vector<int> cards; int answer; };
+    const Deal deals[] = {{{12, 15, 18, 11, 7, 21}, 18}, {{9, 14, 5, 5, 1, 12}, 13}};
+    for (const Deal& d : deals) {
+        const SolveVerdict v = Solve(d.cards, d.answer, SolveMode::CountAll, SIZE_MAX);
+        ASSERT_TRUE(v.counted);
+        const std::set<std::u16string> listed(v.listed.begin(), v.listed.end());
+        EXPECT_EQ(listed.size(), v.solutions);
+        const int n = static_cast<int>(d.cards.size());
+        const std::vector<std::u16string> forms = BracketForms(n);
+        int agreedHits = 0;
+        for (int i = 0; i < 40000; ++i) {
+            std::vector<int> order = d.cards;
+            std::shuffle(order.begin(), order.end(), gen);
+            const std::u16string& form = forms[gen() % forms.size()];
+            std::u16string text;
+            int card = 0;
+            for (std::size_t k = 0; k < form.size();) {
+                if (form[k] >= u'0' && form[k] <= u'9') {
+                    text += static_cast<char16_t>(u'0' + order[card] / 10);
+                    text += static_cast<char16_t>(u'0' + order[card++] % 10);
+                    k += 2;
+                } else {
+                    text += form[k] == u'#' ? OpChar[gen() % 4] : form[k];
+                    ++k;
+                }
+            }
+            const bool hit = GameHits(text, d.answer);
+            ASSERT_EQ(listed.count(text) == 1, hit) << U8(text) << " seed " << seed;
+            agreedHits += hit;
+        }
+        EXPECT_GT(agreedHits + (v.solutions == 0), 0) << "the sample met no solution at all";
+    }
+}
+
+// Seven cards: the fast path on each sampled attempt against EvalExpr's own value, which is
+// what every verdict rests on.
+TEST(Solver, FastPathAgreesWithTheGameOnSevenCardAttempts) {
+    const uint32_t seed = 90210;
+    std::mt19937 gen(seed);
+    const std::vector<std::u16string> forms = BracketForms(7);
+    int exact = 0;
+    for (int i = 0; i < 200000; ++i) {
+        const std::u16string& form = forms[gen() % forms.size()];
+        std::u16string text;
+        for (std::size_t k = 0; k < form.size();) {
+            if (form[k] >= u'0' && form[k] <= u'9') {
+                const int card = 1 + gen() % (i % 2 ? 12 : 50);
+                text += static_cast<char16_t>(u'0' + card / 10);
+                text += static_cast<char16_t>(u'0' + card % 10);
+                k += 2;
+            } else {
+                text += form[k] == u'#' ? OpChar[gen() % 4] : form[k];
+                ++k;
+            }
+        }
+        const FastValue f = FastEvaluate(text);
+        ASSERT_TRUE(f.parsed) << U8(text);
+        std::u16string copy = text;
+        bool zero = false;
+        const double value = EvalQuiet(copy, zero);
+        if (f.maybeZero) continue;
+        ASSERT_EQ(f.zeroDivisor, zero) << U8(text) << " seed " << seed;
+        if (zero) continue;
+        ASSERT_LE(std::fabs(value - f.value), f.bound) << U8(text) << " seed " << seed;
+        if (f.bound == 0) {
+            ASSERT_EQ(value, f.value) << U8(text) << " seed " << seed;
+            ++exact;
+        }
+    }
+    EXPECT_GT(exact, 10000);
+}
+
+// Values the status bar writes as the answer card are no hits: 8.999999999999998 is not 9.
+TEST(Solver, KnowsTheNearMissesAndTheDivisionsByZero) {
+    const SolveVerdict nine = Solve({1, 8, 3, 3}, 9, SolveMode::CountAll, SIZE_MAX);
+    for (const char* miss : {"01#(08÷03)x03", "08#(01÷03)x03"})
+        EXPECT_EQ(std::count(nine.listed.begin(), nine.listed.end(), U16(miss)), 0) << miss;
+    EXPECT_GT(nine.solutions, 0u);
+
+    const SolveVerdict zero = Solve({19, 7, 1, 19, 7}, 19, SolveMode::CountAll, SIZE_MAX);
+    EXPECT_EQ(std::count(zero.listed.begin(), zero.listed.end(), U16("01÷(19÷(07~07))#19")), 0);
+
+    const SolveVerdict none = Solve({3, 9, 3, 9}, 17, SolveMode::CountAll);
+    EXPECT_TRUE(none.NoSolution());
+    EXPECT_EQ(none.attempts, 6u * 64u);
+}
+
+TEST(Solver, FastPathBoundHoldsAndExactMeansBitForBit) {
+    const char* texts[] = {"(08÷03)x03", "01#(08÷03)x03", "43÷(02÷(03)~15)#23", "01÷(19÷(07~07))#19",
+                           "07÷00", "(07~07)÷(05~05)", "05#(03x07)~02", "01÷03÷07÷11÷13÷17÷19", "99x99x99x99x99x99x99"};
+    for (const char* t : texts) {
+        const FastValue f = FastEvaluate(U16(t));
+        ASSERT_TRUE(f.parsed) << t;
+        std::u16string text = U16(t);
+        bool zero = false;
+        const double exact = EvalQuiet(text, zero);
+        if (f.maybeZero) continue;
+        EXPECT_EQ(f.zeroDivisor, zero) << t;
+        if (zero) continue;
+        EXPECT_LE(std::fabs(exact - f.value), f.bound) << t;
+        if (f.bound == 0) EXPECT_EQ(exact, f.value) << t;
+    }
+    EXPECT_EQ(FastEvaluate(U16("05#(03x07)~02")).bound, 0);  // whole numbers stay exact
+    EXPECT_FALSE(FastEvaluate(U16("05#")).parsed);
+    EXPECT_FALSE(FastEvaluate(U16("(05#03")).parsed);
+    EXPECT_FALSE(FastEvaluate(U16("5#03")).parsed);
+}
+
+TEST(Solver, StopsWhenAskedAndNeverCallsThatNoSolution) {
+    std::stop_source stop;
+    stop.request_stop();
+    const SolveVerdict v = Solve({3, 9, 3, 9}, 17, SolveMode::CountAll, 20, stop.get_token());
+    EXPECT_EQ(v.status, SolveVerdict::Status::Cancelled);
+    EXPECT_FALSE(v.NoSolution());
+
+    const SolveVerdict first = Solve({5, 3, 7, 2}, 24, SolveMode::FirstSolution, 20);
+    EXPECT_FALSE(first.counted);
+    EXPECT_GE(first.solutions, 1u);
+    EXPECT_FALSE(first.NoSolution());
+}
+
+TEST(CommandLine, ParsesOnlyTheWordsItKnows) {
+    using K = CommandLineRequest::Kind;
+    struct Case { std::vector<std::string> args; K kind; };
+    const Case cases[] = {
+        {{}, K::Game}, {{"deck.pld"}, K::Game}, {{"my", "deck.pld"}, K::Game}, {{"--solvex", "1"}, K::Game},
+        {{"--help"}, K::Help}, {{"-h"}, K::Help}, {{"--version"}, K::Version},
+        {{"--solve", "3", "9", "3", "17"}, K::Solve}, {{"--solve", "1", "2", "3", "4", "5", "6", "7", "99"}, K::Solve},
+        {{"--solve", "3", "9", "17"}, K::Error}, {{"--solve", "1", "2", "3", "4", "5", "6", "7", "8", "9"}, K::Error},
+        {{"--solve", "3", "9", "3", "100"}, K::Error}, {{"--solve", "0", "9", "3", "17"}, K::Error},
+        {{"--solve", "3", "9", "3x", "17"}, K::Error}, {{"--solve", "3", "-9", "3", "17"}, K::Error},
+    };
+    for (const Case& c : cases) {
+        std::string joined;
+        for (const auto& a : c.args) joined += a + " ";
+        EXPECT_EQ(ParseCommandLine(c.args).kind, c.kind) << joined;
+    }
+    const CommandLineRequest r = ParseCommandLine({"--solve", "1", "2", "3", "4", "5", "6", "7", "99"});
+    EXPECT_EQ(r.cards, (std::vector<int>{1, 2, 3, 4, 5, 6, 7}));
+    EXPECT_EQ(r.answer, 99);
+}
+
+TEST(CommandLine, SolvePrintsTheCountAndTheFirstSolutions) {
+    std::ostringstream out, err;
+    EXPECT_EQ(RunCommandLine(ParseCommandLine({"--solve", "3", "9", "3", "9", "17"}), out, err), 1);
+    EXPECT_EQ(out.str(), "solutions: 0\n");
+
+    out.str("");
+    EXPECT_EQ(RunCommandLine(ParseCommandLine({"--solve", "5", "3", "7", "2", "24"}), out, err), 0);
+    std::istringstream lines(out.str());
+    std::string line;
+    std::getline(lines, line);
+    const SolveVerdict v = Solve({5, 3, 7, 2}, 24, SolveMode::CountAll, 20);
+    EXPECT_EQ(line, "solutions: " + std::to_string(v.solutions));
+    int shown = 0;
+    while (std::getline(lines, line)) {
+        EXPECT_EQ(line.find_first_of("#~x"), std::string::npos) << line;  // display form
+        EXPECT_EQ(line.find(" = "), std::string::npos) << line;
+        ++shown;
+    }
+    EXPECT_EQ(shown, static_cast<int>(std::min<uint64_t>(v.solutions, 20)));
+    EXPECT_TRUE(err.str().empty());
+
+    out.str("");
+    EXPECT_EQ(RunCommandLine(ParseCommandLine({"--solve", "5", "3", "seven", "24"}), out, err), 2);
+    EXPECT_TRUE(out.str().empty());
+    EXPECT_NE(err.str().find("'seven' is not a card"), std::string::npos) << err.str();
+}
