@@ -43,6 +43,40 @@ Num Round(Num x) {
     return {x.v, x.e + Digits15 * (std::fabs(x.v) + x.e)};
 }
 
+// One operation of the game on plain values with their bounds; rounded unless it is the last
+// operation of the whole attempt.
+Num Combine(Num a, char16_t op, Num b, bool rounded, bool& zero, bool& maybe) {
+    Num r;
+    switch (op) {
+    case u'#':
+        r.v = a.v + b.v;
+        r.e = a.e + b.e;
+        break;
+    case u'~':
+        r.v = a.v - b.v;
+        r.e = a.e + b.e;
+        break;
+    case u'x':
+        r.v = a.v * b.v;
+        r.e = std::fabs(a.v) * b.e + std::fabs(b.v) * a.e + a.e * b.e;
+        break;
+    default:
+        if (b.e == 0 && b.v == 0) {
+            zero = true;  // the game divides by 1E-15 here; such an attempt never hits
+            r = {a.v / 1e-15, a.e / 1e-15};
+        } else if (std::fabs(b.v) <= b.e) {
+            maybe = true;
+            r = {a.v / (b.v == 0 ? 1e-15 : b.v), INFINITY};
+        } else {
+            r.v = a.v / b.v;
+            r.e = (a.e + std::fabs(r.v) * b.e) / (std::fabs(b.v) - b.e);
+        }
+        break;
+    }
+    if (r.e > 0) r.e += Ulp * (2 * std::fabs(r.v) + r.e);  // both sides round the operation
+    return rounded ? Round(r) : r;
+}
+
 // The shunting-yard state of a partly read attempt: values and pending operators (with "("
 // markers), every reduction rounded but the last one of the whole attempt.
 struct Machine {
@@ -73,36 +107,7 @@ struct Machine {
     void Reduce(bool rounded) {
         const char16_t op = ops[--no];
         const Num b = vals[--nv];
-        const Num a = vals[nv - 1];
-        Num r;
-        switch (op) {
-        case u'#':
-            r.v = a.v + b.v;
-            r.e = a.e + b.e;
-            break;
-        case u'~':
-            r.v = a.v - b.v;
-            r.e = a.e + b.e;
-            break;
-        case u'x':
-            r.v = a.v * b.v;
-            r.e = std::fabs(a.v) * b.e + std::fabs(b.v) * a.e + a.e * b.e;
-            break;
-        default:
-            if (b.e == 0 && b.v == 0) {
-                zero = true;  // the game divides by 1E-15 here; such an attempt never hits
-                r = {a.v / 1e-15, a.e / 1e-15};
-            } else if (std::fabs(b.v) <= b.e) {
-                maybe = true;
-                r = {a.v / (b.v == 0 ? 1e-15 : b.v), INFINITY};
-            } else {
-                r.v = a.v / b.v;
-                r.e = (a.e + std::fabs(r.v) * b.e) / (std::fabs(b.v) - b.e);
-            }
-            break;
-        }
-        if (r.e > 0) r.e += Ulp * (2 * std::fabs(r.v) + r.e);  // both sides round the operation
-        vals[nv - 1] = rounded ? Round(r) : r;
+        vals[nv - 1] = Combine(vals[nv - 1], op, b, rounded, zero, maybe);
     }
 };
 
@@ -208,6 +213,7 @@ public:
 private:
     // Chooses the operator after card gap (0-based), then reads on to the next card.
     bool Walk(int gap, const Machine& from) {
+        if (gap + 2 == n_) return LastGap(from);
         const Form& shape = class_->shape;
         for (int o = 0; o < 4; ++o) {
             Machine m = from;
@@ -217,20 +223,42 @@ private:
             for (int i = 0; i < shape.close[gap + 1]; ++i) m.Close();
             if (m.zero) continue;  // every attempt below divides by zero
             ops_[gap] = Ops[o];
-            if (gap + 2 < n_) {
-                if (!Walk(gap + 1, m)) return false;
-            } else if (!Leaf(m)) {
-                return false;
-            }
+            if (!Walk(gap + 1, m)) return false;
         }
         return true;
     }
 
-    bool Leaf(Machine& m) {
-        const Num v = m.Finish();
-        if (m.zero) return true;
+    // The last gap, where most of the work is: the last card is never in brackets, so the
+    // stack holds operators of strictly rising precedence and no "(". The top of it is reduced
+    // once, level by level; each of the four last operators then takes the level it needs.
+    bool LastGap(const Machine& from) {
+        const int k = from.no;
+        Num top[MaxCards + 1];
+        bool zero[MaxCards + 1] = {}, maybe[MaxCards + 1] = {};
+        top[k] = from.vals[k];
+        for (int j = k - 1; j >= 0; --j) {
+            zero[j] = zero[j + 1];
+            maybe[j] = maybe[j + 1];
+            top[j] = Combine(from.vals[j], from.ops[j], top[j + 1], true, zero[j], maybe[j]);
+        }
+        const Num last{static_cast<double>(cards_[n_ - 1]), 0};
+        for (int o = 0; o < 4; ++o) {
+            const int p = Precedence(Ops[o]);
+            int below = 0;  // operators that stay below the new one
+            while (below < k && Precedence(from.ops[below]) < p) ++below;
+            bool z = zero[below], mb = from.maybe || maybe[below];
+            Num v = Combine(top[below], Ops[o], last, below > 0, z, mb);
+            for (int j = below - 1; j >= 0; --j) v = Combine(from.vals[j], from.ops[j], v, j > 0, z, mb);
+            if (z) continue;
+            ops_[n_ - 2] = Ops[o];
+            if (!Leaf(v, mb)) return false;
+        }
+        return true;
+    }
+
+    bool Leaf(Num v, bool maybeZero) {
         bool hit;
-        if (m.maybe || (v.e != 0 && !(std::fabs(v.v - answer_) > v.e))) {  // a NaN bound goes exact too
+        if (maybeZero || (v.e != 0 && !(std::fabs(v.v - answer_) > v.e))) {  // a NaN bound goes exact too
             std::u16string text = FormText(class_->forms.front(), n_, cards_, ops_);
             bool zero = false;
             const double exact = EvalQuiet(text, zero);
