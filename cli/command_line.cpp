@@ -4,7 +4,9 @@
 #include <charconv>
 #include <ostream>
 
+#include "answer/answer.h"
 #include "engine/search.h"
+#include "expr/eval.h"
 #include "solver/solver.h"
 #include "version.h"
 
@@ -37,9 +39,34 @@ std::string Utf8(const std::u16string& text) {
     return out;
 }
 
+// UTF-8 to UTF-16; a byte that is not UTF-8 becomes U+FFFD, which the parser refuses.
+std::u16string FromUtf8(const std::string& s) {
+    std::u16string out;
+    for (std::size_t i = 0; i < s.size();) {
+        const auto c = static_cast<unsigned char>(s[i]);
+        const int len = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 0;
+        char32_t cp = len == 1 ? c : len == 2 ? c & 0x1F : len == 3 ? c & 0x0F : c & 0x07;
+        bool ok = len > 0 && i + len <= s.size();
+        for (int k = 1; ok && k < len; ++k) {
+            const auto d = static_cast<unsigned char>(s[i + k]);
+            ok = (d >> 6) == 2;
+            cp = (cp << 6) | (d & 0x3F);
+        }
+        if (!ok || cp > 0xFFFF) {
+            out.push_back(u'\uFFFD');
+            i += ok ? len : 1;
+        } else {
+            out.push_back(static_cast<char16_t>(cp));
+            i += len;
+        }
+    }
+    return out;
+}
+
 const char* const Usage =
     "Usage: pelorand [DECK-FILE]\n"
     "       pelorand --solve C1 C2 C3 [C4 ... C7] ANSWER\n"
+    "       pelorand --check C1 C2 C3 [C4 ... C7] ANSWER \"EXPRESSION\"\n"
     "       pelorand --help | --version\n"
     "\n"
     "Pelorand is an arithmetic card puzzle: make the answer card from all the face cards,\n"
@@ -50,6 +77,10 @@ const char* const Usage =
     "  --solve        say how many of the game's attempts solve the puzzle, and show up to 20;\n"
     "                 3 to 7 face cards and the answer card, each 1 to 99. Exit status 0 when\n"
     "                 it has a solution, 1 when it has none, 2 for bad arguments\n"
+    "  --check        check your own answer, such as \"5 + 3 * 7 - 2\", exactly as the game\n"
+    "                 judges its attempts; prints it as the game read it, its value and\n"
+    "                 whether it solves. Exit status 0 when it solves, 1 when it does not,\n"
+    "                 2 when it cannot be read or the arguments are wrong\n"
     "  -h, --help     show this text\n"
     "  --version      show the version\n";
 
@@ -63,21 +94,28 @@ CommandLineRequest ParseCommandLine(const std::vector<std::string>& args) {
         r.kind = CommandLineRequest::Kind::Help;
     } else if (first == "--version") {
         r.kind = CommandLineRequest::Kind::Version;
-    } else if (first == "--solve") {
+    } else if (first == "--solve" || first == "--check") {
+        const bool check = first == "--check";
+        const std::size_t numbers = args.size() - 1 - (check ? 1 : 0);
         r.kind = CommandLineRequest::Kind::Error;
-        if (args.size() < 5 || args.size() > 9) {
-            r.error = "--solve: give 3 to 7 face cards and then the answer card";
+        if (args.size() < (check ? 6u : 5u) || numbers < 4 || numbers > 8) {
+            r.error = first + ": give 3 to 7 face cards and then the answer card" + (check ? ", then the answer in quotes" : "");
             return r;
         }
-        for (std::size_t i = 1; i < args.size(); ++i) {
+        for (std::size_t i = 1; i <= numbers; ++i) {
             const int value = Card(args[i]);
             if (value < 0) {
-                r.error = "--solve: '" + args[i] + "' is not a card: each card and the answer must be a whole number from 1 to 99";
+                r.error = first + ": '" + args[i] + "' is not a card: each card and the answer must be a whole number from 1 to 99";
                 return r;
             }
-            (i + 1 < args.size() ? r.cards.push_back(value) : void(r.answer = value));
+            (i < numbers ? r.cards.push_back(value) : void(r.answer = value));
         }
-        r.kind = CommandLineRequest::Kind::Solve;
+        if (check && Card(args.back()) >= 0) {  // a bare number: the quoted answer is missing
+            r.error = "--check: give the answer in quotes after the answer card";
+            return r;
+        }
+        if (check) r.expression = args.back();
+        r.kind = check ? CommandLineRequest::Kind::Check : CommandLineRequest::Kind::Solve;
     }
     return r;
 }
@@ -98,6 +136,15 @@ int RunCommandLine(const CommandLineRequest& request, std::ostream& out, std::os
         out << "solutions: " << v.solutions << '\n';
         for (const std::u16string& attempt : v.listed) out << Utf8(DisplayForm(attempt)) << '\n';
         return v.solutions > 0 ? 0 : 1;
+    }
+    case CommandLineRequest::Kind::Check: {
+        const AnswerCheck c = CheckAnswer(FromUtf8(request.expression), request.cards, request.answer);
+        if (c.error.kind != AnswerError::Kind::None) {
+            out << "error: column " << c.error.offset + 1 << ": " << AnswerMessage(c.error) << '\n';
+            return 2;
+        }
+        out << Utf8(c.shown) << '\n' << "value: " << Utf8(WriteNumber(c.value)) << '\n' << (c.solves ? "solves" : "does not solve") << '\n';
+        return c.solves ? 0 : 1;
     }
     case CommandLineRequest::Kind::Game:
         break;

@@ -6,10 +6,11 @@
 #include <vector>
 
 struct CommandLineRequest {
-    enum class Kind { Game, Solve, Help, Version, Error };
+    enum class Kind { Game, Solve, Check, Help, Version, Error };
     Kind kind = Kind::Game;
-    std::vector<int> cards;  // Solve: the face cards, left to right
-    int answer = 0;          // Solve: the answer card
+    std::vector<int> cards;  // Solve, Check: the face cards, left to right
+    int answer = 0;          // Solve, Check: the answer card
+    std::string expression;  // Check: the player's answer, UTF-8
     std::string error;       // Error: one line for the player
 };
 
@@ -18,5 +19,6 @@ struct CommandLineRequest {
 CommandLineRequest ParseCommandLine(const std::vector<std::string>& args);
 
 // Runs a job that needs no display and returns its exit status: 0 yes (there are solutions,
-// help or version shown), 1 no (no solution), 2 bad usage, with one line on err.
+// the answer solves, help or version shown), 1 no, 2 bad usage (one line on err) or an
+// answer that cannot be read (one line "error: ..." on out).
 int RunCommandLine(const CommandLineRequest& request, std::ostream& out, std::ostream& err);

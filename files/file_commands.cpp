@@ -63,7 +63,7 @@ bool frmMain::LoadFile(const QString& NewFile) {
     Solving = true;  // StepCount runs on: a load is not a deal
     cmdAnswer->setEnabled(false);
     ShowProgress("Looking for a solution...");
-    CheckVerdict();
+    PuzzleChanged();
     return true;
 }
 

@@ -10,6 +10,7 @@
 #include "engine/globals.h"
 #include "engine/search.h"
 #include "expr/eval.h"
+#include "answer/answer.h"
 #include "files/deck.h"
 #include "solver/solver.h"
 
@@ -144,5 +145,27 @@ std::string CheckSolverFast(const uint8_t* data, std::size_t size) {
     if (zero) return {};
     if (!(std::fabs(value - fast.value) <= fast.bound)) return "EvalExpr's value lies outside the solver's bound";
     if (fast.bound == 0 && value != fast.value) return "exact fast value differs from EvalExpr's";
+    return {};
+}
+
+// The player's answer parser on any text: a message that points inside the text, or an answer
+// that, written out as the game shows it, reads back to the same attempt and verdict.
+std::string CheckAnswerText(const uint8_t* data, std::size_t size) {
+    if (size < 2) return {};
+    const int n = 3 + data[0] % 5;
+    std::vector<int> cards;
+    for (int i = 0; i < n; ++i) cards.push_back(1 + (data[1] * (i + 7) + i * 13) % 12);
+    const int answer = 1 + data[1] % 30;
+    std::u16string text;
+    for (std::size_t i = 2; i + 1 < size; i += 2) text.push_back(static_cast<char16_t>(data[i] | data[i + 1] << 8));
+    const AnswerCheck first = CheckAnswer(text, cards, answer);
+    if (first.error.kind != AnswerError::Kind::None) {
+        if (first.error.offset > text.size()) return "error points past the text";
+        return AnswerMessage(first.error).empty() ? "error without a message" : "";
+    }
+    const AnswerCheck again = CheckAnswer(first.shown, cards, answer);
+    if (again.error.kind != AnswerError::Kind::None) return "the game's reading does not read back";
+    if (again.solves != first.solves || !(again.value == first.value || (again.value != again.value && first.value != first.value)))
+        return "the game's reading re-checks to another verdict";
     return {};
 }

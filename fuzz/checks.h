@@ -10,4 +10,5 @@ std::string CheckEval(const uint8_t* data, std::size_t size);      // any text, 
 std::string CheckSearch(const uint8_t* data, std::size_t size);    // a deck file, then seed bytes
 std::string CheckDeckFile(const uint8_t* data, std::size_t size);  // any bytes as a deck file
 std::string CheckSolverFast(const uint8_t* data, std::size_t size);  // an attempt built from the bytes
+std::string CheckAnswerText(const uint8_t* data, std::size_t size);  // cards, then any text
 std::string CheckSettings(const uint8_t* data, std::size_t size);  // any bytes as the settings file

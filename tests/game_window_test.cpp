@@ -11,6 +11,7 @@
 #include <QProcess>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -22,6 +23,7 @@
 #include "engine/mainloop.h"
 #include "solver/solver.h"
 #include "gui_env.h"
+#include "window/frmanswer.h"
 #include "window/frmsoln.h"
 #include "window/frmsplash.h"
 #include "window/loop_host.h"
@@ -386,7 +388,8 @@ TEST_F(GameWindow, SplashIsOnTheScreenBeforeItCloses) {
     QPointer<frmSplash> splash = new frmSplash();
     splash->CloseOnceDrawn();  // the game window was activated before the splash was shown
     QCoreApplication::processEvents();
-    ASSERT_FALSE(splash.isNull());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // as the idle loop does
+    ASSERT_FALSE(splash.isNull()) << "the splash closed before it was ever drawn";
     EXPECT_FALSE(splash->Drawn());
     splash->show();
     QElapsedTimer clock;
@@ -488,4 +491,89 @@ TEST(CommandLineBinary, SolvesWithNoDisplay) {
     ASSERT_TRUE(p.waitForFinished(30000));
     EXPECT_EQ(p.exitCode(), 2);
     EXPECT_TRUE(p.readAllStandardError().startsWith("pelorand: --solve: "));
+}
+
+using YourAnswer = GuiTest;
+
+TEST_F(YourAnswer, ARightAnswerBeforeTheSearchWinsThePuzzle) {
+    frmMain& w = Start();
+    DealPuzzle(w, {5, 3, 7, 2}, 24);
+    w.MenuItem("mnuEditYourAnswer")->trigger();
+    frmAnswer* a = w.Answer();
+    ASSERT_NE(a, nullptr);
+    EXPECT_TRUE(a->isVisible());
+    EXPECT_EQ(a->focusWidget(), a->txtAnswer);  // the entry has the focus within the window
+    EXPECT_EQ(w.MenuItem("mnuEditYourAnswer")->shortcut(), QKeySequence("Ctrl+E"));
+
+    QTest::keyClicks(a->txtAnswer, "8 / 2 * 2");
+    QTest::keyClick(a->txtAnswer, Qt::Key_Return);  // Enter checks
+    EXPECT_TRUE(a->txtResult->toPlainText().startsWith("Your answer uses 8, which is not on the table")) << a->txtResult->toPlainText().toStdString();
+    EXPECT_EQ(a->txtAnswer->cursorPosition(), 0);  // put where it went wrong
+    EXPECT_TRUE(Solving);
+
+    a->txtAnswer->setText("5 + (3 * 7) - 2");
+    a->cmdCheck->click();
+    const QString result = a->txtResult->toPlainText();
+    EXPECT_TRUE(result.contains("The game reads it as: 5 + (3 * 7) - 2")) << result.toStdString();
+    EXPECT_TRUE(result.contains("  3 * 7 = 21\n  5 + 21 - 2 = 24\nRight!"));
+    EXPECT_TRUE(result.contains("You got it first!"));
+    EXPECT_FALSE(Solving);
+    EXPECT_EQ(w.lblProgress->text(), "You got it first!");
+    EXPECT_TRUE(w.cmdAnswer->isEnabled());
+    w.cmdAnswer_Click();
+    EXPECT_EQ(w.Soln()->lblSoln->toPlainText(), "5 + (3 * 7) - 2 = 24\nBroken down like this:\n3 * 7 = 21\n5 + 21 - 2 = 24");
+    EXPECT_EQ(Setting("Game", "PlayerWins"), "1");
+    EXPECT_EQ(a->lblTally->text(), "You 1, the computer 0");
+
+    a->cmdCheck->click();  // the same puzzle again: no second win
+    EXPECT_EQ(Setting("Game", "PlayerWins"), "1");
+
+    w.cmdDeal_Click();  // a new puzzle clears the window
+    EXPECT_TRUE(a->txtAnswer->text().isEmpty());
+    EXPECT_TRUE(a->txtResult->toPlainText().isEmpty());
+    QTest::keyClick(a, Qt::Key_Escape);
+    EXPECT_FALSE(a->isVisible());
+}
+
+TEST_F(YourAnswer, WhenTheComputerWasFirstTheRaceIsItsAndTheTallyIsKept) {
+    Store("Game", "PlayerWins", "4");
+    Store("Game", "HintWins", "1");
+    frmMain& w = Start();
+    DealPuzzle(w, {5, 3, 7, 2}, 24);
+    ASSERT_TRUE(SearchUntilSolved());
+    w.tbToolBar_ButtonClick("YourAnswer");
+    frmAnswer* a = w.Answer();
+    ASSERT_NE(a, nullptr);
+    a->txtAnswer->setText("5 + 3 * 7 - 2");
+    a->cmdCheck->click();
+    EXPECT_TRUE(a->txtResult->toPlainText().contains("Right!\nThe computer was first this time."));
+    EXPECT_EQ(w.lblProgress->text(), "Solution found.");
+    EXPECT_EQ(Setting("Game", "ComputerWins"), "1");
+    EXPECT_EQ(a->lblTally->text(), "You 4 (1 with hints), the computer 1");
+}
+
+TEST_F(YourAnswer, HintsGiveOneStepAtATimeAndCountTheWin) {
+    frmMain& w = Start();
+    DealPuzzle(w, {3, 9, 3, 9}, 17);
+    w.mnuEditYourAnswer_Click();
+    frmAnswer* a = w.Answer();
+    WaitForVerdict(w);
+    a->cmdHint->click();
+    EXPECT_EQ(a->txtResult->toPlainText(), "This puzzle has no solution at all: deal the next one.");
+
+    DealPuzzle(w, {5, 3, 7, 2}, 24);
+    WaitForVerdict(w);
+    a->cmdHint->click();
+    const QString first = a->txtResult->toPlainText();
+    EXPECT_TRUE(first.startsWith("Hint 1 of ")) << first.toStdString();
+    a->cmdHint->click();
+    a->cmdHint->click();
+    const QString all = a->txtResult->toPlainText();
+    EXPECT_TRUE(all.contains("That is a whole solution: ")) << all.toStdString();
+    const QString solution = all.mid(all.indexOf("solution: ") + 10);
+    a->txtAnswer->setText(solution);
+    a->cmdCheck->click();
+    EXPECT_TRUE(a->txtResult->toPlainText().contains("Right!")) << a->txtResult->toPlainText().toStdString();
+    EXPECT_EQ(Setting("Game", "HintWins"), "1");
+    EXPECT_EQ(Setting("Game", "PlayerWins"), "1");
 }

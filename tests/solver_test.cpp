@@ -231,6 +231,8 @@ TEST(CommandLine, ParsesOnlyTheWordsItKnows) {
         {{"--solve", "3", "9", "17"}, K::Error}, {{"--solve", "1", "2", "3", "4", "5", "6", "7", "8", "9"}, K::Error},
         {{"--solve", "3", "9", "3", "100"}, K::Error}, {{"--solve", "0", "9", "3", "17"}, K::Error},
         {{"--solve", "3", "9", "3x", "17"}, K::Error}, {{"--solve", "3", "-9", "3", "17"}, K::Error},
+        {{"--check", "5", "3", "7", "2", "24", "5 + 3 * 7 - 2"}, K::Check}, {{"--check", "5", "3", "7", "24", "5+3*7"}, K::Check},
+        {{"--check", "5", "3", "7", "2", "24"}, K::Error}, {{"--check", "5", "3", "24", "5 + 3"}, K::Error},
     };
     for (const Case& c : cases) {
         std::string joined;
@@ -267,4 +269,21 @@ TEST(CommandLine, SolvePrintsTheCountAndTheFirstSolutions) {
     EXPECT_EQ(RunCommandLine(ParseCommandLine({"--solve", "5", "3", "seven", "24"}), out, err), 2);
     EXPECT_TRUE(out.str().empty());
     EXPECT_NE(err.str().find("'seven' is not a card"), std::string::npos) << err.str();
+}
+
+TEST(CommandLine, CheckPrintsTheReadingTheValueAndTheVerdict) {
+    struct Case { std::vector<std::string> args; int status; const char* out; };
+    const Case cases[] = {
+        {{"--check", "5", "3", "7", "2", "24", "5+(3x7)-2"}, 0, "5 + (3 * 7) - 2\nvalue: 24\nsolves\n"},
+        {{"--check", "8", "2", "2", "8", "8 / 2 * 2"}, 1, "8 / 2 * 2\nvalue: 2\ndoes not solve\n"},
+        {{"--check", "1", "8", "3", "3", "9", "8 + (1 / 3) * 3"}, 1, "8 + (1 / 3) * 3\nvalue: 9\ndoes not solve\n"},
+        {{"--check", "5", "3", "7", "2", "24", "5 + 3 * 7"}, 2, "error: column 10: leaves out 2\n"},
+        {{"--check", "5", "3", "7", "2", "24", "5 + 3 \xc3\x97 7 \xe2\x88\x92 2"}, 0, "5 + 3 * 7 - 2\nvalue: 24\nsolves\n"},
+        {{"--check", "5", "3", "7", "2", "24", "5 + 3 \xff 7 - 2"}, 2, "error: column 7: '\xef\xbf\xbd' is not a number, an operator or a bracket\n"},
+    };
+    for (const Case& c : cases) {
+        std::ostringstream out, err;
+        EXPECT_EQ(RunCommandLine(ParseCommandLine(c.args), out, err), c.status) << c.args.back();
+        EXPECT_EQ(out.str(), c.out) << c.args.back();
+    }
 }

@@ -18,6 +18,7 @@
 #include "dialogs/contextids.h"
 #include "dialogs/frmabout.h"
 #include "dialogs/frmoptions.h"
+#include "window/frmanswer.h"
 #include "window/frmsoln.h"
 #include "window/frmsplash.h"
 #include "window/settings.h"
@@ -141,7 +142,9 @@ void frmMain::CreateActions() {
             {"mnuEditCut", "Cu&t", QKeySequence::Cut, false, false, nullptr},
             {"mnuEditCopy", "&Copy", QKeySequence::Copy, true, false, &frmMain::mnuEditCopy_Click},
             {"mnuEditPaste", "&Paste", QKeySequence::Paste, false, false, nullptr},
-            {"mnuEditPasteSpecial", "Paste &Special...", none, false, false, nullptr}}},
+            {"mnuEditPasteSpecial", "Paste &Special...", none, false, false, nullptr},
+            {"mnuEditBar2", "-", none, true, false, nullptr},
+            {"mnuEditYourAnswer", "&Your Answer...", QKeySequence(Qt::CTRL | Qt::Key_E), true, false, &frmMain::mnuEditYourAnswer_Click}}},
         {"mnuView", "&View", {
             {"mnuViewToolbar", "&Toolbar", none, true, true, &frmMain::mnuViewToolbar_Click},
             {"mnuViewStatusBar", "Status &Bar", none, true, true, &frmMain::mnuViewStatusBar_Click},
@@ -175,6 +178,7 @@ void frmMain::CreateActions() {
         {"Shuffle", "Shuffle the deck", QStyle::SP_BrowserReload},
         {"Deal", "Deal a card, next puzzle", QStyle::SP_ArrowRight},
         {"Answer", "Display the answer", QStyle::SP_DialogApplyButton},
+        {"YourAnswer", "Check your own answer", QStyle::SP_MessageBoxQuestion},
     };
     for (const Tool& t : tools) {
         QAction* button = tbToolBar->addAction(style()->standardIcon(t.icon), t.key);
@@ -245,15 +249,35 @@ void frmMain::cmdDeal_Click() {
     StepCount = 0;
     cmdAnswer->setEnabled(false);
     ShowProgress("Looking for a solution...");
-    CheckVerdict();
+    PuzzleChanged();
 }
 
-void frmMain::CheckVerdict() {
+void frmMain::PuzzleChanged() {
     std::vector<int> cards;
     for (int16_t i = 0; i < FaceCards; ++i) cards.push_back(FaceCardValue(i));
     sbVerdict->setText("Checking...");
     sbVerdict->setAccessibleName("Verdict: Checking...");
+    tableVerdict_.reset();
+    tableSolution_.clear();
     verdict_->Start(std::move(cards), Deck[DeckPos]);
+    if (answer_) answer_->NewPuzzle();
+}
+
+const SolveVerdict* frmMain::VerdictOnTable() const { return tableVerdict_.get(); }
+
+std::u16string frmMain::SolutionOnTable() const { return tableSolution_; }
+
+void frmMain::PlayerSolved(const std::u16string& solutionText) {
+    Solving = false;  // the search for this puzzle ends, as after its own success
+    SolnText = solutionText;
+    SetSolutionText(solutionText);
+    EnableAnswer();
+    ShowProgress("You got it first!");
+}
+
+void frmMain::mnuEditYourAnswer_Click() {
+    if (!answer_) answer_ = new frmAnswer(this);
+    answer_->ShowBesideGame();
 }
 
 void frmMain::ShowVerdict(const SolveVerdict& verdict) {
@@ -261,6 +285,8 @@ void frmMain::ShowVerdict(const SolveVerdict& verdict) {
     std::vector<int> table;
     for (int16_t i = 0; i < FaceCards; ++i) table.push_back(FaceCardValue(i));
     if (verdict.cards != table || verdict.answer != Deck[DeckPos]) return;
+    tableVerdict_ = std::make_unique<SolveVerdict>(verdict);
+    if (!verdict.listed.empty()) tableSolution_ = verdict.listed.front();
     const QString text = VerdictText(verdict);
     sbVerdict->setText(text);
     sbVerdict->setAccessibleName("Verdict: " + text);
@@ -313,6 +339,7 @@ void frmMain::tbToolBar_ButtonClick(const QString& key) {
     const std::pair<const char*, void (frmMain::*)()> keys[] = {
         {"Open", &frmMain::mnuFileOpen_Click}, {"Save", &frmMain::mnuFileSave_Click}, {"Print", &frmMain::mnuFilePrint_Click},
         {"Deal", &frmMain::cmdDeal_Click}, {"Shuffle", &frmMain::cmdShuffle_Click}, {"Answer", &frmMain::cmdAnswer_Click},
+        {"YourAnswer", &frmMain::mnuEditYourAnswer_Click},
     };
     for (const auto& [name, run] : keys) {
         if (key == QLatin1String(name)) {
@@ -393,5 +420,7 @@ void frmMain::Form_QueryUnload() {
     if (Splash) Splash->close();
     delete soln_;
     soln_ = nullptr;
+    delete answer_;
+    answer_ = nullptr;
     Running = false;
 }

@@ -5,6 +5,8 @@
 #include <QPointer>
 
 #include <array>
+#include <memory>
+#include <string>
 
 #include "engine/globals.h"
 #include "engine/search.h"
@@ -15,6 +17,7 @@ class QLabel;
 class QPushButton;
 class QStatusBar;
 class QToolBar;
+class frmAnswer;
 class frmSoln;
 class frmSplash;
 class StatusPanel;
@@ -52,6 +55,7 @@ public:
     void mnuFileSave_Click();
     void mnuFileSaveAs_Click();
     void mnuEditCopy_Click();
+    void mnuEditYourAnswer_Click();  // the player's own answer, checked as the game counts
     void mnuFilePrint_Click();
     void mnuFilePageSetup_Click();
 
@@ -66,6 +70,12 @@ public:
 
     // Shows the solver's verdict, unless it answers another puzzle than the one on the table.
     void ShowVerdict(const SolveVerdict& verdict);
+    const SolveVerdict* VerdictOnTable() const;  // null until the solver has answered
+    std::u16string SolutionOnTable() const;      // a solving attempt, once the solver knows one
+
+    // The player's right answer came first: the search stops and Answer shows the player's.
+    void PlayerSolved(const std::u16string& solutionText);
+    frmAnswer* Answer() const { return answer_; }
 
     // SearchView: what the background search writes.
     void SetStatusPanel(int panel, const std::u16string& text) override;
@@ -102,10 +112,13 @@ private:
     void ShowCards();
     void ShowProgress(const QString& text);
     bool WriteDeck(const QString& path);  // false, after a message, when nothing was written
-    void CheckVerdict();                  // "Checking...", then the solver's verdict
+    void PuzzleChanged();                 // a new puzzle on the table: verdict and race start afresh
 
     frmSoln* soln_ = nullptr;
     VerdictCheck* verdict_ = nullptr;
+    frmAnswer* answer_ = nullptr;  // created on first use
+    std::unique_ptr<SolveVerdict> tableVerdict_;
+    std::u16string tableSolution_;
     bool activatedOnce_ = false;
 };
 

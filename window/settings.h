@@ -27,3 +27,8 @@ double ReadSetting(const Setting& setting);
 int16_t ReadSettingInt(const Setting& setting);
 void WriteSetting(const Setting& setting, const QString& value);
 void WriteSetting(const Setting& setting, double value);
+
+// The race against the computer, puzzles won by each side; hint wins are among the player's.
+inline constexpr Setting PlayerWinsSetting{"Game", "PlayerWins", "0", 0, 1e9};
+inline constexpr Setting ComputerWinsSetting{"Game", "ComputerWins", "0", 0, 1e9};
+inline constexpr Setting HintWinsSetting{"Game", "HintWins", "0", 0, 1e9};

@@ -23,7 +23,7 @@ void VerdictCheck::Start(std::vector<int> cards, int answer) {
     Cancel();
     stop_ = std::stop_source();
     pool_.start([this, cards = std::move(cards), answer, stop = stop_.get_token()] {
-        SolveVerdict any = Solve(cards, answer, SolveMode::FirstSolution, 0, stop);
+        SolveVerdict any = Solve(cards, answer, SolveMode::FirstSolution, 1, stop);  // one, for hints
         if (any.status == SolveVerdict::Status::Cancelled) return;
         Post(any);
         if (any.counted) return;  // went through everything: no solution, nothing left to count

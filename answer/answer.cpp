@@ -1,0 +1,239 @@
+// The answer parser (one function per grammar rule), its messages, and the exact check.
+#include "answer/answer.h"
+
+#include <algorithm>
+#include <charconv>
+#include <map>
+
+#include "engine/globals.h"
+#include "engine/search.h"
+#include "expr/eval.h"
+
+namespace {
+
+constexpr std::size_t MaxLength = 1000;  // far beyond any sensible answer, short of any harm
+constexpr int MaxDepth = 64;             // brackets inside one another; recursion stays shallow
+
+bool IsSpace(char16_t c) { return c == u' ' || c == u'\t' || c == u'\u00A0'; }
+bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
+
+// The game's operator for a character the player may type, or 0.
+char16_t Operator(char16_t c) {
+    switch (c) {
+    case u'+': return u'#';
+    case u'-': case u'\u2212': return u'~';
+    case u'*': case u'x': case u'X': case u'\u00D7': return u'x';
+    case u'/': case u'\u00F7': case u'\u2215': return DivideSign;
+    default: return 0;
+    }
+}
+
+class Parser {
+public:
+    Parser(std::u16string_view text, const std::vector<int>& cards) : text_(text) {
+        for (int c : cards) ++left_[c];
+        table_ = left_;
+    }
+
+    ReadAnswer Run(const std::vector<int>& cards) {
+        if (text_.size() > MaxLength) return Fail({AnswerError::Kind::TooLong, MaxLength});
+        SkipSpaces();
+        if (at_ == text_.size()) return Fail({AnswerError::Kind::Empty, 0});
+        if (!ParseExpr(0)) return Fail(error_);
+        if (at_ < text_.size()) {  // only a ")" ends an expression early
+            AnswerError e{AnswerError::Kind::StrayClose, at_};
+            return Fail(e);
+        }
+        for (int c : cards) {
+            if (left_[c] > 0) {
+                AnswerError e{AnswerError::Kind::LeftOut, text_.size()};
+                e.card = c;
+                return Fail(e);
+            }
+        }
+        return {{}, out_};
+    }
+
+private:
+    // expr := term (operator term)*
+    bool ParseExpr(int depth) {
+        if (!ParseTerm(depth)) return false;
+        for (;;) {
+            SkipSpaces();
+            if (at_ == text_.size() || text_[at_] == u')') return true;
+            const char16_t op = Operator(text_[at_]);
+            if (op == 0) {
+                if (IsDigit(text_[at_]) || text_[at_] == u'(') return Error({AnswerError::Kind::MissingOperator, at_});
+                return Bad();
+            }
+            out_.push_back(op);
+            ++at_;
+            if (!ParseTerm(depth)) return false;
+        }
+    }
+
+    // term := number | "(" expr ")"
+    bool ParseTerm(int depth) {
+        SkipSpaces();
+        if (at_ == text_.size()) return Error({AnswerError::Kind::MissingNumber, at_});
+        const char16_t c = text_[at_];
+        if (c == u'(') {
+            if (depth + 1 > MaxDepth) return Error({AnswerError::Kind::TooDeep, at_});
+            const std::size_t open = at_++;
+            SkipSpaces();
+            if (at_ < text_.size() && text_[at_] == u')') return Error({AnswerError::Kind::EmptyBrackets, open});
+            out_.push_back(u'(');
+            if (!ParseExpr(depth + 1)) return false;
+            if (at_ == text_.size()) return Error({AnswerError::Kind::Unclosed, open});
+            out_.push_back(u')');
+            ++at_;
+            return true;
+        }
+        if (IsDigit(c)) return Number();
+        if (Operator(c) == u'~') return Error({AnswerError::Kind::UnaryMinus, at_});
+        if (Operator(c) != 0) return Error({AnswerError::Kind::MissingNumber, at_});
+        if (c == u')') return Error({depth > 0 ? AnswerError::Kind::EmptyBrackets : AnswerError::Kind::StrayClose, at_});
+        return Bad();
+    }
+
+    bool Number() {
+        const std::size_t start = at_;
+        while (at_ < text_.size() && text_[at_] == u'0' && at_ + 1 < text_.size() && IsDigit(text_[at_ + 1])) ++at_;
+        const std::size_t digits = at_;
+        while (at_ < text_.size() && IsDigit(text_[at_])) ++at_;
+        // Runs too long for any card read as "not on the table" without overflowing.
+        const int value = at_ - digits > 4 ? 99999 : std::stoi(std::string(text_.begin() + digits, text_.begin() + at_));
+        AnswerError e{AnswerError::Kind::NotOnTable, start};
+        e.card = value;
+        if (value > 99 || table_.count(value) == 0) return Error(e);
+        if (left_[value]-- <= 0) {
+            e.kind = AnswerError::Kind::UsedTooOften;
+            e.onTable = table_[value];
+            e.used = e.onTable - left_[value];
+            return Error(e);
+        }
+        out_.push_back(static_cast<char16_t>(u'0' + value / 10));
+        out_.push_back(static_cast<char16_t>(u'0' + value % 10));
+        return true;
+    }
+
+    bool Bad() {
+        AnswerError e{AnswerError::Kind::BadCharacter, at_};
+        e.character = text_[at_];
+        return Error(e);
+    }
+    bool Error(const AnswerError& e) {
+        error_ = e;
+        return false;
+    }
+    ReadAnswer Fail(const AnswerError& e) { return {e, {}}; }
+    void SkipSpaces() {
+        while (at_ < text_.size() && IsSpace(text_[at_])) ++at_;
+    }
+
+    std::u16string_view text_;
+    std::size_t at_ = 0;
+    std::map<int, int> left_, table_;  // cards still to use; cards on the table
+    std::u16string out_;
+    AnswerError error_;
+};
+
+std::string Times(int n) {
+    switch (n) {
+    case 1: return "once";
+    case 2: return "twice";
+    default: return std::to_string(n) + " times";
+    }
+}
+
+std::string Count(int n) {
+    const char* words[] = {"none", "one", "two", "three", "four", "five", "six", "seven"};
+    return n >= 0 && n < 8 ? words[n] : std::to_string(n);
+}
+
+std::string Utf8(char16_t c) {
+    std::string out;
+    if (c < 0x80) {
+        out.push_back(static_cast<char>(c));
+    } else if (c < 0x800) {
+        out.push_back(static_cast<char>(0xC0 | (c >> 6)));
+        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    } else {
+        out.push_back(static_cast<char>(0xE0 | (c >> 12)));
+        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    }
+    return out;
+}
+
+std::u16string Ascii(const std::string& s) { return {s.begin(), s.end()}; }
+
+}  // namespace
+
+std::string AnswerMessage(const AnswerError& e) {
+    using K = AnswerError::Kind;
+    const std::string card = e.card > 99 ? "a number" : std::to_string(e.card);
+    switch (e.kind) {
+    case K::None: return {};
+    case K::Empty: return "type an answer that uses every face card once";
+    case K::TooLong: return "the answer is too long";
+    case K::BadCharacter:
+        if (e.character < 0x20 || (e.character >= 0xD800 && e.character < 0xE000)) return "the answer holds a character that is not a number, an operator or a bracket";
+        return std::string(1, '\'').append(Utf8(e.character)).append("' is not a number, an operator or a bracket");
+    case K::NotOnTable: return "uses " + card + ", which is not on the table";
+    case K::UsedTooOften: return "uses " + card + " " + Times(e.used) + " but the table has " + Count(e.onTable);
+    case K::LeftOut: return "leaves out " + card;
+    case K::UnaryMinus: return "a minus sign must stand between two numbers";
+    case K::MissingNumber: return "an operator must stand between two numbers";
+    case K::MissingOperator: return "an operator is missing between two numbers";
+    case K::EmptyBrackets: return "a pair of brackets holds nothing";
+    case K::Unclosed: return "a bracket is not closed";
+    case K::StrayClose: return "a closing bracket has no opening bracket";
+    case K::TooDeep: return "too many brackets inside one another";
+    }
+    return {};
+}
+
+ReadAnswer ParseAnswer(std::u16string_view text, const std::vector<int>& cards) { return Parser(text, cards).Run(cards); }
+
+std::u16string FullDigits(double value) {
+    char buf[40];
+    const char* end = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, 17).ptr;
+    std::u16string out;
+    for (const char* c = buf; c != end; ++c) out.push_back(*c == 'e' ? u'E' : static_cast<char16_t>(*c));
+    return out;
+}
+
+AnswerCheck CheckAnswer(std::u16string_view text, const std::vector<int>& cards, int answer) {
+    AnswerCheck out;
+    const ReadAnswer read = ParseAnswer(text, cards);
+    out.error = read.error;
+    if (read.error.kind != AnswerError::Kind::None) {
+        out.verdict = Ascii(AnswerMessage(read.error));
+        return out;
+    }
+    out.shown = DisplayForm(read.notation);
+    std::u16string expr = read.notation;
+    Breakdown.clear();
+    out.value = EvalExpr(expr, out.dividedByZero);
+    for (std::size_t at = 0; (at = Breakdown.find(u"\r\n", at)) != std::u16string::npos;) {
+        const std::size_t next = Breakdown.find(u"\r\n", at + 2);
+        out.steps.push_back(DisplayForm(Breakdown.substr(at + 2, next == std::u16string::npos ? next : next - at - 2)));
+        at += 2;
+    }
+    out.solves = IsHit(out.value, out.dividedByZero, answer);
+    const std::u16string written = WriteNumber(out.value), target = WriteNumber(answer);
+    out.looksRight = !out.solves && written == target && !out.dividedByZero;
+    if (out.solves) {
+        out.verdict = u"Right!";
+    } else if (out.dividedByZero && out.value == answer) {
+        out.verdict = u"That comes to " + target + u" only by dividing by zero, and a division by zero never counts.";
+    } else if (out.looksRight) {
+        out.verdict = u"That makes " + FullDigits(out.value) + u", not " + target + u". Written to 15 digits it shows as " +
+                      target + u", but the game carries every step to 15 digits and counts only an exact hit.";
+    } else {
+        out.verdict = u"That makes " + written + u", not " + target + u".";
+        if (out.dividedByZero) out.verdict += u" It divides by zero, which never counts.";
+    }
+    return out;
+}

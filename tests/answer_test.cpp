@@ -1,0 +1,147 @@
+// The player's answer: what it may hold, each message and where it points, and the game's order.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+
+#include "answer/answer.h"
+#include "text_util.h"
+
+namespace {
+
+const std::vector<int> Table = {5, 3, 7, 2};  // answer card 24 unless a case says otherwise
+
+}  // namespace
+
+TEST(AnswerParser, SaysWhatIsWrongAndWhere) {
+    struct Case { const char* text; const char* message; std::size_t offset; };
+    const Case cases[] = {
+        {"", "type an answer that uses every face card once", 0},
+        {"   ", "type an answer that uses every face card once", 0},
+        {"5 + 12 * 7 - 2", "uses 12, which is not on the table", 4},
+        {"5 + 3 * 7", "leaves out 2", 9},
+        {"5 + 5 * 7 - 2", "uses 5 twice but the table has one", 4},
+        {"(5 + 3) * (7 - 2", "a bracket is not closed", 10},
+        {"5 + 3) * 7 - 2", "a closing bracket has no opening bracket", 5},
+        {"-5 + 3 * 7 + 2", "a minus sign must stand between two numbers", 0},
+        {"5 + -3 * 7 + 2", "a minus sign must stand between two numbers", 4},
+        {"5 + * 3 * 7 + 2", "an operator must stand between two numbers", 4},
+        {"5 + 3 * 7 + 2 +", "an operator must stand between two numbers", 15},
+        {"5 3 + 7 - 2", "an operator is missing between two numbers", 2},
+        {"53 + 7 - 2", "uses 53, which is not on the table", 0},
+        {"5 + () + 3 * 7 - 2", "a pair of brackets holds nothing", 4},
+        {"5 + 3 & 7 - 2", "'&' is not a number, an operator or a bracket", 6},
+        {"5 + 3.5 * 7 - 2", "'.' is not a number, an operator or a bracket", 5},
+        {"5 + 3 * 7 - 2 = 24", "'=' is not a number, an operator or a bracket", 14},
+        {"5 + 3 * 7 - 123456789012", "uses a number, which is not on the table", 12},
+    };
+    for (const Case& c : cases) {
+        const ReadAnswer r = ParseAnswer(U16(c.text), Table);
+        EXPECT_EQ(AnswerMessage(r.error), c.message) << c.text;
+        EXPECT_EQ(r.error.offset, c.offset) << c.text;
+        EXPECT_TRUE(r.notation.empty()) << c.text;
+    }
+    // Two 9s on the table mean two 9s in the answer, no more and no fewer.
+    const std::vector<int> nines = {9, 9, 5, 2};
+    EXPECT_EQ(AnswerMessage(ParseAnswer(u"9 + 9 + 9 - 5 - 2", nines).error), "uses 9 3 times but the table has two");
+    EXPECT_EQ(AnswerMessage(ParseAnswer(u"9 + 5 - 2", nines).error), "leaves out 9");
+    EXPECT_EQ(ParseAnswer(u"9 + 9 + 5 - 2", nines).error.kind, AnswerError::Kind::None);
+}
+
+TEST(AnswerParser, ReadsEverySpellingIntoTheSearchNotation) {
+    struct Case { const char* text; const char* notation; };
+    const Case cases[] = {
+        {"5 + (3 * 7) - 2", "05#(03x07)~02"}, {"5+(3x7)-2", "05#(03x07)~02"}, {"5 + (3 × 7) − 2", "05#(03x07)~02"},
+        {"5 / 3 ÷ 7 X 2", "05÷03÷07x02"}, {"((5)) + 3 * 07 - 2", "((05))#03x07~02"}, {"\t5\u00a0+3*7 -2 ", "05#03x07~02"},
+    };
+    for (const Case& c : cases) {
+        const ReadAnswer r = ParseAnswer(U16(c.text), Table);
+        EXPECT_EQ(r.error.kind, AnswerError::Kind::None) << c.text << ": " << AnswerMessage(r.error);
+        EXPECT_EQ(U8(r.notation), c.notation) << c.text;
+    }
+}
+
+// The player is judged in the game's order and by its exact rule, not by school arithmetic.
+TEST(AnswerCheck, JudgesInTheGameOrderAndByTheExactRule) {
+    AnswerCheck c = CheckAnswer(u"8 / 2 * 2", {8, 2, 2}, 8);
+    EXPECT_FALSE(c.solves);
+    EXPECT_EQ(c.value, 2);
+    EXPECT_EQ(U8(c.shown), "8 / 2 * 2");
+    EXPECT_EQ(U8(c.verdict), "That makes 2, not 8.");
+    ASSERT_EQ(c.steps.size(), 1u);
+    EXPECT_EQ(U8(c.steps[0]), "8 / 2 * 2 = 2");
+
+    c = CheckAnswer(u"5 - 2 + 1", {5, 2, 1}, 2);
+    EXPECT_TRUE(c.solves);
+    EXPECT_EQ(U8(c.verdict), "Right!");
+
+    c = CheckAnswer(u"5 + (3 * 7) - 2", Table, 24);
+    EXPECT_TRUE(c.solves);
+    EXPECT_EQ(c.steps.size(), 2u);
+    EXPECT_EQ(U8(c.steps[0]), "3 * 7 = 21");
+    EXPECT_EQ(U8(c.steps[1]), "5 + 21 - 2 = 24");
+
+    c = CheckAnswer(u"8 + (1 / 3) * 3", {1, 8, 3, 3}, 9);  // shows as 9, is 8.999999999999998
+    EXPECT_FALSE(c.solves);
+    EXPECT_TRUE(c.looksRight);
+    EXPECT_NE(U8(c.verdict).find("8.9999999999999982, not 9"), std::string::npos) << U8(c.verdict);
+    EXPECT_NE(U8(c.verdict).find("exact"), std::string::npos) << U8(c.verdict);
+
+    c = CheckAnswer(u"1 / (19 / (7 - 7)) + 19", {19, 7, 1, 19, 7}, 19);
+    EXPECT_FALSE(c.solves);
+    EXPECT_TRUE(c.dividedByZero);
+    EXPECT_NE(U8(c.verdict).find("dividing by zero"), std::string::npos) << U8(c.verdict);
+
+    c = CheckAnswer(u"19 + 2 / 4", {19, 2, 4}, 19);
+    EXPECT_EQ(U8(c.verdict), "That makes 19.5, not 19.");
+
+    c = CheckAnswer(u"5 + 3 * 9", Table, 24);  // an error carries its message as the verdict
+    EXPECT_EQ(U8(c.verdict), "uses 9, which is not on the table");
+}
+
+// Any text at all: an answer or a message, quickly; and an accepted answer, written out as
+// the game shows it, reads back to the same attempt.
+TEST(AnswerParser, SurvivesAnyTextAndReadsItsOwnDisplayBack) {
+    const uint32_t seed = 424242;
+    std::mt19937 gen(seed);
+    const std::u16string alphabet = u"0123456789+-*/x\u00D7\u00F7() ()5327.";
+    int accepted = 0;
+    const std::u16string ops = u"+-*/x\u00D7\u00F7";
+    for (int i = 0; i < 20000; ++i) {
+        std::u16string text;
+        if (i % 2) {  // any characters at all
+            const int length = static_cast<int>(gen() % 24);
+            for (int k = 0; k < length; ++k) text += alphabet[gen() % alphabet.size()];
+        } else {  // the table's cards in some order, operators and brackets round random runs
+            std::vector<int> order = Table;
+            std::shuffle(order.begin(), order.end(), gen);
+            std::vector<int> opens(4), closes(4);
+            for (int b = static_cast<int>(gen() % 3); b > 0; --b) {
+                const int from = static_cast<int>(gen() % 4), to = from + static_cast<int>(gen() % (4 - from));
+                ++opens[from];
+                ++closes[to];
+            }
+            for (int k = 0; k < 4; ++k) {
+                text += std::u16string(opens[k], u'(') + U16(std::to_string(order[k])) + std::u16string(closes[k], u')');
+                if (k < 3) text += (gen() % 2 ? u" " : u"") + std::u16string(1, ops[gen() % ops.size()]) + u" ";
+            }
+        }
+        const ReadAnswer r = ParseAnswer(text, Table);
+        if (r.error.kind != AnswerError::Kind::None) {
+            EXPECT_FALSE(AnswerMessage(r.error).empty()) << U8(text);
+            EXPECT_LE(r.error.offset, text.size()) << U8(text);
+            continue;
+        }
+        ++accepted;
+        const AnswerCheck first = CheckAnswer(text, Table, 24);
+        const AnswerCheck again = CheckAnswer(first.shown, Table, 24);
+        ASSERT_EQ(again.error.kind, AnswerError::Kind::None) << U8(first.shown) << " seed " << seed;
+        EXPECT_EQ(U8(ParseAnswer(first.shown, Table).notation), U8(r.notation));
+        EXPECT_EQ(again.solves, first.solves);
+    }
+    EXPECT_GT(accepted, 0);
+    std::u16string deep(5000, u'(');
+    EXPECT_EQ(ParseAnswer(deep, Table).error.kind, AnswerError::Kind::TooLong);
+    std::u16string nested = std::u16string(200, u'(') + u"5" + std::u16string(200, u')') + u"+3*7-2";
+    EXPECT_EQ(AnswerMessage(ParseAnswer(nested, Table).error), "too many brackets inside one another");
+}

@@ -1,0 +1,187 @@
+// Your Answer: entry, Check, Hint, the game's reading of the answer, and the race's tally.
+#include "window/frmanswer.h"
+
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include "answer/answer.h"
+#include "engine/globals.h"
+#include "engine/search.h"
+#include "expr/eval.h"
+#include "solver/solver.h"
+#include "window/frmmain.h"
+#include "window/settings.h"
+
+namespace {
+
+std::vector<int> TableCards() {
+    std::vector<int> cards;
+    for (int16_t i = 0; i < FaceCards; ++i) cards.push_back(FaceCardValue(i));
+    return cards;
+}
+
+void AddToTally(const Setting& setting) { WriteSetting(setting, QString::number(static_cast<qint64>(ReadSetting(setting)) + 1)); }
+
+QString Q(const std::u16string& s) { return QString::fromStdU16String(s); }
+
+}  // namespace
+
+QString TallyText() {
+    const auto you = static_cast<qint64>(ReadSetting(PlayerWinsSetting));
+    const auto hints = static_cast<qint64>(ReadSetting(HintWinsSetting));
+    const auto computer = static_cast<qint64>(ReadSetting(ComputerWinsSetting));
+    QString text = QString("You %1").arg(you);
+    if (hints > 0) text += QString(" (%1 with hints)").arg(hints);
+    return text + QString(", the computer %1").arg(computer);
+}
+
+frmAnswer::frmAnswer(frmMain* game)
+    : QDialog(game, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint), game_(game) {
+    setObjectName("frmAnswer");
+    setWindowTitle("Your Answer");
+
+    lblPrompt = new QLabel("&Your answer, with every face card once (+ - * / and brackets):", this);
+    lblPrompt->setObjectName("lblPrompt");
+    txtAnswer = new QLineEdit(this);
+    txtAnswer->setObjectName("txtAnswer");
+    txtAnswer->setAccessibleName("Your answer");
+    txtAnswer->setMaxLength(1000);
+    lblPrompt->setBuddy(txtAnswer);
+
+    cmdCheck = new QPushButton("&Check", this);
+    cmdCheck->setObjectName("cmdCheck");
+    cmdCheck->setDefault(true);  // Enter in the entry checks
+    cmdCheck->setToolTip("Check your answer in the game's own order of operations");
+    cmdHint = new QPushButton("&Hint", this);
+    cmdHint->setObjectName("cmdHint");
+    cmdHint->setAutoDefault(false);
+    cmdHint->setToolTip("Show one step of a solution");
+    cmdClose = new QPushButton("Close", this);  // Esc rejects the dialog, which hides it
+    cmdClose->setObjectName("cmdClose");
+    cmdClose->setAutoDefault(false);
+
+    txtResult = new QPlainTextEdit(this);
+    txtResult->setObjectName("txtResult");
+    txtResult->setReadOnly(true);
+    txtResult->setAccessibleName("Result");
+    txtResult->setMinimumHeight(150);
+    lblTally = new QLabel(this);
+    lblTally->setObjectName("lblTally");
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(cmdCheck);
+    buttons->addWidget(cmdHint);
+    buttons->addStretch();
+    buttons->addWidget(cmdClose);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(lblPrompt);
+    layout->addWidget(txtAnswer);
+    layout->addLayout(buttons);
+    layout->addWidget(txtResult);
+    layout->addWidget(lblTally);
+    resize(460, 320);
+
+    connect(cmdCheck, &QPushButton::clicked, this, &frmAnswer::cmdCheck_Click);
+    connect(cmdHint, &QPushButton::clicked, this, &frmAnswer::cmdHint_Click);
+    connect(cmdClose, &QPushButton::clicked, this, &QDialog::reject);
+    ShowTally();
+}
+
+void frmAnswer::ShowBesideGame() {
+    if (!isVisible()) {
+        // To the right of the game where it fits, else below it, so the cards stay in view.
+        const QRect game = game_->frameGeometry();
+        const QRect screen = game_->screen() ? game_->screen()->availableGeometry() : QRect();
+        const QPoint right = game.topRight() + QPoint(1, 0), below = game.bottomLeft() + QPoint(0, 1);
+        if (screen.contains(QRect(right, frameGeometry().size())))
+            move(right);
+        else if (screen.contains(QRect(below, frameGeometry().size())))
+            move(below);
+    }
+    show();
+    raise();
+    activateWindow();
+    txtAnswer->setFocus();
+}
+
+void frmAnswer::NewPuzzle() {
+    txtAnswer->clear();
+    txtResult->clear();
+    raceDecided_ = false;
+    hints_ = 0;
+    ShowTally();
+}
+
+void frmAnswer::ShowTally() {
+    lblTally->setText(TallyText());
+    lblTally->setAccessibleName("Tally: " + lblTally->text());
+}
+
+void frmAnswer::cmdCheck_Click() {
+    const AnswerCheck c = CheckAnswer(txtAnswer->text().toStdU16String(), TableCards(), Deck[DeckPos]);
+    if (c.error.kind != AnswerError::Kind::None) {
+        txtResult->setPlainText("Your answer " + Q(c.verdict) + ".");
+        txtAnswer->setFocus();
+        txtAnswer->setCursorPosition(static_cast<int>(c.error.offset));  // where it went wrong
+        return;
+    }
+    QStringList lines;
+    lines << "The game reads it as: " + Q(c.shown) << "Value: " + Q(WriteNumber(c.value));
+    if (!c.steps.empty()) {
+        lines << "Broken down like this:";
+        for (const std::u16string& step : c.steps) lines << "  " + Q(step);
+    }
+    lines << Q(c.verdict);
+    if (c.solves && !raceDecided_) {
+        raceDecided_ = true;
+        if (Solving) {  // the search has not found one yet: the player wins this puzzle
+            std::u16string solution = c.shown + u" = " + WriteNumber(c.value) + u"\r\nBroken down like this:";
+            for (const std::u16string& step : c.steps) solution += u"\r\n" + step;
+            game_->PlayerSolved(solution);
+            AddToTally(PlayerWinsSetting);
+            if (hints_ > 0) AddToTally(HintWinsSetting);
+            lines << "You got it first!";
+        } else {
+            AddToTally(ComputerWinsSetting);
+            lines << "The computer was first this time.";
+        }
+        ShowTally();
+    }
+    txtResult->setPlainText(lines.join('\n'));
+}
+
+void frmAnswer::cmdHint_Click() {
+    const SolveVerdict* verdict = game_->VerdictOnTable();
+    if (!verdict) {
+        txtResult->setPlainText("The puzzle is still being checked. Ask again in a moment.");
+        return;
+    }
+    if (verdict->NoSolution()) {
+        txtResult->setPlainText("This puzzle has no solution at all: deal the next one.");
+        return;
+    }
+    const std::u16string attempt = game_->SolutionOnTable();
+    if (attempt.empty()) {
+        txtResult->setPlainText("The puzzle is still being checked. Ask again in a moment.");
+        return;
+    }
+    std::u16string expr = attempt;
+    Breakdown.clear();
+    EvalExpr(expr);
+    std::vector<std::u16string> steps;
+    for (std::size_t at = 0; (at = Breakdown.find(u"\r\n", at)) != std::u16string::npos; at += 2) {
+        const std::size_t eq = Breakdown.find(u"\r\n", at + 2);
+        steps.push_back(DisplayForm(Breakdown.substr(at + 2, eq == std::u16string::npos ? eq : eq - at - 2)));
+    }
+    const int shown = std::min<int>(++hints_, static_cast<int>(steps.size()));
+    QStringList lines;
+    for (int i = 0; i < shown; ++i) lines << QString("Hint %1 of %2: %3").arg(i + 1).arg(steps.size()).arg(Q(steps[i]));
+    if (shown == static_cast<int>(steps.size())) lines << "That is a whole solution: " + Q(DisplayForm(attempt));
+    txtResult->setPlainText(lines.join('\n'));
+}

@@ -1,0 +1,39 @@
+// "Your Answer": the player types a solution, the game checks it exactly and keeps the score.
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class frmMain;
+
+class frmAnswer : public QDialog {
+    Q_OBJECT
+public:
+    explicit frmAnswer(frmMain* game);
+
+    void cmdCheck_Click();  // Enter
+    void cmdHint_Click();   // one more step of a solution
+    void NewPuzzle();       // a deal, shuffle, load or Options Apply: a fresh entry and race
+    void ShowBesideGame();
+
+    QLabel* lblPrompt;
+    QLineEdit* txtAnswer;
+    QPushButton* cmdCheck;
+    QPushButton* cmdHint;
+    QPushButton* cmdClose;  // Esc
+    QPlainTextEdit* txtResult;
+    QLabel* lblTally;
+
+private:
+    void ShowTally();
+
+    frmMain* game_;
+    bool raceDecided_ = false;  // a right answer has settled this puzzle's race
+    int hints_ = 0;             // steps of a solution shown for this puzzle
+};
+
+// "You 3 (1 with hints), the computer 5", from the stored tally.
+QString TallyText();
