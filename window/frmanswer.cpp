@@ -71,6 +71,11 @@ frmAnswer::frmAnswer(frmMain* game)
     txtResult->setReadOnly(true);
     txtResult->setAccessibleName("Result");
     txtResult->setMinimumHeight(150);
+    // Read and copied from the keyboard too (Alt+R, then Ctrl+A, Ctrl+C).
+    txtResult->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    lblResult = new QLabel("&Result:", this);
+    lblResult->setObjectName("lblResult");
+    lblResult->setBuddy(txtResult);
     lblTally = new QLabel(this);
     lblTally->setObjectName("lblTally");
 
@@ -83,6 +88,7 @@ frmAnswer::frmAnswer(frmMain* game)
     layout->addWidget(lblPrompt);
     layout->addWidget(txtAnswer);
     layout->addLayout(buttons);
+    layout->addWidget(lblResult);
     layout->addWidget(txtResult);
     layout->addWidget(lblTally);
     resize(460, 320);

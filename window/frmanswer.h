@@ -24,6 +24,7 @@ public:
     QPushButton* cmdCheck;
     QPushButton* cmdHint;
     QPushButton* cmdClose;  // Esc
+    QLabel* lblResult;
     QPlainTextEdit* txtResult;
     QLabel* lblTally;
 

@@ -203,6 +203,36 @@ else
   fail "a broken deck on the command line did not leave an Untitled game running"
 fi
 
+check=your-answer-by-keyboard
+deck="$work/race.pld"
+# Face cards 5, 3, 7, 2 at positions 16 to 19, answer card 24 at 20; every other card a 1.
+{ printf '\x19\x04\x14'; for p in $(seq 3 54); do
+    case $p in 16) printf '\x05';; 17) printf '\x03';; 18) printf '\x07';; 19) printf '\x02';; 20) printf '\x18';; *) printf '\x01';; esac
+  done; } >"$deck"
+if start_game "race.pld - Pelorand" "$deck"; then
+  keys ctrl+e
+  if wait_for 5 game_id "^Your Answer\$"; then
+    win=$(game_id "^Your Answer\$")
+    printf '' | xclip -selection clipboard >/dev/null 2>&1
+    xdotool type --delay 30 "5 + (3 * 7) - 2"
+    xdotool key Return
+    sleep 0.3
+    keys alt+r ctrl+a ctrl+c
+    wait_for 5 test -n "$(clipboard)"
+    result=$(clipboard)
+    if ! grep -q "^The game reads it as: 5 + (3 \* 7) - 2\$" <<<"$result"; then fail "result reads: $result"
+    elif ! grep -q "^Right!\$" <<<"$result"; then fail "no verdict Right! in: $result"
+    else ok; fi
+    keys Escape
+    win=$(game_id "^race.pld - Pelorand\$")
+  else
+    fail "Ctrl+E did not open the Your Answer window"
+  fi
+  exit_game || kill "$game_pid"
+else
+  fail "the race deck did not load"
+fi
+
 if [ -n "$build" ]; then
   check=install
   prefix=$work/prefix
