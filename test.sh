@@ -7,6 +7,8 @@ cd "$(dirname "$0")"
 # The end-to-end suite drives the real program in its own X server.
 EXTRA_PACKAGES="xvfb xdotool xclip imagemagick openbox x11-utils desktop-file-utils shared-mime-info"
 source scripts/setup.sh
+# The Debian package, built and checked first: the end-to-end suite unpacks and plays it.
+(unset BUILD_DIR CMAKE_ARGS EXTRA_PACKAGES; ./package.sh)
 (cd "$BUILD_DIR" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)")
 
 echo "== the same suite, sanitized =="

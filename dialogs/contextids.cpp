@@ -2,6 +2,7 @@
 #include "dialogs/contextids.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 #include "platform/help_engine.h"
 
@@ -12,6 +13,11 @@ QString HelpFileIn(const QString& folder) {
     const QString trimmed = folder.trimmed();
     const bool ends = trimmed.endsWith('/') || trimmed.endsWith(QDir::separator());
     return folder + (ends ? "" : "/") + "PELORAND.HLP";
+}
+
+QString HelpFolder(const QString& programFolder) {
+    if (QFileInfo::exists(HelpFileIn(programFolder))) return programFolder;
+    return QDir::cleanPath(programFolder + "/" + PELORAND_DATA_FROM_PROGRAM);
 }
 
 void InitHelp(QWidget* hWnd, const QString& programFolder) {

@@ -12,6 +12,11 @@ extern QString HelpFile;           // the program's folder and "PELORAND.HLP"
 // The help file in folder, joined with exactly one separator.
 QString HelpFileIn(const QString& folder);
 
-void InitHelp(QWidget* hWnd, const QString& programFolder = QCoreApplication::applicationDirPath());
+// The folder that holds the help file: the program's own folder when the file is there (a build
+// tree, or an install that keeps it beside the program), else the installed data folder, which
+// lies at the same place relative to the program wherever it was installed (share/games/pelorand).
+QString HelpFolder(const QString& programFolder = QCoreApplication::applicationDirPath());
+
+void InitHelp(QWidget* hWnd, const QString& programFolder = HelpFolder());
 void ShowHelpContents();
 void QuitHelp();

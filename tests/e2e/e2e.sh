@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # End-to-end checks of the real pelorand binary in its own X server with a window manager,
 # driven only through keys, the mouse and the X clipboard, the way a player meets it.
-# Usage: e2e.sh PELORAND_BINARY OUTPUT_DIR [BUILD_DIR]. Each failure keeps a screenshot in
-# OUTPUT_DIR; with BUILD_DIR the last check installs the build into a temporary prefix.
+# Usage: e2e.sh PELORAND_BINARY OUTPUT_DIR [BUILD_DIR [DIST_DIR]]. Each failure keeps a
+# screenshot in OUTPUT_DIR; with BUILD_DIR a check installs the build into a temporary prefix,
+# and with DIST_DIR the last one unpacks the Debian package found there and plays it.
 set -uo pipefail
 bin=$(readlink -f "$1")
 out=$(readlink -f "${2:-e2e-out}")
 build=${3:-}
+dist=${4:-}
 mkdir -p "$out"
 work=$(mktemp -d)
 export HOME=$work/home
@@ -237,7 +239,7 @@ if [ -n "$build" ]; then
   check=install
   prefix=$work/prefix
   if ! cmake --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1; then fail "cmake --install: $(tail -n 3 "$work/install.log")"
-  elif [ ! -x "$prefix/bin/pelorand" ] || [ ! -f "$prefix/bin/PELORAND.HLP" ]; then fail "binary or help file missing beside it"
+  elif [ ! -x "$prefix/bin/pelorand" ] || [ ! -f "$prefix/share/games/pelorand/PELORAND.HLP" ]; then fail "binary or help file missing"
   elif ! desktop-file-validate "$prefix/share/applications/pelorand.desktop" >"$work/validate.log" 2>&1; then fail "desktop entry: $(cat "$work/validate.log")"
   elif [ ! -f "$prefix/share/icons/hicolor/scalable/apps/pelorand.svg" ]; then fail "no icon installed"
   elif ! grep -q 'pattern="\*.pld"' "$prefix/share/mime/packages/pelorand.xml"; then fail "no MIME type for deck files"
@@ -250,6 +252,45 @@ if [ -n "$build" ]; then
       exit_game || kill "$game_pid"
     else
       fail "the installed program did not start"
+    fi
+  fi
+fi
+
+if [ -n "$dist" ]; then
+  check=debian-package
+  deb=$(ls "$dist"/pelorand_*_*.deb 2>/dev/null | head -n 1)
+  if [ -z "$deb" ]; then
+    echo "skip [$check]: no package in $dist (./package.sh builds one; ./test.sh always does)"
+  else
+    root=$work/root
+    expected="./usr/games/pelorand ./usr/share/games/pelorand/PELORAND.HLP ./usr/share/applications/pelorand.desktop
+      ./usr/share/icons/hicolor/scalable/apps/pelorand.svg ./usr/share/mime/packages/pelorand.xml
+      ./usr/share/metainfo/org.example.pelorand.metainfo.xml ./usr/share/man/man6/pelorand.6.gz
+      ./usr/share/doc/pelorand/copyright ./usr/share/doc/pelorand/changelog.gz"
+    listing=$(dpkg-deb -c "$deb" | awk '{print $6}')
+    missing=""
+    for f in $expected; do grep -qx "$f" <<<"$listing" || missing="$missing $f"; done
+    strays=$(grep -v -E '^\./usr/(games|share/(games|applications|icons|mime|metainfo|man|doc))(/|$)|^\./(usr/)?$|^\./usr/share/$' <<<"$listing")
+    if [ -n "$missing" ]; then fail "package lacks:$missing"
+    elif [ -n "$strays" ]; then fail "package holds files outside the expected places: $strays"
+    elif ! dpkg-deb -x "$deb" "$root"; then fail "dpkg-deb -x failed"
+    elif ! zcat "$root/usr/share/man/man6/pelorand.6.gz" | grep -q '^\.TH PELORAND 6'; then fail "manual page is not a section 6 page"
+    elif [ "$("$root/usr/games/pelorand" --solve 3 9 3 9 17)" != "solutions: 0" ]; then fail "--solve from the package"
+    else
+      rm -f "$settings"
+      bin=$root/usr/games/pelorand
+      deck="$work/packaged.pld"
+      { printf '\x05\x04\x14'; for _ in $(seq 52); do printf '\x02'; done; } >"$deck"
+      if start_game "packaged.pld - Pelorand" "$deck"; then
+        got=$(copy_puzzle)
+        keys F1
+        if [ "$got" != "Solve: 2, 2, 2, 2 => 2" ]; then fail "the packaged game loaded '$got'"
+        elif ! wait_for 5 game_id "^Pelorand Help\$"; then fail "F1 in the packaged game found no help file"
+        else ok; fi
+        exit_game || kill "$game_pid"
+      else
+        fail "the packaged game did not start with a deck"
+      fi
     fi
   fi
 fi

@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Builds the Debian package dist/pelorand_<version>_<arch>.deb with CPack (Release, Debian's
+# hardening flags, dependencies from the binary's shared libraries), then checks it the way the
+# distribution does: lintian, appstreamcli and desktop-file-validate.
+set -euo pipefail
+cd "$(dirname "$0")"
+umask 022  # files and folders in the package get Debian's usual modes
+EXTRA_PACKAGES="dpkg-dev file lintian appstream desktop-file-utils"
+BUILD_DIR=build-package
+BUILD_TARGETS="pelorand pelorand_docs"
+# dpkg-buildflags is there only once setup.sh has run, so the first configure waits for it.
+export CXXFLAGS="${CXXFLAGS:-} $(dpkg-buildflags --get CXXFLAGS 2>/dev/null) $(dpkg-buildflags --get CPPFLAGS 2>/dev/null)"
+export LDFLAGS="${LDFLAGS:-} $(dpkg-buildflags --get LDFLAGS 2>/dev/null) -Wl,-z,now"
+CMAKE_ARGS="-DCMAKE_INSTALL_PREFIX=/usr -DCMAKE_INSTALL_BINDIR=games"
+source scripts/setup.sh
+rm -f dist/pelorand_*.deb
+(cd "$BUILD_DIR" && cpack -G DEB >/dev/null)
+deb=$(ls dist/pelorand_*.deb)
+echo "== lintian"
+lintian --fail-on error --suppress-tags-from-file resources/lintian-accepted "$deb"
+echo "== appstreamcli validate"
+appstreamcli validate --no-net --pedantic "$BUILD_DIR/pelorand.metainfo.xml"
+echo "== desktop-file-validate"
+desktop-file-validate resources/pelorand.desktop
+echo "built $deb"
