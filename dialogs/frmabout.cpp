@@ -10,6 +10,7 @@
 #include "platform/msgbox.h"
 #include "platform/registry.h"
 #include "window/frmsplash.h"
+#include "window/fit_text.h"
 #include "window/settings.h"
 #include "window/twips.h"
 
@@ -73,6 +74,8 @@ frmAbout::frmAbout(QWidget* owner)
     cmdSysInfo->setGeometry(TwipsRect(3240, 2580, 1260, 345));
     cmdSysInfo->setAutoDefault(false);
     connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::StartSysInfo);
+    for (QLabel* l : {lblTitle, lblVersion, lblDescription, lblDisclaimer}) FitText(l);
+    FitText({cmdOK, cmdSysInfo});
 }
 
 void frmAbout::StartSysInfo() {

@@ -10,6 +10,7 @@
 
 #include "engine/globals.h"
 #include "window/frmmain.h"
+#include "window/fit_text.h"
 #include "window/settings.h"
 #include "window/twips.h"
 
@@ -93,6 +94,9 @@ frmOptions::frmOptions(frmMain* game)
     cmdApply = new QPushButton("Apply", this);
     cmdApply->setObjectName("cmdApply");
     cmdApply->setGeometry(TwipsRect(4920, 4455, 1095, 375));
+    FitText(Label1);
+    FitText(Label2);
+    FitText({cmdOK, cmdCancel, cmdApply});
     connect(cmdOK, &QPushButton::clicked, this, &frmOptions::cmdOK_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmOptions::cmdCancel_Click);
     connect(cmdApply, &QPushButton::clicked, this, &frmOptions::cmdApply_Click);

@@ -577,3 +577,25 @@ TEST_F(YourAnswer, HintsGiveOneStepAtATimeAndCountTheWin) {
     EXPECT_EQ(Setting("Game", "HintWins"), "1");
     EXPECT_EQ(Setting("Game", "PlayerWins"), "1");
 }
+
+// A desktop with a large font: the fixed places still hold their whole captions.
+TEST_F(GameWindow, LargeDesktopFontsStillFitTheFixedPlaces) {
+    const QFont normal = QApplication::font();
+    QFont large = normal;
+    large.setPointSizeF(16);
+    QApplication::setFont(large);
+    frmMain& w = Start();
+    w.Form_Load();
+    for (QPushButton* b : {w.cmdShuffle, w.cmdDeal, w.cmdAnswer, w.cmdExit}) {
+        const int needed = QFontMetrics(b->font()).horizontalAdvance(b->text().remove('&')) + b->iconSize().width();
+        EXPECT_LT(needed, b->width()) << b->objectName().toStdString();
+        EXPECT_EQ(b->font().pointSizeF(), w.cmdDeal->font().pointSizeF());  // one size for the row
+    }
+    QLabel* order = w.Soln()->Label1;
+    const QRect needed = QFontMetrics(order->font()).boundingRect(order->contentsRect(), Qt::TextWordWrap, order->text());
+    EXPECT_LE(needed.height(), order->height());
+    QApplication::setFont(normal);
+    game.reset();
+    frmMain& again = Start();
+    EXPECT_EQ(again.cmdDeal->font().pointSizeF(), normal.pointSizeF());  // nothing shrinks that fits
+}

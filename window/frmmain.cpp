@@ -20,6 +20,7 @@
 #include "dialogs/frmoptions.h"
 #include "window/frmanswer.h"
 #include "window/frmsoln.h"
+#include "window/fit_text.h"
 #include "window/frmsplash.h"
 #include "window/settings.h"
 #include "window/status_panel.h"
@@ -96,6 +97,7 @@ void frmMain::CreateControls() {
         connect(button, &QPushButton::clicked, this, b.handler);
         *b.slot = button;
     }
+    FitText({cmdShuffle, cmdDeal, cmdAnswer, cmdExit});
     cmdAnswer->setEnabled(false);
 
     lblProgress = new QLabel("Label1", client);

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QStyle>
 
+#include "window/fit_text.h"
 #include "window/twips.h"
 
 frmSoln::frmSoln(QWidget* owner)
@@ -42,6 +43,8 @@ frmSoln::frmSoln(QWidget* owner)
     Label1->setGeometry(TwipsRect(7200, 480, 1695, 1515));
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    FitText(Label1);
+    FitText(cmdDone);
 }
 
 void frmSoln::cmdDone_Click() { hide(); }
