@@ -8,6 +8,7 @@
 #include "engine/globals.h"
 #include "engine/search.h"
 #include "expr/eval.h"
+#include "expr/utf8.h"
 
 namespace {
 
@@ -151,21 +152,6 @@ std::string Count(int n) {
     return n >= 0 && n < 8 ? words[n] : std::to_string(n);
 }
 
-std::string Utf8(char16_t c) {
-    std::string out;
-    if (c < 0x80) {
-        out.push_back(static_cast<char>(c));
-    } else if (c < 0x800) {
-        out.push_back(static_cast<char>(0xC0 | (c >> 6)));
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    } else {
-        out.push_back(static_cast<char>(0xE0 | (c >> 12)));
-        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    }
-    return out;
-}
-
 std::u16string Ascii(const std::string& s) { return {s.begin(), s.end()}; }
 
 }  // namespace
@@ -179,7 +165,7 @@ std::string AnswerMessage(const AnswerError& e) {
     case K::TooLong: return "the answer is too long";
     case K::BadCharacter:
         if (e.character < 0x20 || (e.character >= 0xD800 && e.character < 0xE000)) return "the answer holds a character that is not a number, an operator or a bracket";
-        return std::string(1, '\'').append(Utf8(e.character)).append("' is not a number, an operator or a bracket");
+        return std::string(1, '\'').append(ToUtf8(std::u16string_view(&e.character, 1))).append("' is not a number, an operator or a bracket");
     case K::NotOnTable: return "uses " + card + ", which is not on the table";
     case K::UsedTooOften: return "uses " + card + " " + Times(e.used) + " but the table has " + Count(e.onTable);
     case K::LeftOut: return "leaves out " + card;

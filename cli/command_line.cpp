@@ -7,6 +7,7 @@
 #include "answer/answer.h"
 #include "engine/search.h"
 #include "expr/eval.h"
+#include "expr/utf8.h"
 #include "solver/solver.h"
 #include "version.h"
 
@@ -20,47 +21,6 @@ int Card(const std::string& word) {
     auto [end, ec] = std::from_chars(word.data(), word.data() + word.size(), value);
     if (ec != std::errc{} || end != word.data() + word.size() || value < 1 || value > 99) return -1;
     return value;
-}
-
-std::string Utf8(const std::u16string& text) {
-    std::string out;
-    for (char16_t c : text) {
-        if (c < 0x80) {
-            out.push_back(static_cast<char>(c));
-        } else if (c < 0x800) {
-            out.push_back(static_cast<char>(0xC0 | (c >> 6)));
-            out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-        } else {
-            out.push_back(static_cast<char>(0xE0 | (c >> 12)));
-            out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-        }
-    }
-    return out;
-}
-
-// UTF-8 to UTF-16; a byte that is not UTF-8 becomes U+FFFD, which the parser refuses.
-std::u16string FromUtf8(const std::string& s) {
-    std::u16string out;
-    for (std::size_t i = 0; i < s.size();) {
-        const auto c = static_cast<unsigned char>(s[i]);
-        const int len = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 0;
-        char32_t cp = len == 1 ? c : len == 2 ? c & 0x1F : len == 3 ? c & 0x0F : c & 0x07;
-        bool ok = len > 0 && i + len <= s.size();
-        for (int k = 1; ok && k < len; ++k) {
-            const auto d = static_cast<unsigned char>(s[i + k]);
-            ok = (d >> 6) == 2;
-            cp = (cp << 6) | (d & 0x3F);
-        }
-        if (!ok || cp > 0xFFFF) {
-            out.push_back(u'\uFFFD');
-            i += ok ? len : 1;
-        } else {
-            out.push_back(static_cast<char16_t>(cp));
-            i += len;
-        }
-    }
-    return out;
 }
 
 const char* const Usage =
@@ -134,7 +94,7 @@ int RunCommandLine(const CommandLineRequest& request, std::ostream& out, std::os
     case CommandLineRequest::Kind::Solve: {
         const SolveVerdict v = Solve(request.cards, request.answer, SolveMode::CountAll, ListedSolutions);
         out << "solutions: " << v.solutions << '\n';
-        for (const std::u16string& attempt : v.listed) out << Utf8(DisplayForm(attempt)) << '\n';
+        for (const std::u16string& attempt : v.listed) out << ToUtf8(DisplayForm(attempt)) << '\n';
         return v.solutions > 0 ? 0 : 1;
     }
     case CommandLineRequest::Kind::Check: {
@@ -143,7 +103,7 @@ int RunCommandLine(const CommandLineRequest& request, std::ostream& out, std::os
             out << "error: column " << c.error.offset + 1 << ": " << AnswerMessage(c.error) << '\n';
             return 2;
         }
-        out << Utf8(c.shown) << '\n' << "value: " << Utf8(WriteNumber(c.value)) << '\n' << (c.solves ? "solves" : "does not solve") << '\n';
+        out << ToUtf8(c.shown) << '\n' << "value: " << ToUtf8(WriteNumber(c.value)) << '\n' << (c.solves ? "solves" : "does not solve") << '\n';
         return c.solves ? 0 : 1;
     }
     case CommandLineRequest::Kind::Game:
