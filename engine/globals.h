@@ -34,6 +34,13 @@ constexpr int16_t RingPos(int16_t deckPos, int16_t n, int16_t i) {
 // Face card i of the puzzle on the table.
 inline uint8_t FaceCardValue(int16_t i) { return Deck[RingPos(DeckPos, FaceCards, i)]; }
 
+// All the face cards on the table, left to right: what the solver and the answer check take.
+inline std::vector<int> FaceCardValues() {
+    std::vector<int> cards;
+    for (int16_t i = 0; i < FaceCards; ++i) cards.push_back(FaceCardValue(i));
+    return cards;
+}
+
 // The program's uniform source: values r with 0 <= r < 1 in single precision.
 // Scripted values, when any are queued, are returned first (tests feed exact r).
 float NextUniform();

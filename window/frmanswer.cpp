@@ -20,12 +20,6 @@
 
 namespace {
 
-std::vector<int> TableCards() {
-    std::vector<int> cards;
-    for (int16_t i = 0; i < FaceCards; ++i) cards.push_back(FaceCardValue(i));
-    return cards;
-}
-
 void AddToTally(const Setting& setting) { WriteSetting(setting, QString::number(static_cast<qint64>(ReadSetting(setting)) + 1)); }
 
 QString Q(const std::u16string& s) { return QString::fromStdU16String(s); }
@@ -130,7 +124,7 @@ void frmAnswer::ShowTally() {
 }
 
 void frmAnswer::cmdCheck_Click() {
-    const AnswerCheck c = CheckAnswer(txtAnswer->text().toStdU16String(), TableCards(), Deck[DeckPos]);
+    const AnswerCheck c = CheckAnswer(txtAnswer->text().toStdU16String(), FaceCardValues(), Deck[DeckPos]);
     if (c.error.kind != AnswerError::Kind::None) {
         txtResult->setPlainText("Your answer " + Q(c.verdict) + ".");
         txtAnswer->setFocus();

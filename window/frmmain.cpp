@@ -18,14 +18,14 @@
 #include "dialogs/contextids.h"
 #include "dialogs/frmabout.h"
 #include "dialogs/frmoptions.h"
+#include "window/fit_text.h"
 #include "window/frmanswer.h"
 #include "window/frmsoln.h"
-#include "window/fit_text.h"
 #include "window/frmsplash.h"
 #include "window/settings.h"
 #include "window/status_panel.h"
-#include "window/verdict_check.h"
 #include "window/twips.h"
+#include "window/verdict_check.h"
 
 namespace {
 
@@ -255,13 +255,10 @@ void frmMain::cmdDeal_Click() {
 }
 
 void frmMain::PuzzleChanged() {
-    std::vector<int> cards;
-    for (int16_t i = 0; i < FaceCards; ++i) cards.push_back(FaceCardValue(i));
-    sbVerdict->setText("Checking...");
-    sbVerdict->setAccessibleName("Verdict: Checking...");
+    SetVerdictText("Checking...");
     tableVerdict_.reset();
     tableSolution_.clear();
-    verdict_->Start(std::move(cards), Deck[DeckPos]);
+    verdict_->Start(FaceCardValues(), Deck[DeckPos]);
     if (answer_) answer_->NewPuzzle();
 }
 
@@ -284,14 +281,15 @@ void frmMain::mnuEditYourAnswer_Click() {
 
 void frmMain::ShowVerdict(const SolveVerdict& verdict) {
     // Deal, Shuffle and Open never wait for the worker: a verdict for another puzzle is late.
-    std::vector<int> table;
-    for (int16_t i = 0; i < FaceCards; ++i) table.push_back(FaceCardValue(i));
-    if (verdict.cards != table || verdict.answer != Deck[DeckPos]) return;
+    if (verdict.cards != FaceCardValues() || verdict.answer != Deck[DeckPos]) return;
     tableVerdict_ = std::make_unique<SolveVerdict>(verdict);
     if (!verdict.listed.empty()) tableSolution_ = verdict.listed.front();
-    const QString text = VerdictText(verdict);
+    SetVerdictText(VerdictText(verdict));
+}
+
+void frmMain::SetVerdictText(const QString& text) {
     sbVerdict->setText(text);
-    sbVerdict->setAccessibleName("Verdict: " + text);
+    sbVerdict->setAccessibleName("Verdict: " + text);  // a screen reader hears what it is
 }
 
 void frmMain::ShowFacePanels(bool visible) {

@@ -113,6 +113,7 @@ private:
     void ShowProgress(const QString& text);
     bool WriteDeck(const QString& path);  // false, after a message, when nothing was written
     void PuzzleChanged();                 // a new puzzle on the table: verdict and race start afresh
+    void SetVerdictText(const QString& text);
 
     frmSoln* soln_ = nullptr;
     VerdictCheck* verdict_ = nullptr;
