@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <set>
@@ -39,7 +40,8 @@ int Precedence(char16_t op) {
 // What writing into the text and reading back does to the bound: nothing to a whole number
 // below 1E15 known exactly, else up to 15-digit rounding.
 Num Round(Num x) {
-    if (x.e == 0 && x.v == std::trunc(x.v) && std::fabs(x.v) < 1e15) return x;
+    // (A cast, not std::trunc, which is a library call on plain x86-64; safe below 1E15.)
+    if (x.e == 0 && std::fabs(x.v) < 1e15 && x.v == static_cast<double>(static_cast<int64_t>(x.v))) return x;
     return {x.v, x.e + Digits15 * (std::fabs(x.v) + x.e)};
 }
 
@@ -241,11 +243,13 @@ private:
             maybe[j] = maybe[j + 1];
             top[j] = Combine(from.vals[j], from.ops[j], top[j + 1], true, zero[j], maybe[j]);
         }
+        int precedence[MaxCards];
+        for (int j = 0; j < k; ++j) precedence[j] = Precedence(from.ops[j]);
         const Num last{static_cast<double>(cards_[n_ - 1]), 0};
         for (int o = 0; o < 4; ++o) {
             const int p = Precedence(Ops[o]);
             int below = 0;  // operators that stay below the new one
-            while (below < k && Precedence(from.ops[below]) < p) ++below;
+            while (below < k && precedence[below] < p) ++below;
             bool z = zero[below], mb = from.maybe || maybe[below];
             Num v = Combine(top[below], Ops[o], last, below > 0, z, mb);
             for (int j = below - 1; j >= 0; --j) v = Combine(from.vals[j], from.ops[j], v, j > 0, z, mb);
