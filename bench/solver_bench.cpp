@@ -61,18 +61,10 @@ uint64_t EvalExprCount(const Deal& d) {
     uint64_t hits = 0;
     do {
         for (int o = 0; o < 1 << (2 * (n - 1)); ++o) {
+            std::u16string choice;
+            for (int gap = 0; gap < n - 1; ++gap) choice += ops[(o >> (2 * gap)) & 3];
             for (const std::u16string& form : forms) {
-                std::u16string text;
-                int card = 0, gap = 0;
-                for (std::size_t i = 0; i < form.size(); ++i) {
-                    if (form[i] >= u'0' && form[i] <= u'9') {  // a two-digit card code
-                        text += static_cast<char16_t>(u'0' + order[card] / 10);
-                        text += static_cast<char16_t>(u'0' + order[card++] % 10);
-                        ++i;
-                    } else {
-                        text += form[i] == u'#' ? ops[(o >> (2 * gap++)) & 3] : form[i];
-                    }
-                }
+                std::u16string text = FillForm(form, order, choice);
                 bool zero = false;
                 const double value = EvalQuiet(text, zero);  // before zero is read
                 hits += IsHit(value, zero, d.answer);

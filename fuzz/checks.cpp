@@ -122,19 +122,12 @@ std::string CheckSolverFast(const uint8_t* data, std::size_t size) {
     const std::u16string& form = forms[n][(data[1] | (size > 2 ? data[2] << 8 : 0)) % forms[n].size()];
     std::size_t at = 3;
     auto next = [&] { return at < size ? data[at++] : 0; };
-    const char16_t ops[] = {u'#', u'~', u'x', DivideSign};
-    std::u16string text;
-    for (std::size_t i = 0; i < form.size();) {
-        if (form[i] >= u'0' && form[i] <= u'9') {
-            const int card = next() % 100;
-            text += static_cast<char16_t>(u'0' + card / 10);
-            text += static_cast<char16_t>(u'0' + card % 10);
-            i += 2;
-        } else {
-            text += form[i] == u'#' ? ops[next() % 4] : form[i];
-            ++i;
-        }
-    }
+    const char16_t choices[] = {u'#', u'~', u'x', DivideSign};
+    std::vector<int> cards;
+    std::u16string ops;
+    for (int k = 0; k < n; ++k) cards.push_back(next() % 100);
+    for (int gap = 0; gap + 1 < n; ++gap) ops += choices[next() % 4];
+    const std::u16string text = FillForm(form, cards, ops);
     const FastValue fast = FastEvaluate(text);
     if (!fast.parsed) return "an attempt of the search's shape was not read";
     std::u16string copy = text;

@@ -334,6 +334,24 @@ SolveVerdict Solve(const std::vector<int>& cards, int answer, SolveMode mode, st
     return out;
 }
 
+std::u16string FillForm(std::u16string_view form, const std::vector<int>& cards, std::u16string_view ops) {
+    std::u16string text;
+    std::size_t card = 0, gap = 0;
+    for (std::size_t i = 0; i < form.size(); ++i) {
+        if (form[i] >= u'0' && form[i] <= u'9') {  // a two-digit card code
+            const int value = card < cards.size() ? cards[card++] : 0;
+            text += static_cast<char16_t>(u'0' + value / 10 % 10);
+            text += static_cast<char16_t>(u'0' + value % 10);
+            ++i;
+        } else if (form[i] == u'#') {
+            text += gap < ops.size() ? ops[gap++] : u'#';
+        } else {
+            text += form[i];
+        }
+    }
+    return text;
+}
+
 FastValue FastEvaluate(std::u16string_view text) {
     FastValue out;
     Machine m;

@@ -57,6 +57,10 @@ SolveVerdict Solve(const std::vector<int>& cards, int answer, SolveMode mode, st
 // "#", in a fixed order: 1, 1, 9, 85 and 889 forms for 3 to 7 cards.
 std::vector<std::u16string> BracketForms(int n);
 
+// An attempt text: form (one of BracketForms) with its cards 01..0n replaced by cards, in
+// order, and its operators by ops, one a gap, as the search writes attempts.
+std::u16string FillForm(std::u16string_view form, const std::vector<int>& cards, std::u16string_view ops);
+
 // The solver's fast judgement of one attempt text (the search's notation), for tests and the
 // fuzzer: the plain value, the bound on its distance from EvalExpr's value, and whether a zero
 // divisor is certain, or possible.

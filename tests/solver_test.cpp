@@ -24,22 +24,10 @@ void EveryAttempt(std::vector<int> cards, Visit visit) {
     const std::vector<std::u16string> forms = BracketForms(n);
     std::sort(cards.begin(), cards.end());
     do {
-        for (int ops = 0; ops < 1 << (2 * (n - 1)); ++ops) {
-            for (const std::u16string& form : forms) {
-                std::u16string text;
-                int card = 0, gap = 0;
-                for (std::size_t i = 0; i < form.size();) {
-                    if (form[i] >= u'0' && form[i] <= u'9') {
-                        text += static_cast<char16_t>(u'0' + cards[card] / 10);
-                        text += static_cast<char16_t>(u'0' + cards[card++] % 10);
-                        i += 2;
-                    } else {
-                        text += form[i] == u'#' ? OpChar[(ops >> (2 * gap++)) & 3] : form[i];
-                        ++i;
-                    }
-                }
-                visit(text);
-            }
+        for (int choice = 0; choice < 1 << (2 * (n - 1)); ++choice) {
+            std::u16string ops;
+            for (int gap = 0; gap < n - 1; ++gap) ops += OpChar[(choice >> (2 * gap)) & 3];
+            for (const std::u16string& form : forms) visit(FillForm(form, cards, ops));
         }
     } while (std::next_permutation(cards.begin(), cards.end()));
 }
@@ -114,18 +102,9 @@ TEST(Solver, AgreesWithTheGameOnSamplesOfSixCardDeals) {
             std::vector<int> order = d.cards;
             std::shuffle(order.begin(), order.end(), gen);
             const std::u16string& form = forms[gen() % forms.size()];
-            std::u16string text;
-            int card = 0;
-            for (std::size_t k = 0; k < form.size();) {
-                if (form[k] >= u'0' && form[k] <= u'9') {
-                    text += static_cast<char16_t>(u'0' + order[card] / 10);
-                    text += static_cast<char16_t>(u'0' + order[card++] % 10);
-                    k += 2;
-                } else {
-                    text += form[k] == u'#' ? OpChar[gen() % 4] : form[k];
-                    ++k;
-                }
-            }
+            std::u16string ops;
+            for (int gap = 0; gap < n - 1; ++gap) ops += OpChar[gen() % 4];
+            const std::u16string text = FillForm(form, order, ops);
             const bool hit = GameHits(text, d.answer);
             ASSERT_EQ(listed.count(text) == 1, hit) << U8(text) << " seed " << seed;
             agreedHits += hit;
@@ -143,18 +122,11 @@ TEST(Solver, FastPathAgreesWithTheGameOnSevenCardAttempts) {
     int exact = 0;
     for (int i = 0; i < 200000; ++i) {
         const std::u16string& form = forms[gen() % forms.size()];
-        std::u16string text;
-        for (std::size_t k = 0; k < form.size();) {
-            if (form[k] >= u'0' && form[k] <= u'9') {
-                const int card = 1 + gen() % (i % 2 ? 12 : 50);
-                text += static_cast<char16_t>(u'0' + card / 10);
-                text += static_cast<char16_t>(u'0' + card % 10);
-                k += 2;
-            } else {
-                text += form[k] == u'#' ? OpChar[gen() % 4] : form[k];
-                ++k;
-            }
-        }
+        std::vector<int> cards;
+        std::u16string ops;
+        for (int k = 0; k < 7; ++k) cards.push_back(1 + static_cast<int>(gen() % (i % 2 ? 12 : 50)));
+        for (int gap = 0; gap < 6; ++gap) ops += OpChar[gen() % 4];
+        const std::u16string text = FillForm(form, cards, ops);
         const FastValue f = FastEvaluate(text);
         ASSERT_TRUE(f.parsed) << U8(text);
         std::u16string copy = text;
