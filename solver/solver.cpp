@@ -303,7 +303,8 @@ std::vector<std::u16string> BracketForms(int n) {
     return out;
 }
 
-SolveVerdict Solve(const std::vector<int>& cards, int answer, SolveMode mode, std::size_t keep, std::stop_token stop) {
+SolveVerdict Solve(const std::vector<int>& cards, int answer, SolveMode mode, std::size_t keep, std::stop_token stop,
+                   const std::function<void(const SolveVerdict&)>& progress) {
     SolveVerdict out;
     out.cards = cards;
     out.answer = answer;
@@ -329,6 +330,7 @@ SolveVerdict Solve(const std::vector<int>& cards, int answer, SolveMode mode, st
             return out;
         }
         if (!walker.Order(order.data(), classes)) return out;  // first hit: not counted to the end
+        if (progress) progress(out);
     } while (std::next_permutation(order.begin(), order.end()));
     out.counted = true;
     return out;

@@ -28,6 +28,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <stop_token>
 #include <string>
 #include <vector>
@@ -50,8 +51,9 @@ enum class SolveMode { FirstSolution, CountAll };
 
 // cards: 3..7 face cards of 0..99; answer: the answer card. keep: how many solving attempts
 // to list, in a stable order (card orders ascending, then bracket classes, then operators).
+// progress, when given, sees the verdict so far after every card order (not yet counted).
 SolveVerdict Solve(const std::vector<int>& cards, int answer, SolveMode mode, std::size_t keep = 20,
-                   std::stop_token stop = {});
+                   std::stop_token stop = {}, const std::function<void(const SolveVerdict&)>& progress = {});
 
 // The bracket forms PlaceBrackets can make for n cards, as the text of cards 01..0n joined by
 // "#", in a fixed order: 1, 1, 9, 85 and 889 forms for 3 to 7 cards.

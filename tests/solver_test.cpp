@@ -187,6 +187,17 @@ TEST(Solver, StopsWhenAskedAndNeverCallsThatNoSolution) {
     EXPECT_EQ(v.status, SolveVerdict::Status::Cancelled);
     EXPECT_FALSE(v.NoSolution());
 
+    // A long count reports its running total after every card order, never more than at the end.
+    std::vector<uint64_t> running;
+    const SolveVerdict all = Solve({5, 3, 7, 2}, 24, SolveMode::CountAll, 0, {},
+                                   [&](const SolveVerdict& sofar) {
+                                       EXPECT_FALSE(sofar.counted);
+                                       running.push_back(sofar.solutions);
+                                   });
+    EXPECT_EQ(running.size(), 24u);  // 4! card orders
+    EXPECT_TRUE(std::is_sorted(running.begin(), running.end()));
+    EXPECT_EQ(running.back(), all.solutions);
+
     const SolveVerdict first = Solve({5, 3, 7, 2}, 24, SolveMode::FirstSolution, 20);
     EXPECT_FALSE(first.counted);
     EXPECT_GE(first.solutions, 1u);

@@ -4,6 +4,8 @@
 #include <QMetaObject>
 #include <QThread>
 
+#include <chrono>
+
 VerdictCheck::VerdictCheck(QObject* parent) : QObject(parent) {
     pool_.setMaxThreadCount(1);
     pool_.setThreadPriority(QThread::LowPriority);  // the search and the window come first
@@ -27,7 +29,15 @@ void VerdictCheck::Start(std::vector<int> cards, int answer) {
         if (any.status == SolveVerdict::Status::Cancelled) return;
         Post(any);
         if (any.counted) return;  // went through everything: no solution, nothing left to count
-        SolveVerdict all = Solve(cards, answer, SolveMode::CountAll, 0, stop);
+        // A long count (seven cards) shows its running total, a few times a second.
+        auto shown = std::chrono::steady_clock::now();
+        auto running = [&](const SolveVerdict& sofar) {
+            const auto now = std::chrono::steady_clock::now();
+            if (now - shown < std::chrono::milliseconds(250) || sofar.solutions == 0) return;
+            shown = now;
+            Post(sofar);
+        };
+        SolveVerdict all = Solve(cards, answer, SolveMode::CountAll, 0, stop, running);
         if (all.status == SolveVerdict::Status::Cancelled) return;
         Post(std::move(all));
     });

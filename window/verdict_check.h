@@ -14,7 +14,7 @@
 
 // Start hands the solver its own copy of the cards; the verdicts come back as queued calls to
 // OnVerdict on the window's thread, between search steps: first whether there is any
-// solution, then the full count. A new Start cancels the check before it at once and never
+// solution, then the running count of a long count, then the full count. A new Start cancels the check before it at once and never
 // waits for it; a verdict always names the puzzle it answers, so the window can drop a late one.
 class VerdictCheck : public QObject {
     Q_OBJECT
