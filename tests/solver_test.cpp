@@ -113,6 +113,17 @@ TEST(Solver, AgreesWithTheGameOnSamplesOfSixCardDeals) {
     }
 }
 
+// Divisions by zero at the last operators: 05x(07~07)÷(03~03)#09 comes to 9 exactly, but
+// only through 0 divided by zero. Every attempt the solver lists must really hit.
+TEST(Solver, ListsOnlyRealHitsWhereZeroDivisionsCancel) {
+    const std::vector<int> cards = {5, 7, 7, 3, 3, 9};
+    const SolveVerdict v = Solve(cards, 9, SolveMode::CountAll, SIZE_MAX);
+    ASSERT_TRUE(v.counted);
+    EXPECT_EQ(v.listed.size(), v.solutions);
+    for (const std::u16string& attempt : v.listed) ASSERT_TRUE(GameHits(attempt, 9)) << U8(attempt);
+    EXPECT_FALSE(GameHits(u"05x(07~07)\u00F7(03~03)#09", 9));
+}
+
 // Seven cards: the fast path on each sampled attempt against EvalExpr's own value, which is
 // what every verdict rests on.
 TEST(Solver, FastPathAgreesWithTheGameOnSevenCardAttempts) {
