@@ -182,6 +182,15 @@ std::string AnswerMessage(const AnswerError& e) {
 
 ReadAnswer ParseAnswer(std::u16string_view text, const std::vector<int>& cards) { return Parser(text, cards).Run(cards); }
 
+std::vector<std::u16string> BreakdownSteps() {
+    std::vector<std::u16string> steps;
+    for (std::size_t at = 0; (at = Breakdown.find(u"\r\n", at)) != std::u16string::npos; at += 2) {
+        const std::size_t next = Breakdown.find(u"\r\n", at + 2);
+        steps.push_back(DisplayForm(Breakdown.substr(at + 2, next == std::u16string::npos ? next : next - at - 2)));
+    }
+    return steps;
+}
+
 std::u16string FullDigits(double value) {
     char buf[40];
     const char* end = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, 17).ptr;
@@ -202,11 +211,7 @@ AnswerCheck CheckAnswer(std::u16string_view text, const std::vector<int>& cards,
     std::u16string expr = read.notation;
     Breakdown.clear();
     out.value = EvalExpr(expr, out.dividedByZero);
-    for (std::size_t at = 0; (at = Breakdown.find(u"\r\n", at)) != std::u16string::npos;) {
-        const std::size_t next = Breakdown.find(u"\r\n", at + 2);
-        out.steps.push_back(DisplayForm(Breakdown.substr(at + 2, next == std::u16string::npos ? next : next - at - 2)));
-        at += 2;
-    }
+    out.steps = BreakdownSteps();
     out.solves = IsHit(out.value, out.dividedByZero, answer);
     const std::u16string written = WriteNumber(out.value), target = WriteNumber(answer);
     out.looksRight = !out.solves && written == target && !out.dividedByZero;

@@ -52,5 +52,8 @@ struct AnswerCheck {
 // game's one thread (the breakdown lines pass through Breakdown).
 AnswerCheck CheckAnswer(std::u16string_view text, const std::vector<int>& cards, int answer);
 
+// The lines EvalExpr left in Breakdown, each in display form: "3 * 7 = 21".
+std::vector<std::u16string> BreakdownSteps();
+
 // A value to 17 significant digits: every double apart from its neighbours.
 std::u16string FullDigits(double value);

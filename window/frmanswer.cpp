@@ -174,11 +174,7 @@ void frmAnswer::cmdHint_Click() {
     std::u16string expr = attempt;
     Breakdown.clear();
     EvalExpr(expr);
-    std::vector<std::u16string> steps;
-    for (std::size_t at = 0; (at = Breakdown.find(u"\r\n", at)) != std::u16string::npos; at += 2) {
-        const std::size_t eq = Breakdown.find(u"\r\n", at + 2);
-        steps.push_back(DisplayForm(Breakdown.substr(at + 2, eq == std::u16string::npos ? eq : eq - at - 2)));
-    }
+    const std::vector<std::u16string> steps = BreakdownSteps();
     const int shown = std::min<int>(++hints_, static_cast<int>(steps.size()));
     QStringList lines;
     for (int i = 0; i < shown; ++i) lines << QString("Hint %1 of %2: %3").arg(i + 1).arg(steps.size()).arg(Q(steps[i]));
