@@ -9,6 +9,7 @@
 #include "engine/search.h"
 #include "expr/eval.h"
 #include "expr/utf8.h"
+#include "player/expression.h"
 
 namespace {
 
@@ -208,23 +209,38 @@ AnswerCheck CheckAnswer(std::u16string_view text, const std::vector<int>& cards,
         return out;
     }
     out.shown = DisplayForm(read.notation);
-    std::u16string expr = read.notation;
-    Breakdown.clear();
-    out.value = EvalExpr(expr, out.dividedByZero);
-    out.steps = BreakdownSteps();
-    out.solves = IsHit(out.value, out.dividedByZero, answer);
-    const std::u16string written = WriteNumber(out.value), target = WriteNumber(answer);
-    out.looksRight = !out.solves && written == target && !out.dividedByZero;
-    if (out.solves) {
+    const std::optional<Expression> tree = ReadNotation(read.notation);
+    if (!tree) {  // the parser wrote it, so it always reads; refuse rather than guess
+        out.error = {AnswerError::Kind::BadCharacter, 0};
+        out.verdict = u"the answer could not be read";
+        return out;
+    }
+    out.clean = Canonical(*tree).text;
+    out.steps = ExactSteps(*tree);
+    out.dividedByZero = !tree->valid;
+    if (tree->valid) out.value = tree->value;
+    out.solves = tree->valid && out.value == Fraction(answer);
+
+    std::u16string computer = read.notation;
+    bool computerByZero = false;
+    out.computerValue = EvalQuiet(computer, computerByZero);
+    out.computerHit = IsHit(out.computerValue, computerByZero, answer);
+
+    const std::u16string target = Ascii(std::to_string(answer));
+    if (out.dividedByZero) {
+        out.verdict = u"That divides by zero, and an answer that divides by zero never counts.";
+    } else if (out.solves) {
         out.verdict = u"Right!";
-    } else if (out.dividedByZero && out.value == answer) {
-        out.verdict = u"That comes to " + target + u" only by dividing by zero, and a division by zero never counts.";
-    } else if (out.looksRight) {
-        out.verdict = u"That makes " + FullDigits(out.value) + u", not " + target + u". Written to 15 digits it shows as " +
-                      target + u", but the game carries every step to 15 digits and counts only an exact hit.";
+        if (computerByZero)
+            out.verdict += u" The computer's own 15-digit arithmetic meets a division by zero on the way, so the computer could never find this answer.";
+        else if (!out.computerHit)
+            out.verdict += u" The computer's own 15-digit arithmetic makes it " + FullDigits(out.computerValue) +
+                           u", so the computer could never find this answer.";
     } else {
-        out.verdict = u"That makes " + written + u", not " + target + u".";
-        if (out.dividedByZero) out.verdict += u" It divides by zero, which never counts.";
+        out.verdict = u"That makes " + Ascii(out.value.ToText()) + u", not " + target + u".";
+        if (out.computerHit)
+            out.verdict += u" The computer's own 15-digit arithmetic would round it to " + target +
+                           u" and count it, but exactly it is not " + target + u".";
     }
     return out;
 }

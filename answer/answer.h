@@ -1,16 +1,20 @@
-// The player's own answer: read, checked against the cards on the table, and judged exactly
-// as an attempt of the search is judged.
+// The player's own answer: read, checked against the cards on the table, and judged by the
+// player's rule.
 //
 // The player types plain numbers, + - * / (also x, × and ÷), brackets and any spaces. The
 // parser checks only the grammar and that every face card is used exactly once; the answer is
-// then rewritten into the search's notation (05#(03x07)~02) and evaluated by EvalExpr, so the
-// player meets the game's own operator order (brackets, x, divide, +, -, each left to right)
-// and its 15-digit rounding, and the one hit rule decides.
+// then written in the search's notation (05#(03x07)~02) and read as a tree in the game's own
+// order of operations (brackets, x, divide, +, -, each left to right). Its value is exact, in
+// fractions: it solves when that value is the answer card and nothing divides by zero. The
+// computer's own arithmetic (EvalExpr's 15-digit steps) is worked out beside it only to say
+// where the two would disagree.
 #pragma once
 
 #include <cstddef>
 #include <string>
 #include <vector>
+
+#include "player/fraction.h"
 
 // What is wrong with an answer, and where: offset in UTF-16 units from the start, 0-based.
 struct AnswerError {
@@ -40,16 +44,18 @@ ReadAnswer ParseAnswer(std::u16string_view text, const std::vector<int>& cards);
 struct AnswerCheck {
     AnswerError error;
     std::u16string shown;      // the answer as the game read it, display form: 5 + (3 * 7) - 2
-    double value = 0;
-    bool dividedByZero = false;
-    bool solves = false;       // the one hit rule
-    bool looksRight = false;   // written to 15 digits it reads as the answer card, yet no hit
-    std::vector<std::u16string> steps;  // the breakdown lines, display form
-    std::u16string verdict;    // "Right!", or what it makes instead and why
+    std::string clean;         // the same answer in clean form: 5 + 3 * 7 - 2
+    Fraction value;            // exact, when valid
+    bool dividedByZero = false;  // somewhere it divides by zero: no value, never solves
+    bool solves = false;         // the player's rule: exactly the answer card
+    std::vector<std::string> steps;  // exact steps, as the answer groups them: "22 / 18 = 11/9"
+    double computerValue = 0;        // what the computer's own 15-digit arithmetic makes of it
+    bool computerHit = false;        // and whether that would count for the computer
+    std::u16string verdict;          // "Right!", or what it makes instead
 };
 
-// Reads and evaluates text for the puzzle cards => answer. Uses EvalExpr, so it runs on the
-// game's one thread (the breakdown lines pass through Breakdown).
+// Reads text for the puzzle cards => answer and judges it by the player's rule: its exact
+// value. Touches no shared state (the computer's view uses EvalQuiet), so any thread may call it.
 AnswerCheck CheckAnswer(std::u16string_view text, const std::vector<int>& cards, int answer);
 
 // The lines EvalExpr left in Breakdown, each in display form: "3 * 7 = 21".

@@ -103,7 +103,8 @@ int RunCommandLine(const CommandLineRequest& request, std::ostream& out, std::os
             out << "error: column " << c.error.offset + 1 << ": " << AnswerMessage(c.error) << '\n';
             return 2;
         }
-        out << ToUtf8(c.shown) << '\n' << "value: " << ToUtf8(WriteNumber(c.value)) << '\n' << (c.solves ? "solves" : "does not solve") << '\n';
+        out << ToUtf8(c.shown) << '\n' << "value: " << (c.dividedByZero ? "none (divides by zero)" : c.value.ToText()) << '\n'
+            << (c.solves ? "solves" : "does not solve") << '\n';
         return c.solves ? 0 : 1;
     }
     case CommandLineRequest::Kind::Game:

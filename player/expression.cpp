@@ -1,0 +1,215 @@
+// Answer trees: reading the game's notation, exact values, canonical order and the clean form.
+#include "player/expression.h"
+
+#include <algorithm>
+
+#include "expr/eval.h"
+
+namespace {
+
+using Op = Expression::Op;
+
+// How tightly an operator binds in the game's order; a card binds tightest of all.
+int Binding(Op op) {
+    switch (op) {
+    case Op::Card: return 5;
+    case Op::Multiply: return 4;
+    case Op::Divide: return 3;
+    case Op::Add: return 2;
+    case Op::Subtract: return 1;
+    }
+    return 0;
+}
+
+const char* Sign(Op op) {
+    switch (op) {
+    case Op::Add: return " + ";
+    case Op::Subtract: return " - ";
+    case Op::Multiply: return " * ";
+    case Op::Divide: return " / ";
+    case Op::Card: break;
+    }
+    return "";
+}
+
+std::string Bracketed(const Expression& part, bool brackets) { return brackets ? "(" + part.text + ")" : part.text; }
+
+std::optional<Fraction> Apply(Op op, const Fraction& a, const Fraction& b) {
+    switch (op) {
+    case Op::Add: return a.Plus(b);
+    case Op::Subtract: return a.Minus(b);
+    case Op::Multiply: return a.Times(b);
+    case Op::Divide: return a.Divided(b);
+    case Op::Card: break;
+    }
+    return std::nullopt;
+}
+
+// Larger value first, then by text: a total order on canonical trees.
+bool PartBefore(const Expression& a, const Expression& b) {
+    if (a.value == b.value) return a.text < b.text;
+    return b.value < a.value;
+}
+
+// expr := level1; level k := level k+1 (op_k level k+1)*, op_1 = ~, op_2 = #, op_3 = divide,
+// op_4 = x; primary := card | "(" level1 ")"
+class NotationReader {
+public:
+    explicit NotationReader(std::u16string_view text) : text_(text) {}
+
+    std::optional<Expression> Run() {
+        auto e = Level(1);
+        if (!e || at_ != text_.size()) return std::nullopt;
+        return e;
+    }
+
+private:
+    static constexpr int MaxDepth = 200;
+
+    std::optional<Expression> Level(int level) {
+        if (level == 5) return Primary();
+        static constexpr char16_t ops[] = {u'~', u'#', DivideSign, u'x'};
+        static constexpr Op kinds[] = {Op::Subtract, Op::Add, Op::Divide, Op::Multiply};
+        auto left = Level(level + 1);
+        while (left && at_ < text_.size() && text_[at_] == ops[level - 1]) {
+            ++at_;
+            auto right = Level(level + 1);
+            if (!right) return std::nullopt;
+            left = Expression::Combine(kinds[level - 1], std::move(*left), std::move(*right));
+        }
+        return left;
+    }
+
+    std::optional<Expression> Primary() {
+        if (at_ < text_.size() && text_[at_] == u'(') {
+            if (++depth_ > MaxDepth) return std::nullopt;
+            ++at_;
+            auto inner = Level(1);
+            if (!inner || at_ >= text_.size() || text_[at_] != u')') return std::nullopt;
+            ++at_;
+            --depth_;
+            return inner;
+        }
+        if (at_ + 2 > text_.size()) return std::nullopt;
+        const char16_t a = text_[at_], b = text_[at_ + 1];
+        if (a < u'0' || a > u'9' || b < u'0' || b > u'9') return std::nullopt;
+        at_ += 2;
+        return Expression::Card((a - u'0') * 10 + (b - u'0'));
+    }
+
+    std::u16string_view text_;
+    std::size_t at_ = 0;
+    int depth_ = 0;
+};
+
+void Steps(const Expression& e, std::vector<std::string>& out, bool& stopped) {
+    if (e.op == Op::Card || stopped) return;
+    for (const Expression& p : e.parts) {
+        Steps(p, out, stopped);
+        if (stopped) return;
+    }
+    Fraction sofar = e.parts[0].value;
+    for (std::size_t i = 1; i < e.parts.size(); ++i) {
+        const Fraction& next = e.parts[i].value;
+        std::string step = Operand(sofar) + Sign(e.op) + Operand(next);
+        const auto result = Apply(e.op, sofar, next);
+        if (!result) {
+            out.push_back(step + (next.IsZero() && e.op == Op::Divide ? ": a division by zero" : ": too large to work out"));
+            stopped = true;
+            return;
+        }
+        sofar = *result;
+        out.push_back(step + " = " + sofar.ToText());
+    }
+}
+
+bool FractionInside(const Expression& e) {
+    for (const Expression& p : e.parts) {
+        if (p.op != Op::Card && (!p.value.IsWhole() || FractionInside(p))) return true;
+    }
+    // A sum or product of many parts also shows its running values, which stay whole when
+    // the parts are whole; a quotient's own value is checked by its parent.
+    return false;
+}
+
+}  // namespace
+
+Expression Expression::Card(int card) {
+    Expression e;
+    e.card = card;
+    e.value = card;
+    e.text = std::to_string(card);
+    return e;
+}
+
+Expression Expression::Combine(Op op, Expression a, Expression b) {
+    Expression e;
+    e.op = op;
+    const int binding = Binding(op);
+    e.text = Bracketed(a, Binding(a.op) < binding) + Sign(op) + Bracketed(b, Binding(b.op) <= binding);
+    e.valid = a.valid && b.valid;
+    if (e.valid) {
+        const auto v = Apply(op, a.value, b.value);
+        e.valid = v.has_value();
+        if (v) e.value = *v;
+    }
+    e.parts.push_back(std::move(a));
+    e.parts.push_back(std::move(b));
+    return e;
+}
+
+Expression Expression::Group(Op op, std::vector<Expression> parts) {
+    std::sort(parts.begin(), parts.end(), PartBefore);
+    Expression e;
+    e.op = op;
+    const int binding = Binding(op);
+    e.value = parts[0].value;
+    e.valid = true;
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        if (i > 0) {
+            e.text += Sign(op);
+            const auto v = e.valid ? Apply(op, e.value, parts[i].value) : std::nullopt;
+            e.valid = v.has_value();
+            if (v) e.value = *v;
+        }
+        e.text += Bracketed(parts[i], Binding(parts[i].op) < binding);
+        e.valid = e.valid && parts[i].valid;
+    }
+    e.parts = std::move(parts);
+    return e;
+}
+
+std::optional<Expression> ReadNotation(std::u16string_view notation) { return NotationReader(notation).Run(); }
+
+Expression Canonical(const Expression& e) {
+    switch (e.op) {
+    case Op::Card: return Expression::Card(e.card);
+    case Op::Subtract:
+    case Op::Divide: return Expression::Combine(e.op, Canonical(e.parts[0]), Canonical(e.parts[1]));
+    case Op::Add:
+    case Op::Multiply: break;
+    }
+    std::vector<Expression> parts;
+    for (const Expression& p : e.parts) {
+        Expression c = Canonical(p);
+        if (c.op == e.op) {
+            for (Expression& inner : c.parts) parts.push_back(std::move(inner));
+        } else {
+            parts.push_back(std::move(c));
+        }
+    }
+    return Expression::Group(e.op, std::move(parts));
+}
+
+std::vector<std::string> ExactSteps(const Expression& e) {
+    std::vector<std::string> out;
+    bool stopped = false;
+    Steps(e, out, stopped);
+    return out;
+}
+
+std::string Operand(const Fraction& f) {
+    return f.IsWhole() && f.Num() >= 0 ? f.ToText() : "(" + f.ToText() + ")";
+}
+
+bool NeedsFractionPartWay(const Expression& e) { return FractionInside(e); }

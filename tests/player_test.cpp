@@ -1,0 +1,226 @@
+// The player's rule: exact fractions, the clean form, and the player's solver against a brute
+// force that types every answer and judges it as Your Answer does.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <map>
+#include <random>
+#include <set>
+
+#include "answer/answer.h"
+#include "player/fraction.h"
+#include "player/player_solver.h"
+#include "text_util.h"
+
+namespace {
+
+Fraction F(int64_t p, int64_t q = 1) { return *Fraction::Make(p, q); }
+
+// Every answer over the cards, fully bracketed, as text the player could type.
+void EveryAnswer(const std::vector<int>& cards, const std::function<void(const std::string&)>& f) {
+    const int n = static_cast<int>(cards.size());
+    std::map<uint32_t, std::vector<std::string>> memo;
+    std::function<const std::vector<std::string>&(uint32_t)> texts = [&](uint32_t mask) -> const std::vector<std::string>& {
+        auto it = memo.find(mask);
+        if (it != memo.end()) return it->second;
+        std::vector<std::string> out;
+        if ((mask & (mask - 1)) == 0) {
+            for (int i = 0; i < n; ++i)
+                if (mask >> i & 1) out.push_back(std::to_string(cards[i]));
+        } else {
+            for (uint32_t a = (mask - 1) & mask; a != 0; a = (a - 1) & mask) {
+                const auto& left = texts(a);
+                const auto& right = texts(mask ^ a);
+                for (const std::string& l : left)
+                    for (const std::string& r : right)
+                        for (const char* op : {" + ", " - ", " * ", " / "}) out.push_back("(" + l + op + r + ")");
+            }
+        }
+        return memo[mask] = std::move(out);
+    };
+    const uint32_t all = (1u << n) - 1;
+    for (uint32_t a = (all - 1) & all; a != 0; a = (a - 1) & all) {
+        const auto left = texts(a);
+        const auto right = texts(all ^ a);
+        for (const std::string& l : left)
+            for (const std::string& r : right)
+                for (const char* op : {" + ", " - ", " * ", " / "}) f(l + op + r);
+    }
+}
+
+// The distinct answers that solve, by their clean form, judged as Your Answer judges them.
+std::set<std::string> BruteForce(const std::vector<int>& cards, int answer) {
+    std::set<std::string> solving;
+    EveryAnswer(cards, [&](const std::string& text) {
+        const AnswerCheck c = CheckAnswer(U16(text), cards, answer);
+        if (c.solves) solving.insert(c.clean);
+    });
+    return solving;
+}
+
+void ExpectAgrees(const std::vector<int>& cards, int answer) {
+    std::string name;
+    for (int c : cards) name += std::to_string(c) + " ";
+    name += "=> " + std::to_string(answer);
+    const std::set<std::string> expected = BruteForce(cards, answer);
+    const PlayerVerdict v = SolveForPlayer(cards, answer, 20);
+    ASSERT_EQ(v.status, PlayerVerdict::Status::Complete);
+    EXPECT_FALSE(v.overflow);
+    EXPECT_EQ(v.answers, expected.size()) << name;
+    EXPECT_EQ(v.listed.size(), std::min<std::size_t>(20, expected.size())) << name;
+    std::set<std::string> listed;
+    for (const Expression& e : v.listed) {
+        EXPECT_TRUE(expected.count(e.text)) << name << ": listed " << e.text;
+        EXPECT_TRUE(listed.insert(e.text).second) << name << ": listed twice " << e.text;
+        // A clean form typed back solves and reads as itself.
+        const AnswerCheck back = CheckAnswer(U16(e.text), cards, answer);
+        EXPECT_TRUE(back.solves) << name << ": " << e.text;
+        EXPECT_EQ(back.clean, e.text) << name;
+    }
+}
+
+}  // namespace
+
+TEST(Fraction, StaysReducedAndRefusesWhatItCannotHold) {
+    EXPECT_EQ(F(6, -4), F(-3, 2));
+    EXPECT_EQ(F(6, -4).ToText(), "-3/2");
+    EXPECT_EQ(F(0, 7).ToText(), "0");
+    EXPECT_EQ(F(1, 3).Plus(F(1, 6))->ToText(), "1/2");
+    EXPECT_EQ(F(8).Divided(F(1, 3))->ToText(), "24");
+    EXPECT_FALSE(F(8).Divided(F(0)).has_value());
+    EXPECT_FALSE(Fraction::Make(1, 0).has_value());
+    const Fraction big = *Fraction::Make(int64_t(1) << 62, 1);
+    EXPECT_FALSE(big.Times(F(4)).has_value());
+    EXPECT_FALSE(big.Plus(big).has_value());
+    EXPECT_TRUE(big.Times(F(1, 2)).has_value());  // reduced before it is judged too large
+    EXPECT_TRUE(F(-2, 3) < F(-1, 2));
+    EXPECT_EQ(F(-2, 3).Power(3)->ToText(), "-8/27");
+}
+
+// The largest values seven cards of 99 can make, and fractions with the largest parts, stay
+// exact: no answer a player can type comes near the 64-bit limit.
+TEST(Fraction, SevenCardsOfNinetyNineStayExact) {
+    Fraction product = 99;
+    for (int i = 0; i < 6; ++i) product = *product.Times(F(99));
+    EXPECT_EQ(product.Num(), 93206534790699);  // 99^7
+    // Alternating divisions and differences: the largest numerators and denominators.
+    const AnswerCheck e = CheckAnswer(u"97 / (98 - 99 / (97 - 98 / (99 - 97)))", {97, 98, 99, 97, 98, 99, 97}, 1);
+    ASSERT_EQ(e.error.kind, AnswerError::Kind::None);
+    EXPECT_EQ(e.value.ToText(), "1552/1535");
+    const PlayerVerdict worst = SolveForPlayer({99, 98, 97, 99, 98, 97, 99}, 1, 0);
+    EXPECT_FALSE(worst.overflow);
+    EXPECT_GT(worst.answers, 0u);
+}
+
+// The game's order of operations, exact values, and the clean form with only the brackets it needs.
+TEST(PlayerRule, ValuesExactlyInTheGameOrder) {
+    struct Case { const char* text; std::vector<int> cards; int answer; const char* value; bool solves; const char* clean; };
+    const Case cases[] = {
+        {"8 / (3 - 8 / 3)", {3, 3, 8, 8}, 24, "24", true, "8 / (3 - 8 / 3)"},
+        {"43 / (2 / 3 - 15) + 23", {43, 15, 2, 23, 3}, 20, "20", true, "23 + 43 / (2 / 3 - 15)"},
+        {"3 * (22 / 18) * 6", {3, 22, 18, 6}, 22, "22", true, "6 * 3 * (22 / 18)"},
+        {"(3 * (22 / 18)) * 6", {3, 22, 18, 6}, 22, "22", true, "6 * 3 * (22 / 18)"},
+        {"8 / 2 * 2", {8, 2, 2}, 8, "2", false, "8 / 2 * 2"},
+        {"5 - 2 + 1", {5, 2, 1}, 2, "2", true, "5 - 2 + 1"},
+        {"(1 + 2) * 3", {1, 2, 3}, 9, "9", true, "(2 + 1) * 3"},
+        {"3 * 6 - 6 / 6", {6, 6, 3, 6}, 17, "17", true, "6 * 3 - 6 / 6"},
+        {"6 * 19 / ((3))", {6, 19, 3}, 38, "38", true, "19 * 6 / 3"},
+        {"2 / 3 / 4", {2, 3, 4}, 1, "1/6", false, "2 / 3 / 4"},
+        {"2 / (3 / 4)", {2, 3, 4}, 1, "8/3", false, "2 / (3 / 4)"},
+        {"2 - 3 - 4", {2, 3, 4}, 1, "-5", false, "2 - 3 - 4"},
+        {"2 - (3 - 4)", {2, 3, 4}, 3, "3", true, "2 - (3 - 4)"},
+        {"(2 - 3) + 4", {2, 3, 4}, 3, "3", true, "4 + (2 - 3)"},
+        {"2 * 3 / 4 * 5", {2, 3, 4, 5}, 1, "3/10", false, "3 * 2 / 5 * 4"},
+    };
+    for (const Case& c : cases) {
+        const AnswerCheck r = CheckAnswer(U16(c.text), c.cards, c.answer);
+        ASSERT_EQ(r.error.kind, AnswerError::Kind::None) << c.text;
+        EXPECT_EQ(r.value.ToText(), c.value) << c.text;
+        EXPECT_EQ(r.solves, c.solves) << c.text;
+        EXPECT_EQ(r.clean, c.clean) << c.text;
+        EXPECT_EQ(CheckAnswer(U16(r.clean), c.cards, c.answer).clean, r.clean) << c.text;
+    }
+}
+
+TEST(PlayerRule, SaysWhereTheComputerWouldJudgeDifferently) {
+    AnswerCheck c = CheckAnswer(u"8 / (3 - 8 / 3)", {3, 3, 8, 8}, 24);
+    EXPECT_TRUE(c.solves);
+    EXPECT_FALSE(c.computerHit);
+    EXPECT_EQ(U8(c.verdict), "Right! The computer's own 15-digit arithmetic makes it 24.000000000000242, so the computer could never find this answer.");
+    const std::vector<std::string> steps = {"8 / 3 = 8/3", "3 - (8/3) = 1/3", "8 / (1/3) = 24"};
+    EXPECT_EQ(c.steps, steps);
+
+    c = CheckAnswer(u"3 * (22 / 18) * 6", {3, 22, 18, 6}, 22);  // exactly 22; 15 digits miss it
+    EXPECT_TRUE(c.solves);
+    EXPECT_NE(U8(c.verdict).find("makes it 21.999999999999957, so the computer could never"), std::string::npos) << U8(c.verdict);
+    c = CheckAnswer(u"5 + 3 * 7 - 2", {5, 3, 7, 2}, 24);
+    EXPECT_EQ(U8(c.verdict), "Right!");  // both agree here
+
+    c = CheckAnswer(u"8 + (1 / 3) * 3", {1, 8, 3, 3}, 9);
+    EXPECT_TRUE(c.solves) << U8(c.verdict);
+
+    c = CheckAnswer(u"19 + 2 / 4", {19, 2, 4}, 19);
+    EXPECT_EQ(U8(c.verdict), "That makes 39/2, not 19.");
+
+    c = CheckAnswer(u"1 / (19 / (7 - 7)) + 19", {19, 7, 1, 19, 7}, 19);
+    EXPECT_FALSE(c.solves);
+    EXPECT_TRUE(c.dividedByZero);
+    EXPECT_EQ(U8(c.verdict), "That divides by zero, and an answer that divides by zero never counts.");
+    EXPECT_EQ(c.steps.back(), "19 / 0: a division by zero");
+
+    c = CheckAnswer(u"5 + 3 * 9", {5, 3, 7, 2}, 24);  // an error carries its message as the verdict
+    EXPECT_EQ(U8(c.verdict), "uses 9, which is not on the table");
+}
+
+// Puzzles the computer's search calls unsolvable, and the best-known hard ones, have answers.
+TEST(PlayerSolver, FindsAnswersTheComputerCannot) {
+    struct Case { std::vector<int> cards; int answer; const char* includes; };
+    const Case cases[] = {
+        {{1, 2, 3}, 9, "(2 + 1) * 3"},
+        {{6, 6, 3, 6}, 17, "6 * 3 - 6 / 6"},
+        {{2, 3, 4, 5}, 45, "(5 + 4) * (3 + 2)"},
+        {{5, 9, 10}, 5, "5 * (10 - 9)"},
+        {{3, 3, 8, 8}, 24, "8 / (3 - 8 / 3)"},
+    };
+    for (const Case& c : cases) {
+        const PlayerVerdict v = SolveForPlayer(c.cards, c.answer, 1000);
+        EXPECT_GT(v.answers, 0u) << c.includes;
+        bool found = false;
+        for (const Expression& e : v.listed) found = found || e.text == c.includes;
+        EXPECT_TRUE(found) << c.includes;
+    }
+    const PlayerVerdict none = SolveForPlayer({3, 9, 3, 9}, 1000, 20);
+    EXPECT_TRUE(none.NoAnswer());
+    EXPECT_TRUE(none.listed.empty());
+    // 3 3 8 8 => 24 has exactly one answer, and it needs a fraction part-way.
+    const PlayerVerdict one = SolveForPlayer({3, 3, 8, 8}, 24, 20);
+    ASSERT_EQ(one.answers, 1u);
+    EXPECT_TRUE(NeedsFractionPartWay(one.listed[0]));
+    // Simplest answers first: whole numbers all the way before a fraction.
+    const PlayerVerdict many = SolveForPlayer({1, 2, 3, 4}, 10, 20);
+    ASSERT_FALSE(many.listed.empty());
+    EXPECT_EQ(many.listed[0].text, "4 + 3 + 2 + 1");
+}
+
+// The count and the list against every answer typed out, for deals with repeated cards,
+// answers that need zeros part-way, and many ways to divide by zero.
+TEST(PlayerSolver, AgreesWithEveryAnswerTypedOut) {
+    for (const auto& [cards, answer] : std::vector<std::pair<std::vector<int>, int>>{
+             {{1, 2, 3}, 9}, {{2, 2, 2}, 2}, {{3, 3, 3}, 1}, {{5, 5, 5}, 0 + 5}, {{1, 1, 1}, 1},
+             {{3, 3, 8, 8}, 24}, {{1, 1, 1, 1}, 1}, {{2, 2, 2, 2}, 4}, {{4, 4, 7, 7}, 1}, {{1, 2, 3, 4}, 10},
+             {{6, 6, 3, 6}, 17}, {{7, 7, 1, 19}, 19}, {{1, 5, 5, 5}, 24}, {{2, 2, 3, 3, 3}, 6},
+             {{1, 1, 2, 2, 4}, 4}, {{5, 3, 7, 2, 9}, 24}}) {
+        ExpectAgrees(cards, answer);
+    }
+    const uint32_t seed = 20261207;
+    std::mt19937 gen(seed);
+    for (int round = 0; round < 300; ++round) {
+        const int n = round < 200 ? 3 : 4;
+        const int high = round % 3 == 0 ? 4 : 13;  // small highs: many equal cards
+        std::vector<int> cards(n);
+        for (int& c : cards) c = 1 + static_cast<int>(gen() % high);
+        const int answer = 1 + static_cast<int>(gen() % (round % 2 ? 12 : 40));
+        SCOPED_TRACE("seed " + std::to_string(seed) + " round " + std::to_string(round));
+        ExpectAgrees(cards, answer);
+    }
+}
