@@ -11,31 +11,9 @@
 #include "engine/globals.h"
 #include "expr/eval.h"
 #include "solver/solver.h"
+#include "game_deals.h"
 
 namespace {
-
-struct Deal {
-    std::vector<int> cards;
-    int answer;
-};
-
-// The game's own draws: a shuffle with highest card 25, then deals down the ring.
-std::vector<Deal> GameDeals(int n, int count, uint32_t seed) {
-    SeedRandom(seed);
-    std::vector<Deal> deals;
-    int16_t pos = 3;
-    while (static_cast<int>(deals.size()) < count) {
-        if (deals.size() % 20 == 0) {
-            for (int p = DeckFirst; p <= DeckLast; ++p) Deck[p] = static_cast<uint8_t>(RandomInt(25, 1));
-            for (int p = DeckFirst; p <= 51; p += 2) Deck[p] = static_cast<uint8_t>(RandomInt(12, 1));
-        }
-        pos = static_cast<int16_t>(pos == DeckFirst ? DeckLast : pos - 1);
-        Deal d{{}, Deck[pos]};
-        for (int16_t i = 0; i < n; ++i) d.cards.push_back(Deck[RingPos(pos, static_cast<int16_t>(n), i)]);
-        deals.push_back(d);
-    }
-    return deals;
-}
 
 double Ms(std::chrono::steady_clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
 

@@ -13,6 +13,7 @@ constexpr Wide Max = std::numeric_limits<int64_t>::max();
 Wide Gcd(Wide a, Wide b) {
     if (a < 0) a = -a;
     if (b < 0) b = -b;
+    if (a <= Max && b <= Max) return std::gcd(static_cast<uint64_t>(a), static_cast<uint64_t>(b));  // the common case, far quicker
     while (b != 0) {
         const Wide t = a % b;
         a = b;
@@ -50,10 +51,12 @@ std::optional<Fraction> Fraction::Make(int64_t p, int64_t q) {
 }
 
 std::optional<Fraction> Fraction::Plus(const Fraction& b) const {
+    if (den_ == 1 && b.den_ == 1) return ReducedFraction(Wide(num_) + b.num_, 1);
     return ReducedFraction(Wide(num_) * b.den_ + Wide(b.num_) * den_, Wide(den_) * b.den_);
 }
 
 std::optional<Fraction> Fraction::Minus(const Fraction& b) const {
+    if (den_ == 1 && b.den_ == 1) return ReducedFraction(Wide(num_) - b.num_, 1);
     return ReducedFraction(Wide(num_) * b.den_ - Wide(b.num_) * den_, Wide(den_) * b.den_);
 }
 
