@@ -8,6 +8,7 @@
 #include "engine/search.h"
 #include "expr/eval.h"
 #include "expr/utf8.h"
+#include "player/player_solver.h"
 #include "solver/solver.h"
 #include "version.h"
 
@@ -25,7 +26,7 @@ int Card(const std::string& word) {
 
 const char* const Usage =
     "Usage: pelorand [DECK-FILE]\n"
-    "       pelorand --solve C1 C2 C3 [C4 ... C7] ANSWER\n"
+    "       pelorand --solve [--search] C1 C2 C3 [C4 ... C7] ANSWER\n"
     "       pelorand --check C1 C2 C3 [C4 ... C7] ANSWER \"EXPRESSION\"\n"
     "       pelorand --help | --version\n"
     "\n"
@@ -33,13 +34,22 @@ const char* const Usage =
     "each used once, with + - * / and brackets, in the game's own order of operations\n"
     "(brackets, then multiplication, division, addition and subtraction, each left to right).\n"
     "\n"
+    "Two rules. Your answers are worked out exactly, in whole numbers and fractions: an answer\n"
+    "solves when it makes exactly the answer card and never divides by zero. The computer's own\n"
+    "search works every step to 15 digits and counts only an exact hit, so it can miss answers\n"
+    "that you can find.\n"
+    "\n"
     "  DECK-FILE      start the game with a saved deck (.pld)\n"
-    "  --solve        say how many of the game's attempts solve the puzzle, and show up to 20;\n"
-    "                 3 to 7 face cards and the answer card, each 1 to 99. Exit status 0 when\n"
-    "                 it has a solution, 1 when it has none, 2 for bad arguments\n"
-    "  --check        check your own answer, such as \"5 + 3 * 7 - 2\", exactly as the game\n"
-    "                 judges its attempts; prints it as the game read it, its value and\n"
-    "                 whether it solves. Exit status 0 when it solves, 1 when it does not,\n"
+    "  --solve        count every distinct answer that solves the puzzle and show up to 20, simplest\n"
+    "                 first; answers that differ only in the order or grouping of things added or\n"
+    "                 multiplied count once. 3 to 7 face cards and the answer card, each 1 to 99.\n"
+    "                 Exit status 0 when it has an answer, 1 when it has none, 2 for bad arguments\n"
+    "  --solve --search\n"
+    "                 the same for the computer's own attempts: how many of the texts its search\n"
+    "                 can write solve by its 15-digit arithmetic, and up to 20 of them\n"
+    "  --check        check your own answer, such as \"5 + 3 * 7 - 2\", exactly; prints it as the\n"
+    "                 game read it, its exact value (a whole number or a fraction such as 17/3)\n"
+    "                 and whether it solves. Exit status 0 when it solves, 1 when it does not,\n"
     "                 2 when it cannot be read or the arguments are wrong\n"
     "  -h, --help     show this text\n"
     "  --version      show the version\n";
@@ -56,16 +66,19 @@ CommandLineRequest ParseCommandLine(const std::vector<std::string>& args) {
         r.kind = CommandLineRequest::Kind::Version;
     } else if (first == "--solve" || first == "--check") {
         const bool check = first == "--check";
-        const std::size_t numbers = args.size() - 1 - (check ? 1 : 0);
+        r.search = !check && args.size() > 1 && args[1] == "--search";
+        const std::size_t skip = r.search ? 1 : 0;  // --search stands right after --solve
+        const std::size_t numbers = args.size() - 1 - skip - (check ? 1 : 0);
         r.kind = CommandLineRequest::Kind::Error;
-        if (args.size() < (check ? 6u : 5u) || numbers < 4 || numbers > 8) {
+        if (args.size() < (check ? 6u : 5u) + skip || numbers < 4 || numbers > 8) {
             r.error = first + ": give 3 to 7 face cards and then the answer card" + (check ? ", then the answer in quotes" : "");
             return r;
         }
         for (std::size_t i = 1; i <= numbers; ++i) {
-            const int value = Card(args[i]);
+            const std::string& word = args[i + skip];
+            const int value = Card(word);
             if (value < 0) {
-                r.error = first + ": '" + args[i] + "' is not a card: each card and the answer must be a whole number from 1 to 99";
+                r.error = first + ": '" + word + "' is not a card: each card and the answer must be a whole number from 1 to 99";
                 return r;
             }
             (i < numbers ? r.cards.push_back(value) : void(r.answer = value));
@@ -92,6 +105,12 @@ int RunCommandLine(const CommandLineRequest& request, std::ostream& out, std::os
         err << "pelorand: " << request.error << "\nTry 'pelorand --help' for more information.\n";
         return 2;
     case CommandLineRequest::Kind::Solve: {
+        if (!request.search) {
+            const PlayerVerdict v = SolveForPlayer(request.cards, request.answer, ListedSolutions);
+            out << "answers: " << v.answers << '\n';
+            for (const Expression& e : v.listed) out << e.text << '\n';
+            return v.answers > 0 ? 0 : 1;
+        }
         const SolveVerdict v = Solve(request.cards, request.answer, SolveMode::CountAll, ListedSolutions);
         out << "solutions: " << v.solutions << '\n';
         for (const std::u16string& attempt : v.listed) out << ToUtf8(DisplayForm(attempt)) << '\n';

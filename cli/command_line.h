@@ -11,6 +11,7 @@ struct CommandLineRequest {
     std::vector<int> cards;  // Solve, Check: the face cards, left to right
     int answer = 0;          // Solve, Check: the answer card
     std::string expression;  // Check: the player's answer, UTF-8
+    bool search = false;     // Solve: the computer's own attempts rather than the player's answers
     std::string error;       // Error: one line for the player
 };
 

@@ -5,13 +5,16 @@
 
 #include <algorithm>
 #include <cmath>
+#include <set>
 #include <vector>
 
 #include "engine/globals.h"
 #include "engine/search.h"
 #include "expr/eval.h"
+#include "expr/utf8.h"
 #include "answer/answer.h"
 #include "files/deck.h"
+#include "player/player_solver.h"
 #include "solver/solver.h"
 
 std::string CheckEval(const uint8_t* data, std::size_t size) {
@@ -158,7 +161,32 @@ std::string CheckAnswerText(const uint8_t* data, std::size_t size) {
     }
     const AnswerCheck again = CheckAnswer(first.shown, cards, answer);
     if (again.error.kind != AnswerError::Kind::None) return "the game's reading does not read back";
-    if (again.solves != first.solves || !(again.value == first.value || (again.value != again.value && first.value != first.value)))
+    if (again.solves != first.solves || again.dividedByZero != first.dividedByZero || !(again.value == first.value))
         return "the game's reading re-checks to another verdict";
+    const AnswerCheck clean = CheckAnswer(FromUtf8(first.clean), cards, answer);
+    if (clean.error.kind != AnswerError::Kind::None || clean.clean != first.clean || clean.solves != first.solves)
+        return "the clean form does not read back to the same answer";
+    return {};
+}
+
+// The player's solver on cards and an answer card from the bytes: every listed answer is
+// distinct, solves when typed in, and reads back as itself; the count covers the list.
+std::string CheckPlayerSolver(const uint8_t* data, std::size_t size) {
+    if (size < 4) return {};
+    const int n = 3 + data[0] % 3;  // 3 to 5 cards: quick enough for many runs a second
+    if (size < static_cast<std::size_t>(n) + 2) return {};
+    std::vector<int> cards;
+    for (int i = 0; i < n; ++i) cards.push_back(1 + data[1 + i] % 99);
+    const int answer = 1 + data[1 + n] % 99;
+    const PlayerVerdict v = SolveForPlayer(cards, answer, 20);
+    if (v.overflow) return "an exact value overflowed";
+    if (v.listed.size() != std::min<uint64_t>(20, v.answers)) return "the list is not as long as the count allows";
+    std::set<std::string> seen;
+    for (const Expression& e : v.listed) {
+        if (!seen.insert(e.text).second) return "an answer is listed twice";
+        const AnswerCheck c = CheckAnswer(FromUtf8(e.text), cards, answer);
+        if (c.error.kind != AnswerError::Kind::None || !c.solves) return "a listed answer does not solve: " + e.text;
+        if (c.clean != e.text) return "a listed answer reads back as another: " + e.text;
+    }
     return {};
 }

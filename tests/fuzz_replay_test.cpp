@@ -35,4 +35,5 @@ TEST(FuzzReplay, EveryKeptInputStillPasses) {
     EXPECT_GT(Replay("settings", CheckSettings), 0);
     EXPECT_GT(Replay("solver", CheckSolverFast), 0);
     EXPECT_GT(Replay("answer", CheckAnswerText), 0);
+    EXPECT_GT(Replay("player", CheckPlayerSolver), 0);
 }

@@ -21,7 +21,8 @@
 #include <QToolBar>
 
 #include "engine/mainloop.h"
-#include "solver/solver.h"
+#include "player/player_solver.h"
+#include "window/verdict_check.h"
 #include "gui_env.h"
 #include "window/frmanswer.h"
 #include "window/frmsoln.h"
@@ -415,12 +416,14 @@ void DealPuzzle(frmMain& w, const std::vector<int>& faces, int answer) {
     w.cmdDeal_Click();
 }
 
-QString WaitForVerdict(frmMain& w) {
+// The panel once the player's answers are known, and with computerToo once the computer's
+// search has been asked as well.
+QString WaitForVerdict(frmMain& w, bool computerToo = false) {
     QElapsedTimer clock;
     clock.start();
     while (clock.elapsed() < 20000) {
-        const QString text = w.sbVerdict->text();
-        if (text != "Checking..." && !text.startsWith("At least")) return text;
+        const TableVerdict* v = w.VerdictOnTable();
+        if (v && (!computerToo || v->player.answers == 0 || v->computer != TableVerdict::Computer::Checking)) return w.sbVerdict->text();
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
     }
     return w.sbVerdict->text();
@@ -430,16 +433,20 @@ QString WaitForVerdict(frmMain& w) {
 
 TEST_F(GameWindow, VerdictPanelSaysWhetherThePuzzleCanBeSolved) {
     frmMain& w = Start();
-    DealPuzzle(w, {3, 9, 3, 9}, 17);
+    DealPuzzle(w, {1, 1, 1, 1}, 99);
     EXPECT_EQ(w.sbVerdict->text(), "Checking...");
     EXPECT_EQ(WaitForVerdict(w), "No solution");
     QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w.sbVerdict);
     ASSERT_NE(a, nullptr);
     EXPECT_EQ(a->text(QAccessible::Name), "Verdict: No solution");
 
+    // The computer's search says no to 3 9 3 9 => 17; a player has 9 + 9 - 3 / 3.
+    DealPuzzle(w, {3, 9, 3, 9}, 17);
+    EXPECT_EQ(WaitForVerdict(w, true), QString::fromUtf8("3 answers \u00B7 beyond the computer"));
+    EXPECT_EQ(a->text(QAccessible::Name), "Verdict: 3 answers, beyond the computer");
+
     DealPuzzle(w, {5, 3, 7, 2}, 24);
-    const SolveVerdict expected = Solve({5, 3, 7, 2}, 24, SolveMode::CountAll, 0);
-    EXPECT_EQ(WaitForVerdict(w), QString("%1 solutions").arg(expected.solutions));
+    EXPECT_EQ(WaitForVerdict(w, true), "8 answers");
     EXPECT_EQ(w.sbPanels[0]->text().isEmpty(), false);  // the search's panels are still its own
 
     w.MenuItem("mnuViewStatusBar")->trigger();
@@ -451,7 +458,7 @@ TEST_F(GameWindow, VerdictPanelSaysWhetherThePuzzleCanBeSolved) {
 // A verdict for an earlier puzzle never reaches the panel, however late it comes.
 TEST_F(GameWindow, VerdictOfAnEarlierPuzzleIsDropped) {
     frmMain& w = Start();
-    DealPuzzle(w, {3, 9, 3, 9}, 17);  // no solution, known in a moment
+    DealPuzzle(w, {1, 1, 1, 1}, 99);  // no solution, known in a moment
     std::this_thread::sleep_for(std::chrono::milliseconds(300));  // its verdict waits in the queue
     DealPuzzle(w, {5, 3, 7, 2}, 24);  // the next deal comes first
     QElapsedTimer clock;
@@ -460,15 +467,15 @@ TEST_F(GameWindow, VerdictOfAnEarlierPuzzleIsDropped) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
         ASSERT_NE(w.sbVerdict->text(), "No solution") << "the earlier puzzle's verdict was shown";
     }
-    EXPECT_TRUE(w.sbVerdict->text().endsWith("solutions")) << w.sbVerdict->text().toStdString();
+    EXPECT_TRUE(w.sbVerdict->text().startsWith("8 answers")) << w.sbVerdict->text().toStdString();
 
-    SolveVerdict late = Solve({3, 9, 3, 9}, 17, SolveMode::CountAll, 0);
+    TableVerdict late{SolveForPlayer({1, 1, 1, 1}, 99)};
     w.ShowVerdict(late);
     EXPECT_NE(w.sbVerdict->text(), "No solution");
-    late.cards = {5, 3, 7, 2};  // the same cards with another answer card is another puzzle
+    late.player.cards = {5, 3, 7, 2};  // the same cards with another answer card is another puzzle
     w.ShowVerdict(late);
     EXPECT_NE(w.sbVerdict->text(), "No solution");
-    late.answer = 24;
+    late.player.answer = 24;
     w.ShowVerdict(late);
     EXPECT_EQ(w.sbVerdict->text(), "No solution");  // (a made-up verdict, taken since it names this puzzle)
 }
@@ -480,6 +487,10 @@ TEST(CommandLineBinary, SolvesWithNoDisplay) {
     for (const char* var : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(var);
     p.setProcessEnvironment(env);
     p.start(PELORAND_BUILD_DIR "/pelorand", {"--solve", "3", "9", "3", "9", "17"});
+    ASSERT_TRUE(p.waitForFinished(30000));
+    EXPECT_EQ(p.exitCode(), 0);
+    EXPECT_EQ(p.readAllStandardOutput(), "answers: 3\n9 + 9 - 3 / 3\n9 + (9 - 3 / 3)\n9 - (3 / 3 - 9)\n");
+    p.start(PELORAND_BUILD_DIR "/pelorand", {"--solve", "--search", "3", "9", "3", "9", "17"});  // the computer's attempts
     ASSERT_TRUE(p.waitForFinished(30000));
     EXPECT_EQ(p.exitCode(), 1);
     EXPECT_EQ(p.readAllStandardOutput(), "solutions: 0\n");
@@ -515,13 +526,13 @@ TEST_F(YourAnswer, ARightAnswerBeforeTheSearchWinsThePuzzle) {
     a->cmdCheck->click();
     const QString result = a->txtResult->toPlainText();
     EXPECT_TRUE(result.contains("The game reads it as: 5 + (3 * 7) - 2")) << result.toStdString();
-    EXPECT_TRUE(result.contains("  3 * 7 = 21\n  5 + 21 - 2 = 24\nRight!"));
+    EXPECT_TRUE(result.contains("Value: 24\nWorked out exactly:\n  3 * 7 = 21\n  5 + 21 = 26\n  26 - 2 = 24\nRight!")) << result.toStdString();
     EXPECT_TRUE(result.contains("You got it first!"));
     EXPECT_FALSE(Solving);
     EXPECT_EQ(w.lblProgress->text(), "You got it first!");
     EXPECT_TRUE(w.cmdAnswer->isEnabled());
     w.cmdAnswer_Click();
-    EXPECT_EQ(w.Soln()->lblSoln->toPlainText(), "5 + (3 * 7) - 2 = 24\nBroken down like this:\n3 * 7 = 21\n5 + 21 - 2 = 24");
+    EXPECT_EQ(w.Soln()->lblSoln->toPlainText(), "5 + (3 * 7) - 2 = 24\nBroken down like this:\n3 * 7 = 21\n5 + 21 = 26\n26 - 2 = 24");
     EXPECT_EQ(Setting("Game", "PlayerWins"), "1");
     EXPECT_EQ(a->lblTally->text(), "You 1, the computer 0");
 
@@ -554,7 +565,7 @@ TEST_F(YourAnswer, WhenTheComputerWasFirstTheRaceIsItsAndTheTallyIsKept) {
 
 TEST_F(YourAnswer, HintsGiveOneStepAtATimeAndCountTheWin) {
     frmMain& w = Start();
-    DealPuzzle(w, {3, 9, 3, 9}, 17);
+    DealPuzzle(w, {1, 1, 1, 1}, 99);
     w.mnuEditYourAnswer_Click();
     frmAnswer* a = w.Answer();
     WaitForVerdict(w);

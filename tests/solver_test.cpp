@@ -238,13 +238,24 @@ TEST(CommandLine, ParsesOnlyTheWordsItKnows) {
     EXPECT_EQ(r.answer, 99);
 }
 
-TEST(CommandLine, SolvePrintsTheCountAndTheFirstSolutions) {
+TEST(CommandLine, SolvePrintsThePlayersAnswersOrTheComputersAttempts) {
     std::ostringstream out, err;
-    EXPECT_EQ(RunCommandLine(ParseCommandLine({"--solve", "3", "9", "3", "9", "17"}), out, err), 1);
-    EXPECT_EQ(out.str(), "solutions: 0\n");
-
+    // The player's answers: the count, then up to 20 in clean form, simplest first.
+    EXPECT_EQ(RunCommandLine(ParseCommandLine({"--solve", "3", "9", "3", "9", "17"}), out, err), 0);
+    EXPECT_EQ(out.str(), "answers: 3\n9 + 9 - 3 / 3\n9 + (9 - 3 / 3)\n9 - (3 / 3 - 9)\n");
     out.str("");
-    EXPECT_EQ(RunCommandLine(ParseCommandLine({"--solve", "5", "3", "7", "2", "24"}), out, err), 0);
+    EXPECT_EQ(RunCommandLine(ParseCommandLine({"--solve", "1", "1", "1", "1", "99"}), out, err), 1);
+    EXPECT_EQ(out.str(), "answers: 0\n");
+    out.str("");
+    EXPECT_EQ(RunCommandLine(ParseCommandLine({"--solve", "3", "3", "8", "8", "24"}), out, err), 0);
+    EXPECT_EQ(out.str(), "answers: 1\n8 / (3 - 8 / 3)\n");
+
+    // The computer's own attempts, as before.
+    out.str("");
+    EXPECT_EQ(RunCommandLine(ParseCommandLine({"--solve", "--search", "3", "9", "3", "9", "17"}), out, err), 1);
+    EXPECT_EQ(out.str(), "solutions: 0\n");
+    out.str("");
+    EXPECT_EQ(RunCommandLine(ParseCommandLine({"--solve", "--search", "5", "3", "7", "2", "24"}), out, err), 0);
     std::istringstream lines(out.str());
     std::string line;
     std::getline(lines, line);
@@ -259,10 +270,14 @@ TEST(CommandLine, SolvePrintsTheCountAndTheFirstSolutions) {
     EXPECT_EQ(shown, static_cast<int>(std::min<uint64_t>(v.solutions, 20)));
     EXPECT_TRUE(err.str().empty());
 
-    out.str("");
-    EXPECT_EQ(RunCommandLine(ParseCommandLine({"--solve", "5", "3", "seven", "24"}), out, err), 2);
-    EXPECT_TRUE(out.str().empty());
-    EXPECT_NE(err.str().find("'seven' is not a card"), std::string::npos) << err.str();
+    for (const std::vector<std::string>& bad : std::vector<std::vector<std::string>>{
+             {"--solve", "5", "3", "seven", "24"}, {"--solve", "--search", "5", "3", "seven", "24"}, {"--solve", "--search", "5", "3", "7"}}) {
+        out.str("");
+        err.str("");
+        EXPECT_EQ(RunCommandLine(ParseCommandLine(bad), out, err), 2) << bad.back();
+        EXPECT_TRUE(out.str().empty());
+        EXPECT_NE(err.str().find("pelorand: --solve: "), std::string::npos) << err.str();
+    }
 }
 
 TEST(CommandLine, CheckPrintsTheReadingTheValueAndTheVerdict) {
@@ -270,7 +285,11 @@ TEST(CommandLine, CheckPrintsTheReadingTheValueAndTheVerdict) {
     const Case cases[] = {
         {{"--check", "5", "3", "7", "2", "24", "5+(3x7)-2"}, 0, "5 + (3 * 7) - 2\nvalue: 24\nsolves\n"},
         {{"--check", "8", "2", "2", "8", "8 / 2 * 2"}, 1, "8 / 2 * 2\nvalue: 2\ndoes not solve\n"},
-        {{"--check", "1", "8", "3", "3", "9", "8 + (1 / 3) * 3"}, 1, "8 + (1 / 3) * 3\nvalue: 9\ndoes not solve\n"},
+        {{"--check", "1", "8", "3", "3", "9", "8 + (1 / 3) * 3"}, 0, "8 + (1 / 3) * 3\nvalue: 9\nsolves\n"},  // exactly 9
+        {{"--check", "3", "3", "8", "8", "24", "8 / (3 - 8 / 3)"}, 0, "8 / (3 - 8 / 3)\nvalue: 24\nsolves\n"},
+        {{"--check", "1", "2", "3", "9", "1 - 2 / 3"}, 1, "1 - 2 / 3\nvalue: 1/3\ndoes not solve\n"},
+        {{"--check", "1", "2", "3", "9", "1 - 2 * 3"}, 1, "1 - 2 * 3\nvalue: -5\ndoes not solve\n"},
+        {{"--check", "7", "7", "1", "9", "1 / (7 - 7)"}, 1, "1 / (7 - 7)\nvalue: none (divides by zero)\ndoes not solve\n"},
         {{"--check", "5", "3", "7", "2", "24", "5 + 3 * 7"}, 2, "error: column 10: leaves out 2\n"},
         {{"--check", "5", "3", "7", "2", "24", "5 + 3 \xc3\x97 7 \xe2\x88\x92 2"}, 0, "5 + 3 * 7 - 2\nvalue: 24\nsolves\n"},
         {{"--check", "5", "3", "7", "2", "24", "5 + 3 \xff 7 - 2"}, 2, "error: column 7: '\xef\xbf\xbd' is not a number, an operator or a bracket\n"},

@@ -13,10 +13,10 @@
 #include "answer/answer.h"
 #include "engine/globals.h"
 #include "engine/search.h"
-#include "expr/eval.h"
-#include "solver/solver.h"
+#include "player/expression.h"
 #include "window/frmmain.h"
 #include "window/settings.h"
+#include "window/verdict_check.h"
 
 namespace {
 
@@ -131,18 +131,19 @@ void frmAnswer::cmdCheck_Click() {
         txtAnswer->setCursorPosition(static_cast<int>(c.error.offset));  // where it went wrong
         return;
     }
+    const QString value = c.dividedByZero ? QString("none: it divides by zero") : QString::fromStdString(c.value.ToText());
     QStringList lines;
-    lines << "The game reads it as: " + Q(c.shown) << "Value: " + Q(WriteNumber(c.value));
+    lines << "The game reads it as: " + Q(c.shown) << "Value: " + value;
     if (!c.steps.empty()) {
-        lines << "Broken down like this:";
-        for (const std::u16string& step : c.steps) lines << "  " + Q(step);
+        lines << "Worked out exactly:";
+        for (const std::string& step : c.steps) lines << "  " + QString::fromStdString(step);
     }
     lines << Q(c.verdict);
     if (c.solves && !raceDecided_) {
         raceDecided_ = true;
         if (Solving) {  // the search has not found one yet: the player wins this puzzle
-            std::u16string solution = c.shown + u" = " + WriteNumber(c.value) + u"\r\nBroken down like this:";
-            for (const std::u16string& step : c.steps) solution += u"\r\n" + step;
+            std::u16string solution = c.shown + u" = " + value.toStdU16String() + u"\r\nBroken down like this:";
+            for (const std::string& step : c.steps) solution += u"\r\n" + QString::fromStdString(step).toStdU16String();
             game_->PlayerSolved(solution);
             AddToTally(PlayerWinsSetting);
             if (hints_ > 0) AddToTally(HintWinsSetting);
@@ -157,27 +158,21 @@ void frmAnswer::cmdCheck_Click() {
 }
 
 void frmAnswer::cmdHint_Click() {
-    const SolveVerdict* verdict = game_->VerdictOnTable();
+    const TableVerdict* verdict = game_->VerdictOnTable();
     if (!verdict) {
         txtResult->setPlainText("The puzzle is still being checked. Ask again in a moment.");
         return;
     }
-    if (verdict->NoSolution()) {
+    if (verdict->player.NoAnswer() || verdict->player.listed.empty()) {
         txtResult->setPlainText("This puzzle has no solution at all: deal the next one.");
         return;
     }
-    const std::u16string attempt = game_->SolutionOnTable();
-    if (attempt.empty()) {
-        txtResult->setPlainText("The puzzle is still being checked. Ask again in a moment.");
-        return;
-    }
-    std::u16string expr = attempt;
-    Breakdown.clear();
-    EvalExpr(expr);
-    const std::vector<std::u16string> steps = BreakdownSteps();
+    // One step of the simplest answer a press, the whole answer with the last.
+    const Expression& answer = verdict->player.listed.front();
+    const std::vector<std::string> steps = ExactSteps(answer);
     const int shown = std::min<int>(++hints_, static_cast<int>(steps.size()));
     QStringList lines;
-    for (int i = 0; i < shown; ++i) lines << QString("Hint %1 of %2: %3").arg(i + 1).arg(steps.size()).arg(Q(steps[i]));
-    if (shown == static_cast<int>(steps.size())) lines << "That is a whole solution: " + Q(DisplayForm(attempt));
+    for (int i = 0; i < shown; ++i) lines << QString("Hint %1 of %2: %3").arg(i + 1).arg(steps.size()).arg(QString::fromStdString(steps[i]));
+    if (shown == static_cast<int>(steps.size())) lines << "That is a whole solution: " + QString::fromStdString(answer.text);
     txtResult->setPlainText(lines.join('\n'));
 }

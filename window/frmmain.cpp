@@ -119,7 +119,7 @@ void frmMain::CreateControls() {
     sbStatusBar->addWidget(sbVerdict, 2);
 
     verdict_ = new VerdictCheck(this);
-    verdict_->OnVerdict = [this](const SolveVerdict& v) { ShowVerdict(v); };
+    verdict_->OnVerdict = [this](const TableVerdict& v) { ShowVerdict(v); };
 }
 
 void frmMain::CreateActions() {
@@ -257,14 +257,11 @@ void frmMain::cmdDeal_Click() {
 void frmMain::PuzzleChanged() {
     SetVerdictText("Checking...");
     tableVerdict_.reset();
-    tableSolution_.clear();
     verdict_->Start(FaceCardValues(), Deck[DeckPos]);
     if (answer_) answer_->NewPuzzle();
 }
 
-const SolveVerdict* frmMain::VerdictOnTable() const { return tableVerdict_.get(); }
-
-std::u16string frmMain::SolutionOnTable() const { return tableSolution_; }
+const TableVerdict* frmMain::VerdictOnTable() const { return tableVerdict_.get(); }
 
 void frmMain::PlayerSolved(const std::u16string& solutionText) {
     Solving = false;  // the search for this puzzle ends, as after its own success
@@ -279,17 +276,17 @@ void frmMain::mnuEditYourAnswer_Click() {
     answer_->ShowBesideGame();
 }
 
-void frmMain::ShowVerdict(const SolveVerdict& verdict) {
+void frmMain::ShowVerdict(const TableVerdict& verdict) {
     // Deal, Shuffle and Open never wait for the worker: a verdict for another puzzle is late.
-    if (verdict.cards != FaceCardValues() || verdict.answer != Deck[DeckPos]) return;
-    tableVerdict_ = std::make_unique<SolveVerdict>(verdict);
-    if (!verdict.listed.empty()) tableSolution_ = verdict.listed.front();
-    SetVerdictText(VerdictText(verdict));
+    if (verdict.player.cards != FaceCardValues() || verdict.player.answer != Deck[DeckPos]) return;
+    tableVerdict_ = std::make_unique<TableVerdict>(verdict);
+    SetVerdictText(VerdictText(verdict), VerdictAccessibleName(verdict));
 }
 
-void frmMain::SetVerdictText(const QString& text) {
+void frmMain::SetVerdictText(const QString& text, const QString& accessibleName) {
     sbVerdict->setText(text);
-    sbVerdict->setAccessibleName("Verdict: " + text);  // a screen reader hears what it is
+    // A screen reader hears what it is.
+    sbVerdict->setAccessibleName(accessibleName.isEmpty() ? "Verdict: " + text : accessibleName);
 }
 
 void frmMain::ShowFacePanels(bool visible) {

@@ -22,7 +22,7 @@ class frmSoln;
 class frmSplash;
 class StatusPanel;
 class VerdictCheck;
-struct SolveVerdict;
+struct TableVerdict;
 
 class frmMain : public QMainWindow, public SearchView {
     Q_OBJECT
@@ -69,9 +69,8 @@ public:
     frmSoln* Soln() const { return soln_; }
 
     // Shows the solver's verdict, unless it answers another puzzle than the one on the table.
-    void ShowVerdict(const SolveVerdict& verdict);
-    const SolveVerdict* VerdictOnTable() const;  // null until the solver has answered
-    std::u16string SolutionOnTable() const;      // a solving attempt, once the solver knows one
+    void ShowVerdict(const TableVerdict& verdict);
+    const TableVerdict* VerdictOnTable() const;  // null until the solver has answered
 
     // The player's right answer came first: the search stops and Answer shows the player's.
     void PlayerSolved(const std::u16string& solutionText);
@@ -113,13 +112,12 @@ private:
     void ShowProgress(const QString& text);
     bool WriteDeck(const QString& path);  // false, after a message, when nothing was written
     void PuzzleChanged();                 // a new puzzle on the table: verdict and race start afresh
-    void SetVerdictText(const QString& text);
+    void SetVerdictText(const QString& text, const QString& accessibleName = {});
 
     frmSoln* soln_ = nullptr;
     VerdictCheck* verdict_ = nullptr;
     frmAnswer* answer_ = nullptr;  // created on first use
-    std::unique_ptr<SolveVerdict> tableVerdict_;
-    std::u16string tableSolution_;
+    std::unique_ptr<TableVerdict> tableVerdict_;
     bool activatedOnce_ = false;
 };
 

@@ -1,10 +1,11 @@
 // The solver's worker: one thread, low priority, stop on every new request.
 #include "window/verdict_check.h"
 
+#include <QLocale>
 #include <QMetaObject>
 #include <QThread>
 
-#include <chrono>
+#include "solver/solver.h"
 
 VerdictCheck::VerdictCheck(QObject* parent) : QObject(parent) {
     pool_.setMaxThreadCount(1);
@@ -25,25 +26,20 @@ void VerdictCheck::Start(std::vector<int> cards, int answer) {
     Cancel();
     stop_ = std::stop_source();
     pool_.start([this, cards = std::move(cards), answer, stop = stop_.get_token()] {
-        SolveVerdict any = Solve(cards, answer, SolveMode::FirstSolution, 1, stop);  // one, for hints
-        if (any.status == SolveVerdict::Status::Cancelled) return;
-        Post(any);
-        if (any.counted) return;  // went through everything: no solution, nothing left to count
-        // A long count (seven cards) shows its running total, a few times a second.
-        auto shown = std::chrono::steady_clock::now();
-        auto running = [&](const SolveVerdict& sofar) {
-            const auto now = std::chrono::steady_clock::now();
-            if (now - shown < std::chrono::milliseconds(250) || sofar.solutions == 0) return;
-            shown = now;
-            Post(sofar);
-        };
-        SolveVerdict all = Solve(cards, answer, SolveMode::CountAll, 0, stop, running);
-        if (all.status == SolveVerdict::Status::Cancelled) return;
-        Post(std::move(all));
+        TableVerdict verdict;
+        verdict.player = SolveForPlayer(cards, answer, 20, stop);
+        if (verdict.player.status == PlayerVerdict::Status::Cancelled) return;
+        Post(verdict);
+        if (verdict.player.answers == 0) return;  // nothing for the computer to find either
+        // The computer's search stops at its first hit; with none it goes through every attempt.
+        const SolveVerdict computer = Solve(cards, answer, SolveMode::FirstSolution, 0, stop);
+        if (computer.status == SolveVerdict::Status::Cancelled) return;
+        verdict.computer = computer.solutions > 0 ? TableVerdict::Computer::CanFind : TableVerdict::Computer::Never;
+        Post(std::move(verdict));
     });
 }
 
-void VerdictCheck::Post(SolveVerdict verdict) {
+void VerdictCheck::Post(TableVerdict verdict) {
     // Runs on the worker; the call itself is delivered on this object's thread.
     QMetaObject::invokeMethod(
         this, [this, verdict = std::move(verdict)] {
@@ -52,10 +48,22 @@ void VerdictCheck::Post(SolveVerdict verdict) {
         Qt::QueuedConnection);
 }
 
-QString VerdictText(const SolveVerdict& verdict) {
-    if (verdict.status != SolveVerdict::Status::Complete) return "Checking...";
-    const QString n = QString::number(verdict.solutions);
-    if (!verdict.counted) return "At least " + n + (verdict.solutions == 1 ? " solution" : " solutions");
-    if (verdict.solutions == 0) return "No solution";
-    return verdict.solutions == 1 ? "1 solution" : n + " solutions";
+namespace {
+
+QString Answers(const TableVerdict& verdict) {
+    const uint64_t n = verdict.player.answers;
+    return n == 1 ? QString("1 answer") : QLocale().toString(static_cast<qulonglong>(n)) + " answers";
+}
+
+}  // namespace
+
+QString VerdictText(const TableVerdict& verdict) {
+    if (verdict.player.status != PlayerVerdict::Status::Complete) return "Checking...";
+    if (verdict.player.answers == 0) return "No solution";
+    return Answers(verdict) + (verdict.computer == TableVerdict::Computer::Never ? QString::fromUtf8(" \u00B7 beyond the computer") : QString());
+}
+
+QString VerdictAccessibleName(const TableVerdict& verdict) {
+    if (verdict.player.status != PlayerVerdict::Status::Complete || verdict.player.answers == 0) return "Verdict: " + VerdictText(verdict);
+    return "Verdict: " + Answers(verdict) + (verdict.computer == TableVerdict::Computer::Never ? ", beyond the computer" : "");
 }

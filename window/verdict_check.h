@@ -1,4 +1,4 @@
-// The verdict on the puzzle on the table, worked out by the exact solver on a worker thread.
+// The verdict on the puzzle on the table, worked out by the exact solvers on a worker thread.
 #pragma once
 
 #include <QObject>
@@ -10,12 +10,20 @@
 #include <stop_token>
 #include <vector>
 
-#include "solver/solver.h"
+#include "player/player_solver.h"
 
-// Start hands the solver its own copy of the cards; the verdicts come back as queued calls to
-// OnVerdict on the window's thread, between search steps: first whether there is any
-// solution, then the running count of a long count, then the full count. A new Start cancels the check before it at once and never
-// waits for it; a verdict always names the puzzle it answers, so the window can drop a late one.
+// What the panel says: the player's answers, and whether the computer's search can ever find one.
+struct TableVerdict {
+    enum class Computer { Checking, CanFind, Never };
+    PlayerVerdict player;  // names the puzzle it answers
+    Computer computer = Computer::Checking;
+};
+
+// Start hands the solvers their own copy of the cards; the verdicts come back as queued calls
+// to OnVerdict on the window's thread, between search steps: first the player's answers, then
+// (when there are any) whether the computer's own search could ever find one. A new Start
+// cancels the check before it at once and never waits for it; a verdict always names the
+// puzzle it answers, so the window can drop a late one.
 class VerdictCheck : public QObject {
     Q_OBJECT
 public:
@@ -25,15 +33,17 @@ public:
     void Start(std::vector<int> cards, int answer);
     void Cancel();
 
-    std::function<void(const SolveVerdict&)> OnVerdict;
+    std::function<void(const TableVerdict&)> OnVerdict;
 
 private:
-    void Post(SolveVerdict verdict);
+    void Post(TableVerdict verdict);
 
     QThreadPool pool_;
     std::stop_source stop_;
 };
 
-// The panel's words for a verdict: "No solution", "1 solution", "12 solutions", or
-// "At least 4 solutions" while the count is still running.
-QString VerdictText(const SolveVerdict& verdict);
+// The panel's words for a verdict: "No solution", "1 answer", "1,234 answers" (as the locale
+// writes numbers), with " · beyond the computer" when its search can never find one.
+QString VerdictText(const TableVerdict& verdict);
+// The same for a screen reader: "Verdict: 3 answers, beyond the computer".
+QString VerdictAccessibleName(const TableVerdict& verdict);

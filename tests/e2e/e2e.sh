@@ -275,7 +275,8 @@ if [ -n "$dist" ]; then
     elif [ -n "$strays" ]; then fail "package holds files outside the expected places: $strays"
     elif ! dpkg-deb -x "$deb" "$root"; then fail "dpkg-deb -x failed"
     elif ! zcat "$root/usr/share/man/man6/pelorand.6.gz" | grep -q '^\.TH PELORAND 6'; then fail "manual page is not a section 6 page"
-    elif [ "$("$root/usr/games/pelorand" --solve 3 9 3 9 17)" != "solutions: 0" ]; then fail "--solve from the package"
+    elif [ "$("$root/usr/games/pelorand" --solve --search 3 9 3 9 17)" != "solutions: 0" ]; then fail "--solve --search from the package"
+    elif [ "$("$root/usr/games/pelorand" --solve 1 1 1 1 99)" != "answers: 0" ]; then fail "--solve from the package"
     else
       rm -f "$settings"
       bin=$root/usr/games/pelorand
