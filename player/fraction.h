@@ -8,7 +8,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <string>
 
@@ -45,11 +44,4 @@ private:
 
     int64_t num_ = 0;
     int64_t den_ = 1;
-};
-
-struct FractionHash {
-    std::size_t operator()(const Fraction& f) const {
-        const uint64_t h = static_cast<uint64_t>(f.Num()) * 0x9E3779B97F4A7C15ull ^ static_cast<uint64_t>(f.Den()) * 0xC2B2AE3D27D4EB4Full;
-        return static_cast<std::size_t>(h ^ (h >> 29));
-    }
 };

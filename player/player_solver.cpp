@@ -2,11 +2,12 @@
 // sums and products, lookups at the root, and a walk back down for the listed answers.
 #include "player/player_solver.h"
 
+#include "player/value_map.h"
+
 #include <algorithm>
 #include <array>
 #include <bit>
 #include <cmath>
-#include <unordered_map>
 #include <unordered_set>
 
 namespace {
@@ -20,8 +21,8 @@ struct Counts {
     uint64_t NonProduct() const { return sum + other; }
 };
 
-using Table = std::unordered_map<Fraction, Counts, FractionHash>;
-using Weights = std::unordered_map<Fraction, uint64_t, FractionHash>;
+using Table = ValueMap<Counts>;
+using Weights = ValueMap<uint64_t>;
 
 constexpr int SumKind = 1, ProductKind = 2, OtherKind = 4, AnyKind = 7;
 
@@ -81,6 +82,7 @@ public:
         thetaSum_.resize(subsets);
         thetaProduct_.resize(subsets);
         all_.resize(subsets);
+        memo_.resize(subsets);
         const int n = static_cast<int>(cards_.size());
         // Whole tables up to here; the rest near the root is answered value by value. Measured
         // (bench/player_bench): 5 cards are fastest with whole tables up to 3 cards, 6 and 7 up to 4.
@@ -107,13 +109,12 @@ public:
 
     Counts Query(int s, const Fraction& v) {
         if (full_[s]) {
-            const auto it = tables_[s].find(v);
-            return it == tables_[s].end() ? Counts{} : it->second;
+            const Counts* c = tables_[s].Find(v);
+            return c ? *c : Counts{};
         }
-        const Key key{s, v};
-        if (auto it = memo_.find(key); it != memo_.end()) return it->second;
-        const Counts c = Compute(s, v);
-        memo_.emplace(key, c);
+        if (const Counts* c = memo_[s].Find(v)) return *c;
+        const Counts c = Compute(s, v);  // asks only smaller sub-multisets, so memo_[s] stays put
+        memo_[s][v] = c;
         return c;
     }
 
@@ -180,15 +181,6 @@ public:
     }
 
 private:
-    struct Key {
-        int s;
-        Fraction v;
-        bool operator==(const Key&) const = default;
-    };
-    struct KeyHash {
-        std::size_t operator()(const Key& k) const { return FractionHash()(k.v) * 131 + static_cast<std::size_t>(k.s); }
-    };
-
     int Count(int s, std::size_t g) const { return s / strides_[g] % (most_[g] + 1); }
     bool Within(int a, int s) const {
         for (std::size_t g = 0; g < most_.size(); ++g)
@@ -210,8 +202,8 @@ private:
 
     uint64_t ThetaSum(int t, const Fraction& w) {
         if (full_[t]) {
-            const auto it = thetaSum_[t].find(w);
-            return it == thetaSum_[t].end() ? 0 : it->second;
+            const uint64_t* weight = thetaSum_[t].Find(w);
+            return weight ? *weight : 0;
         }
         uint64_t out = 0;
         for (int k = 1; k <= size_[t]; ++k) {
@@ -225,8 +217,8 @@ private:
 
     uint64_t ThetaProduct(int t, const Fraction& w) {
         if (full_[t]) {
-            const auto it = thetaProduct_[t].find(w);
-            return it == thetaProduct_[t].end() ? 0 : it->second;
+            const uint64_t* weight = thetaProduct_[t].Find(w);
+            return weight ? *weight : 0;
         }
         uint64_t out = 0;
         for (int k = 1; k <= size_[t]; ++k) {
@@ -466,7 +458,7 @@ private:
     std::vector<Weights> thetaSum_, thetaProduct_;
     std::vector<Counts> all_;
     std::vector<int> mask_;               // positions in cards_ -> sub-multiset
-    std::unordered_map<Key, Counts, KeyHash> memo_;
+    std::vector<Table> memo_;             // counts at single values, for the rest
     int fullUpTo_ = 0;
     bool overflow_ = false;
 };

@@ -224,3 +224,47 @@ TEST(PlayerSolver, AgreesWithEveryAnswerTypedOut) {
         ExpectAgrees(cards, answer);
     }
 }
+
+// Six and seven cards are too many to type out every answer; instead a random answer is built,
+// its value made the answer card, and the solver must list it among all the answers it counts.
+TEST(PlayerSolver, ListsARandomAnswerOfSixAndSevenCards) {
+    const uint32_t seed = 7;
+    std::mt19937 gen(seed);
+    int checked = 0;
+    for (int round = 0; checked < 12 && round < 5000; ++round) {
+        const int n = checked < 8 ? 6 : 7;
+        std::vector<Expression> parts;
+        std::vector<int> cards;
+        for (int i = 0; i < n; ++i) {
+            cards.push_back(1 + static_cast<int>(gen() % (n == 6 ? 13 : 99)));  // large cards: fewer answers
+            parts.push_back(Expression::Card(cards.back()));
+        }
+        while (parts.size() > 1) {  // join two random parts with a random operator
+            const std::size_t a = gen() % parts.size();
+            Expression left = parts[a];
+            parts.erase(parts.begin() + static_cast<long>(a));
+            const std::size_t b = gen() % parts.size();
+            Expression right = parts[b];
+            parts.erase(parts.begin() + static_cast<long>(b));
+            const Expression::Op ops[] = {Expression::Op::Add, Expression::Op::Subtract, Expression::Op::Multiply, Expression::Op::Divide};
+            parts.push_back(Expression::Combine(ops[gen() % 4], left, right));
+        }
+        const Expression& built = parts[0];
+        if (!built.valid || !built.value.IsWhole() || built.value.Num() < 1 || built.value.Num() > 99) continue;
+        const int answer = static_cast<int>(built.value.Num());
+        const std::size_t most = 20000;
+        if (SolveForPlayer(cards, answer, 0).answers > most) continue;  // too many to list them all
+        const PlayerVerdict v = SolveForPlayer(cards, answer, most);
+        SCOPED_TRACE("seed " + std::to_string(seed) + " round " + std::to_string(round) + ": " + built.text);
+        EXPECT_EQ(v.listed.size(), v.answers);
+        const std::string clean = Canonical(built).text;
+        bool found = false;
+        for (const Expression& e : v.listed) found = found || e.text == clean;
+        EXPECT_TRUE(found) << clean;
+        const AnswerCheck typed = CheckAnswer(U16(built.text), cards, answer);
+        EXPECT_TRUE(typed.solves);
+        EXPECT_EQ(typed.clean, clean);
+        ++checked;
+    }
+    EXPECT_EQ(checked, 12);
+}

@@ -1,6 +1,7 @@
 // The game window: its controls, its command table, the deck and the deal, start and close.
 #include "window/frmmain.h"
 
+#include <algorithm>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -285,6 +286,12 @@ void frmMain::ShowVerdict(const TableVerdict& verdict) {
 
 void frmMain::SetVerdictText(const QString& text, const QString& accessibleName) {
     sbVerdict->setText(text);
+    // Room for the whole verdict where the window allows ("3 answers · beyond the computer" is
+    // wider than the panel's share of a narrow window); the attempt panel gives way, and the
+    // tooltip holds the whole text whatever the width.
+    const int wanted = sbVerdict->fontMetrics().horizontalAdvance(text) + sbVerdict->fontMetrics().averageCharWidth() * 2;
+    sbVerdict->setMinimumWidth(std::max(Px(1800), std::min(wanted, width() / 2)));
+    sbVerdict->setToolTip(text);
     // A screen reader hears what it is.
     sbVerdict->setAccessibleName(accessibleName.isEmpty() ? "Verdict: " + text : accessibleName);
 }
