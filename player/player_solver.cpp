@@ -53,7 +53,8 @@ std::vector<Fraction> Roots(const Fraction& w, int k) {
 
 class Solver {
 public:
-    Solver(const std::vector<int>& cards, std::stop_token stop) : stop_(stop) {
+    Solver(const std::vector<int>& cards, std::stop_token stop, PartWay partWay) : stop_(stop), partWay_(partWay) {
+        wholeOnly_ = partWay != PartWay::Any;
         cards_ = cards;
         std::sort(cards_.begin(), cards_.end());
         for (int c : cards_) {
@@ -87,12 +88,23 @@ public:
         // Whole tables up to here; the rest near the root is answered value by value. Measured
         // (bench/player_bench): 5 cards are fastest with whole tables up to 3 cards, 6 and 7 up to 4.
         fullUpTo_ = n <= 4 ? n - 1 : n == 5 ? 3 : 4;
+        // Whole numbers only: the value-free counts come from whole tables (an answer with a
+        // fraction inside is no answer here), so every proper part of the root's parts gets one.
+        if (wholeOnly_) fullUpTo_ = std::max(fullUpTo_, n - 2);
         for (int s = 1; s < subsets; ++s) order_.push_back(s);
         std::stable_sort(order_.begin(), order_.end(), [&](int a, int b) { return size_[a] < size_[b]; });
         for (int s : order_) {
             if (stop_.stop_requested()) return;
             if (size_[s] <= fullUpTo_) EnsureFull(s);
-            CountAll(s);
+            if (!wholeOnly_) {
+                CountAll(s);
+            } else if (full_[s]) {
+                for (const auto& entry : tables_[s]) {
+                    all_[s].sum += entry.second.sum;
+                    all_[s].product += entry.second.product;
+                    all_[s].other += entry.second.other;
+                }
+            }
         }
         mask_.resize(std::size_t(1) << n);
         for (uint32_t m = 0; m < mask_.size(); ++m) {
@@ -108,6 +120,7 @@ public:
     int Whole() const { return static_cast<int>(size_.size()) - 1; }
 
     Counts Query(int s, const Fraction& v) {
+        if (!Allowed(v)) return {};
         if (full_[s]) {
             const Counts* c = tables_[s].Find(v);
             return c ? *c : Counts{};
@@ -181,6 +194,14 @@ public:
     }
 
 private:
+    bool Allowed(const Fraction& v) const {
+        switch (partWay_) {
+        case PartWay::Any: return true;
+        case PartWay::WholeNumbers: return v.IsWhole();
+        }
+        return true;
+    }
+
     int Count(int s, std::size_t g) const { return s / strides_[g] % (most_[g] + 1); }
     bool Within(int a, int s) const {
         for (std::size_t g = 0; g < most_.size(); ++g)
@@ -406,7 +427,7 @@ private:
                     const uint64_t pairs = cx.Total() * cy.Total();
                     if (const auto d = Checked(x.Minus(y))) table[*d].other += pairs;
                     if (!y.IsZero())
-                        if (const auto q = Checked(x.Divided(y))) table[*q].other += pairs;
+                        if (const auto q = Checked(x.Divided(y)); q && Allowed(*q)) table[*q].other += pairs;
                 }
             }
             for (const auto& [w, weight] : thetaSum_[a])
@@ -461,6 +482,8 @@ private:
     std::vector<Table> memo_;             // counts at single values, for the rest
     int fullUpTo_ = 0;
     bool overflow_ = false;
+    PartWay partWay_ = PartWay::Any;
+    bool wholeOnly_ = false;              // every value part-way a whole number
 };
 
 int Depth(const Expression& e) {
@@ -482,12 +505,12 @@ bool Simpler(const Expression& a, const Expression& b) {
 
 }  // namespace
 
-PlayerVerdict SolveForPlayer(const std::vector<int>& cards, int answer, std::size_t keep, std::stop_token stop) {
+PlayerVerdict SolveForPlayer(const std::vector<int>& cards, int answer, std::size_t keep, std::stop_token stop, PartWay partWay) {
     PlayerVerdict out;
     out.cards = cards;
     out.answer = answer;
     if (cards.empty()) return out;
-    Solver solver(cards, stop);
+    Solver solver(cards, stop, partWay);
     if (solver.Cancelled()) {
         out.status = PlayerVerdict::Status::Cancelled;
         return out;
@@ -512,3 +535,4 @@ PlayerVerdict SolveForPlayer(const std::vector<int>& cards, int answer, std::siz
     out.overflow = solver.Overflowed();
     return out;
 }
+

@@ -44,6 +44,13 @@ struct PlayerVerdict {
     bool NoAnswer() const { return status == Status::Complete && answers == 0; }
 };
 
+// Which values an answer may meet part-way (every value of a bracket or operation inside it):
+// any at all, or whole numbers only (no fraction on the way to the answer card).
+enum class PartWay { Any, WholeNumbers };
+
 // cards: 1..7 face cards of 0..99; answer: the answer card. keep: how many answers to list;
-// the simplest come first (no fraction part-way, then shorter), then by text.
-PlayerVerdict SolveForPlayer(const std::vector<int>& cards, int answer, std::size_t keep = 20, std::stop_token stop = {});
+// the simplest come first (no fraction part-way, then fewer levels, then shorter), then by
+// text. partWay: count and list only the answers that keep to it.
+PlayerVerdict SolveForPlayer(const std::vector<int>& cards, int answer, std::size_t keep = 20, std::stop_token stop = {},
+                             PartWay partWay = PartWay::Any);
+

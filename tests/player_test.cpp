@@ -63,6 +63,13 @@ void ExpectAgrees(const std::vector<int>& cards, int answer) {
     for (int c : cards) name += std::to_string(c) + " ";
     name += "=> " + std::to_string(answer);
     const std::set<std::string> expected = BruteForce(cards, answer);
+    std::set<std::string> whole;
+    for (const std::string& text : expected)
+        if (!NeedsFractionPartWay(*ReadNotation(ParseAnswer(U16(text), cards).notation))) whole.insert(text);
+    const PlayerVerdict w = SolveForPlayer(cards, answer, 20, {}, PartWay::WholeNumbers);
+    EXPECT_EQ(w.answers, whole.size()) << name;
+    EXPECT_EQ(w.listed.size(), std::min<std::size_t>(20, whole.size())) << name;
+    for (const Expression& e : w.listed) EXPECT_TRUE(whole.count(e.text)) << name << ": listed " << e.text;
     const PlayerVerdict v = SolveForPlayer(cards, answer, 20);
     ASSERT_EQ(v.status, PlayerVerdict::Status::Complete);
     EXPECT_FALSE(v.overflow);
@@ -257,6 +264,9 @@ TEST(PlayerSolver, ListsARandomAnswerOfSixAndSevenCards) {
         const PlayerVerdict v = SolveForPlayer(cards, answer, most);
         SCOPED_TRACE("seed " + std::to_string(seed) + " round " + std::to_string(round) + ": " + built.text);
         EXPECT_EQ(v.listed.size(), v.answers);
+        uint64_t whole = 0;
+        for (const Expression& e : v.listed) whole += !NeedsFractionPartWay(e);
+        EXPECT_EQ(SolveForPlayer(cards, answer, 0, {}, PartWay::WholeNumbers).answers, whole);
         const std::string clean = Canonical(built).text;
         bool found = false;
         for (const Expression& e : v.listed) found = found || e.text == clean;
