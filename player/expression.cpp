@@ -123,12 +123,11 @@ void Steps(const Expression& e, std::vector<std::string>& out, bool& stopped) {
     }
 }
 
-bool FractionInside(const Expression& e) {
-    for (const Expression& p : e.parts) {
-        if (p.op != Op::Card && (!p.value.IsWhole() || FractionInside(p))) return true;
-    }
-    // A sum or product of many parts also shows its running values, which stay whole when
-    // the parts are whole; a quotient's own value is checked by its parent.
+// Whether any value inside e (e's own aside) fails the test.
+template <class Test>
+bool AnyInside(const Expression& e, Test fails) {
+    for (const Expression& p : e.parts)
+        if (fails(p.value) || AnyInside(p, fails)) return true;
     return false;
 }
 
@@ -212,4 +211,10 @@ std::string Operand(const Fraction& f) {
     return f.IsWhole() && f.Num() >= 0 ? f.ToText() : "(" + f.ToText() + ")";
 }
 
-bool NeedsFractionPartWay(const Expression& e) { return FractionInside(e); }
+bool NeedsFractionPartWay(const Expression& e) {
+    return AnyInside(e, [](const Fraction& v) { return !v.IsWhole(); });
+}
+
+bool NeedsNegativePartWay(const Expression& e) {
+    return AnyInside(e, [](const Fraction& v) { return v.Num() < 0; });
+}

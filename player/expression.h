@@ -56,3 +56,5 @@ std::string Operand(const Fraction& f);
 
 // Whether working the answer out meets a value that is not a whole number before the end.
 bool NeedsFractionPartWay(const Expression& e);
+// Whether it meets a negative number before the end.
+bool NeedsNegativePartWay(const Expression& e);

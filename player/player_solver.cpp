@@ -198,6 +198,7 @@ private:
         switch (partWay_) {
         case PartWay::Any: return true;
         case PartWay::WholeNumbers: return v.IsWhole();
+        case PartWay::NaturalNumbers: return v.IsWhole() && v.Num() >= 0;
         }
         return true;
     }
@@ -425,7 +426,7 @@ private:
             for (const auto& [x, cx] : tables_[a]) {
                 for (const auto& [y, cy] : tables_[b]) {
                     const uint64_t pairs = cx.Total() * cy.Total();
-                    if (const auto d = Checked(x.Minus(y))) table[*d].other += pairs;
+                    if (const auto d = Checked(x.Minus(y)); d && Allowed(*d)) table[*d].other += pairs;
                     if (!y.IsZero())
                         if (const auto q = Checked(x.Divided(y)); q && Allowed(*q)) table[*q].other += pairs;
                 }
@@ -492,11 +493,13 @@ int Depth(const Expression& e) {
     return e.parts.empty() ? 0 : deepest + 1;
 }
 
-// Simplest first: no fraction part-way, then fewer levels of operations, then fewer
-// characters, then by text.
+// Simplest first: no fraction part-way, then no negative number part-way, then fewer levels
+// of operations, then fewer characters, then by text.
 bool Simpler(const Expression& a, const Expression& b) {
     const bool fa = NeedsFractionPartWay(a), fb = NeedsFractionPartWay(b);
     if (fa != fb) return !fa;
+    const bool na = NeedsNegativePartWay(a), nb = NeedsNegativePartWay(b);
+    if (na != nb) return !na;
     const int da = Depth(a), db = Depth(b);
     if (da != db) return da < db;
     if (a.text.size() != b.text.size()) return a.text.size() < b.text.size();
@@ -520,8 +523,9 @@ PlayerVerdict SolveForPlayer(const std::vector<int>& cards, int answer, std::siz
     const uint32_t all = (uint32_t(1) << cards.size()) - 1;
     // A limit per sub-answer of `keep` finds `keep` distinct answers unless equal cards make
     // many of them coincide; then a larger limit is tried.
-    // Four times as many as wanted are gathered, so the simplest come first among more.
-    const std::size_t want = std::min<uint64_t>(keep * 4, out.answers);
+    // Four times as many as wanted (at least 40) are gathered, so the simplest come first
+    // among more.
+    const std::size_t want = keep == 0 ? 0 : std::min<uint64_t>(std::max<std::size_t>(keep * 4, 40), out.answers);
     for (std::size_t limit = want; want > 0; limit *= 4) {
         if (solver.Cancelled()) {
             out.status = PlayerVerdict::Status::Cancelled;

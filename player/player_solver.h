@@ -45,8 +45,10 @@ struct PlayerVerdict {
 };
 
 // Which values an answer may meet part-way (every value of a bracket or operation inside it):
-// any at all, or whole numbers only (no fraction on the way to the answer card).
-enum class PartWay { Any, WholeNumbers };
+// any at all, whole numbers only (no fraction on the way to the answer card), or whole
+// numbers from 0 up (no fraction and no negative number). Each set is closed under + and *,
+// which the counting of sums and products relies on.
+enum class PartWay { Any, WholeNumbers, NaturalNumbers };
 
 // cards: 1..7 face cards of 0..99; answer: the answer card. keep: how many answers to list;
 // the simplest come first (no fraction part-way, then fewer levels, then shorter), then by

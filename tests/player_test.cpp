@@ -63,13 +63,19 @@ void ExpectAgrees(const std::vector<int>& cards, int answer) {
     for (int c : cards) name += std::to_string(c) + " ";
     name += "=> " + std::to_string(answer);
     const std::set<std::string> expected = BruteForce(cards, answer);
-    std::set<std::string> whole;
-    for (const std::string& text : expected)
-        if (!NeedsFractionPartWay(*ReadNotation(ParseAnswer(U16(text), cards).notation))) whole.insert(text);
-    const PlayerVerdict w = SolveForPlayer(cards, answer, 20, {}, PartWay::WholeNumbers);
-    EXPECT_EQ(w.answers, whole.size()) << name;
-    EXPECT_EQ(w.listed.size(), std::min<std::size_t>(20, whole.size())) << name;
-    for (const Expression& e : w.listed) EXPECT_TRUE(whole.count(e.text)) << name << ": listed " << e.text;
+    // The same for the answers with only whole numbers, and only whole numbers from 0 up, part-way.
+    std::set<std::string> whole, natural;
+    for (const std::string& text : expected) {
+        const Expression e = *ReadNotation(ParseAnswer(U16(text), cards).notation);
+        if (!NeedsFractionPartWay(e)) whole.insert(text);
+        if (!NeedsFractionPartWay(e) && !NeedsNegativePartWay(e)) natural.insert(text);
+    }
+    for (const auto& [partWay, kept] : {std::pair{PartWay::WholeNumbers, &whole}, std::pair{PartWay::NaturalNumbers, &natural}}) {
+        const PlayerVerdict w = SolveForPlayer(cards, answer, 20, {}, partWay);
+        EXPECT_EQ(w.answers, kept->size()) << name;
+        EXPECT_EQ(w.listed.size(), std::min<std::size_t>(20, kept->size())) << name;
+        for (const Expression& e : w.listed) EXPECT_TRUE(kept->count(e.text)) << name << ": listed " << e.text;
+    }
     const PlayerVerdict v = SolveForPlayer(cards, answer, 20);
     ASSERT_EQ(v.status, PlayerVerdict::Status::Complete);
     EXPECT_FALSE(v.overflow);
@@ -264,9 +270,13 @@ TEST(PlayerSolver, ListsARandomAnswerOfSixAndSevenCards) {
         const PlayerVerdict v = SolveForPlayer(cards, answer, most);
         SCOPED_TRACE("seed " + std::to_string(seed) + " round " + std::to_string(round) + ": " + built.text);
         EXPECT_EQ(v.listed.size(), v.answers);
-        uint64_t whole = 0;
-        for (const Expression& e : v.listed) whole += !NeedsFractionPartWay(e);
+        uint64_t whole = 0, natural = 0;
+        for (const Expression& e : v.listed) {
+            whole += !NeedsFractionPartWay(e);
+            natural += !NeedsFractionPartWay(e) && !NeedsNegativePartWay(e);
+        }
         EXPECT_EQ(SolveForPlayer(cards, answer, 0, {}, PartWay::WholeNumbers).answers, whole);
+        EXPECT_EQ(SolveForPlayer(cards, answer, 0, {}, PartWay::NaturalNumbers).answers, natural);
         const std::string clean = Canonical(built).text;
         bool found = false;
         for (const Expression& e : v.listed) found = found || e.text == clean;
