@@ -1,6 +1,7 @@
 // Options: lists preset from the game, Apply reshuffles and deals twice, Cancel keeps applied.
 #include "dialogs/frmoptions.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
@@ -82,7 +83,22 @@ frmOptions::frmOptions(frmMain* game)
     cboHighCard->setToolTip("Set the highst card limit");
     cboHighCard->setGeometry(Px(2820), Px(1080), Px(1575), cboHighCard->sizeHint().height());
     Label2->setBuddy(cboHighCard);
-    for (QWidget* w : std::initializer_list<QWidget*>{Label1, Label2, cboCardCnt, cboHighCard}) w->setFont(sans);
+    // Dealing: below the two game options, in the same frame; the defaults deal every puzzle.
+    chkAnswerOnly = new QCheckBox("Deal only puzzles with an a&nswer", page);
+    chkAnswerOnly->setObjectName("chkAnswerOnly");
+    chkAnswerOnly->setToolTip("Deal skips puzzles that no answer solves");
+    chkAnswerOnly->setGeometry(Px(300), Px(1740), Px(4700), chkAnswerOnly->sizeHint().height());
+    Label3 = new QLabel("&Difficulty", page);
+    Label3->setObjectName("Label3");
+    Label3->setGeometry(TwipsRect(300, 2400, 2175, 255));
+    cboLevel = new QComboBox(page);
+    cboLevel->setObjectName("cboLevel");
+    cboLevel->addItems({"any", "1", "2", "3", "4", "5"});
+    cboLevel->setToolTip("Deal only puzzles of this difficulty, 1 easy to 5 hard");
+    cboLevel->setAccessibleName("Difficulty of the puzzles dealt");
+    cboLevel->setGeometry(Px(2820), Px(2340), Px(1575), cboLevel->sizeHint().height());
+    Label3->setBuddy(cboLevel);
+    for (QWidget* w : std::initializer_list<QWidget*>{Label1, Label2, Label3, cboCardCnt, cboHighCard, chkAnswerOnly, cboLevel}) w->setFont(sans);
 
     cmdOK = new QPushButton("OK", this);
     cmdOK->setObjectName("cmdOK");
@@ -96,6 +112,7 @@ frmOptions::frmOptions(frmMain* game)
     cmdApply->setGeometry(TwipsRect(4920, 4455, 1095, 375));
     FitText(Label1);
     FitText(Label2);
+    FitText(Label3);
     FitText({cmdOK, cmdCancel, cmdApply});
     connect(cmdOK, &QPushButton::clicked, this, &frmOptions::cmdOK_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmOptions::cmdCancel_Click);
@@ -115,6 +132,8 @@ frmOptions::frmOptions(frmMain* game)
 void frmOptions::Form_Load() {
     Preset(cboCardCnt, FaceCards);
     Preset(cboHighCard, HighCard);
+    chkAnswerOnly->setChecked(ReadSettingInt(DealAnswerOnlySetting) == 1);
+    cboLevel->setCurrentIndex(ReadSettingInt(DealLevelSetting));  // entry i is level i, "any" 0
 }
 
 void frmOptions::cmdApply_Click() {
@@ -123,6 +142,8 @@ void frmOptions::cmdApply_Click() {
     HighCard = static_cast<int16_t>(cboHighCard->currentText().toInt());
     WriteSetting(FaceCardsSetting, QString::number(FaceCards));
     WriteSetting(HighCardSetting, QString::number(HighCard));
+    WriteSetting(DealAnswerOnlySetting, QString::number(chkAnswerOnly->isChecked() ? 1 : 0));
+    WriteSetting(DealLevelSetting, QString::number(cboLevel->currentIndex()));
     game_->ShowFacePanels(true);
     game_->cmdShuffle_Click();
     game_->cmdDeal_Click();

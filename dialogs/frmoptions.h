@@ -5,6 +5,7 @@
 
 #include <array>
 
+class QCheckBox;
 class QComboBox;
 class QFrame;
 class QLabel;
@@ -18,7 +19,7 @@ public:
     explicit frmOptions(frmMain* game);
 
     void Form_Load();       // the lists show the current values
-    void cmdApply_Click();  // stores both options and starts a new game with them
+    void cmdApply_Click();  // stores the options and starts a new game with them
     void cmdOK_Click();
     void cmdCancel_Click();
     void tbsOptions_Click();
@@ -30,6 +31,9 @@ public:
     QComboBox* cboCardCnt;
     QLabel* Label2;
     QComboBox* cboHighCard;
+    QCheckBox* chkAnswerOnly;  // deal only puzzles with an answer
+    QLabel* Label3;
+    QComboBox* cboLevel;       // deal only puzzles of one difficulty: "any", "1".."5"
     QPushButton* cmdOK;
     QPushButton* cmdCancel;
     QPushButton* cmdApply;

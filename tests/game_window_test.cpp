@@ -442,11 +442,11 @@ TEST_F(GameWindow, VerdictPanelSaysWhetherThePuzzleCanBeSolved) {
 
     // The computer's search says no to 3 9 3 9 => 17; a player has 9 + 9 - 3 / 3.
     DealPuzzle(w, {3, 9, 3, 9}, 17);
-    EXPECT_EQ(WaitForVerdict(w, true), QString::fromUtf8("3 answers \u00B7 beyond the computer"));
-    EXPECT_EQ(a->text(QAccessible::Name), "Verdict: 3 answers, beyond the computer");
+    EXPECT_EQ(WaitForVerdict(w, true), QString::fromUtf8("3 answers \u00B7 \u2605\u2605\u2605\u2605\u2606 \u00B7 beyond the computer"));
+    EXPECT_EQ(a->text(QAccessible::Name), "Verdict: 3 answers, difficulty 4 of 5, beyond the computer");
 
     DealPuzzle(w, {5, 3, 7, 2}, 24);
-    EXPECT_EQ(WaitForVerdict(w, true), "8 answers");
+    EXPECT_EQ(WaitForVerdict(w, true), QString::fromUtf8("8 answers \u00B7 \u2605\u2605\u2605\u2606\u2606"));
     EXPECT_EQ(w.sbPanels[0]->text().isEmpty(), false);  // the search's panels are still its own
 
     w.MenuItem("mnuViewStatusBar")->trigger();

@@ -90,6 +90,10 @@ void ExpectAgrees(const std::vector<int>& cards, int answer) {
         EXPECT_TRUE(back.solves) << name << ": " << e.text;
         EXPECT_EQ(back.clean, e.text) << name;
     }
+    // Asked for all of them, the solver lists exactly the answers typed out.
+    std::set<std::string> all;
+    for (const Expression& e : SolveForPlayer(cards, answer, expected.size() + 1).listed) all.insert(e.text);
+    EXPECT_EQ(all, expected) << name;
 }
 
 }  // namespace
@@ -222,7 +226,9 @@ TEST(PlayerSolver, AgreesWithEveryAnswerTypedOut) {
              {{1, 2, 3}, 9}, {{2, 2, 2}, 2}, {{3, 3, 3}, 1}, {{5, 5, 5}, 0 + 5}, {{1, 1, 1}, 1},
              {{3, 3, 8, 8}, 24}, {{1, 1, 1, 1}, 1}, {{2, 2, 2, 2}, 4}, {{4, 4, 7, 7}, 1}, {{1, 2, 3, 4}, 10},
              {{6, 6, 3, 6}, 17}, {{7, 7, 1, 19}, 19}, {{1, 5, 5, 5}, 24}, {{2, 2, 3, 3, 3}, 6},
-             {{1, 1, 2, 2, 4}, 4}, {{5, 3, 7, 2, 9}, 24}}) {
+             {{1, 1, 2, 2, 4}, 4}, {{5, 3, 7, 2, 9}, 24},
+             // Answer 0: quotients of 0 by parts that may themselves divide by zero.
+             {{2, 2, 3, 3, 3}, 0}}) {
         ExpectAgrees(cards, answer);
     }
     const uint32_t seed = 20261207;

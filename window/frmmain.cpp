@@ -1,7 +1,6 @@
 // The game window: its controls, its command table, the deck and the deal, start and close.
 #include "window/frmmain.h"
 
-#include <algorithm>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -14,11 +13,15 @@
 #include <QStyle>
 #include <QToolBar>
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 
+#include "deal/dealing.h"
 #include "dialogs/contextids.h"
 #include "dialogs/frmabout.h"
 #include "dialogs/frmoptions.h"
+#include "platform/msgbox.h"
 #include "window/fit_text.h"
 #include "window/frmanswer.h"
 #include "window/frmsoln.h"
@@ -236,23 +239,37 @@ void frmMain::InitDeck() {
 }
 
 void frmMain::cmdShuffle_Click() {
-    for (int p = DeckFirst; p <= DeckLast; ++p) Deck[p] = static_cast<uint8_t>(RandomInt(HighCard, 1));
-    // Low cards on the odd positions: half the highest card, a half going to the even one.
-    auto low = static_cast<int16_t>(std::nearbyint(static_cast<float>(HighCard) / 2.0f));
-    for (int p = DeckFirst; p <= 51; p += 2) Deck[p] = static_cast<uint8_t>(RandomInt(low, 1));
-    cmdDeal_Click();
+    uint8_t before[55];
+    std::copy(std::begin(Deck), std::end(Deck), before);
+    const int16_t wasAt = DeckPos;
+    ShuffleCards(Deck, HighCard);
+    // With dealing options that no puzzle meets, the puzzle on the table stays, and with it
+    // the deck it came from (unless there was none yet: then the fresh deck deals plainly).
+    if (!Deal(Deck[wasAt] != 0)) {
+        std::copy(std::begin(before), std::end(before), Deck);
+        DeckPos = wasAt;
+    }
 }
 
-void frmMain::cmdDeal_Click() {
+void frmMain::cmdDeal_Click() { Deal(true); }
+
+bool frmMain::Deal(bool mayRefuse) {
     if (soln_) soln_->hide();
-    DeckPos = static_cast<int16_t>(DeckPos - 1);
-    if (DeckPos < DeckFirst) DeckPos = DeckLast;
+    const DealRule rule = StoredDealRule();
+    if (!rule.Active()) {
+        DeckPos = NextDeckPos(DeckPos);
+    } else if (!DealQualifying(Deck, DeckPos, FaceCards, HighCard, rule)) {
+        MsgBox(QString::fromStdString(NothingQualifiesMessage(rule, mayRefuse)));
+        if (mayRefuse) return false;
+        DeckPos = NextDeckPos(DeckPos);
+    }
     ShowCards();
     Solving = true;
     StepCount = 0;
     cmdAnswer->setEnabled(false);
     ShowProgress("Looking for a solution...");
     PuzzleChanged();
+    return true;
 }
 
 void frmMain::PuzzleChanged() {

@@ -112,6 +112,9 @@ private:
     void ShowProgress(const QString& text);
     bool WriteDeck(const QString& path);  // false, after a message, when nothing was written
     void PuzzleChanged();                 // a new puzzle on the table: verdict and race start afresh
+    // Deal, under the stored dealing options; false when none qualifies and mayRefuse lets the
+    // puzzle on the table stay (else the next puzzle is dealt plainly).
+    bool Deal(bool mayRefuse);
     void SetVerdictText(const QString& text, const QString& accessibleName = {});
 
     frmSoln* soln_ = nullptr;

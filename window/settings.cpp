@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "deal/dealing.h"
 #include "platform/settings_store.h"
 
 double ReadSetting(const Setting& setting) {
@@ -25,4 +26,11 @@ void WriteSetting(const Setting& setting, const QString& value) {
 
 void WriteSetting(const Setting& setting, double value) {
     WriteSetting(setting, QString::number(value, 'g', 7));  // single precision, as text
+}
+
+DealRule StoredDealRule() {
+    DealRule rule;
+    rule.answerOnly = ReadSettingInt(DealAnswerOnlySetting) == 1;
+    rule.level = ReadSettingInt(DealLevelSetting);
+    return rule;
 }

@@ -20,6 +20,10 @@ inline constexpr Setting MainWidth{"Settings", "MainWidth", "6500", 1, 1e6};    
 inline constexpr Setting MainHeight{"Settings", "MainHeight", "6500", 1, 1e6};    // twips
 inline constexpr Setting FaceCardsSetting{"Game", "FaceCards", "5", 3, 7};
 inline constexpr Setting HighCardSetting{"Game", "HighCard", "25", 1, 99};
+// Which puzzles Deal stops at: only those with an answer (1) or every one (0), and only those
+// of one difficulty (1..5) or any (0).
+inline constexpr Setting DealAnswerOnlySetting{"Game", "DealAnswerOnly", "0", 0, 1};
+inline constexpr Setting DealLevelSetting{"Game", "DealLevel", "0", 0, 5};
 
 // The stored value as a number; the default when it is missing, not a number or out of range.
 double ReadSetting(const Setting& setting);
@@ -27,6 +31,10 @@ double ReadSetting(const Setting& setting);
 int16_t ReadSettingInt(const Setting& setting);
 void WriteSetting(const Setting& setting, const QString& value);
 void WriteSetting(const Setting& setting, double value);
+
+struct DealRule;
+// The stored dealing options.
+DealRule StoredDealRule();
 
 // The race against the computer, puzzles won by each side; hint wins are among the player's.
 inline constexpr Setting PlayerWinsSetting{"Game", "PlayerWins", "0", 0, 1e9};

@@ -5,6 +5,7 @@
 #include <QMetaObject>
 #include <QThread>
 
+#include "deal/level.h"
 #include "solver/solver.h"
 
 VerdictCheck::VerdictCheck(QObject* parent) : QObject(parent) {
@@ -31,6 +32,10 @@ void VerdictCheck::Start(std::vector<int> cards, int answer) {
         if (verdict.player.status == PlayerVerdict::Status::Cancelled) return;
         Post(verdict);
         if (verdict.player.answers == 0) return;  // nothing for the computer to find either
+        const LevelFacts facts = FactsOf(cards, answer, stop);
+        if (stop.stop_requested()) return;
+        verdict.level = Level(facts);
+        Post(verdict);
         // The computer's search stops at its first hit; with none it goes through every attempt.
         const SolveVerdict computer = Solve(cards, answer, SolveMode::FirstSolution, 0, stop);
         if (computer.status == SolveVerdict::Status::Cancelled) return;
@@ -60,10 +65,18 @@ QString Answers(const TableVerdict& verdict) {
 QString VerdictText(const TableVerdict& verdict) {
     if (verdict.player.status != PlayerVerdict::Status::Complete) return "Checking...";
     if (verdict.player.answers == 0) return "No solution";
-    return Answers(verdict) + (verdict.computer == TableVerdict::Computer::Never ? QString::fromUtf8(" \u00B7 beyond the computer") : QString());
+    const QString dot = QString::fromUtf8(" \u00B7 ");
+    QString text = Answers(verdict);
+    if (verdict.level >= 1)
+        text += dot + QString(verdict.level, QChar(0x2605)) + QString(5 - verdict.level, QChar(0x2606));  // filled, then empty stars
+    if (verdict.computer == TableVerdict::Computer::Never) text += dot + "beyond the computer";
+    return text;
 }
 
 QString VerdictAccessibleName(const TableVerdict& verdict) {
     if (verdict.player.status != PlayerVerdict::Status::Complete || verdict.player.answers == 0) return "Verdict: " + VerdictText(verdict);
-    return "Verdict: " + Answers(verdict) + (verdict.computer == TableVerdict::Computer::Never ? ", beyond the computer" : "");
+    QString name = "Verdict: " + Answers(verdict);
+    if (verdict.level >= 1) name += QString(", difficulty %1 of 5").arg(verdict.level);
+    if (verdict.computer == TableVerdict::Computer::Never) name += ", beyond the computer";
+    return name;
 }

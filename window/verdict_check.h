@@ -16,12 +16,14 @@
 struct TableVerdict {
     enum class Computer { Checking, CanFind, Never };
     PlayerVerdict player;  // names the puzzle it answers
+    int level = -1;        // 1..5 once known (deal/level.h); -1 while it is worked out
     Computer computer = Computer::Checking;
 };
 
 // Start hands the solvers their own copy of the cards; the verdicts come back as queued calls
 // to OnVerdict on the window's thread, between search steps: first the player's answers, then
-// (when there are any) whether the computer's own search could ever find one. A new Start
+// (when there are any) the puzzle's level, then whether the computer's own search could ever
+// find one. A new Start
 // cancels the check before it at once and never waits for it; a verdict always names the
 // puzzle it answers, so the window can drop a late one.
 class VerdictCheck : public QObject {
@@ -43,7 +45,8 @@ private:
 };
 
 // The panel's words for a verdict: "No solution", "1 answer", "1,234 answers" (as the locale
-// writes numbers), with " · beyond the computer" when its search can never find one.
+// writes numbers), then the level as stars ("12 answers · ★★☆☆☆"), and " · beyond the
+// computer" when its search can never find one.
 QString VerdictText(const TableVerdict& verdict);
-// The same for a screen reader: "Verdict: 3 answers, beyond the computer".
+// The same for a screen reader: "Verdict: 12 answers, difficulty 2 of 5, beyond the computer".
 QString VerdictAccessibleName(const TableVerdict& verdict);

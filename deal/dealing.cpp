@@ -1,0 +1,56 @@
+// Shuffle's draws, the ring's next place, and the search for a puzzle the rule accepts.
+#include "deal/dealing.h"
+
+#include <algorithm>
+#include <cmath>
+#include <iterator>
+#include <vector>
+
+#include "deal/level.h"
+#include "engine/globals.h"
+#include "player/player_solver.h"
+
+void ShuffleCards(uint8_t (&deck)[55], int16_t highCard) {
+    for (int p = DeckFirst; p <= DeckLast; ++p) deck[p] = static_cast<uint8_t>(RandomInt(highCard, 1));
+    // Low cards on the odd positions: half the highest card, a half going to the even one.
+    auto low = static_cast<int16_t>(std::nearbyint(static_cast<float>(highCard) / 2.0f));
+    for (int p = DeckFirst; p <= 51; p += 2) deck[p] = static_cast<uint8_t>(RandomInt(low, 1));
+}
+
+int16_t NextDeckPos(int16_t deckPos) {
+    const auto next = static_cast<int16_t>(deckPos - 1);
+    return next < DeckFirst ? DeckLast : next;
+}
+
+bool Qualifies(const uint8_t (&deck)[55], int16_t deckPos, int16_t faceCards, const DealRule& rule) {
+    if (!rule.Active()) return true;
+    std::vector<int> cards;
+    for (int16_t i = 0; i < faceCards; ++i) cards.push_back(deck[RingPos(deckPos, faceCards, i)]);
+    if (rule.level > 0) return Level(FactsOf(cards, deck[deckPos])) == rule.level;
+    return SolveForPlayer(cards, deck[deckPos], 0).answers > 0;
+}
+
+bool DealQualifying(uint8_t (&deck)[55], int16_t& deckPos, int16_t faceCards, int16_t highCard, const DealRule& rule) {
+    uint8_t work[55];
+    std::copy(std::begin(deck), std::end(deck), work);
+    int16_t pos = deckPos;
+    for (int looked = 0; looked < DealSearchLimit; ++looked) {
+        if (looked > 0 && looked % DeckCards == 0) ShuffleCards(work, highCard);  // a whole ring had none
+        pos = NextDeckPos(pos);
+        if (Qualifies(work, pos, faceCards, rule)) {
+            std::copy(std::begin(work), std::end(work), deck);
+            deckPos = pos;
+            return true;
+        }
+    }
+    return false;
+}
+
+std::string NothingQualifiesMessage(const DealRule& rule, bool stays) {
+    const std::string looked = " turned up in " + std::to_string(DealSearchLimit) + " deals, so " +
+                               (stays ? "the puzzle on the table stays. " : "the next puzzle is dealt as it comes. ");
+    if (rule.level > 0)
+        return "No puzzle of difficulty " + std::to_string(rule.level) + looked +
+               "Choose another difficulty, number of cards or highest card in Options.";
+    return "No puzzle with an answer" + looked + "Choose more cards or a higher highest card in Options.";
+}

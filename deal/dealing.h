@@ -1,0 +1,36 @@
+// Shuffle and Deal as steps on a deck, and Deal under the player's options: the window and
+// the command line deal through these, so the same deck and options give the same puzzles.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// Which puzzles Deal stops at. The defaults stop at every one, as Deal always has.
+struct DealRule {
+    bool answerOnly = false;  // only puzzles a player can solve
+    int level = 0;            // 1..5: only puzzles of that difficulty (which have an answer); 0: any
+    bool Active() const { return answerOnly || level > 0; }
+};
+
+// How far Deal looks for a puzzle that the rule accepts before it gives up: two rings.
+inline constexpr int DealSearchLimit = 104;
+
+// Fills the 52 cards of the ring as Shuffle does, drawing through RandomInt in ascending
+// position order: every card 1..highCard, then the low cards 1..round(highCard / 2) (a half
+// to the even neighbour) on the odd positions 3..51.
+void ShuffleCards(uint8_t (&deck)[55], int16_t highCard);
+
+// One place down the ring, as Deal moves: below 3 comes 54.
+int16_t NextDeckPos(int16_t deckPos);
+
+// Whether the puzzle with its answer card at deckPos is one the rule accepts.
+bool Qualifies(const uint8_t (&deck)[55], int16_t deckPos, int16_t faceCards, const DealRule& rule);
+
+// Deal under a rule: moves deckPos down the ring until the puzzle there qualifies; after a
+// whole ring with none it shuffles the deck afresh (as above) and goes on. Gives up after
+// DealSearchLimit puzzles, leaving deck and deckPos as they were, and returns false.
+bool DealQualifying(uint8_t (&deck)[55], int16_t& deckPos, int16_t faceCards, int16_t highCard, const DealRule& rule);
+
+// What to tell the player when DealQualifying gives up; stays: the puzzle on the table stays
+// (else the next one is dealt as it comes).
+std::string NothingQualifiesMessage(const DealRule& rule, bool stays);
