@@ -1,10 +1,17 @@
 // Parsing and running --solve, --help and --version; the game itself is main()'s business.
 #include "cli/command_line.h"
 
+#include <algorithm>
 #include <charconv>
+#include <fstream>
+#include <iterator>
 #include <ostream>
 
 #include "answer/answer.h"
+#include "deal/dealing.h"
+#include "deal/level.h"
+#include "engine/globals.h"
+#include "files/deck.h"
 #include "engine/search.h"
 #include "expr/eval.h"
 #include "expr/utf8.h"
@@ -16,18 +23,124 @@ namespace {
 
 constexpr int ListedSolutions = 20;
 
-// A whole number 1..99 and nothing else, or -1.
-int Card(const std::string& word) {
-    int value = -1;
+// A whole number low..high and nothing else, or -1.
+long long Number(const std::string& word, long long low, long long high) {
+    long long value = -1;
     auto [end, ec] = std::from_chars(word.data(), word.data() + word.size(), value);
-    if (ec != std::errc{} || end != word.data() + word.size() || value < 1 || value > 99) return -1;
+    if (ec != std::errc{} || end != word.data() + word.size() || value < low || value > high) return -1;
     return value;
+}
+
+int Card(const std::string& word) { return static_cast<int>(Number(word, 1, 99)); }
+
+// --deal N [--cards C] [--high H] [--answer-only] [--level L] [--seed S | DECK-FILE]
+CommandLineRequest ParseDeal(const std::vector<std::string>& args) {
+    CommandLineRequest r;
+    r.kind = CommandLineRequest::Kind::Error;
+    auto fail = [&](const std::string& why) {
+        r.kind = CommandLineRequest::Kind::Error;
+        r.error = "--deal: " + why;
+        return r;
+    };
+    if (args.size() < 2 || (r.count = static_cast<int>(Number(args[1], 1, 10000))) < 0)
+        return fail("give how many puzzles to deal, a whole number from 1 to 10000");
+    struct Valued { const char* name; int* into; long long low, high; const char* what; };
+    const Valued valued[] = {
+        {"--cards", &r.faceCards, 3, 7, "the number of face cards, 3 to 7"},
+        {"--high", &r.highCard, 1, 99, "the highest card, 1 to 99"},
+        {"--level", &r.level, 1, 5, "a difficulty from 1 to 5"},
+    };
+    for (std::size_t i = 2; i < args.size(); ++i) {
+        const std::string& word = args[i];
+        bool known = false;
+        for (const Valued& v : valued) {
+            if (word != v.name) continue;
+            known = true;
+            const long long value = i + 1 < args.size() ? Number(args[i + 1], v.low, v.high) : -1;
+            if (value < 0) return fail(std::string(v.name) + " needs " + v.what);
+            *v.into = static_cast<int>(value);
+            ++i;
+        }
+        if (known) continue;
+        if (word == "--answer-only") {
+            r.answerOnly = true;
+        } else if (word == "--seed") {
+            const long long value = i + 1 < args.size() ? Number(args[i + 1], 0, 4294967295LL) : -1;
+            if (value < 0) return fail("--seed needs a whole number from 0 to 4294967295");
+            r.seeded = true;
+            r.seed = static_cast<uint32_t>(value);
+            ++i;
+        } else if (word.size() > 1 && word[0] == '-') {
+            return fail("unknown option '" + word + "'");
+        } else if (!r.deckFile.empty()) {
+            return fail("give one deck file, not two ('" + r.deckFile + "' and '" + word + "')");
+        } else {
+            r.deckFile = word;
+        }
+    }
+    if (r.seeded && !r.deckFile.empty()) return fail("give --seed or a deck file, not both");
+    r.kind = CommandLineRequest::Kind::Deal;
+    return r;
+}
+
+// The deals: the first puzzle is the one on the table (a fresh deck's first deal, as the game
+// starts; a deck file's own), then each Deal in turn.
+int RunDeal(const CommandLineRequest& request, std::ostream& out, std::ostream& err) {
+    int16_t faceCards = static_cast<int16_t>(request.faceCards ? request.faceCards : 5);
+    int16_t highCard = static_cast<int16_t>(request.highCard ? request.highCard : 25);
+    uint8_t deck[55] = {};
+    int16_t deckPos = 0;
+    DealRule rule;
+    rule.answerOnly = request.answerOnly;
+    rule.level = request.level;
+    int left = request.count;
+    if (!request.deckFile.empty()) {
+        std::ifstream file(request.deckFile, std::ios::binary);
+        std::vector<uint8_t> bytes;
+        if (file) bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+        const DecodedDeck decoded = DecodeDeck(bytes.data(), bytes.size());
+        if (!file || decoded.result != DecodedDeck::Result::Ok) {
+            err << "pelorand: --deal: cannot read the deck '" << request.deckFile << "': "
+                << (!file ? "no such file or no permission to read it"
+                          : decoded.result == DecodedDeck::Result::WrongLength ? "a deck file is exactly 55 bytes" : decoded.reason)
+                << '\n';
+            return 2;
+        }
+        std::copy(decoded.bytes.begin(), decoded.bytes.end(), deck);
+        deckPos = decoded.DeckPos();
+        if (!request.faceCards) faceCards = decoded.FaceCards();
+        if (!request.highCard) highCard = decoded.HighCard();
+    } else {
+        if (request.seeded)
+            SeedRandom(request.seed);
+        else
+            SeedRandomFromClock();
+        deckPos = static_cast<int16_t>(faceCards + 4);  // as the game starts: shuffle, then deal
+        ShuffleCards(deck, highCard);
+        if (!DealQualifying(deck, deckPos, faceCards, highCard, rule)) {
+            err << "pelorand: --deal: " << NothingQualifies(rule) << ".\n";
+            return 1;
+        }
+    }
+    for (;;) {
+        std::vector<int> cards;
+        for (int16_t i = 0; i < faceCards; ++i) cards.push_back(deck[RingPos(deckPos, faceCards, i)]);
+        const int level = Level(FactsOf(cards, deck[deckPos]));
+        for (int c : cards) out << c << ' ';
+        out << "=> " << int(deck[deckPos]) << "  level " << (level > 0 ? std::to_string(level) : "-") << '\n';
+        if (--left == 0) return 0;
+        if (!DealQualifying(deck, deckPos, faceCards, highCard, rule)) {
+            err << "pelorand: --deal: " << NothingQualifies(rule) << ".\n";
+            return 1;
+        }
+    }
 }
 
 const char* const Usage =
     "Usage: pelorand [DECK-FILE]\n"
     "       pelorand --solve [--search] C1 C2 C3 [C4 ... C7] ANSWER\n"
     "       pelorand --check C1 C2 C3 [C4 ... C7] ANSWER \"EXPRESSION\"\n"
+    "       pelorand --deal N [--cards C] [--high H] [--answer-only] [--level L] [--seed S | DECK-FILE]\n"
     "       pelorand --help | --version\n"
     "\n"
     "Pelorand is an arithmetic card puzzle: make the answer card from all the face cards,\n"
@@ -51,6 +164,13 @@ const char* const Usage =
     "                 game read it, its exact value (a whole number or a fraction such as 17/3)\n"
     "                 and whether it solves. Exit status 0 when it solves, 1 when it does not,\n"
     "                 2 when it cannot be read or the arguments are wrong\n"
+    "  --deal         print the next N puzzles (1 to 10000) exactly as Deal gives them, one a line:\n"
+    "                 C1 ... Cn => A  level K (level - when it has no answer). From a fresh deck\n"
+    "                 shuffled from seed S (or from the clock), with C face cards (3 to 7, default\n"
+    "                 5) and highest card H (1 to 99, default 25); or from a saved deck, with its\n"
+    "                 own cards and highest card unless given. --answer-only deals only puzzles\n"
+    "                 with an answer, --level L only puzzles of difficulty L (1 easy to 5 hard).\n"
+    "                 Exit status 0; 1 when no puzzle qualifies; 2 for bad arguments\n"
     "  -h, --help     show this text\n"
     "  --version      show the version\n";
 
@@ -64,6 +184,8 @@ CommandLineRequest ParseCommandLine(const std::vector<std::string>& args) {
         r.kind = CommandLineRequest::Kind::Help;
     } else if (first == "--version") {
         r.kind = CommandLineRequest::Kind::Version;
+    } else if (first == "--deal") {
+        return ParseDeal(args);
     } else if (first == "--solve" || first == "--check") {
         const bool check = first == "--check";
         r.search = !check && args.size() > 1 && args[1] == "--search";
@@ -104,6 +226,8 @@ int RunCommandLine(const CommandLineRequest& request, std::ostream& out, std::os
     case CommandLineRequest::Kind::Error:
         err << "pelorand: " << request.error << "\nTry 'pelorand --help' for more information.\n";
         return 2;
+    case CommandLineRequest::Kind::Deal:
+        return RunDeal(request, out, err);
     case CommandLineRequest::Kind::Solve: {
         if (!request.search) {
             const PlayerVerdict v = SolveForPlayer(request.cards, request.answer, ListedSolutions);

@@ -46,11 +46,13 @@ bool DealQualifying(uint8_t (&deck)[55], int16_t& deckPos, int16_t faceCards, in
     return false;
 }
 
+std::string NothingQualifies(const DealRule& rule) {
+    return (rule.level > 0 ? "No puzzle of difficulty " + std::to_string(rule.level) : std::string("No puzzle with an answer")) +
+           " turned up in " + std::to_string(DealSearchLimit) + " deals";
+}
+
 std::string NothingQualifiesMessage(const DealRule& rule, bool stays) {
-    const std::string looked = " turned up in " + std::to_string(DealSearchLimit) + " deals, so " +
-                               (stays ? "the puzzle on the table stays. " : "the next puzzle is dealt as it comes. ");
-    if (rule.level > 0)
-        return "No puzzle of difficulty " + std::to_string(rule.level) + looked +
-               "Choose another difficulty, number of cards or highest card in Options.";
-    return "No puzzle with an answer" + looked + "Choose more cards or a higher highest card in Options.";
+    return NothingQualifies(rule) + (stays ? ", so the puzzle on the table stays. " : ", so the next puzzle is dealt as it comes. ") +
+           (rule.level > 0 ? "Choose another difficulty, number of cards or highest card in Options."
+                           : "Choose more cards or a higher highest card in Options.");
 }

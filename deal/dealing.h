@@ -31,6 +31,8 @@ bool Qualifies(const uint8_t (&deck)[55], int16_t deckPos, int16_t faceCards, co
 // DealSearchLimit puzzles, leaving deck and deckPos as they were, and returns false.
 bool DealQualifying(uint8_t (&deck)[55], int16_t& deckPos, int16_t faceCards, int16_t highCard, const DealRule& rule);
 
-// What to tell the player when DealQualifying gives up; stays: the puzzle on the table stays
+// "No puzzle of difficulty 1 turned up in 104 deals": what DealQualifying found.
+std::string NothingQualifies(const DealRule& rule);
+// What to tell the player in the game when DealQualifying gives up; stays: the puzzle on the table stays
 // (else the next one is dealt as it comes).
 std::string NothingQualifiesMessage(const DealRule& rule, bool stays);

@@ -1,5 +1,6 @@
 // Options, About with System Info, and help.
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
@@ -13,12 +14,20 @@
 #include <QTextBrowser>
 #include <QTimer>
 
+#include <algorithm>
+#include <iterator>
+#include <sstream>
+
+#include "cli/command_line.h"
+#include "deal/dealing.h"
+#include "deal/level.h"
 #include "dialogs/contextids.h"
 #include "dialogs/frmabout.h"
 #include "dialogs/frmoptions.h"
 #include "gui_env.h"
 #include "platform/help_engine.h"
 #include "platform/registry.h"
+#include "window/settings.h"
 #include "window/twips.h"
 
 namespace {
@@ -55,6 +64,70 @@ TEST_F(Options, ApplyReshufflesAndDealsTwiceEvenWithNothingChanged) {
     for (int i = 0; i < 5; ++i) EXPECT_EQ(w.FaceCard[i]->text(), QString::number(FaceCardValue(static_cast<int16_t>(i))));
     EXPECT_EQ(StepCount, 0);
     EXPECT_TRUE(Solving);
+}
+
+// The dealing options: keyboard reachable, stored, and the window deals what --deal prints.
+TEST_F(Options, DealingOptionsAreStoredAndDealAsTheCommandLineDoes) {
+    frmMain& w = Start();
+    frmOptions dialog(&w);
+    EXPECT_FALSE(dialog.chkAnswerOnly->isChecked());  // the defaults: every puzzle, any level
+    EXPECT_EQ(dialog.cboLevel->currentText(), "any");
+    // Tab goes from the highest card to the new options, in order.
+    auto nextTabStop = [](QWidget* from) {
+        QWidget* next = from->nextInFocusChain();
+        while (!(next->focusPolicy() & Qt::TabFocus)) next = next->nextInFocusChain();
+        return next;
+    };
+    EXPECT_EQ(nextTabStop(dialog.cboHighCard), dialog.chkAnswerOnly);
+    EXPECT_EQ(nextTabStop(dialog.chkAnswerOnly), dialog.cboLevel);
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    QTest::keyClick(&dialog, Qt::Key_N, Qt::AltModifier);  // the box's mnemonic ticks it (a moment later)
+    QElapsedTimer clock;
+    clock.start();
+    while (!dialog.chkAnswerOnly->isChecked() && clock.elapsed() < 2000) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    EXPECT_TRUE(dialog.chkAnswerOnly->isChecked());
+    QTest::keyClick(&dialog, Qt::Key_D, Qt::AltModifier);  // the label's mnemonic
+    EXPECT_EQ(QApplication::focusWidget(), dialog.cboLevel);
+    dialog.cboCardCnt->setCurrentText("4");
+    dialog.cboLevel->setCurrentText("3");
+    FixedRandomSeed = 99;
+    SeedRandomFromClock();
+    dialog.cmdApply_Click();
+    EXPECT_EQ(Setting("Game", "DealAnswerOnly"), "1");
+    EXPECT_EQ(Setting("Game", "DealLevel"), "3");
+
+    // Apply is a shuffle and two deals; four more deals, each of level 3.
+    QStringList dealt;
+    auto table = [] {
+        QString text;
+        for (int16_t i = 0; i < FaceCards; ++i) text += QString::number(FaceCardValue(i)) + " ";
+        return text + "=> " + QString::number(Deck[DeckPos]) + "  level 3";
+    };
+    dealt << table();
+    for (int i = 0; i < 4; ++i) {
+        w.cmdDeal_Click();
+        EXPECT_EQ(PuzzleLevel(FaceCardValues(), Deck[DeckPos]), 3);
+        dealt << table();
+    }
+    std::ostringstream out, err;
+    ASSERT_EQ(RunCommandLine(ParseCommandLine({"--deal", "6", "--cards", "4", "--seed", "99", "--answer-only", "--level", "3"}), out, err), 0);
+    QStringList printed = QString::fromStdString(out.str()).split('\n', Qt::SkipEmptyParts);
+    printed.removeFirst();  // Apply's first deal, which its second replaced at once
+    EXPECT_EQ(printed, dealt);
+
+    // Nothing of level 5 among cards of 1: a message, and the puzzle on the table stays.
+    WriteSetting(DealLevelSetting, "5");
+    std::fill(std::begin(Deck) + DeckFirst, std::end(Deck), 1);
+    HighCard = 1;
+    const int16_t at = DeckPos;
+    w.cmdDeal_Click();
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_EQ(messages[0].toStdString(), NothingQualifiesMessage(DealRule{true, 5}, true));
+    EXPECT_EQ(DeckPos, at);
+    w.cmdShuffle_Click();  // a shuffle that finds nothing puts the old deck back
+    EXPECT_EQ(messages.size(), 2);
+    EXPECT_EQ(DeckPos, at);
 }
 
 TEST_F(Options, ApplyLeavesTheDialogOpenAndOkClosesIt) {

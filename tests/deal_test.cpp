@@ -1,0 +1,113 @@
+// Dealing under the player's options: the ring's order kept, a fresh shuffle after a whole
+// ring, a bounded search that leaves the table alone, and the command line dealing alike.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <iterator>
+#include <sstream>
+
+#include "cli/command_line.h"
+#include "deal/dealing.h"
+#include "deal/level.h"
+#include "engine/globals.h"
+#include "player/player_solver.h"
+
+namespace {
+
+std::vector<int> CardsAt(const uint8_t (&deck)[55], int16_t pos, int16_t n) {
+    std::vector<int> cards;
+    for (int16_t i = 0; i < n; ++i) cards.push_back(deck[RingPos(pos, n, i)]);
+    return cards;
+}
+
+}  // namespace
+
+// With the options on, Deal stops at exactly the puzzles of the ring that qualify, in ring
+// order; with them off, at every one.
+TEST(Dealing, StopsAtEveryQualifyingPuzzleOfTheRingInOrder) {
+    for (const DealRule rule : {DealRule{true, 0}, DealRule{false, 3}, DealRule{true, 5}, DealRule{}}) {
+        SeedRandom(77);
+        uint8_t deck[55] = {};
+        ShuffleCards(deck, 25);
+        const int16_t n = 4, start = 40;
+        // The puzzles ahead, judged one by one by the player's solver and the level.
+        std::vector<int16_t> expected;
+        for (int16_t pos = NextDeckPos(start), k = 0; k < DeckCards - 1; ++k, pos = NextDeckPos(pos)) {
+            const std::vector<int> cards = CardsAt(deck, pos, n);
+            const bool answered = SolveForPlayer(cards, deck[pos], 0).answers > 0;
+            if ((!rule.answerOnly || answered) && (rule.level == 0 || PuzzleLevel(cards, deck[pos]) == rule.level)) expected.push_back(pos);
+        }
+        ASSERT_GT(expected.size(), 2u) << "rule " << rule.answerOnly << " " << rule.level;
+        uint8_t before[55];
+        std::copy(std::begin(deck), std::end(deck), before);
+        int16_t pos = start;
+        for (int16_t want : expected) {
+            ASSERT_TRUE(DealQualifying(deck, pos, n, 25, rule));
+            EXPECT_EQ(pos, want);
+        }
+        EXPECT_TRUE(std::equal(std::begin(deck), std::end(deck), before)) << "no shuffle within the ring";
+    }
+}
+
+TEST(Dealing, ShufflesAfreshAfterAWholeRingWithNone) {
+    // Every puzzle of a deck of 1s is 1 1 1 1 => 1, never level 5; the next ring is a fresh
+    // shuffle drawn as Shuffle draws it.
+    uint8_t deck[55];
+    std::fill(std::begin(deck), std::end(deck), 1);
+    int16_t pos = 20;
+    SeedRandom(5);
+    ASSERT_TRUE(DealQualifying(deck, pos, 4, 25, DealRule{false, 5}));
+    uint8_t fresh[55];
+    std::fill(std::begin(fresh), std::end(fresh), 1);
+    SeedRandom(5);
+    ShuffleCards(fresh, 25);
+    EXPECT_TRUE(std::equal(std::begin(deck) + DeckFirst, std::end(deck), std::begin(fresh) + DeckFirst));
+    EXPECT_EQ(PuzzleLevel(CardsAt(deck, pos, 4), deck[pos]), 5);
+}
+
+TEST(Dealing, GivesUpAfterTwoRingsAndLeavesTheTableAlone) {
+    uint8_t deck[55];
+    std::fill(std::begin(deck), std::end(deck), 1);  // with highest card 1 every shuffle is 1s again
+    int16_t pos = 9;
+    EXPECT_FALSE(DealQualifying(deck, pos, 3, 1, DealRule{false, 5}));
+    EXPECT_EQ(pos, 9);
+    EXPECT_TRUE(std::all_of(std::begin(deck), std::end(deck), [](uint8_t c) { return c == 1; }));
+    EXPECT_EQ(NothingQualifiesMessage(DealRule{false, 5}, true),
+              "No puzzle of difficulty 5 turned up in 104 deals, so the puzzle on the table stays. "
+              "Choose another difficulty, number of cards or highest card in Options.");
+}
+
+TEST(CommandLine, DealPrintsThePuzzlesAsDealGivesThem) {
+    std::ostringstream out, err;
+    ASSERT_EQ(RunCommandLine(ParseCommandLine({"--deal", "4", "--cards", "4", "--seed", "77", "--answer-only"}), out, err), 0) << err.str();
+    // The same by hand: the game's start (shuffle, then deal) and three more deals.
+    SeedRandom(77);
+    uint8_t deck[55] = {};
+    ShuffleCards(deck, 25);
+    int16_t pos = 4 + 4;
+    std::string expected;
+    for (int i = 0; i < 4; ++i) {
+        ASSERT_TRUE(DealQualifying(deck, pos, 4, 25, DealRule{true, 0}));
+        const std::vector<int> cards = CardsAt(deck, pos, 4);
+        for (int c : cards) expected += std::to_string(c) + " ";
+        expected += "=> " + std::to_string(deck[pos]) + "  level " + std::to_string(PuzzleLevel(cards, deck[pos])) + "\n";
+    }
+    EXPECT_EQ(out.str(), expected);
+
+    out.str("");
+    ASSERT_EQ(RunCommandLine(ParseCommandLine({"--deal", "2", "--cards", "3", "--high", "1", "--seed", "1"}), out, err), 0);
+    EXPECT_EQ(out.str(), "1 1 1 => 1  level 1\n1 1 1 => 1  level 1\n");
+    err.str("");
+    EXPECT_EQ(RunCommandLine(ParseCommandLine({"--deal", "2", "--cards", "3", "--high", "1", "--seed", "1", "--level", "5"}), out, err), 1);
+    EXPECT_EQ(err.str(), "pelorand: --deal: No puzzle of difficulty 5 turned up in 104 deals.\n");
+
+    for (const std::vector<std::string>& bad : std::vector<std::vector<std::string>>{
+             {"--deal"}, {"--deal", "0"}, {"--deal", "10001"}, {"--deal", "3", "--cards", "8"}, {"--deal", "3", "--high", "100"},
+             {"--deal", "3", "--level", "6"}, {"--deal", "3", "--level"}, {"--deal", "3", "--seed", "1", "deck.pld"},
+             {"--deal", "3", "--sead", "1"}, {"--deal", "3", "a.pld", "b.pld"}, {"--deal", "3", "/no/such/deck.pld"}}) {
+        std::ostringstream o, e;
+        EXPECT_EQ(RunCommandLine(ParseCommandLine(bad), o, e), 2) << bad.back();
+        EXPECT_TRUE(o.str().empty()) << bad.back();
+        EXPECT_EQ(e.str().rfind("pelorand: --deal: ", 0), 0u) << e.str();
+    }
+}
