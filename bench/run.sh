@@ -10,5 +10,6 @@ echo "$engine" | awk '/BM_EvalExpr_median/ {g = $2} /BM_ReferenceEval_median/ {r
   END {if (r > 0) printf "EvalExpr takes %.1f times as long as the plain reference evaluator\n", g / r}'
 "$build/bench/solver_bench" 100 3
 "$build/bench/player_bench" 100 40
+"$build/bench/deal_bench" 300
 QT_QPA_PLATFORM=offscreen "$build/bench/loop_bench" 3 2>/dev/null
 "$(dirname "$0")/startup.sh" "$build" 5

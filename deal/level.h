@@ -13,7 +13,7 @@
 //     brackets, or a number above 100 on the way.
 // The steps (plain answers for levels 1, 2, 3 and 4), and the spread they give over 300 of the
 // game's own deals per card count (highest card 25, the deals that have an answer), measured
-// by bench/level_spread:
+// by bench/deal_bench:
 //   3 cards: 6 4 3 2                  -> 14%  5% 41%  9% 32% (too few answers for an even spread)
 //   4 cards: 10 6 3 2                 -> 34% 17% 20% 11% 18%
 //   5 cards: 171 107 50 24            -> 25% 17% 24% 16% 18%
