@@ -35,6 +35,9 @@ public:
         auto rot = static_cast<uint32_t>(old >> 59u);
         return (xorshifted >> rot) | (xorshifted << ((32 - rot) & 31));
     }
+    uint64_t state() const { return state_; }
+    void restore(uint64_t state) { state_ = state; }
+
 private:
     uint64_t state_ = 0x853c49e6748fea9bULL;
 };
@@ -54,6 +57,9 @@ float NextUniform() {
 }
 
 void SeedRandom(uint32_t seed) { generator.seed(seed); }
+
+KeepRandomState::KeepRandomState() : saved_(generator.state()) {}
+KeepRandomState::~KeepRandomState() { generator.restore(saved_); }
 
 void SeedRandomFromClock() {
     if (FixedRandomSeed) {

@@ -50,6 +50,20 @@ void ScriptRandom(std::vector<float> values);
 std::size_t ScriptedLeft();
 extern std::optional<uint32_t> FixedRandomSeed;  // tests: makes "seed from the clock" repeatable
 
+// Keeps the game's generator as it stands while something else (a worksheet) seeds it and
+// draws its own numbers, and puts it back afterwards: the game's deals go on as if nothing
+// had happened.
+class KeepRandomState {
+public:
+    KeepRandomState();
+    ~KeepRandomState();
+    KeepRandomState(const KeepRandomState&) = delete;
+    KeepRandomState& operator=(const KeepRandomState&) = delete;
+
+private:
+    uint64_t saved_;
+};
+
 // A uniform integer in Low..High (High first), floor((High - Low + 1) * r + Low) in single
 // precision. Rounding can carry r just below 1 up to High + 1; that is pulled back to High.
 int16_t RandomInt(int16_t High, int16_t Low);

@@ -1,0 +1,127 @@
+// Worksheet codes, the sheet's deals and its page layout.
+#include "deal/worksheet.h"
+
+#include <algorithm>
+
+#include "deal/dealing.h"
+#include "deal/level.h"
+#include "engine/globals.h"
+#include "player/player_solver.h"
+
+namespace {
+
+// 31 characters, none of them 0, 1, I, L or O.
+constexpr std::string_view Alphabet = "23456789ABCDEFGHJKMNPQRSTUVWXYZ";
+constexpr int Base = 31;
+constexpr int ValueDigits = 10;  // 31^10 > 2^32 * 5 * 99 * 6 * 60
+
+// Every field, packed into one number: the seed, then cards, high, level and count.
+uint64_t Pack(const WorksheetSpec& s) {
+    uint64_t v = s.seed;
+    v = v * 5 + static_cast<uint64_t>(s.cards - 3);
+    v = v * 99 + static_cast<uint64_t>(s.high - 1);
+    v = v * 6 + static_cast<uint64_t>(s.level);
+    v = v * WorksheetMostPuzzles + static_cast<uint64_t>(s.count - 1);
+    return v;
+}
+
+// A check character that changes with any one character changed or two neighbours swapped.
+int Check(const std::vector<int>& digits) {
+    int sum = 0;
+    for (std::size_t i = 0; i < digits.size(); ++i) sum += digits[i] * static_cast<int>(i + 1);
+    return sum % Base;
+}
+
+}  // namespace
+
+std::string WorksheetCode(const WorksheetSpec& spec) {
+    uint64_t v = Pack(spec);
+    std::vector<int> digits(ValueDigits);
+    for (int i = ValueDigits - 1; i >= 0; --i) {
+        digits[i] = static_cast<int>(v % Base);
+        v /= Base;
+    }
+    std::string code;
+    for (int d : digits) code += Alphabet[d];
+    return code + Alphabet[Check(digits)];
+}
+
+ReadCode ReadWorksheetCode(const std::string& text) {
+    std::vector<int> digits;
+    for (char c : text) {
+        if (c == ' ' || c == '-') continue;
+        const char upper = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+        const std::size_t at = Alphabet.find(upper);
+        if (at == std::string_view::npos)
+            return {std::nullopt, std::string("A worksheet code has no '") + c +
+                                      "': it is made of the digits 2 to 9 and the letters other than I, L and O."};
+        digits.push_back(static_cast<int>(at));
+    }
+    if (digits.size() != ValueDigits + 1)
+        return {std::nullopt, "A worksheet code has " + std::to_string(ValueDigits + 1) + " characters; this one has " +
+                                  std::to_string(digits.size()) + "."};
+    const int check = digits.back();
+    digits.pop_back();
+    if (Check(digits) != check) return {std::nullopt, "This worksheet code has a typing error: check it character by character."};
+    uint64_t v = 0;
+    for (int d : digits) v = v * Base + static_cast<uint64_t>(d);
+    WorksheetSpec s;
+    s.count = static_cast<int>(v % WorksheetMostPuzzles) + 1;
+    v /= WorksheetMostPuzzles;
+    s.level = static_cast<int>(v % 6);
+    v /= 6;
+    s.high = static_cast<int>(v % 99) + 1;
+    v /= 99;
+    s.cards = static_cast<int>(v % 5) + 3;
+    v /= 5;
+    if (v > UINT32_MAX) return {std::nullopt, "This is not a worksheet code: check it character by character."};
+    s.seed = static_cast<uint32_t>(v);
+    return {s, {}};
+}
+
+Worksheet MakeWorksheet(const WorksheetSpec& spec) {
+    Worksheet sheet;
+    sheet.spec = spec;
+    sheet.code = WorksheetCode(spec);
+    const KeepRandomState keep;  // the game's own deals go on as if the sheet had not been made
+    SeedRandom(spec.seed);
+    const auto cards = static_cast<int16_t>(spec.cards), high = static_cast<int16_t>(spec.high);
+    uint8_t deck[55] = {};
+    int16_t pos = static_cast<int16_t>(cards + 4);  // as the game starts: shuffle, then deal
+    ShuffleCards(deck, high);
+    const DealRule rule{true, spec.level};
+    while (static_cast<int>(sheet.puzzles.size()) < spec.count) {
+        if (!DealQualifying(deck, pos, cards, high, rule)) {
+            sheet.puzzles.clear();
+            sheet.error = NothingQualifies(rule) + ": choose another difficulty, number of cards or highest card.";
+            return sheet;
+        }
+        WorksheetPuzzle p;
+        for (int16_t i = 0; i < cards; ++i) p.cards.push_back(deck[RingPos(pos, cards, i)]);
+        p.answer = deck[pos];
+        const PlayerVerdict v = SolveForPlayer(p.cards, p.answer, 1);
+        p.answers = v.answers;
+        if (!v.listed.empty()) p.example = v.listed.front().text;
+        p.level = Level(FactsOf(p.cards, p.answer));
+        sheet.puzzles.push_back(std::move(p));
+    }
+    return sheet;
+}
+
+SheetLayout LayOutWorksheet(const SheetRect& page, int perPage) {
+    SheetLayout out;
+    const double titleHeight = page.height * 0.07, footerHeight = page.height * 0.04, gap = page.height * 0.012;
+    out.title = {page.x, page.y, page.width, titleHeight};
+    out.footer = {page.x, page.y + page.height - footerHeight, page.width, footerHeight};
+    // One column for a few large puzzles, two for more; rows share the height between.
+    const int columns = perPage <= 4 ? 1 : 2;
+    const int rows = (perPage + columns - 1) / columns;
+    const double top = page.y + titleHeight + gap, bottom = out.footer.y - gap;
+    const double cellWidth = (page.width - gap * (columns - 1)) / columns;
+    const double cellHeight = (bottom - top - gap * (rows - 1)) / rows;
+    for (int i = 0; i < perPage; ++i) {
+        const int row = i / columns, column = i % columns;
+        out.puzzles.push_back({page.x + column * (cellWidth + gap), top + row * (cellHeight + gap), cellWidth, cellHeight});
+    }
+    return out;
+}

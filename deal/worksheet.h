@@ -1,0 +1,72 @@
+// A worksheet for a class: its puzzles, dealt as Deal deals them, the short code that makes
+// the same sheet again, and where each puzzle goes on a page. No Qt: the drawing lives in
+// files/worksheet_print.h.
+//
+// The code holds the seed, the number of cards, the highest card, the level and the number of
+// puzzles: ten characters of the value in base 31 and one check character, written with the
+// digits 2 to 9 and the capital letters other than I, L and O, so that no character reads as
+// another aloud or on paper (0/O, 1/I/l). Reading it ignores case, spaces and dashes.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "player/expression.h"
+
+struct WorksheetSpec {
+    uint32_t seed = 0;
+    int cards = 4;    // 3..7
+    int high = 12;    // highest card, 1..99
+    int level = 0;    // 1..5, 0 any
+    int count = 20;   // puzzles, 1..60
+    bool operator==(const WorksheetSpec&) const = default;
+};
+
+inline constexpr int WorksheetMostPuzzles = 60;
+
+std::string WorksheetCode(const WorksheetSpec& spec);
+
+struct ReadCode {
+    std::optional<WorksheetSpec> spec;
+    std::string error;  // when there is no spec: one sentence for the teacher
+};
+ReadCode ReadWorksheetCode(const std::string& text);
+
+struct WorksheetPuzzle {
+    std::vector<int> cards;
+    int answer = 0;
+    int level = 0;
+    uint64_t answers = 0;  // distinct answers
+    std::string example;   // the simplest answer, in clean form
+};
+
+struct Worksheet {
+    WorksheetSpec spec;
+    std::string code;
+    std::vector<WorksheetPuzzle> puzzles;  // empty, with error set, when the deals found none
+    std::string error;
+};
+
+// The sheet's puzzles: a fresh deck shuffled from the seed, dealt as the game starts (shuffle,
+// then deal) and on, keeping only puzzles with an answer (and of the level, when one is set).
+// Uses the game's generator but leaves it as it was.
+Worksheet MakeWorksheet(const WorksheetSpec& spec);
+
+// Layouts on offer: puzzles per page.
+inline constexpr int WorksheetLayouts[] = {4, 6, 8, 12};
+
+struct SheetRect {
+    double x = 0, y = 0, width = 0, height = 0;
+};
+
+struct SheetLayout {
+    SheetRect title;                // the title line
+    std::vector<SheetRect> puzzles; // one box a puzzle, left to right and down
+    SheetRect footer;               // the code and the page number
+};
+
+// Where everything goes on a page whose printable area is page (any unit; y grows down).
+// perPage is one of WorksheetLayouts; every rectangle lies inside page.
+SheetLayout LayOutWorksheet(const SheetRect& page, int perPage);

@@ -1,0 +1,101 @@
+// Worksheets: the code holds the sheet, the sheet's puzzles are real and repeatable, the layout
+// stays on the page.
+#include <gtest/gtest.h>
+
+#include "answer/answer.h"
+#include "deal/level.h"
+#include "deal/worksheet.h"
+#include "engine/globals.h"
+#include "text_util.h"
+
+TEST(WorksheetCode, HoldsEveryFieldAndReadsBackEasily) {
+    for (const WorksheetSpec spec : {WorksheetSpec{0, 3, 1, 0, 1}, WorksheetSpec{4294967295u, 7, 99, 5, 60}, WorksheetSpec{123456, 4, 12, 3, 20}}) {
+        const std::string code = WorksheetCode(spec);
+        EXPECT_LE(code.size(), 16u);
+        EXPECT_EQ(code.find_first_of("01ILOl"), std::string::npos) << code;
+        const ReadCode back = ReadWorksheetCode(code);
+        ASSERT_TRUE(back.spec) << back.error;
+        EXPECT_EQ(*back.spec, spec);
+        // Typed in lower case, in groups: the same sheet.
+        std::string typed;
+        for (std::size_t i = 0; i < code.size(); ++i) typed += std::string(i % 4 == 0 && i ? "-" : "") + char(std::tolower(code[i]));
+        EXPECT_EQ(*ReadWorksheetCode(typed).spec, spec) << typed;
+    }
+}
+
+TEST(WorksheetCode, CatchesTyposWithAClearMessage) {
+    const std::string code = WorksheetCode({987654, 5, 25, 2, 30});
+    const std::string alphabet = "23456789ABCDEFGHJKMNPQRSTUVWXYZ";
+    for (std::size_t i = 0; i < code.size(); ++i) {
+        for (char c : alphabet) {  // every single character mistyped
+            if (c == code[i]) continue;
+            std::string typo = code;
+            typo[i] = c;
+            EXPECT_FALSE(ReadWorksheetCode(typo).spec) << typo;
+        }
+        if (i + 1 < code.size() && code[i] != code[i + 1]) {  // two neighbours swapped
+            std::string swapped = code;
+            std::swap(swapped[i], swapped[i + 1]);
+            EXPECT_FALSE(ReadWorksheetCode(swapped).spec) << swapped;
+        }
+    }
+    EXPECT_EQ(ReadWorksheetCode(code.substr(1)).error, "A worksheet code has 11 characters; this one has 10.");
+    EXPECT_EQ(ReadWorksheetCode("AB0DEFGHJKM").error,
+              "A worksheet code has no '0': it is made of the digits 2 to 9 and the letters other than I, L and O.");
+    EXPECT_NE(ReadWorksheetCode(std::string(code.begin(), code.end() - 1) + (code.back() == 'Z' ? 'Y' : 'Z')).error.find("typing error"), std::string::npos);
+}
+
+TEST(Worksheet, DealsRealPuzzlesTheSameWayEveryTime) {
+    SeedRandom(42);
+    const float gameDraw = NextUniform();
+    SeedRandom(42);
+    const WorksheetSpec spec{2026, 4, 12, 3, 12};
+    const Worksheet sheet = MakeWorksheet(spec);
+    EXPECT_EQ(NextUniform(), gameDraw) << "the game's own generator was disturbed";
+    ASSERT_EQ(sheet.puzzles.size(), 12u) << sheet.error;
+    EXPECT_EQ(sheet.code, WorksheetCode(spec));
+    for (const WorksheetPuzzle& p : sheet.puzzles) {
+        EXPECT_EQ(p.level, 3);
+        EXPECT_EQ(PuzzleLevel(p.cards, p.answer), 3);
+        EXPECT_GT(p.answers, 0u);
+        const AnswerCheck c = CheckAnswer(U16(p.example), p.cards, p.answer);
+        EXPECT_TRUE(c.solves) << p.example;
+    }
+    const Worksheet again = MakeWorksheet(*ReadWorksheetCode(sheet.code).spec);
+    ASSERT_EQ(again.puzzles.size(), sheet.puzzles.size());
+    for (std::size_t i = 0; i < sheet.puzzles.size(); ++i) {
+        EXPECT_EQ(again.puzzles[i].cards, sheet.puzzles[i].cards);
+        EXPECT_EQ(again.puzzles[i].answer, sheet.puzzles[i].answer);
+        EXPECT_EQ(again.puzzles[i].example, sheet.puzzles[i].example);
+    }
+    // A level the cards cannot make: no sheet, and a reason.
+    const Worksheet none = MakeWorksheet({1, 3, 1, 5, 4});
+    EXPECT_TRUE(none.puzzles.empty());
+    EXPECT_EQ(none.error, "No puzzle of difficulty 5 turned up in 104 deals: choose another difficulty, number of cards or highest card.");
+}
+
+TEST(WorksheetLayout, EveryBoxStaysOnThePageAndApart) {
+    for (const SheetRect page : {SheetRect{36, 36, 523, 770}, SheetRect{0, 0, 9000, 6000}, SheetRect{10, 20, 100, 100}}) {
+        for (int perPage : WorksheetLayouts) {
+            const SheetLayout l = LayOutWorksheet(page, perPage);
+            ASSERT_EQ(l.puzzles.size(), static_cast<std::size_t>(perPage));
+            auto inside = [&](const SheetRect& r) {
+                return r.x >= page.x - 1e-9 && r.y >= page.y - 1e-9 && r.x + r.width <= page.x + page.width + 1e-9 &&
+                       r.y + r.height <= page.y + page.height + 1e-9 && r.width > 0 && r.height > 0;
+            };
+            EXPECT_TRUE(inside(l.title));
+            EXPECT_TRUE(inside(l.footer));
+            for (std::size_t i = 0; i < l.puzzles.size(); ++i) {
+                const SheetRect& a = l.puzzles[i];
+                EXPECT_TRUE(inside(a)) << perPage << " #" << i;
+                EXPECT_GE(a.y, l.title.y + l.title.height);
+                EXPECT_LE(a.y + a.height, l.footer.y);
+                for (std::size_t j = i + 1; j < l.puzzles.size(); ++j) {
+                    const SheetRect& b = l.puzzles[j];
+                    const bool apart = a.x + a.width <= b.x || b.x + b.width <= a.x || a.y + a.height <= b.y || b.y + b.height <= a.y;
+                    EXPECT_TRUE(apart) << perPage << " #" << i << " and #" << j;
+                }
+            }
+        }
+    }
+}
