@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <charconv>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <ostream>
 
@@ -33,10 +34,48 @@ long long Number(const std::string& word, long long low, long long high) {
 
 int Card(const std::string& word) { return static_cast<int>(Number(word, 1, 99)); }
 
+// One option of a job: a number in a range, a flag, or a text.
+struct Option {
+    const char* name;
+    const char* what;     // what its value must be, for the message
+    int* number = nullptr;
+    long long low = 0, high = 0;
+    bool* flag = nullptr;
+    std::string* text = nullptr;
+};
+
+// Reads args[from..] against the job's options; a word that is no option goes to positional
+// (which may refuse it with a message). Returns the first problem, or nothing.
+std::string ReadOptions(const std::vector<std::string>& args, std::size_t from, const std::vector<Option>& options,
+                        const std::function<std::string(const std::string&)>& positional) {
+    for (std::size_t i = from; i < args.size(); ++i) {
+        const std::string& word = args[i];
+        const auto option = std::find_if(options.begin(), options.end(), [&](const Option& o) { return word == o.name; });
+        if (option == options.end()) {
+            if (word.size() > 1 && word[0] == '-') return "unknown option '" + word + "'";
+            if (std::string why = positional(word); !why.empty()) return why;
+            continue;
+        }
+        if (option->flag) {
+            *option->flag = true;
+            continue;
+        }
+        if (i + 1 >= args.size()) return std::string(option->name) + " needs " + option->what;
+        const std::string& value = args[++i];
+        if (option->text) {
+            *option->text = value;
+        } else {
+            const long long n = Number(value, option->low, option->high);
+            if (n < 0) return std::string(option->name) + " needs " + option->what;
+            *option->number = static_cast<int>(n);
+        }
+    }
+    return {};
+}
+
 // --deal N [--cards C] [--high H] [--answer-only] [--level L] [--seed S | DECK-FILE]
 CommandLineRequest ParseDeal(const std::vector<std::string>& args) {
     CommandLineRequest r;
-    r.kind = CommandLineRequest::Kind::Error;
     auto fail = [&](const std::string& why) {
         r.kind = CommandLineRequest::Kind::Error;
         r.error = "--deal: " + why;
@@ -44,42 +83,64 @@ CommandLineRequest ParseDeal(const std::vector<std::string>& args) {
     };
     if (args.size() < 2 || (r.count = static_cast<int>(Number(args[1], 1, 10000))) < 0)
         return fail("give how many puzzles to deal, a whole number from 1 to 10000");
-    struct Valued { const char* name; int* into; long long low, high; const char* what; };
-    const Valued valued[] = {
-        {"--cards", &r.faceCards, 3, 7, "the number of face cards, 3 to 7"},
-        {"--high", &r.highCard, 1, 99, "the highest card, 1 to 99"},
-        {"--level", &r.level, 1, 5, "a difficulty from 1 to 5"},
+    std::string seed;
+    const std::vector<Option> options = {
+        {"--cards", "the number of face cards, 3 to 7", &r.faceCards, 3, 7},
+        {"--high", "the highest card, 1 to 99", &r.highCard, 1, 99},
+        {"--level", "a difficulty from 1 to 5", &r.level, 1, 5},
+        {"--answer-only", "", nullptr, 0, 0, &r.answerOnly},
+        {"--seed", "a whole number from 0 to 4294967295", nullptr, 0, 0, nullptr, &seed},
     };
-    for (std::size_t i = 2; i < args.size(); ++i) {
-        const std::string& word = args[i];
-        bool known = false;
-        for (const Valued& v : valued) {
-            if (word != v.name) continue;
-            known = true;
-            const long long value = i + 1 < args.size() ? Number(args[i + 1], v.low, v.high) : -1;
-            if (value < 0) return fail(std::string(v.name) + " needs " + v.what);
-            *v.into = static_cast<int>(value);
-            ++i;
-        }
-        if (known) continue;
-        if (word == "--answer-only") {
-            r.answerOnly = true;
-        } else if (word == "--seed") {
-            const long long value = i + 1 < args.size() ? Number(args[i + 1], 0, 4294967295LL) : -1;
-            if (value < 0) return fail("--seed needs a whole number from 0 to 4294967295");
-            r.seeded = true;
-            r.seed = static_cast<uint32_t>(value);
-            ++i;
-        } else if (word.size() > 1 && word[0] == '-') {
-            return fail("unknown option '" + word + "'");
-        } else if (!r.deckFile.empty()) {
-            return fail("give one deck file, not two ('" + r.deckFile + "' and '" + word + "')");
-        } else {
-            r.deckFile = word;
-        }
+    const std::string why = ReadOptions(args, 2, options, [&](const std::string& word) -> std::string {
+        if (!r.deckFile.empty()) return "give one deck file, not two ('" + r.deckFile + "' and '" + word + "')";
+        r.deckFile = word;
+        return {};
+    });
+    if (!why.empty()) return fail(why);
+    if (!seed.empty()) {
+        const long long value = Number(seed, 0, 4294967295LL);
+        if (value < 0) return fail("--seed needs a whole number from 0 to 4294967295");
+        r.seeded = true;
+        r.seed = static_cast<uint32_t>(value);
     }
     if (r.seeded && !r.deckFile.empty()) return fail("give --seed or a deck file, not both");
     r.kind = CommandLineRequest::Kind::Deal;
+    return r;
+}
+
+// --worksheet [--cards C] [--high H] [--level L] [--count N] [--per-page P] [--code CODE]
+//             [--title TEXT] [--no-answers] -o FILE.pdf
+CommandLineRequest ParseWorksheet(const std::vector<std::string>& args) {
+    CommandLineRequest r;
+    auto fail = [&](const std::string& why) {
+        r.kind = CommandLineRequest::Kind::Error;
+        r.error = "--worksheet: " + why;
+        return r;
+    };
+    bool noAnswers = false;
+    r.title = "Pelorand worksheet";
+    const std::vector<Option> options = {
+        {"--cards", "the number of face cards, 3 to 7", &r.faceCards, 3, 7},
+        {"--high", "the highest card, 1 to 99", &r.highCard, 1, 99},
+        {"--level", "a difficulty from 1 to 5", &r.level, 1, 5},
+        {"--count", "the number of puzzles, 1 to 60", &r.count, 1, 60},
+        {"--per-page", "the puzzles on a page: 4, 6, 8 or 12", &r.perPage, 4, 12},
+        {"--code", "a worksheet code", nullptr, 0, 0, nullptr, &r.code},
+        {"--title", "the title line", nullptr, 0, 0, nullptr, &r.title},
+        {"--no-answers", "", nullptr, 0, 0, &noAnswers},
+        {"-o", "the name of the PDF file to write", nullptr, 0, 0, nullptr, &r.outFile},
+    };
+    const std::string why = ReadOptions(args, 1, options, [](const std::string& word) {
+        return "'" + word + "' is not an option; name the PDF file after -o";
+    });
+    if (!why.empty()) return fail(why);
+    if (r.perPage && r.perPage != 4 && r.perPage != 6 && r.perPage != 8 && r.perPage != 12)
+        return fail("--per-page needs the puzzles on a page: 4, 6, 8 or 12");
+    if (r.outFile.empty()) return fail("name the PDF file to write with -o FILE.pdf");
+    if (!r.code.empty() && (r.faceCards || r.highCard || r.level || r.count))
+        return fail("a code holds the cards, highest card, level and count: give --code or those, not both");
+    r.answerOnly = !noAnswers;  // here: whether the sheet has its answer page
+    r.kind = CommandLineRequest::Kind::Worksheet;
     return r;
 }
 
@@ -141,6 +202,8 @@ const char* const Usage =
     "       pelorand --solve [--search] C1 C2 C3 [C4 ... C7] ANSWER\n"
     "       pelorand --check C1 C2 C3 [C4 ... C7] ANSWER \"EXPRESSION\"\n"
     "       pelorand --deal N [--cards C] [--high H] [--answer-only] [--level L] [--seed S | DECK-FILE]\n"
+    "       pelorand --worksheet [--cards C] [--high H] [--level L] [--count N] [--per-page P]\n"
+    "                            [--code CODE] [--title TEXT] [--no-answers] -o FILE.pdf\n"
     "       pelorand --help | --version\n"
     "\n"
     "Pelorand is an arithmetic card puzzle: make the answer card from all the face cards,\n"
@@ -171,6 +234,12 @@ const char* const Usage =
     "                 own cards and highest card unless given. --answer-only deals only puzzles\n"
     "                 with an answer, --level L only puzzles of difficulty L (1 easy to 5 hard).\n"
     "                 Exit status 0; 1 when no puzzle qualifies; 2 for bad arguments\n"
+    "  --worksheet    write a worksheet for a class as a PDF file, without a display: N puzzles\n"
+    "                 (1 to 60, default 20) with an answer, of C cards (default 4) up to H\n"
+    "                 (default 12), of difficulty L when given, P to a page (4, 6, 8 or 12,\n"
+    "                 default 8), then a page of answers (unless --no-answers). Prints the\n"
+    "                 sheet's code; --code CODE makes the same sheet again. Exit status 0;\n"
+    "                 1 when no puzzle fits or the file cannot be written; 2 for bad arguments\n"
     "  -h, --help     show this text\n"
     "  --version      show the version\n";
 
@@ -186,6 +255,8 @@ CommandLineRequest ParseCommandLine(const std::vector<std::string>& args) {
         r.kind = CommandLineRequest::Kind::Version;
     } else if (first == "--deal") {
         return ParseDeal(args);
+    } else if (first == "--worksheet") {
+        return ParseWorksheet(args);
     } else if (first == "--solve" || first == "--check") {
         const bool check = first == "--check";
         r.search = !check && args.size() > 1 && args[1] == "--search";
@@ -228,6 +299,8 @@ int RunCommandLine(const CommandLineRequest& request, std::ostream& out, std::os
         return 2;
     case CommandLineRequest::Kind::Deal:
         return RunDeal(request, out, err);
+    case CommandLineRequest::Kind::Worksheet:  // needs a painter: main() runs it with Qt
+        break;
     case CommandLineRequest::Kind::Solve: {
         if (!request.search) {
             const PlayerVerdict v = SolveForPlayer(request.cards, request.answer, ListedSolutions);

@@ -7,17 +7,19 @@
 #include <vector>
 
 struct CommandLineRequest {
-    enum class Kind { Game, Solve, Check, Deal, Help, Version, Error };
+    enum class Kind { Game, Solve, Check, Deal, Worksheet, Help, Version, Error };
     Kind kind = Kind::Game;
     std::vector<int> cards;  // Solve, Check: the face cards, left to right
     int answer = 0;          // Solve, Check: the answer card
     std::string expression;  // Check: the player's answer, UTF-8
     bool search = false;     // Solve: the computer's own attempts rather than the player's answers
-    // Deal: how many puzzles, from a fresh deck (seed, cards, highest card) or a deck file.
+    // Deal and Worksheet: how many puzzles, from a fresh deck (seed, cards, highest card) or a deck file.
     int count = 0;
     int faceCards = 0;        // 0: 5 for a fresh deck, the file's own for a deck file
     int highCard = 0;         // 0: 25 for a fresh deck, the file's own for a deck file
-    bool answerOnly = false;
+    bool answerOnly = false;  // Worksheet: the answer page
+    int perPage = 0;          // Worksheet: 0 for the default
+    std::string code, title, outFile;  // Worksheet
     int level = 0;            // 1..5, 0 any
     bool seeded = false;
     uint32_t seed = 0;        // seeded: the fresh deck's shuffle; else the clock's

@@ -2,6 +2,8 @@
 #include "deal/worksheet.h"
 
 #include <algorithm>
+#include <set>
+#include <utility>
 
 #include "deal/dealing.h"
 #include "deal/level.h"
@@ -90,8 +92,9 @@ Worksheet MakeWorksheet(const WorksheetSpec& spec) {
     int16_t pos = static_cast<int16_t>(cards + 4);  // as the game starts: shuffle, then deal
     ShuffleCards(deck, high);
     const DealRule rule{true, spec.level};
-    while (static_cast<int>(sheet.puzzles.size()) < spec.count) {
-        if (!DealQualifying(deck, pos, cards, high, rule)) {
+    std::set<std::pair<std::vector<int>, int>> onSheet;
+    for (int dealt = 0; static_cast<int>(sheet.puzzles.size()) < spec.count; ++dealt) {
+        if (dealt > 4 * WorksheetMostPuzzles || !DealQualifying(deck, pos, cards, high, rule)) {
             sheet.puzzles.clear();
             sheet.error = NothingQualifies(rule) + ": choose another difficulty, number of cards or highest card.";
             return sheet;
@@ -99,6 +102,12 @@ Worksheet MakeWorksheet(const WorksheetSpec& spec) {
         WorksheetPuzzle p;
         for (int16_t i = 0; i < cards; ++i) p.cards.push_back(deck[RingPos(pos, cards, i)]);
         p.answer = deck[pos];
+        // Round the ring again, or a puzzle met before: a sheet never asks the same twice, so
+        // a fresh deck takes over, as Deal shuffles when a ring has run out.
+        if (!onSheet.insert({p.cards, p.answer}).second) {
+            ShuffleCards(deck, high);
+            continue;
+        }
         const PlayerVerdict v = SolveForPlayer(p.cards, p.answer, 1);
         p.answers = v.answers;
         if (!v.listed.empty()) p.example = v.listed.front().text;

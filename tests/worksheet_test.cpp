@@ -2,6 +2,9 @@
 // stays on the page.
 #include <gtest/gtest.h>
 
+#include <set>
+#include <utility>
+
 #include "answer/answer.h"
 #include "deal/level.h"
 #include "deal/worksheet.h"
@@ -49,12 +52,14 @@ TEST(Worksheet, DealsRealPuzzlesTheSameWayEveryTime) {
     SeedRandom(42);
     const float gameDraw = NextUniform();
     SeedRandom(42);
-    const WorksheetSpec spec{2026, 4, 12, 3, 12};
+    const WorksheetSpec spec{2026, 4, 12, 3, 40};  // more than one ring holds
     const Worksheet sheet = MakeWorksheet(spec);
     EXPECT_EQ(NextUniform(), gameDraw) << "the game's own generator was disturbed";
-    ASSERT_EQ(sheet.puzzles.size(), 12u) << sheet.error;
+    ASSERT_EQ(sheet.puzzles.size(), 40u) << sheet.error;
     EXPECT_EQ(sheet.code, WorksheetCode(spec));
+    std::set<std::pair<std::vector<int>, int>> seen;
     for (const WorksheetPuzzle& p : sheet.puzzles) {
+        EXPECT_TRUE(seen.insert({p.cards, p.answer}).second) << "a puzzle asked twice";
         EXPECT_EQ(p.level, 3);
         EXPECT_EQ(PuzzleLevel(p.cards, p.answer), 3);
         EXPECT_GT(p.answers, 0u);

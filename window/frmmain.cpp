@@ -21,6 +21,7 @@
 #include "dialogs/contextids.h"
 #include "dialogs/frmabout.h"
 #include "dialogs/frmoptions.h"
+#include "dialogs/frmworksheet.h"
 #include "platform/msgbox.h"
 #include "window/fit_text.h"
 #include "window/frmanswer.h"
@@ -140,6 +141,7 @@ void frmMain::CreateActions() {
             {"mnuFileBar2", "-", none, true, false, nullptr},
             {"mnuFilePageSetup", "Page Set&up...", none, true, false, &frmMain::mnuFilePageSetup_Click},
             {"mnuFilePrint", "&Print...", QKeySequence::Print, true, false, &frmMain::mnuFilePrint_Click},
+            {"mnuFilePrintWorksheet", "Print &Worksheet...", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), true, false, &frmMain::mnuFilePrintWorksheet_Click},
             {"mnuFileBar4", "-", none, true, false, nullptr},
             {"mnuFileExit", "E&xit", none, true, false, &frmMain::cmdExit_Click}}},
         {"mnuEdit", "&Edit", {
@@ -287,6 +289,11 @@ void frmMain::PlayerSolved(const std::u16string& solutionText) {
     SetSolutionText(solutionText);
     EnableAnswer();
     ShowProgress("You got it first!");
+}
+
+void frmMain::mnuFilePrintWorksheet_Click() {
+    frmWorksheet dialog(this);
+    dialog.exec();
 }
 
 void frmMain::mnuEditYourAnswer_Click() {

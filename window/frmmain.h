@@ -55,6 +55,7 @@ public:
     void mnuFileSave_Click();
     void mnuFileSaveAs_Click();
     void mnuEditCopy_Click();
+    void mnuFilePrintWorksheet_Click();  // a sheet of puzzles for a class
     void mnuEditYourAnswer_Click();  // the player's own answer, checked as the game counts
     void mnuFilePrint_Click();
     void mnuFilePageSetup_Click();

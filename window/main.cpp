@@ -1,16 +1,28 @@
 // Entry point: the jobs that need no display, or the Qt application around the game's loop.
 #include <QApplication>
+#include <QGuiApplication>
 #include <QStringList>
 
 #include <iostream>
 
 #include "cli/command_line.h"
 #include "engine/mainloop.h"
+#include "files/worksheet_print.h"
 #include "window/loop_host.h"
 
 int main(int argc, char* argv[]) {
     // Decided before any application object exists: --solve must work without a display.
     const CommandLineRequest request = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    if (request.kind == CommandLineRequest::Kind::Worksheet) {
+        // Paints a PDF, which needs fonts but never a screen; Qt's own notes about the missing
+        // desktop session would only clutter a command's error output.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+            if (type == QtCriticalMsg || type == QtFatalMsg) std::cerr << "pelorand: " << text.toStdString() << '\n';
+        });
+        QGuiApplication app(argc, argv);
+        return RunWorksheetCommand(request, std::cout, std::cerr);
+    }
     if (request.kind != CommandLineRequest::Kind::Game) return RunCommandLine(request, std::cout, std::cerr);
 
     QApplication app(argc, argv);

@@ -1,0 +1,192 @@
+// The worksheet dialog: settings or a code in, the same pages in preview, on paper or in a PDF.
+#include "dialogs/frmworksheet.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include <chrono>
+
+#include "platform/common_dialog.h"
+#include "platform/msgbox.h"
+#include "platform/printer.h"
+
+namespace {
+
+uint32_t FreshSeed() {
+    const auto ticks = std::chrono::system_clock::now().time_since_epoch().count() ^
+                       std::chrono::steady_clock::now().time_since_epoch().count();
+    return static_cast<uint32_t>(ticks ^ (ticks >> 32));
+}
+
+QComboBox* List(QWidget* parent, const char* name, const QStringList& entries, const QString& current) {
+    auto* list = new QComboBox(parent);
+    list->setObjectName(name);
+    list->addItems(entries);
+    list->setCurrentText(current);
+    return list;
+}
+
+}  // namespace
+
+frmWorksheet::frmWorksheet(QWidget* owner)
+    : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint), seed_(FreshSeed()) {
+    setObjectName("frmWorksheet");
+    setWindowTitle("Print Worksheet");
+
+    cboCards = List(this, "cboCards", {"3", "4", "5", "6", "7"}, "4");
+    cboHigh = List(this, "cboHigh", {"5", "6", "7", "8", "9", "10", "12", "15", "20", "25", "30", "40", "50"}, "12");
+    cboLevel = List(this, "cboLevel", {"any", "1", "2", "3", "4", "5"}, "any");
+    spnCount = new QSpinBox(this);
+    spnCount->setObjectName("spnCount");
+    spnCount->setRange(1, WorksheetMostPuzzles);
+    spnCount->setValue(20);
+    QStringList layouts;
+    for (int n : WorksheetLayouts) layouts << QString::number(n);
+    cboPerPage = List(this, "cboPerPage", layouts, "8");
+    chkAnswers = new QCheckBox("Include an &answer page", this);
+    chkAnswers->setObjectName("chkAnswers");
+    chkAnswers->setChecked(true);
+    txtTitle = new QLineEdit("Pelorand worksheet", this);
+    txtTitle->setObjectName("txtTitle");
+    txtTitle->setMaxLength(120);
+    txtCode = new QLineEdit(this);
+    txtCode->setObjectName("txtCode");
+    txtCode->setPlaceholderText("a code from an earlier sheet");
+    lblCode = new QLabel(this);
+    lblCode->setObjectName("lblCode");
+    lblCode->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+
+    auto* form = new QFormLayout;
+    form->addRow("Number of &cards:", cboCards);
+    form->addRow("&Highest card:", cboHigh);
+    form->addRow("&Difficulty:", cboLevel);
+    form->addRow("&Number of puzzles:", spnCount);
+    form->addRow("Puzzles per pa&ge:", cboPerPage);
+    form->addRow("", chkAnswers);
+    form->addRow("&Title line:", txtTitle);
+    form->addRow("&From code:", txtCode);
+    form->addRow("Code of this sheet:", lblCode);
+    // Each field's label names it for a screen reader too.
+    for (int row = 0; row < form->rowCount(); ++row) {
+        auto* label = qobject_cast<QLabel*>(form->itemAt(row, QFormLayout::LabelRole) ? form->itemAt(row, QFormLayout::LabelRole)->widget() : nullptr);
+        QWidget* field = form->itemAt(row, QFormLayout::FieldRole)->widget();
+        if (label && !label->text().isEmpty() && field) field->setAccessibleName(label->text().remove('&').remove(':'));
+    }
+
+    cmdNew = new QPushButton("New &puzzles", this);
+    cmdNew->setObjectName("cmdNew");
+    cmdNew->setToolTip("Other puzzles with the same settings");
+    cmdPreview = new QPushButton("Pre&view...", this);
+    cmdPreview->setObjectName("cmdPreview");
+    cmdPrint = new QPushButton("P&rint...", this);
+    cmdPrint->setObjectName("cmdPrint");
+    cmdPrint->setDefault(true);
+    cmdClose = new QPushButton("Close", this);  // Esc too
+    cmdClose->setObjectName("cmdClose");
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(cmdNew);
+    buttons->addStretch();
+    buttons->addWidget(cmdPreview);
+    buttons->addWidget(cmdPrint);
+    buttons->addWidget(cmdClose);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addLayout(buttons);
+
+    connect(cmdNew, &QPushButton::clicked, this, &frmWorksheet::cmdNew_Click);
+    connect(cmdPreview, &QPushButton::clicked, this, &frmWorksheet::cmdPreview_Click);
+    connect(cmdPrint, &QPushButton::clicked, this, &frmWorksheet::cmdPrint_Click);
+    connect(cmdClose, &QPushButton::clicked, this, &QDialog::reject);
+    connect(txtCode, &QLineEdit::editingFinished, this, [this] {
+        if (!txtCode->text().trimmed().isEmpty()) UseCode();
+    });
+    for (QComboBox* list : {cboCards, cboHigh, cboLevel}) connect(list, &QComboBox::currentTextChanged, this, &frmWorksheet::ShowCode);
+    connect(spnCount, &QSpinBox::valueChanged, this, &frmWorksheet::ShowCode);
+    ShowCode();
+}
+
+WorksheetSpec frmWorksheet::Spec() const {
+    WorksheetSpec spec;
+    spec.seed = seed_;
+    spec.cards = cboCards->currentText().toInt();
+    spec.high = cboHigh->currentText().toInt();
+    spec.level = cboLevel->currentIndex();  // entry i is level i, "any" 0
+    spec.count = spnCount->value();
+    return spec;
+}
+
+WorksheetLook frmWorksheet::Look() const {
+    WorksheetLook look;
+    look.perPage = cboPerPage->currentText().toInt();
+    look.answerPage = chkAnswers->isChecked();
+    look.title = txtTitle->text();
+    return look;
+}
+
+void frmWorksheet::ShowCode() { lblCode->setText(QString::fromStdString(WorksheetCode(Spec()))); }
+
+void frmWorksheet::cmdNew_Click() {
+    seed_ = FreshSeed();
+    txtCode->clear();
+    ShowCode();
+}
+
+bool frmWorksheet::UseCode() {
+    const ReadCode read = ReadWorksheetCode(txtCode->text().toStdString());
+    if (!read.spec) {
+        MsgBox(QString::fromStdString(read.error), this);
+        txtCode->setFocus();
+        return false;
+    }
+    seed_ = read.spec->seed;
+    // A code may hold a highest card the list does not offer (made on the command line).
+    if (cboHigh->findText(QString::number(read.spec->high)) < 0) cboHigh->addItem(QString::number(read.spec->high));
+    cboCards->setCurrentText(QString::number(read.spec->cards));
+    cboHigh->setCurrentText(QString::number(read.spec->high));
+    cboLevel->setCurrentIndex(read.spec->level);
+    spnCount->setValue(read.spec->count);
+    ShowCode();
+    return true;
+}
+
+bool frmWorksheet::Paint(QPrinter& printer) {
+    const Worksheet sheet = MakeWorksheet(Spec());
+    if (sheet.puzzles.empty()) {
+        MsgBox(QString::fromStdString(sheet.error), this);
+        return false;
+    }
+    if (!DrawWorksheet(printer, sheet, Look())) {
+        ReplacePrinter();  // the failed one would refuse every later setting
+        MsgBox("Unable to print the worksheet: " +
+                   (printer.outputFileName().isEmpty() ? QString("the printer could not be started.")
+                                                       : "the file " + printer.outputFileName() + " could not be written."),
+               this);
+        return false;
+    }
+    return true;
+}
+
+void frmWorksheet::cmdPreview_Click() {
+    if (!txtCode->text().trimmed().isEmpty() && !UseCode()) return;
+    QPrintPreviewDialog preview(&CurrentPrinter(), this);
+    preview.setWindowTitle("Worksheet preview");
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* printer) { Paint(*printer); });
+    preview.exec();
+}
+
+void frmWorksheet::cmdPrint_Click() {
+    if (!txtCode->text().trimmed().isEmpty() && !UseCode()) return;
+    CommonDialog dialog;
+    if (!dialog.ShowPrinter(this, CurrentPrinter())) return;
+    Paint(CurrentPrinter());
+}

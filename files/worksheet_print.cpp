@@ -1,0 +1,185 @@
+// The worksheet's pages: puzzles as large cards with room to write, then a page of answers.
+#include "files/worksheet_print.h"
+
+#include <QFont>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPdfWriter>
+#include <QRectF>
+
+#include <algorithm>
+#include <chrono>
+#include <ostream>
+
+#include "cli/command_line.h"
+
+namespace {
+
+QRectF Q(const SheetRect& r) { return {r.x, r.y, r.width, r.height}; }
+
+QFont Font(double pixels, bool bold = false) {
+    QFont font("Liberation Sans");
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(std::max(1, static_cast<int>(pixels)));
+    font.setBold(bold);
+    return font;
+}
+
+// The answer page's lines: how many fit between the title and the footer.
+int AnswerLinesPerPage(const SheetLayout& layout) {
+    const double top = layout.title.y + layout.title.height * 1.4, bottom = layout.footer.y;
+    return std::max(1, static_cast<int>((bottom - top) / (layout.title.height * 0.5)));
+}
+
+int PuzzlePages(const Worksheet& sheet, const WorksheetLook& look) {
+    return (static_cast<int>(sheet.puzzles.size()) + look.perPage - 1) / look.perPage;
+}
+
+void Card(QPainter& p, const QRectF& box, int value, bool answer) {
+    QPainterPath path;
+    path.addRoundedRect(box, box.width() * 0.12, box.width() * 0.12);
+    p.setPen(QPen(Qt::black, box.width() * (answer ? 0.07 : 0.04)));
+    p.fillPath(path, answer ? QColor(225, 225, 225) : QColor(Qt::white));
+    p.drawPath(path);
+    p.setFont(Font(box.height() * (value > 9 ? 0.46 : 0.52), true));
+    p.drawText(box, Qt::AlignCenter, QString::number(value));
+}
+
+void Puzzle(QPainter& p, const QRectF& cell, int number, const WorksheetPuzzle& puzzle) {
+    const double n = static_cast<double>(puzzle.cards.size());
+    // Cards as large as the box allows: n face cards, an "=" and the answer card in a row.
+    const double unit = std::min(cell.width() / (n + 2.6), cell.height() * 0.42 / 1.35);
+    const double cardWidth = unit * 0.9, cardHeight = unit * 1.2;
+    p.setPen(Qt::black);
+    p.setFont(Font(unit * 0.38, true));
+    p.drawText(QRectF(cell.left(), cell.top(), unit * 1.2, unit * 0.5), Qt::AlignLeft | Qt::AlignVCenter, QString("%1.").arg(number));
+    // The level as dots, filled up to it, at the top right.
+    const double dot = unit * 0.16;
+    for (int i = 0; i < 5; ++i) {
+        const QRectF d(cell.right() - (5 - i) * dot * 1.6, cell.top() + unit * 0.17, dot, dot);
+        p.setPen(QPen(Qt::black, dot * 0.15));
+        p.setBrush(i < puzzle.level ? QBrush(Qt::black) : QBrush(Qt::NoBrush));
+        p.drawEllipse(d);
+    }
+    p.setBrush(Qt::NoBrush);
+    const double top = cell.top() + unit * 0.6;
+    double x = cell.left() + unit * 0.3;
+    for (int value : puzzle.cards) {
+        Card(p, QRectF(x, top, cardWidth, cardHeight), value, false);
+        x += unit;
+    }
+    p.setPen(Qt::black);
+    p.setFont(Font(unit * 0.5, true));
+    p.drawText(QRectF(x, top, unit * 0.7, cardHeight), Qt::AlignCenter, "=");
+    Card(p, QRectF(x + unit * 0.7, top, cardWidth, cardHeight), puzzle.answer, true);
+    // Room to write: ruled lines under the cards.
+    p.setPen(QPen(QColor(170, 170, 170), std::max(1.0, unit * 0.015)));
+    const double lineGap = unit * 0.55;
+    for (double y = top + cardHeight + lineGap; y < cell.bottom() - unit * 0.1; y += lineGap)
+        p.drawLine(QPointF(cell.left() + unit * 0.3, y), QPointF(cell.right() - unit * 0.3, y));
+}
+
+void Frame(QPainter& p, const SheetLayout& layout, const QString& title, const QString& code, int page, int pages) {
+    p.setPen(Qt::black);
+    p.setFont(Font(layout.title.height * 0.5, true));
+    p.drawText(Q(layout.title), Qt::AlignLeft | Qt::AlignVCenter, title);
+    p.setFont(Font(layout.footer.height * 0.5));
+    p.drawText(Q(layout.footer), Qt::AlignLeft | Qt::AlignVCenter, "Worksheet code " + code);
+    p.drawText(Q(layout.footer), Qt::AlignRight | Qt::AlignVCenter, QString("Page %1 of %2").arg(page).arg(pages));
+}
+
+QString AnswerLine(int number, const WorksheetPuzzle& puzzle) {
+    QString line = QString("%1.  ").arg(number);
+    for (int c : puzzle.cards) line += QString::number(c) + " ";
+    line += QString("=> %1:   %2   (%3)")
+                .arg(puzzle.answer)
+                .arg(QString::fromStdString(puzzle.example))
+                .arg(puzzle.answers == 1 ? QString("1 answer") : QString("%1 answers").arg(puzzle.answers));
+    return line;
+}
+
+}  // namespace
+
+int WorksheetPages(const Worksheet& sheet, const WorksheetLook& look) {
+    int pages = PuzzlePages(sheet, look);
+    if (look.answerPage && !sheet.puzzles.empty()) {
+        const SheetLayout layout = LayOutWorksheet({0, 0, 1000, 1414}, look.perPage);
+        const int lines = AnswerLinesPerPage(layout);
+        pages += (static_cast<int>(sheet.puzzles.size()) + lines - 1) / lines;
+    }
+    return pages;
+}
+
+bool DrawWorksheet(QPagedPaintDevice& device, const Worksheet& sheet, const WorksheetLook& look) {
+    QPainter p;
+    if (!p.begin(&device)) return false;
+    p.setRenderHint(QPainter::Antialiasing);
+    const SheetRect page{0, 0, static_cast<double>(device.width()), static_cast<double>(device.height())};
+    const SheetLayout layout = LayOutWorksheet(page, look.perPage);
+    const QString code = QString::fromStdString(sheet.code);
+    const int pages = WorksheetPages(sheet, look);
+    int pageNumber = 0;
+    auto nextPage = [&] { return ++pageNumber == 1 || device.newPage(); };
+    for (std::size_t first = 0; first < sheet.puzzles.size(); first += look.perPage) {
+        if (!nextPage()) return false;
+        Frame(p, layout, look.title, code, pageNumber, pages);
+        for (std::size_t i = first; i < std::min(sheet.puzzles.size(), first + look.perPage); ++i)
+            Puzzle(p, Q(layout.puzzles[i - first]), static_cast<int>(i + 1), sheet.puzzles[i]);
+    }
+    if (look.answerPage) {
+        const int lines = AnswerLinesPerPage(LayOutWorksheet({0, 0, 1000, 1414}, look.perPage));
+        const double lineHeight = (layout.footer.y - layout.title.y - layout.title.height * 1.4) / lines;
+        for (std::size_t first = 0; first < sheet.puzzles.size(); first += lines) {
+            if (!nextPage()) return false;
+            Frame(p, layout, "Answers: " + look.title, code, pageNumber, pages);
+            p.setFont(Font(lineHeight * 0.6));
+            for (std::size_t i = first; i < std::min(sheet.puzzles.size(), first + lines); ++i) {
+                const double y = layout.title.y + layout.title.height * 1.4 + (i - first) * lineHeight;
+                p.drawText(QRectF(page.x, y, page.width, lineHeight), Qt::AlignLeft | Qt::AlignVCenter,
+                           AnswerLine(static_cast<int>(i + 1), sheet.puzzles[i]));
+            }
+        }
+    }
+    return p.end();
+}
+
+int RunWorksheetCommand(const CommandLineRequest& r, std::ostream& out, std::ostream& err) {
+    WorksheetSpec spec;
+    if (!r.code.empty()) {
+        const ReadCode read = ReadWorksheetCode(r.code);
+        if (!read.spec) {
+            err << "pelorand: --worksheet: " << read.error << "\nTry 'pelorand --help' for more information.\n";
+            return 2;
+        }
+        spec = *read.spec;
+    } else {
+        const auto ticks = std::chrono::system_clock::now().time_since_epoch().count();
+        spec.seed = static_cast<uint32_t>(ticks ^ (ticks >> 32));
+        if (r.faceCards) spec.cards = r.faceCards;
+        if (r.highCard) spec.high = r.highCard;
+        spec.level = r.level;
+        if (r.count) spec.count = r.count;
+    }
+    const Worksheet sheet = MakeWorksheet(spec);
+    if (sheet.puzzles.empty()) {
+        err << "pelorand: --worksheet: " << sheet.error << '\n';
+        return 1;
+    }
+    WorksheetLook look;
+    if (r.perPage) look.perPage = r.perPage;
+    look.answerPage = r.answerOnly;
+    look.title = QString::fromStdString(r.title);
+    QPdfWriter pdf(QString::fromStdString(r.outFile));
+    pdf.setPageSize(QPageSize(QPageSize::A4));
+    pdf.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+    pdf.setResolution(300);
+    pdf.setTitle(look.title);
+    pdf.setCreator("Pelorand");
+    if (!DrawWorksheet(pdf, sheet, look)) {
+        err << "pelorand: --worksheet: the file " << r.outFile << " could not be written\n";
+        return 1;
+    }
+    out << sheet.code << '\n';
+    return 0;
+}

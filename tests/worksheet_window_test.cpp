@@ -1,0 +1,134 @@
+// The worksheet as a teacher gets it: the PDF from the command line and from the dialog, read
+// back as text.
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSpinBox>
+
+#include "answer/answer.h"
+#include "deal/worksheet.h"
+#include "dialogs/frmworksheet.h"
+#include "gui_env.h"
+#include "platform/printer.h"
+
+namespace {
+
+QString PdfText(const QString& pdf) {
+    QProcess p;
+    p.start("pdftotext", {"-layout", pdf, "-"});
+    EXPECT_TRUE(p.waitForFinished(30000));
+    EXPECT_EQ(p.exitCode(), 0) << "pdftotext " << pdf.toStdString();
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+// The answer page's lines: "12.  3 3 8 8 => 24:   8 / (3 - 8 / 3)   (1 answer)".
+struct AnswerLine {
+    int number;
+    std::vector<int> cards;
+    int answer;
+    QString example;
+};
+std::vector<AnswerLine> AnswerLines(const QString& text) {
+    std::vector<AnswerLine> lines;
+    static const QRegularExpression line(R"((\d+)\.\s+([\d ]+?) => (\d+):\s+(.+?)\s+\(\d+ answers?\))");
+    for (auto it = line.globalMatch(text); it.hasNext();) {
+        const auto m = it.next();
+        AnswerLine a{m.captured(1).toInt(), {}, m.captured(3).toInt(), m.captured(4)};
+        for (const QString& c : m.captured(2).split(' ', Qt::SkipEmptyParts)) a.cards.push_back(c.toInt());
+        lines.push_back(a);
+    }
+    return lines;
+}
+
+int RunProgram(const QStringList& args, QString* out = nullptr, QString* err = nullptr) {
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* var : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(var);  // no display at all
+    p.setProcessEnvironment(env);
+    p.start(PELORAND_BUILD_DIR "/pelorand", args);
+    EXPECT_TRUE(p.waitForFinished(60000));
+    if (out) *out = QString::fromUtf8(p.readAllStandardOutput());
+    if (err) *err = QString::fromUtf8(p.readAllStandardError());
+    return p.exitCode();
+}
+
+}  // namespace
+
+using WorksheetWindow = GuiTest;
+
+// Every puzzle and every answer in the PDF, every answer right by the player's rule, and the
+// same code the same sheet.
+TEST_F(WorksheetWindow, TheCommandLineWritesTheSheetWithoutADisplay) {
+    const QString pdf = dir.filePath("sheet.pdf"), again = dir.filePath("again.pdf");
+    QString out, err;
+    ASSERT_EQ(RunProgram({"--worksheet", "--cards", "4", "--high", "10", "--level", "2", "--count", "14", "--per-page", "6", "-o", pdf}, &out, &err), 0)
+        << err.toStdString();
+    const QString code = out.trimmed();
+    const ReadCode read = ReadWorksheetCode(code.toStdString());
+    ASSERT_TRUE(read.spec) << code.toStdString();
+    EXPECT_EQ(read.spec->cards, 4);
+    EXPECT_EQ(read.spec->level, 2);
+    EXPECT_EQ(read.spec->count, 14);
+    const QString text = PdfText(pdf);
+    EXPECT_TRUE(text.contains("Worksheet code " + code));
+    EXPECT_TRUE(text.contains("Page 4 of 4"));  // 14 puzzles at 6 a page, then the answers
+    for (int n = 1; n <= 14; ++n) EXPECT_TRUE(text.contains(QString("%1.").arg(n))) << n;
+    const std::vector<AnswerLine> answers = AnswerLines(text);
+    ASSERT_EQ(answers.size(), 14u) << text.toStdString();
+    const Worksheet sheet = MakeWorksheet(*read.spec);
+    for (std::size_t i = 0; i < answers.size(); ++i) {
+        EXPECT_EQ(answers[i].number, static_cast<int>(i + 1));
+        EXPECT_EQ(answers[i].cards, sheet.puzzles[i].cards);
+        EXPECT_EQ(answers[i].answer, sheet.puzzles[i].answer);
+        const AnswerCheck c = CheckAnswer(answers[i].example.toStdU16String(), answers[i].cards, answers[i].answer);
+        EXPECT_TRUE(c.solves) << answers[i].example.toStdString();
+    }
+    ASSERT_EQ(RunProgram({"--worksheet", "--code", code.toLower(), "--per-page", "6", "-o", again}, &out), 0);
+    EXPECT_EQ(out.trimmed(), code);
+    EXPECT_EQ(PdfText(again), text);
+
+    // Bad arguments: a message and status 2; nothing that cannot be met: status 1.
+    for (const QStringList& bad : {QStringList{"--worksheet", "--per-page", "5", "-o", pdf}, QStringList{"--worksheet", "--count", "61", "-o", pdf},
+                                   QStringList{"--worksheet", "--count", "3"}, QStringList{"--worksheet", "--code", code, "--cards", "4", "-o", pdf},
+                                   QStringList{"--worksheet", "--code", "NOTACODE", "-o", pdf}}) {
+        EXPECT_EQ(RunProgram(bad, &out, &err), 2) << bad.join(' ').toStdString();
+        EXPECT_TRUE(err.startsWith("pelorand: --worksheet: ")) << err.toStdString();
+    }
+    EXPECT_EQ(RunProgram({"--worksheet", "--cards", "3", "--high", "1", "--level", "5", "-o", pdf}, &out, &err), 1);
+    EXPECT_TRUE(err.contains("No puzzle of difficulty 5")) << err.toStdString();
+}
+
+TEST_F(WorksheetWindow, TheDialogMakesTheSheetOfACodeAndPrintsIt) {
+    frmMain& w = Start();
+    ASSERT_NE(w.MenuItem("mnuFilePrintWorksheet"), nullptr);
+    EXPECT_EQ(w.MenuItem("mnuFilePrintWorksheet")->shortcut(), QKeySequence("Ctrl+Shift+P"));
+    const WorksheetSpec spec{31337, 5, 15, 3, 9};
+    frmWorksheet dialog(&w);
+    dialog.txtCode->setText(QString::fromStdString(WorksheetCode(spec)));
+    ASSERT_TRUE(dialog.UseCode());
+    EXPECT_EQ(dialog.Spec(), spec);  // the dialog shows the code's settings
+    EXPECT_EQ(dialog.cboCards->currentText(), "5");
+    EXPECT_EQ(dialog.spnCount->value(), 9);
+    EXPECT_EQ(dialog.lblCode->text().toStdString(), WorksheetCode(spec));
+
+    dialog.txtCode->setText("ABCDEFGHJK2");  // a typo somewhere
+    EXPECT_FALSE(dialog.UseCode());
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].contains("typing error")) << messages[0].toStdString();
+    dialog.txtCode->clear();
+
+    const QString pdf = dir.filePath("class.pdf");
+    CurrentPrinter().setOutputFormat(QPrinter::PdfFormat);
+    CurrentPrinter().setOutputFileName(pdf);
+    CommonDialog::Scripted = {"ok"};
+    dialog.cmdPrint_Click();
+    EXPECT_EQ(CommonDialog::Shown.last(), "printer");
+    const QString text = PdfText(pdf);
+    EXPECT_TRUE(text.contains("Worksheet code " + QString::fromStdString(WorksheetCode(spec))));
+    EXPECT_EQ(AnswerLines(text).size(), 9u);
+    CurrentPrinter().setOutputFileName({});
+}
