@@ -32,26 +32,30 @@ char16_t Operator(char16_t c) {
 
 class Parser {
 public:
-    Parser(std::u16string_view text, const std::vector<int>& cards) : text_(text) {
+    Parser(std::u16string_view text, const std::vector<int>& cards, int answerCard) : text_(text), answerCard_(answerCard) {
         for (int c : cards) ++left_[c];
         table_ = left_;
     }
 
-    ReadAnswer Run(const std::vector<int>& cards) {
+    ReadAnswer Run() {
         if (text_.size() > MaxLength) return Fail({AnswerError::Kind::TooLong, MaxLength});
         SkipSpaces();
         if (at_ == text_.size()) return Fail({AnswerError::Kind::Empty, 0});
         if (!ParseExpr(0)) return Fail(error_);
-        if (at_ < text_.size()) {  // only a ")" ends an expression early
+        if (at_ < text_.size() && text_[at_] == u'=' && answerCard_ >= 0) {
+            if (!Result()) return Fail(error_);
+        } else if (at_ < text_.size() && text_[at_] != u')') {
+            return Fail(Bad());
+        } else if (at_ < text_.size()) {  // only a ")" ends an expression early
             AnswerError e{AnswerError::Kind::StrayClose, at_};
             return Fail(e);
         }
-        for (int c : cards) {
-            if (left_[c] > 0) {
-                AnswerError e{AnswerError::Kind::LeftOut, text_.size()};
-                e.card = c;
-                return Fail(e);
-            }
+        AnswerError e{AnswerError::Kind::LeftOut, text_.size()};
+        for (const auto& [card, count] : left_)
+            for (int i = 0; i < count; ++i) e.cards.push_back(card);
+        if (!e.cards.empty()) {
+            e.card = e.cards.front();
+            return Fail(e);
         }
         return {{}, out_};
     }
@@ -66,7 +70,8 @@ private:
             const char16_t op = Operator(text_[at_]);
             if (op == 0) {
                 if (IsDigit(text_[at_]) || text_[at_] == u'(') return Error({AnswerError::Kind::MissingOperator, at_});
-                return Bad();
+                if (text_[at_] == u'=' && answerCard_ >= 0 && depth == 0) return true;  // the result follows
+                return BadHere();
             }
             out_.push_back(op);
             ++at_;
@@ -95,7 +100,7 @@ private:
         if (Operator(c) == u'~') return Error({AnswerError::Kind::UnaryMinus, at_});
         if (Operator(c) != 0) return Error({AnswerError::Kind::MissingNumber, at_});
         if (c == u')') return Error({depth > 0 ? AnswerError::Kind::EmptyBrackets : AnswerError::Kind::StrayClose, at_});
-        return Bad();
+        return BadHere();
     }
 
     bool Number() {
@@ -119,10 +124,35 @@ private:
         return true;
     }
 
-    bool Bad() {
+    // result := "=" number, at the very end: the answer card written after the answer.
+    bool Result() {
+        const std::size_t equals = at_++;
+        SkipSpaces();
+        const std::size_t start = at_;
+        while (at_ < text_.size() && IsDigit(text_[at_])) ++at_;
+        const std::size_t digits = at_;
+        SkipSpaces();
+        if (start == digits || at_ < text_.size()) {
+            AnswerError e{AnswerError::Kind::BadCharacter, equals};
+            e.character = u'=';
+            return Error(e);
+        }
+        const int value = digits - start > 4 ? 99999 : std::stoi(std::string(text_.begin() + start, text_.begin() + digits));
+        if (value == answerCard_) return true;
+        AnswerError e{AnswerError::Kind::OtherResult, equals};
+        e.card = value;
+        e.answerCard = answerCard_;
+        return Error(e);
+    }
+
+    AnswerError Bad() {
         AnswerError e{AnswerError::Kind::BadCharacter, at_};
         e.character = text_[at_];
-        return Error(e);
+        return e;
+    }
+
+    bool BadHere() {
+        return Error(Bad());
     }
     bool Error(const AnswerError& e) {
         error_ = e;
@@ -134,6 +164,7 @@ private:
     }
 
     std::u16string_view text_;
+    int answerCard_ = -1;
     std::size_t at_ = 0;
     std::map<int, int> left_, table_;  // cards still to use; cards on the table
     std::u16string out_;
@@ -162,27 +193,36 @@ std::string AnswerMessage(const AnswerError& e) {
     const std::string card = e.card > 99 ? "a number" : std::to_string(e.card);
     switch (e.kind) {
     case K::None: return {};
-    case K::Empty: return "type an answer that uses every face card once";
-    case K::TooLong: return "the answer is too long";
+    case K::Empty: return "Type an answer that uses every face card once.";
+    case K::TooLong: return "The answer is longer than " + std::to_string(MaxLength) + " characters, more than the game reads.";
     case K::BadCharacter:
-        if (e.character < 0x20 || (e.character >= 0xD800 && e.character < 0xE000)) return "the answer holds a character that is not a number, an operator or a bracket";
-        return std::string(1, '\'').append(ToUtf8(std::u16string_view(&e.character, 1))).append("' is not a number, an operator or a bracket");
-    case K::NotOnTable: return "uses " + card + ", which is not on the table";
-    case K::UsedTooOften: return "uses " + card + " " + Times(e.used) + " but the table has " + Count(e.onTable);
-    case K::LeftOut: return "leaves out " + card;
-    case K::UnaryMinus: return "a minus sign must stand between two numbers";
-    case K::MissingNumber: return "an operator must stand between two numbers";
-    case K::MissingOperator: return "an operator is missing between two numbers";
-    case K::EmptyBrackets: return "a pair of brackets holds nothing";
-    case K::Unclosed: return "a bracket is not closed";
-    case K::StrayClose: return "a closing bracket has no opening bracket";
-    case K::TooDeep: return "too many brackets inside one another";
+        if (e.character < 0x20 || (e.character >= 0xD800 && e.character < 0xE000)) return "The answer holds a character that is not a number, an operator or a bracket.";
+        if (e.character == u'=') return "Only the answer card may follow '=', at the very end.";
+        return std::string(1, '\'').append(ToUtf8(std::u16string_view(&e.character, 1))).append("' is not a number, an operator or a bracket.");
+    case K::NotOnTable: return "Your answer uses " + card + ", which is not on the table.";
+    case K::UsedTooOften: return "Your answer uses " + card + " " + Times(e.used) + ", but the table has " + Count(e.onTable) + ".";
+    case K::LeftOut: {
+        std::string list;
+        for (std::size_t i = 0; i < e.cards.size(); ++i)
+            list += (i == 0 ? "" : i + 1 == e.cards.size() ? " and " : ", ") + std::to_string(e.cards[i]);
+        return "Your answer leaves out " + (list.empty() ? card : list) + ": every face card is used once.";
+    }
+    case K::UnaryMinus: return "A minus sign must stand between two numbers.";
+    case K::MissingNumber: return "An operator must stand between two numbers.";
+    case K::MissingOperator: return "An operator is missing between two numbers.";
+    case K::EmptyBrackets: return "A pair of brackets holds nothing.";
+    case K::Unclosed: return "A bracket is not closed.";
+    case K::StrayClose: return "A closing bracket has no opening bracket.";
+    case K::TooDeep: return "There are too many brackets inside one another.";
+    case K::OtherResult:
+        return "Your answer ends with = " + card + ", but the answer card is " + std::to_string(e.answerCard) + ".";
     }
     return {};
 }
 
-ReadAnswer ParseAnswer(std::u16string_view text, const std::vector<int>& cards) { return Parser(text, cards).Run(cards); }
-
+ReadAnswer ParseAnswer(std::u16string_view text, const std::vector<int>& cards, int answerCard) {
+    return Parser(text, cards, answerCard).Run();
+}
 std::vector<std::u16string> BreakdownSteps() {
     std::vector<std::u16string> steps;
     for (std::size_t at = 0; (at = Breakdown.find(u"\r\n", at)) != std::u16string::npos; at += 2) {
@@ -202,7 +242,7 @@ std::u16string FullDigits(double value) {
 
 AnswerCheck CheckAnswer(std::u16string_view text, const std::vector<int>& cards, int answer) {
     AnswerCheck out;
-    const ReadAnswer read = ParseAnswer(text, cards);
+    const ReadAnswer read = ParseAnswer(text, cards, answer);
     out.error = read.error;
     if (read.error.kind != AnswerError::Kind::None) {
         out.verdict = Ascii(AnswerMessage(read.error));

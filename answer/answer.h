@@ -21,16 +21,19 @@ struct AnswerError {
     enum class Kind {
         None, Empty, TooLong, BadCharacter, NotOnTable, UsedTooOften, LeftOut, UnaryMinus,
         MissingNumber, MissingOperator, EmptyBrackets, Unclosed, StrayClose, TooDeep,
+        OtherResult,  // ends with "= N" where N is not the answer card
     };
     Kind kind = Kind::None;
     std::size_t offset = 0;
-    int card = 0;        // the card concerned, where there is one
+    int card = 0;        // the card concerned, where there is one; OtherResult: the N of "= N"
+    std::vector<int> cards{};  // LeftOut: every card left out, as often as it is left out
+    int answerCard = 0;      // OtherResult
     int used = 0;        // UsedTooOften: how often the answer uses it
     int onTable = 0;     // UsedTooOften: how often it lies on the table
     char16_t character = 0;  // BadCharacter
 };
 
-// One line for the player, e.g. "uses 12, which is not on the table".
+// One whole sentence for the player, e.g. "Your answer uses 12, which is not on the table."
 std::string AnswerMessage(const AnswerError& error);
 
 struct ReadAnswer {
@@ -38,8 +41,10 @@ struct ReadAnswer {
     std::u16string notation; // the answer in the search's notation, e.g. 05#(03x07)~02
 };
 
-// Reads text against the face cards on the table (as a multiset).
-ReadAnswer ParseAnswer(std::u16string_view text, const std::vector<int>& cards);
+// Reads text against the face cards on the table (as a multiset). A trailing "= N" (the habit
+// of writing the result) is read when N is answerCard and refused when it is another number;
+// with no answer card given, "=" is not part of an answer.
+ReadAnswer ParseAnswer(std::u16string_view text, const std::vector<int>& cards, int answerCard = -1);
 
 struct AnswerCheck {
     AnswerError error;

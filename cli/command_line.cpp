@@ -34,6 +34,21 @@ long long Number(const std::string& word, long long low, long long high) {
 
 int Card(const std::string& word) { return static_cast<int>(Number(word, 1, 99)); }
 
+std::string Joined(const std::vector<std::string>& args, std::size_t from) {
+    std::string line;
+    for (std::size_t i = from; i < args.size(); ++i) line += (i > from ? " " : "") + args[i];
+    return line;
+}
+
+// The options every Qt program takes (QGuiApplication reads them itself): the game passes them on.
+bool IsQtOption(const std::string& word) {
+    static const char* const options[] = {"-platform", "-platformpluginpath", "-platformtheme", "-plugin", "-qwindowgeometry",
+                                          "-qwindowtitle", "-qwindowicon", "-reverse", "-session", "-style", "-stylesheet",
+                                          "-widgetcount", "-display", "-geometry", "-title", "-name", "-visual", "-ncols",
+                                          "-cmap", "-nograb", "-dograb"};
+    return std::find(std::begin(options), std::end(options), word) != std::end(options);
+}
+
 // One option of a job: a number in a range, a flag, or a text.
 struct Option {
     const char* name;
@@ -241,6 +256,9 @@ const char* const Usage =
     "                 sheet's code; --code CODE makes the same sheet again. Exit status 0;\n"
     "                 1 when no puzzle fits or the file cannot be written; 2 for bad arguments\n"
     "  -h, --help     show this text\n"
+    "  --             what follows is a deck file name, even one that starts with '-'\n"
+    "\n"
+    "Results go to standard output; every error and message goes to standard error.\n"
     "  --version      show the version\n";
 
 }  // namespace
@@ -282,6 +300,13 @@ CommandLineRequest ParseCommandLine(const std::vector<std::string>& args) {
         }
         if (check) r.expression = args.back();
         r.kind = check ? CommandLineRequest::Kind::Check : CommandLineRequest::Kind::Solve;
+    } else if (first == "--") {  // what follows is a deck file name, even one that starts with "-"
+        r.deckFile = Joined(args, 1);
+    } else if (first.size() > 1 && first[0] == '-' && !IsQtOption(first)) {
+        r.kind = CommandLineRequest::Kind::Error;
+        r.error = "unknown option '" + first + "' (a deck file whose name starts with '-' opens as ./" + first + " or after --)";
+    } else {
+        r.deckFile = Joined(args, 0);  // the whole line is one deck file name, spaces and all
     }
     return r;
 }
@@ -316,7 +341,7 @@ int RunCommandLine(const CommandLineRequest& request, std::ostream& out, std::os
     case CommandLineRequest::Kind::Check: {
         const AnswerCheck c = CheckAnswer(FromUtf8(request.expression), request.cards, request.answer);
         if (c.error.kind != AnswerError::Kind::None) {
-            out << "error: column " << c.error.offset + 1 << ": " << AnswerMessage(c.error) << '\n';
+            err << "error: column " << c.error.offset + 1 << ": " << AnswerMessage(c.error) << '\n';
             return 2;
         }
         out << ToUtf8(c.shown) << '\n' << "value: " << (c.dividedByZero ? "none (divides by zero)" : c.value.ToText()) << '\n'

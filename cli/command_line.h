@@ -23,15 +23,18 @@ struct CommandLineRequest {
     int level = 0;            // 1..5, 0 any
     bool seeded = false;
     uint32_t seed = 0;        // seeded: the fresh deck's shuffle; else the clock's
-    std::string deckFile;
+    std::string deckFile;     // Game: the deck to open (empty: none); Deal: the deck to deal from
     std::string error;       // Error: one line for the player
 };
 
 // args are the words after the program's name. Only a first word the game knows starts a
-// job; anything else is the game with a deck file named by the whole line, as always.
+// job; another first word starting with "-" is an unknown option (Qt's own options aside);
+// anything else is the game with a deck file named by the whole line, as always ("--" first:
+// by the rest of it).
 CommandLineRequest ParseCommandLine(const std::vector<std::string>& args);
 
 // Runs a job that needs no display and returns its exit status: 0 yes (there are solutions,
 // the answer solves, help or version shown), 1 no, 2 bad usage (one line on err) or an
-// answer that cannot be read (one line "error: ..." on out).
+// answer that cannot be read (one line "error: column N: ..." on err). Results go to out,
+// every error and message to err.
 int RunCommandLine(const CommandLineRequest& request, std::ostream& out, std::ostream& err);

@@ -16,36 +16,47 @@ const std::vector<int> Table = {5, 3, 7, 2};  // answer card 24 unless a case sa
 TEST(AnswerParser, SaysWhatIsWrongAndWhere) {
     struct Case { const char* text; const char* message; std::size_t offset; };
     const Case cases[] = {
-        {"", "type an answer that uses every face card once", 0},
-        {"   ", "type an answer that uses every face card once", 0},
-        {"5 + 12 * 7 - 2", "uses 12, which is not on the table", 4},
-        {"5 + 3 * 7", "leaves out 2", 9},
-        {"5 + 5 * 7 - 2", "uses 5 twice but the table has one", 4},
-        {"(5 + 3) * (7 - 2", "a bracket is not closed", 10},
-        {"5 + 3) * 7 - 2", "a closing bracket has no opening bracket", 5},
-        {"-5 + 3 * 7 + 2", "a minus sign must stand between two numbers", 0},
-        {"5 + -3 * 7 + 2", "a minus sign must stand between two numbers", 4},
-        {"5 + * 3 * 7 + 2", "an operator must stand between two numbers", 4},
-        {"5 + 3 * 7 + 2 +", "an operator must stand between two numbers", 15},
-        {"5 3 + 7 - 2", "an operator is missing between two numbers", 2},
-        {"53 + 7 - 2", "uses 53, which is not on the table", 0},
-        {"5 + () + 3 * 7 - 2", "a pair of brackets holds nothing", 4},
-        {"5 + 3 & 7 - 2", "'&' is not a number, an operator or a bracket", 6},
-        {"5 + 3.5 * 7 - 2", "'.' is not a number, an operator or a bracket", 5},
-        {"5 + 3 * 7 - 2 = 24", "'=' is not a number, an operator or a bracket", 14},
-        {"5 + 3 * 7 - 123456789012", "uses a number, which is not on the table", 12},
+        {"", "Type an answer that uses every face card once.", 0},
+        {"   ", "Type an answer that uses every face card once.", 0},
+        {"5 + 12 * 7 - 2", "Your answer uses 12, which is not on the table.", 4},
+        {"5 + 3 * 7", "Your answer leaves out 2: every face card is used once.", 9},
+        {"5 + 3", "Your answer leaves out 2 and 7: every face card is used once.", 5},
+        {"5", "Your answer leaves out 2, 3 and 7: every face card is used once.", 1},
+        {"5 + 5 * 7 - 2", "Your answer uses 5 twice, but the table has one.", 4},
+        {"(5 + 3) * (7 - 2", "A bracket is not closed.", 10},
+        {"5 + 3) * 7 - 2", "A closing bracket has no opening bracket.", 5},
+        {"-5 + 3 * 7 + 2", "A minus sign must stand between two numbers.", 0},
+        {"5 + -3 * 7 + 2", "A minus sign must stand between two numbers.", 4},
+        {"5 + * 3 * 7 + 2", "An operator must stand between two numbers.", 4},
+        {"5 + 3 * 7 + 2 +", "An operator must stand between two numbers.", 15},
+        {"5 3 + 7 - 2", "An operator is missing between two numbers.", 2},
+        {"53 + 7 - 2", "Your answer uses 53, which is not on the table.", 0},
+        {"5 + () + 3 * 7 - 2", "A pair of brackets holds nothing.", 4},
+        {"5 + 3 & 7 - 2", "'&' is not a number, an operator or a bracket.", 6},
+        {"5 + 3.5 * 7 - 2", "'.' is not a number, an operator or a bracket.", 5},
+        {"5 + 3 * 7 - 2 = 25", "Your answer ends with = 25, but the answer card is 24.", 14},
+        {"5 + 3 * 7 - 2 = 24 + 1", "Only the answer card may follow '=', at the very end.", 14},
+        {"5 + (3 * 7 = 24) - 2", "Only the answer card may follow '=', at the very end.", 11},
+        {"5 + 3 * 7 - 123456789012", "Your answer uses a number, which is not on the table.", 12},
     };
     for (const Case& c : cases) {
-        const ReadAnswer r = ParseAnswer(U16(c.text), Table);
+        const ReadAnswer r = ParseAnswer(U16(c.text), Table, 24);
         EXPECT_EQ(AnswerMessage(r.error), c.message) << c.text;
         EXPECT_EQ(r.error.offset, c.offset) << c.text;
         EXPECT_TRUE(r.notation.empty()) << c.text;
     }
     // Two 9s on the table mean two 9s in the answer, no more and no fewer.
     const std::vector<int> nines = {9, 9, 5, 2};
-    EXPECT_EQ(AnswerMessage(ParseAnswer(u"9 + 9 + 9 - 5 - 2", nines).error), "uses 9 3 times but the table has two");
-    EXPECT_EQ(AnswerMessage(ParseAnswer(u"9 + 5 - 2", nines).error), "leaves out 9");
+    EXPECT_EQ(AnswerMessage(ParseAnswer(u"9 + 9 + 9 - 5 - 2", nines).error), "Your answer uses 9 3 times, but the table has two.");
+    EXPECT_EQ(AnswerMessage(ParseAnswer(u"9 + 5 - 2", nines).error), "Your answer leaves out 9: every face card is used once.");
+    EXPECT_EQ(AnswerMessage(ParseAnswer(u"5 + 2", nines).error), "Your answer leaves out 9 and 9: every face card is used once.");
     EXPECT_EQ(ParseAnswer(u"9 + 9 + 5 - 2", nines).error.kind, AnswerError::Kind::None);
+    // The answer card written at the end is the habit of many: read, not part of the answer.
+    const ReadAnswer withResult = ParseAnswer(u"9 + 9 + 5 - 2 = 21", nines, 21);
+    EXPECT_EQ(withResult.error.kind, AnswerError::Kind::None);
+    EXPECT_EQ(U8(withResult.notation), "09#09#05~02");
+    EXPECT_EQ(ParseAnswer(u"9 + 9 + 5 - 2 =21 ", nines, 21).error.kind, AnswerError::Kind::None);
+    EXPECT_EQ(ParseAnswer(u"9 + 9 + 5 - 2 = 21", nines).error.kind, AnswerError::Kind::BadCharacter);  // no answer card given
 }
 
 TEST(AnswerParser, ReadsEverySpellingIntoTheSearchNotation) {
@@ -85,7 +96,11 @@ TEST(AnswerParser, SurvivesAnyTextAndReadsItsOwnDisplayBack) {
             }
             for (int k = 0; k < 4; ++k) {
                 text += std::u16string(opens[k], u'(') + U16(std::to_string(order[k])) + std::u16string(closes[k], u')');
-                if (k < 3) text += (gen() % 2 ? u" " : u"") + std::u16string(1, ops[gen() % ops.size()]) + u" ";
+                if (k < 3) {
+                    if (gen() % 2) text += u' ';
+                    text.push_back(ops[gen() % ops.size()]);
+                    text += u' ';
+                }
             }
         }
         const ReadAnswer r = ParseAnswer(text, Table);
@@ -105,5 +120,7 @@ TEST(AnswerParser, SurvivesAnyTextAndReadsItsOwnDisplayBack) {
     std::u16string deep(5000, u'(');
     EXPECT_EQ(ParseAnswer(deep, Table).error.kind, AnswerError::Kind::TooLong);
     std::u16string nested = std::u16string(200, u'(') + u"5" + std::u16string(200, u')') + u"+3*7-2";
-    EXPECT_EQ(AnswerMessage(ParseAnswer(nested, Table).error), "too many brackets inside one another");
+    EXPECT_EQ(AnswerMessage(ParseAnswer(nested, Table).error), "There are too many brackets inside one another.");
+    EXPECT_EQ(AnswerMessage(ParseAnswer(std::u16string(1001, u' '), Table).error),
+              "The answer is longer than 1000 characters, more than the game reads.");
 }

@@ -356,7 +356,9 @@ TEST_F(Files, ReadOnlyFoldersAndDecksAsAnOrdinaryUser) {
     EXPECT_EQ(w.FilePath, deck);
     ASSERT_TRUE(QFile::setPermissions(deck, QFile::ReadOwner));
     for (bool folderWritable : {false, true}) {
-        if (folderWritable) ASSERT_TRUE(QFile::setPermissions(shared, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        if (folderWritable) {
+            ASSERT_TRUE(QFile::setPermissions(shared, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        }
         messages.clear();
         w.cmdDeal_Click();
         w.mnuFileSave_Click();

@@ -360,7 +360,9 @@ TEST_F(GameWindow, MenusAndToolbarAreExactlyTheCommandTable) {
             QAction* got = items[i];
             EXPECT_EQ(got->objectName(), want.name);
             EXPECT_EQ(got->isSeparator(), *want.caption == 0) << want.name;
-            if (!got->isSeparator()) EXPECT_EQ(got->text(), want.caption) << want.name;
+            if (!got->isSeparator()) {
+                EXPECT_EQ(got->text(), want.caption) << want.name;
+            }
             EXPECT_EQ(got->shortcut(), want.key) << want.name;
             EXPECT_EQ(got->isEnabled(), want.enabled) << want.name;
             EXPECT_EQ(got->isCheckable(), want.checkable) << want.name;
@@ -519,7 +521,8 @@ TEST_F(YourAnswer, ARightAnswerBeforeTheSearchWinsThePuzzle) {
 
     QTest::keyClicks(a->txtAnswer, "8 / 2 * 2");
     QTest::keyClick(a->txtAnswer, Qt::Key_Return);  // Enter checks
-    EXPECT_TRUE(a->txtResult->toPlainText().startsWith("Your answer uses 8, which is not on the table")) << a->txtResult->toPlainText().toStdString();
+    EXPECT_EQ(a->txtResult->toPlainText(), "Your answer uses 8, which is not on the table.");
+    EXPECT_EQ(a->txtAnswer->accessibleDescription(), "Your answer uses 8, which is not on the table.");
     EXPECT_EQ(a->txtAnswer->cursorPosition(), 0);  // put where it went wrong
     EXPECT_TRUE(Solving);
 
@@ -529,6 +532,9 @@ TEST_F(YourAnswer, ARightAnswerBeforeTheSearchWinsThePuzzle) {
     EXPECT_TRUE(result.contains("The game reads it as: 5 + (3 * 7) - 2")) << result.toStdString();
     EXPECT_TRUE(result.contains("Value: 24\nWorked out exactly:\n  3 * 7 = 21\n  5 + 21 = 26\n  26 - 2 = 24\nRight!")) << result.toStdString();
     EXPECT_TRUE(result.contains("You got it first!"));
+    // The focus moves to the result, whose description a screen reader speaks: the verdict.
+    EXPECT_EQ(a->focusWidget(), a->txtResult);
+    EXPECT_EQ(a->txtResult->accessibleDescription(), "Right! You got it first!");
     EXPECT_FALSE(Solving);
     EXPECT_EQ(w.lblProgress->text(), "You got it first!");
     EXPECT_TRUE(w.cmdAnswer->isEnabled());

@@ -186,7 +186,7 @@ TEST(PlayerRule, SaysWhereTheComputerWouldJudgeDifferently) {
     EXPECT_EQ(c.steps.back(), "19 / 0: a division by zero");
 
     c = CheckAnswer(u"5 + 3 * 9", {5, 3, 7, 2}, 24);  // an error carries its message as the verdict
-    EXPECT_EQ(U8(c.verdict), "uses 9, which is not on the table");
+    EXPECT_EQ(U8(c.verdict), "Your answer uses 9, which is not on the table.");
 }
 
 // Puzzles the computer's search calls unsolvable, and the best-known hard ones, have answers.

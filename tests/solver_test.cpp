@@ -71,8 +71,8 @@ TEST(Solver, AgreesWithTheGameOnEveryAttempt) {
         });
         const SolveVerdict v = Solve(d.cards, d.answer, SolveMode::CountAll, SIZE_MAX);
         std::string name = "cards";
-        for (int c : d.cards) name += " " + std::to_string(c);
-        name += " => " + std::to_string(d.answer);
+        for (int c : d.cards) name.append(" ").append(std::to_string(c));
+        name.append(" => ").append(std::to_string(d.answer));
         EXPECT_TRUE(v.counted) << name;
         EXPECT_EQ(v.status, SolveVerdict::Status::Complete) << name;
         EXPECT_EQ(v.attempts, attempts) << name;
@@ -183,7 +183,9 @@ TEST(Solver, FastPathBoundHoldsAndExactMeansBitForBit) {
         EXPECT_EQ(f.zeroDivisor, zero) << t;
         if (zero) continue;
         EXPECT_LE(std::fabs(exact - f.value), f.bound) << t;
-        if (f.bound == 0) EXPECT_EQ(exact, f.value) << t;
+        if (f.bound == 0) {
+            EXPECT_EQ(exact, f.value) << t;
+        }
     }
     EXPECT_EQ(FastEvaluate(U16("05#(03x07)~02")).bound, 0);  // whole numbers stay exact
     EXPECT_FALSE(FastEvaluate(U16("05#")).parsed);
@@ -219,7 +221,7 @@ TEST(CommandLine, ParsesOnlyTheWordsItKnows) {
     using K = CommandLineRequest::Kind;
     struct Case { std::vector<std::string> args; K kind; };
     const Case cases[] = {
-        {{}, K::Game}, {{"deck.pld"}, K::Game}, {{"my", "deck.pld"}, K::Game}, {{"--solvex", "1"}, K::Game},
+        {{}, K::Game}, {{"deck.pld"}, K::Game}, {{"my", "deck.pld"}, K::Game}, {{"--solvex", "1"}, K::Error},
         {{"--help"}, K::Help}, {{"-h"}, K::Help}, {{"--version"}, K::Version},
         {{"--solve", "3", "9", "3", "17"}, K::Solve}, {{"--solve", "1", "2", "3", "4", "5", "6", "7", "99"}, K::Solve},
         {{"--solve", "3", "9", "17"}, K::Error}, {{"--solve", "1", "2", "3", "4", "5", "6", "7", "8", "9"}, K::Error},
@@ -281,22 +283,46 @@ TEST(CommandLine, SolvePrintsThePlayersAnswersOrTheComputersAttempts) {
 }
 
 TEST(CommandLine, CheckPrintsTheReadingTheValueAndTheVerdict) {
-    struct Case { std::vector<std::string> args; int status; const char* out; };
+    struct Case { std::vector<std::string> args; int status; const char* out; const char* err = ""; };
     const Case cases[] = {
         {{"--check", "5", "3", "7", "2", "24", "5+(3x7)-2"}, 0, "5 + (3 * 7) - 2\nvalue: 24\nsolves\n"},
+        {{"--check", "5", "3", "7", "2", "24", "5+(3x7)-2 = 24"}, 0, "5 + (3 * 7) - 2\nvalue: 24\nsolves\n"},
         {{"--check", "8", "2", "2", "8", "8 / 2 * 2"}, 1, "8 / 2 * 2\nvalue: 2\ndoes not solve\n"},
         {{"--check", "1", "8", "3", "3", "9", "8 + (1 / 3) * 3"}, 0, "8 + (1 / 3) * 3\nvalue: 9\nsolves\n"},  // exactly 9
         {{"--check", "3", "3", "8", "8", "24", "8 / (3 - 8 / 3)"}, 0, "8 / (3 - 8 / 3)\nvalue: 24\nsolves\n"},
         {{"--check", "1", "2", "3", "9", "1 - 2 / 3"}, 1, "1 - 2 / 3\nvalue: 1/3\ndoes not solve\n"},
         {{"--check", "1", "2", "3", "9", "1 - 2 * 3"}, 1, "1 - 2 * 3\nvalue: -5\ndoes not solve\n"},
         {{"--check", "7", "7", "1", "9", "1 / (7 - 7)"}, 1, "1 / (7 - 7)\nvalue: none (divides by zero)\ndoes not solve\n"},
-        {{"--check", "5", "3", "7", "2", "24", "5 + 3 * 7"}, 2, "error: column 10: leaves out 2\n"},
+        // Errors go to standard error, results to standard output.
+        {{"--check", "5", "3", "7", "2", "24", "5 + 3 * 7"}, 2, "", "error: column 10: Your answer leaves out 2: every face card is used once.\n"},
         {{"--check", "5", "3", "7", "2", "24", "5 + 3 \xc3\x97 7 \xe2\x88\x92 2"}, 0, "5 + 3 * 7 - 2\nvalue: 24\nsolves\n"},
-        {{"--check", "5", "3", "7", "2", "24", "5 + 3 \xff 7 - 2"}, 2, "error: column 7: '\xef\xbf\xbd' is not a number, an operator or a bracket\n"},
+        {{"--check", "5", "3", "7", "2", "24", "5 + 3 \xff 7 - 2"}, 2, "", "error: column 7: '\xef\xbf\xbd' is not a number, an operator or a bracket.\n"},
     };
     for (const Case& c : cases) {
         std::ostringstream out, err;
         EXPECT_EQ(RunCommandLine(ParseCommandLine(c.args), out, err), c.status) << c.args.back();
         EXPECT_EQ(out.str(), c.out) << c.args.back();
+        EXPECT_EQ(err.str(), c.err) << c.args.back();
     }
+}
+
+// A mistyped option is an error, not a deck file; a deck file may still start with "-".
+TEST(CommandLine, UnknownOptionsAreRefusedAndDeckNamesPassThrough) {
+    CommandLineRequest r = ParseCommandLine({"--slove", "1", "2", "3", "4"});
+    EXPECT_EQ(r.kind, CommandLineRequest::Kind::Error);
+    std::ostringstream out, err;
+    EXPECT_EQ(RunCommandLine(r, out, err), 2);
+    EXPECT_TRUE(out.str().empty());
+    EXPECT_EQ(err.str(), "pelorand: unknown option '--slove' (a deck file whose name starts with '-' opens as ./--slove or after --)\n"
+                         "Try 'pelorand --help' for more information.\n");
+    EXPECT_EQ(ParseCommandLine({"-x"}).kind, CommandLineRequest::Kind::Error);
+    r = ParseCommandLine({"--", "-odd", "name.pld"});
+    EXPECT_EQ(r.kind, CommandLineRequest::Kind::Game);
+    EXPECT_EQ(r.deckFile, "-odd name.pld");
+    r = ParseCommandLine({"my", "deck.pld"});
+    EXPECT_EQ(r.kind, CommandLineRequest::Kind::Game);
+    EXPECT_EQ(r.deckFile, "my deck.pld");
+    EXPECT_EQ(ParseCommandLine({"./-odd.pld"}).kind, CommandLineRequest::Kind::Game);
+    EXPECT_EQ(ParseCommandLine({"-platform", "offscreen"}).kind, CommandLineRequest::Kind::Game);  // Qt's own
+    EXPECT_EQ(ParseCommandLine({}).kind, CommandLineRequest::Kind::Game);
 }

@@ -45,7 +45,6 @@ frmAnswer::frmAnswer(frmMain* game)
     txtAnswer = new QLineEdit(this);
     txtAnswer->setObjectName("txtAnswer");
     txtAnswer->setAccessibleName("Your answer");
-    txtAnswer->setMaxLength(1000);
     lblPrompt->setBuddy(txtAnswer);
 
     cmdCheck = new QPushButton("&Check", this);
@@ -126,13 +125,18 @@ void frmAnswer::ShowTally() {
 void frmAnswer::cmdCheck_Click() {
     const AnswerCheck c = CheckAnswer(txtAnswer->text().toStdU16String(), FaceCardValues(), Deck[DeckPos]);
     if (c.error.kind != AnswerError::Kind::None) {
-        txtResult->setPlainText("Your answer " + Q(c.verdict) + ".");
+        txtResult->setPlainText(Q(c.verdict));
+        txtResult->setAccessibleDescription(Q(c.verdict));
+        // Back in the entry where it went wrong; a screen reader hears why with the entry.
+        txtAnswer->setAccessibleDescription(Q(c.verdict));
         txtAnswer->setFocus();
-        txtAnswer->setCursorPosition(static_cast<int>(c.error.offset));  // where it went wrong
+        txtAnswer->setCursorPosition(static_cast<int>(c.error.offset));
         return;
     }
+    txtAnswer->setAccessibleDescription({});
     const QString value = c.dividedByZero ? QString("none: it divides by zero") : QString::fromStdString(c.value.ToText());
     QStringList lines;
+    QString raceLine;
     lines << "The game reads it as: " + Q(c.shown) << "Value: " + value;
     if (!c.steps.empty()) {
         lines << "Worked out exactly:";
@@ -147,14 +151,19 @@ void frmAnswer::cmdCheck_Click() {
             game_->PlayerSolved(solution);
             AddToTally(PlayerWinsSetting);
             if (hints_ > 0) AddToTally(HintWinsSetting);
-            lines << "You got it first!";
+            raceLine = "You got it first!";
+            lines << raceLine;
         } else {
             AddToTally(ComputerWinsSetting);
-            lines << "The computer was first this time.";
+            raceLine = "The computer was first this time.";
+            lines << raceLine;
         }
         ShowTally();
     }
     txtResult->setPlainText(lines.join('\n'));
+    // The verdict is what a screen reader says first when the focus lands on the result.
+    txtResult->setAccessibleDescription(Q(c.verdict) + (raceLine.isEmpty() ? QString() : " " + raceLine));
+    txtResult->setFocus(Qt::OtherFocusReason);
 }
 
 void frmAnswer::cmdHint_Click() {

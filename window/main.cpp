@@ -10,6 +10,20 @@
 #include "files/worksheet_print.h"
 #include "window/loop_host.h"
 
+namespace {
+
+// Whether the window system Qt will pick can be reached: an X or Wayland display for the
+// usual platforms; any other platform (offscreen, a named plugin) is left to Qt.
+bool DisplayAvailable(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i)
+        if (qstrcmp(argv[i], "-platform") == 0) return true;  // chosen on the command line: Qt's to judge
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    if (!platform.isEmpty() && !platform.startsWith("xcb") && !platform.startsWith("wayland")) return true;
+    return !qgetenv("DISPLAY").isEmpty() || !qgetenv("WAYLAND_DISPLAY").isEmpty();
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
     // Decided before any application object exists: --solve must work without a display.
     const CommandLineRequest request = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
@@ -24,12 +38,18 @@ int main(int argc, char* argv[]) {
         return RunWorksheetCommand(request, std::cout, std::cerr);
     }
     if (request.kind != CommandLineRequest::Kind::Game) return RunCommandLine(request, std::cout, std::cerr);
+    if (!DisplayAvailable(argc, argv)) {
+        std::cerr << "pelorand: the game needs a display; --solve, --check, --deal and --worksheet work without one (see --help)\n";
+        return 1;
+    }
 
     QApplication app(argc, argv);
     QApplication::setApplicationName("Pelorand");
     QApplication::setQuitOnLastWindowClosed(false);  // the loop ends when the game window closes
-    // The whole command line is one deck file name, spaces and all.
-    QtLoopHost host(QApplication::arguments().mid(1).join(' '));
+    // The whole command line is one deck file name, spaces and all (Qt's own options aside).
+    QStringList words = QApplication::arguments().mid(1);
+    if (!words.isEmpty() && words.first() == "--") words.removeFirst();
+    QtLoopHost host(words.join(' '));
     Main(host);
     return 0;
 }
