@@ -125,9 +125,11 @@ TEST_F(Options, DealingOptionsAreStoredAndDealAsTheCommandLineDoes) {
     ASSERT_EQ(messages.size(), 1);
     EXPECT_EQ(messages[0].toStdString(), NothingQualifiesMessage(DealRule{true, 5}, true));
     EXPECT_EQ(DeckPos, at);
+    Deck[DeckFirst] = 2;   // a mark the fresh deck (all 1s) cannot have
     w.cmdShuffle_Click();  // a shuffle that finds nothing puts the old deck back
     EXPECT_EQ(messages.size(), 2);
     EXPECT_EQ(DeckPos, at);
+    EXPECT_EQ(Deck[DeckFirst], 2);
 }
 
 TEST_F(Options, ApplyLeavesTheDialogOpenAndOkClosesIt) {

@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
@@ -378,6 +379,12 @@ TEST_F(GameWindow, MenusAndToolbarAreExactlyTheCommandTable) {
         EXPECT_EQ(buttons[i]->data().toString(), tools[i].first);
         EXPECT_EQ(buttons[i]->toolTip(), tools[i].second);
     }
+    // Your Answer: an icon of its own, not Help's question mark, and a name a screen reader speaks.
+    ASSERT_EQ(buttons.size(), 7);
+    EXPECT_EQ(buttons[6]->data().toString(), "YourAnswer");
+    EXPECT_FALSE(buttons[6]->icon().pixmap(24, 24).isNull());
+    EXPECT_NE(buttons[6]->icon().pixmap(24, 24).toImage(), w.style()->standardIcon(QStyle::SP_MessageBoxQuestion).pixmap(24, 24).toImage());
+    EXPECT_EQ(w.tbToolBar->widgetForAction(buttons[6])->accessibleName(), "Your Answer");
     const std::tuple<QPushButton*, const char*, const char*> pushes[] = {
         {w.cmdShuffle, "&Shuffle", "Shuffle the deck"}, {w.cmdDeal, "&Deal", "Deal, new puzzle"},
         {w.cmdAnswer, "&Answer", "Show the answer to the puzzle"}, {w.cmdExit, "E&xit", "Exit back to windows"}};
@@ -442,6 +449,13 @@ TEST_F(GameWindow, VerdictPanelSaysWhetherThePuzzleCanBeSolved) {
     QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w.sbVerdict);
     ASSERT_NE(a, nullptr);
     EXPECT_EQ(a->text(QAccessible::Name), "Verdict: No solution");
+    // The search's two panels are named too, with the text of the moment.
+    SearchStep();
+    QAccessibleInterface* attempt = QAccessible::queryAccessibleInterface(w.sbPanels[0]);
+    QAccessibleInterface* count = QAccessible::queryAccessibleInterface(w.sbPanels[1]);
+    EXPECT_EQ(attempt->text(QAccessible::Name), "Last attempt: " + w.sbPanels[0]->text());
+    EXPECT_EQ(count->text(QAccessible::Name), "Attempts: 1");
+    EXPECT_EQ(w.sbPanels[1]->text(), "1");  // what is seen stays as it was
 
     // The computer's search says no to 3 9 3 9 => 17; a player has 9 + 9 - 3 / 3.
     DealPuzzle(w, {3, 9, 3, 9}, 17);

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QIcon>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -116,6 +117,7 @@ void frmMain::CreateControls() {
         sbPanels[i] = new StatusPanel(i == 0 ? "Status" : "", sbStatusBar);
         sbPanels[i]->setObjectName(QString("sbStatusBarPanel%1").arg(i + 1));
         sbPanels[i]->setMinimumWidth(Px(1200));
+        sbPanels[i]->setSpokenPrefix(i == 0 ? "Last attempt: " : "Attempts: ");
         sbStatusBar->addWidget(sbPanels[i], i == 0 ? 4 : 1);
     }
     sbVerdict = new StatusPanel("", sbStatusBar);
@@ -178,21 +180,23 @@ void frmMain::CreateActions() {
         }
     }
 
-    struct Tool { const char* key; const char* tip; QStyle::StandardPixmap icon; };
+    // name: what a screen reader calls the button; icon: the style's, or one drawn for the game.
+    struct Tool { const char* key; const char* name; const char* tip; QStyle::StandardPixmap icon; const char* drawn; };
     const Tool tools[] = {
-        {"Open", "Load saved deck", QStyle::SP_DialogOpenButton},
-        {"Save", "Save this deck", QStyle::SP_DialogSaveButton},
-        {"Print", "Print this puzzle", QStyle::SP_FileDialogDetailedView},
-        {"Shuffle", "Shuffle the deck", QStyle::SP_BrowserReload},
-        {"Deal", "Deal a card, next puzzle", QStyle::SP_ArrowRight},
-        {"Answer", "Display the answer", QStyle::SP_DialogApplyButton},
-        {"YourAnswer", "Check your own answer", QStyle::SP_MessageBoxQuestion},
+        {"Open", "Open", "Load saved deck", QStyle::SP_DialogOpenButton, nullptr},
+        {"Save", "Save", "Save this deck", QStyle::SP_DialogSaveButton, nullptr},
+        {"Print", "Print", "Print this puzzle", QStyle::SP_FileDialogDetailedView, nullptr},
+        {"Shuffle", "Shuffle", "Shuffle the deck", QStyle::SP_BrowserReload, nullptr},
+        {"Deal", "Deal", "Deal a card, next puzzle", QStyle::SP_ArrowRight, nullptr},
+        {"Answer", "Answer", "Display the answer", QStyle::SP_DialogApplyButton, nullptr},
+        {"YourAnswer", "Your Answer", "Check your own answer", QStyle::SP_CustomBase, ":/your-answer.svg"},
     };
     for (const Tool& t : tools) {
-        QAction* button = tbToolBar->addAction(style()->standardIcon(t.icon), t.key);
+        QAction* button = tbToolBar->addAction(t.drawn ? QIcon(t.drawn) : style()->standardIcon(t.icon), t.key);
         button->setObjectName(QString("tbToolBar") + t.key);
         button->setToolTip(t.tip);
         button->setData(QString(t.key));
+        if (QWidget* widget = tbToolBar->widgetForAction(button)) widget->setAccessibleName(t.name);
     }
     connect(tbToolBar, &QToolBar::actionTriggered, this,
             [this](QAction* button) { tbToolBar_ButtonClick(button->data().toString()); });
