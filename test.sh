@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 # The end-to-end suite drives the real program in its own X server.
-EXTRA_PACKAGES="xvfb xdotool xclip imagemagick openbox x11-utils desktop-file-utils shared-mime-info poppler-utils"
+EXTRA_PACKAGES="xvfb xdotool xclip imagemagick openbox x11-utils desktop-file-utils shared-mime-info poppler-utils dbus at-spi2-core python3-pyatspi"
 source scripts/setup.sh
 # The Debian package, built and checked first: the end-to-end suite unpacks and plays it.
 (unset BUILD_DIR CMAKE_ARGS EXTRA_PACKAGES; ./package.sh)

@@ -110,4 +110,7 @@ TEST(CommandLine, DealPrintsThePuzzlesAsDealGivesThem) {
         EXPECT_TRUE(o.str().empty()) << bad.back();
         EXPECT_EQ(e.str().rfind("pelorand: --deal: ", 0), 0u) << e.str();
     }
+    std::ostringstream o, e;
+    RunCommandLine(ParseCommandLine({"--deal", "3", "--seed", "1", "deck.pld"}), o, e);
+    EXPECT_EQ(e.str().rfind("pelorand: --deal: give --seed or a deck file, not both\n", 0), 0u) << e.str();
 }

@@ -17,20 +17,37 @@ export QT_QPA_PLATFORM=xcb  # the suite that runs it may have set offscreen
 mkdir -p "$HOME"
 settings=$HOME/.config/Pelorand/Pelorand.ini
 
-export DISPLAY=:$((90 + RANDOM % 400))
-Xvfb "$DISPLAY" -screen 0 1280x900x24 -nolisten tcp >/dev/null 2>&1 &
+# Xvfb picks a free display itself and writes its number once it is ready: never another
+# server's display, and never a start that went unnoticed.
+Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
 xvfb=$!
 pids=()
+dbus=""
 cleanup() {
   for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done
+  [ -n "$dbus" ] && kill "$dbus" 2>/dev/null
   kill "$xvfb" 2>/dev/null
   rm -rf "$work"
 }
 trap cleanup EXIT
-for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
+for _ in $(seq 200); do [ -s "$work/display" ] && break; kill -0 "$xvfb" 2>/dev/null || break; sleep 0.05; done
+if [ ! -s "$work/display" ]; then
+  echo "e2e: the X server (Xvfb) did not start; nothing was checked"
+  exit 1
+fi
+export DISPLAY=:$(head -n 1 "$work/display")
+if ! xdpyinfo >/dev/null 2>&1; then
+  echo "e2e: the X server on $DISPLAY does not answer; nothing was checked"
+  exit 1
+fi
+# A D-Bus session of our own, for the screen-reader check (the AT-SPI bus starts on it).
+if dbus-daemon --session --fork --print-address=1 --print-pid=4 4>"$work/dbus.pid" >"$work/dbus.address" 2>/dev/null; then
+  export DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$work/dbus.address")
+  dbus=$(cat "$work/dbus.pid")
+fi
 openbox >/dev/null 2>&1 &
 pids+=($!)
-sleep 0.5
+wait_for_wm() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
 
 failures=0
 passed=0
@@ -53,6 +70,15 @@ wait_for() {
 }
 
 game_id() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1; }
+shown() { xdotool search --onlyvisible --pid "$game_pid" 2>/dev/null | wc -l; }
+# open_menu KEYS: presses them and waits for the menu to pop up (one more window of the game).
+open_menu() {
+  local before; before=$(shown)
+  keys "$@"
+  wait_for 3 bash -c "[ \$(xdotool search --onlyvisible --pid $game_pid 2>/dev/null | wc -l) -gt $before ]"
+}
+# focus_on ID: waits until the window has the keyboard.
+focus_on() { wait_for 3 bash -c "[ \"\$(xdotool getactivewindow 2>/dev/null)\" = '$1' ]"; }
 start_game() {  # start_game CAPTION [ARGS...]; sets $game_pid and $win
   local caption=$1; shift
   "$bin" "$@" >/dev/null 2>&1 &
@@ -73,13 +99,13 @@ copy_puzzle() {  # Ctrl+C, then the clipboard text once it has changed from $1
 faces() { sed -e 's/^Solve: //' -e 's/ => .*//' <<<"$1"; }
 answer() { sed -e 's/.* => //' <<<"$1"; }
 exit_game() {
-  keys alt+f
-  sleep 0.2
+  open_menu alt+f
   xdotool key x
   wait_for 3 bash -c "! kill -0 $game_pid"
 }
 
 # ---------------------------------------------------------------------------------------
+wait_for 5 wait_for_wm || { echo "e2e: the window manager did not start on $DISPLAY"; exit 1; }
 check=first-start
 xprop -root -spy _NET_CLIENT_LIST >"$work/clients" 2>/dev/null &
 spy=$!
@@ -120,11 +146,10 @@ fi
 
 check=save-as-dialog
 saved=$work/kept.pld
-keys alt+f
-sleep 0.2
+open_menu alt+f
 xdotool key a
 if wait_for 5 game_id "^Save puzzle\$"; then
-  sleep 0.3
+  focus_on "$(game_id "^Save puzzle\$")"
   xdotool key ctrl+a
   xdotool type --delay 20 "$saved"
   xdotool key Return
@@ -139,14 +164,12 @@ fi
 
 check=options-seven-cards
 win=$(game_id "Pelorand\$")
-keys alt+v
-sleep 0.2
+open_menu alt+v
 xdotool key o
 if wait_for 5 game_id "^Options\$"; then
-  sleep 0.3
+  focus_on "$(game_id "^Options\$")"
   xdotool key 7 Return
   wait_for 3 bash -c "! xdotool search --onlyvisible --name '^Options\$'"
-  sleep 0.2
   seven=$(copy_puzzle)
   n=$(faces "$seven" | tr ',' '\n' | wc -l)
   if [ "$n" -ne 7 ]; then fail "after Options with 7 cards the clipboard holds '$seven'"
@@ -215,13 +238,18 @@ if start_game "race.pld - Pelorand" "$deck"; then
   keys ctrl+e
   if wait_for 5 game_id "^Your Answer\$"; then
     win=$(game_id "^Your Answer\$")
-    printf '' | xclip -selection clipboard >/dev/null 2>&1
+    focus_on "$win"
     xdotool type --delay 30 "5 + (3 * 7) - 2"
     xdotool key Return
-    sleep 0.3
-    keys alt+r ctrl+a ctrl+c
-    wait_for 5 test -n "$(clipboard)"
-    result=$(clipboard)
+    # The result once it holds a verdict: copied again until it does, for at most 5 s.
+    result=""
+    for _ in $(seq 25); do
+      printf '' | xclip -selection clipboard >/dev/null 2>&1
+      keys alt+r ctrl+a ctrl+c
+      wait_for 0.2 test -n "$(clipboard)"
+      result=$(clipboard)
+      grep -q "^Right!" <<<"$result" && break
+    done
     if ! grep -q "^The game reads it as: 5 + (3 \* 7) - 2\$" <<<"$result"; then fail "result reads: $result"
     elif ! grep -q "^Right!\$" <<<"$result"; then fail "no verdict Right! in: $result"
     else ok; fi
@@ -233,6 +261,41 @@ if start_game "race.pld - Pelorand" "$deck"; then
   exit_game || kill "$game_pid"
 else
   fail "the race deck did not load"
+fi
+
+check=screen-reader
+if [ -z "$dbus" ]; then
+  fail "no D-Bus session could be started for the AT-SPI registry"
+elif QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 start_game "race.pld - Pelorand" "$deck"; then
+  a11y() { /usr/bin/python3 "$(dirname "$0")/a11y_check.py" "$@"; }
+  names=$(a11y names 10)
+  if ! grep -q "^label | Last attempt: " <<<"$names"; then fail "no status panel named 'Last attempt: ...' in: $names"
+  elif ! grep -q "^label | Attempts: [0-9]" <<<"$names"; then fail "no status panel named 'Attempts: ...'"
+  elif ! grep -q "^push button | Your Answer | " <<<"$names"; then fail "the toolbar's Your Answer button is not named so"
+  else
+    keys ctrl+e
+    if wait_for 5 game_id "^Your Answer\$"; then
+      win=$(game_id "^Your Answer\$")
+      focus_on "$win"
+      xdotool type --delay 30 "5 + 3 * 7 - 2 = 24"
+      xdotool key Return
+      heard=""
+      for _ in $(seq 25); do  # the focus moves to the result, whose description is the verdict
+        heard=$(a11y focused 1)
+        grep -q "^Result | Right!" <<<"$heard" && break
+        sleep 0.2
+      done
+      if ! grep -q "^Result | Right! " <<<"$heard"; then fail "after Check the screen reader is on: $heard"
+      else ok; fi
+      keys Escape
+      win=$(game_id "^race.pld - Pelorand\$")
+    else
+      fail "Ctrl+E did not open the Your Answer window"
+    fi
+  fi
+  exit_game || kill "$game_pid"
+else
+  fail "the race deck did not load with accessibility on"
 fi
 
 if [ -n "$build" ]; then
