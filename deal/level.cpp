@@ -46,6 +46,7 @@ int Level(const LevelFacts& f) {
         }
     }
     if (f.simplestIsInvolved) level = std::min(level + 1, 5);
+    if (f.simplestIsObvious) level = std::min(level, 2);
     return level;
 }
 
@@ -56,7 +57,12 @@ LevelFacts FactsOf(const std::vector<int>& cards, int answer, std::stop_token st
     f.plainAnswers = plain.answers;
     // No plain answer: any answer at all (then level 5)?
     f.answered = plain.answers > 0 || SolveForPlayer(cards, answer, 0, stop).answers > 0;
-    if (!plain.listed.empty())
-        f.simplestIsInvolved = Nesting(plain.listed[0].text) >= 2 || PassesHundred(plain.listed[0]);
+    if (!plain.listed.empty()) {
+        const Expression& simplest = plain.listed[0];
+        f.simplestIsInvolved = Nesting(simplest.text) >= 2 || PassesHundred(simplest);
+        f.simplestIsObvious = (simplest.op == Expression::Op::Add || simplest.op == Expression::Op::Multiply) &&
+                              std::all_of(simplest.parts.begin(), simplest.parts.end(),
+                                          [](const Expression& p) { return p.op == Expression::Op::Card; });
+    }
     return f;
 }

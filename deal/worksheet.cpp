@@ -95,8 +95,11 @@ Worksheet MakeWorksheet(const WorksheetSpec& spec) {
     std::set<std::pair<std::vector<int>, int>> onSheet;
     for (int dealt = 0; static_cast<int>(sheet.puzzles.size()) < spec.count; ++dealt) {
         if (dealt > 4 * WorksheetMostPuzzles || !DealQualifying(deck, pos, cards, high, rule)) {
+            const std::size_t found = sheet.puzzles.size();
             sheet.puzzles.clear();
-            sheet.error = NothingQualifies(rule) + ": choose another difficulty, number of cards or highest card.";
+            sheet.error = found == 0 ? NothingQualifies(rule) + ": choose another difficulty, number of cards or highest card."
+                                     : "Only " + std::to_string(found) + " different puzzles of these settings turned up: ask for " +
+                                           std::to_string(found) + " or fewer, or choose another difficulty, number of cards or highest card.";
             return sheet;
         }
         WorksheetPuzzle p;
@@ -113,6 +116,9 @@ Worksheet MakeWorksheet(const WorksheetSpec& spec) {
         if (!v.listed.empty()) p.example = v.listed.front().text;
         p.level = Level(FactsOf(p.cards, p.answer));
         sheet.puzzles.push_back(std::move(p));
+        // Deal on past this puzzle's cards, so the next shares none of them: neighbours on a
+        // sheet are puzzles of their own, not one card apart.
+        for (int16_t i = 0; i < cards; ++i) pos = NextDeckPos(pos);
     }
     return sheet;
 }

@@ -50,8 +50,10 @@ struct Worksheet {
 };
 
 // The sheet's puzzles: a fresh deck shuffled from the seed, dealt as the game starts (shuffle,
-// then deal) and on, keeping only puzzles with an answer (and of the level, when one is set).
-// Uses the game's generator but leaves it as it was.
+// then deal) and on, keeping only puzzles with an answer (and of the level, when one is set);
+// after each puzzle the deal moves on past its cards, so that no two share a card of the deck,
+// and a puzzle met again brings a fresh shuffle. Uses the game's generator but leaves it as
+// it was.
 Worksheet MakeWorksheet(const WorksheetSpec& spec);
 
 // Layouts on offer: puzzles per page.

@@ -2,6 +2,7 @@
 #include "files/worksheet_print.h"
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPainterPath>
@@ -26,6 +27,21 @@ QFont Font(double pixels, bool bold = false) {
     return font;
 }
 
+// Text at the given size, or smaller until it fits the box's width (down to about half),
+// cut with an ellipsis only if even that is too wide.
+double TextWidth(QPainter& p, const QString& text) { return p.boundingRect(QRectF(0, 0, 1e6, 1e6), Qt::AlignLeft, text).width(); }
+
+void DrawFitted(QPainter& p, const QRectF& box, int flags, const QString& text, double pixels, bool bold = false) {
+    QFont font = Font(pixels, bold);
+    p.setFont(font);
+    const double width = TextWidth(p, text);
+    if (width > box.width()) {
+        font.setPixelSize(std::max(1, static_cast<int>(std::max(pixels * 0.45, pixels * box.width() / width * 0.98))));
+        p.setFont(font);
+    }
+    p.drawText(box, flags, QFontMetricsF(p.fontMetrics()).elidedText(text, Qt::ElideRight, box.width()));
+}
+
 // The answer page's lines: how many fit between the title and the footer.
 int AnswerLinesPerPage(const SheetLayout& layout) {
     const double top = layout.title.y + layout.title.height * 1.4, bottom = layout.footer.y;
@@ -42,7 +58,7 @@ void Card(QPainter& p, const QRectF& box, int value, bool answer) {
     p.setPen(QPen(Qt::black, box.width() * (answer ? 0.07 : 0.04)));
     p.fillPath(path, answer ? QColor(225, 225, 225) : QColor(Qt::white));
     p.drawPath(path);
-    p.setFont(Font(box.height() * (value > 9 ? 0.46 : 0.52), true));
+    p.setFont(Font(box.height() * 0.46, true));  // one size for every card, one or two digits
     p.drawText(box, Qt::AlignCenter, QString::number(value));
 }
 
@@ -73,17 +89,24 @@ void Puzzle(QPainter& p, const QRectF& cell, int number, const WorksheetPuzzle& 
     p.setFont(Font(unit * 0.5, true));
     p.drawText(QRectF(x, top, unit * 0.7, cardHeight), Qt::AlignCenter, "=");
     Card(p, QRectF(x + unit * 0.7, top, cardWidth, cardHeight), puzzle.answer, true);
-    // Room to write: ruled lines under the cards.
+    // Room to write: ruled lines under the cards, a hand's height apart however large the box.
     p.setPen(QPen(QColor(170, 170, 170), std::max(1.0, unit * 0.015)));
-    const double lineGap = unit * 0.55;
+    const double lineGap = std::min(unit * 0.55, cell.height() * 0.09);
     for (double y = top + cardHeight + lineGap; y < cell.bottom() - unit * 0.1; y += lineGap)
         p.drawLine(QPointF(cell.left() + unit * 0.3, y), QPointF(cell.right() - unit * 0.3, y));
 }
 
 void Frame(QPainter& p, const SheetLayout& layout, const QString& title, const QString& code, int page, int pages) {
     p.setPen(Qt::black);
-    p.setFont(Font(layout.title.height * 0.5, true));
-    p.drawText(Q(layout.title), Qt::AlignLeft | Qt::AlignVCenter, title);
+    QRectF heading = Q(layout.title), order = heading;
+    heading.setHeight(heading.height() * 0.62);
+    order.setTop(heading.bottom());
+    DrawFitted(p, heading, Qt::AlignLeft | Qt::AlignVCenter, title, layout.title.height * 0.45, true);
+    // The answers hold only in the game's order: say which, where every pupil sees it.
+    DrawFitted(p, order, Qt::AlignLeft | Qt::AlignVCenter,
+               "Worked in the game's order: brackets, then *, then /, then +, then -, each left to right "
+               "(so 8 / 2 * 2 is 2, and 5 - 2 + 1 is 2).",
+               layout.title.height * 0.22);
     p.setFont(Font(layout.footer.height * 0.5));
     p.drawText(Q(layout.footer), Qt::AlignLeft | Qt::AlignVCenter, "Worksheet code " + code);
     p.drawText(Q(layout.footer), Qt::AlignRight | Qt::AlignVCenter, QString("Page %1 of %2").arg(page).arg(pages));
@@ -92,10 +115,11 @@ void Frame(QPainter& p, const SheetLayout& layout, const QString& title, const Q
 QString AnswerLine(int number, const WorksheetPuzzle& puzzle) {
     QString line = QString("%1.  ").arg(number);
     for (int c : puzzle.cards) line += QString::number(c) + " ";
-    line += QString("=> %1:   %2   (%3)")
+    // The count before the example, so that a long example is all that may ever be cut.
+    line += QString("=> %1   (%2):   %3")
                 .arg(puzzle.answer)
-                .arg(QString::fromStdString(puzzle.example))
-                .arg(puzzle.answers == 1 ? QString("1 answer") : QString("%1 answers").arg(puzzle.answers));
+                .arg(puzzle.answers == 1 ? QString("1 answer") : QString("%1 answers").arg(puzzle.answers))
+                .arg(QString::fromStdString(puzzle.example));
     return line;
 }
 
@@ -133,11 +157,17 @@ bool DrawWorksheet(QPagedPaintDevice& device, const Worksheet& sheet, const Work
         for (std::size_t first = 0; first < sheet.puzzles.size(); first += lines) {
             if (!nextPage()) return false;
             Frame(p, layout, "Answers: " + look.title, code, pageNumber, pages);
-            p.setFont(Font(lineHeight * 0.6));
             for (std::size_t i = first; i < std::min(sheet.puzzles.size(), first + lines); ++i) {
                 const double y = layout.title.y + layout.title.height * 1.4 + (i - first) * lineHeight;
-                p.drawText(QRectF(page.x, y, page.width, lineHeight), Qt::AlignLeft | Qt::AlignVCenter,
-                           AnswerLine(static_cast<int>(i + 1), sheet.puzzles[i]));
+                const QRectF box(page.x, y, page.width, lineHeight);
+                const QString line = AnswerLine(static_cast<int>(i + 1), sheet.puzzles[i]);
+                p.setFont(Font(lineHeight * 0.6));
+                if (TextWidth(p, line) * 0.8 <= box.width()) {
+                    DrawFitted(p, box, Qt::AlignLeft | Qt::AlignVCenter, line, lineHeight * 0.6);
+                } else {  // a long answer of many cards: two rows in the same space, never cut
+                    p.setFont(Font(lineHeight * 0.36));
+                    p.drawText(box, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, line);
+                }
             }
         }
     }

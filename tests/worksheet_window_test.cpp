@@ -25,7 +25,7 @@ QString PdfText(const QString& pdf) {
     return QString::fromUtf8(p.readAllStandardOutput());
 }
 
-// The answer page's lines: "12.  3 3 8 8 => 24:   8 / (3 - 8 / 3)   (1 answer)".
+// The answer page's lines: "12.  3 3 8 8 => 24   (1 answer):   8 / (3 - 8 / 3)".
 struct AnswerLine {
     int number;
     std::vector<int> cards;
@@ -34,7 +34,8 @@ struct AnswerLine {
 };
 std::vector<AnswerLine> AnswerLines(const QString& text) {
     std::vector<AnswerLine> lines;
-    static const QRegularExpression line(R"((\d+)\.\s+([\d ]+?) => (\d+):\s+(.+?)\s+\(\d+ answers?\))");
+    static const QRegularExpression line(R"((\d+)\.\s+([\d ]+?) => (\d+)\s+\(\d+ answers?\):\s+(.+?)\s*$)",
+                                         QRegularExpression::MultilineOption);
     for (auto it = line.globalMatch(text); it.hasNext();) {
         const auto m = it.next();
         AnswerLine a{m.captured(1).toInt(), {}, m.captured(3).toInt(), m.captured(4)};
