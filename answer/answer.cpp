@@ -171,17 +171,18 @@ private:
     AnswerError error_;
 };
 
+std::string Count(int n) {
+    const char* words[] = {"none", "one", "two", "three", "four", "five", "six", "seven", "eight", "nine", "ten"};
+    return n >= 0 && n <= 10 ? words[n] : std::to_string(n);
+}
+
+// "uses 3 three times" reads better than "uses 3 3 times".
 std::string Times(int n) {
     switch (n) {
     case 1: return "once";
     case 2: return "twice";
-    default: return std::to_string(n) + " times";
+    default: return Count(n) + " times";
     }
-}
-
-std::string Count(int n) {
-    const char* words[] = {"none", "one", "two", "three", "four", "five", "six", "seven"};
-    return n >= 0 && n < 8 ? words[n] : std::to_string(n);
 }
 
 std::u16string Ascii(const std::string& s) { return {s.begin(), s.end()}; }

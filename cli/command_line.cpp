@@ -40,6 +40,27 @@ std::string Joined(const std::vector<std::string>& args, std::size_t from) {
     return line;
 }
 
+// Edits (insert, delete, change, swap two neighbours) from a to b.
+std::size_t Distance(const std::string& a, const std::string& b) {
+    std::vector<std::vector<std::size_t>> d(a.size() + 1, std::vector<std::size_t>(b.size() + 1));
+    for (std::size_t i = 0; i <= a.size(); ++i) d[i][0] = i;
+    for (std::size_t j = 0; j <= b.size(); ++j) d[0][j] = j;
+    for (std::size_t i = 1; i <= a.size(); ++i) {
+        for (std::size_t j = 1; j <= b.size(); ++j) {
+            d[i][j] = std::min({d[i - 1][j] + 1, d[i][j - 1] + 1, d[i - 1][j - 1] + (a[i - 1] != b[j - 1])});
+            if (i > 1 && j > 1 && a[i - 1] == b[j - 2] && a[i - 2] == b[j - 1]) d[i][j] = std::min(d[i][j], d[i - 2][j - 2] + 1);
+        }
+    }
+    return d[a.size()][b.size()];
+}
+
+// The job a mistyped first word most likely meant, or nothing.
+std::string Nearest(const std::string& word) {
+    for (const char* job : {"--solve", "--check", "--deal", "--worksheet", "--help", "--version"})
+        if (Distance(word, job) <= 2) return job;
+    return {};
+}
+
 // The options every Qt program takes (QGuiApplication reads them itself): the game passes them on.
 bool IsQtOption(const std::string& word) {
     static const char* const options[] = {"-platform", "-platformpluginpath", "-platformtheme", "-plugin", "-qwindowgeometry",
@@ -256,10 +277,10 @@ const char* const Usage =
     "                 sheet's code; --code CODE makes the same sheet again. Exit status 0;\n"
     "                 1 when no puzzle fits or the file cannot be written; 2 for bad arguments\n"
     "  -h, --help     show this text\n"
+    "  --version      show the version\n"
     "  --             what follows is a deck file name, even one that starts with '-'\n"
     "\n"
-    "Results go to standard output; every error and message goes to standard error.\n"
-    "  --version      show the version\n";
+    "Results go to standard output; every error and message goes to standard error.\n";
 
 }  // namespace
 
@@ -304,7 +325,9 @@ CommandLineRequest ParseCommandLine(const std::vector<std::string>& args) {
         r.deckFile = Joined(args, 1);
     } else if (first.size() > 1 && first[0] == '-' && !IsQtOption(first)) {
         r.kind = CommandLineRequest::Kind::Error;
-        r.error = "unknown option '" + first + "' (a deck file whose name starts with '-' opens as ./" + first + " or after --)";
+        const std::string near = Nearest(first);
+        r.error = "unknown option '" + first + "'" + (near.empty() ? "" : "; did you mean " + near + "?") +
+                  " (a deck file whose name starts with '-' opens as ./" + first + " or after --)";
     } else {
         r.deckFile = Joined(args, 0);  // the whole line is one deck file name, spaces and all
     }

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -90,9 +91,10 @@ frmWorksheet::frmWorksheet(QWidget* owner)
     cmdPreview->setObjectName("cmdPreview");
     cmdPrint = new QPushButton("P&rint...", this);
     cmdPrint->setObjectName("cmdPrint");
-    cmdPrint->setDefault(true);
     cmdClose = new QPushButton("Close", this);  // Esc too
     cmdClose->setObjectName("cmdClose");
+    // No button answers Enter: Enter in "From code" reads the code, and nothing else happens.
+    for (QPushButton* button : {cmdNew, cmdPreview, cmdPrint, cmdClose}) button->setAutoDefault(false);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(cmdNew);
     buttons->addStretch();
@@ -159,8 +161,17 @@ bool frmWorksheet::UseCode() {
     return true;
 }
 
+const Worksheet& frmWorksheet::Sheet() {
+    if (!sheet_ || !(sheet_->spec == Spec())) {
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);  // sixty puzzles of seven cards take a moment
+        sheet_ = MakeWorksheet(Spec());
+        QGuiApplication::restoreOverrideCursor();
+    }
+    return *sheet_;
+}
+
 bool frmWorksheet::Paint(QPrinter& printer) {
-    const Worksheet sheet = MakeWorksheet(Spec());
+    const Worksheet& sheet = Sheet();
     if (sheet.puzzles.empty()) {
         MsgBox(QString::fromStdString(sheet.error), this);
         return false;

@@ -3,6 +3,8 @@
 
 #include <QDialog>
 
+#include <optional>
+
 #include "deal/worksheet.h"
 #include "files/worksheet_print.h"
 
@@ -47,5 +49,7 @@ public:
 
 private:
     void ShowCode();
+    const Worksheet& Sheet();  // made once per settings: the preview repaints often
     uint32_t seed_ = 0;
+    std::optional<Worksheet> sheet_;
 };

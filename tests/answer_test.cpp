@@ -47,7 +47,7 @@ TEST(AnswerParser, SaysWhatIsWrongAndWhere) {
     }
     // Two 9s on the table mean two 9s in the answer, no more and no fewer.
     const std::vector<int> nines = {9, 9, 5, 2};
-    EXPECT_EQ(AnswerMessage(ParseAnswer(u"9 + 9 + 9 - 5 - 2", nines).error), "Your answer uses 9 3 times, but the table has two.");
+    EXPECT_EQ(AnswerMessage(ParseAnswer(u"9 + 9 + 9 - 5 - 2", nines).error), "Your answer uses 9 three times, but the table has two.");
     EXPECT_EQ(AnswerMessage(ParseAnswer(u"9 + 5 - 2", nines).error), "Your answer leaves out 9: every face card is used once.");
     EXPECT_EQ(AnswerMessage(ParseAnswer(u"5 + 2", nines).error), "Your answer leaves out 9 and 9: every face card is used once.");
     EXPECT_EQ(ParseAnswer(u"9 + 9 + 5 - 2", nines).error.kind, AnswerError::Kind::None);

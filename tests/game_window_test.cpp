@@ -535,7 +535,7 @@ TEST_F(YourAnswer, ARightAnswerBeforeTheSearchWinsThePuzzle) {
 
     QTest::keyClicks(a->txtAnswer, "8 / 2 * 2");
     QTest::keyClick(a->txtAnswer, Qt::Key_Return);  // Enter checks
-    EXPECT_EQ(a->txtResult->toPlainText(), "Your answer uses 8, which is not on the table.");
+    EXPECT_EQ(a->txtResult->toPlainText(), "Your answer uses 8, which is not on the table. (at character 1)");
     EXPECT_EQ(a->txtAnswer->accessibleDescription(), "Your answer uses 8, which is not on the table.");
     EXPECT_EQ(a->txtAnswer->cursorPosition(), 0);  // put where it went wrong
     EXPECT_TRUE(Solving);
@@ -549,6 +549,9 @@ TEST_F(YourAnswer, ARightAnswerBeforeTheSearchWinsThePuzzle) {
     // The focus moves to the result, whose description a screen reader speaks: the verdict.
     EXPECT_EQ(a->focusWidget(), a->txtResult);
     EXPECT_EQ(a->txtResult->accessibleDescription(), "Right! You got it first!");
+    QTest::keyClicks(a->txtResult, "9");  // typing on goes into the entry
+    EXPECT_EQ(a->focusWidget(), a->txtAnswer);
+    EXPECT_EQ(a->txtAnswer->text(), "5 + (3 * 7) - 29");
     EXPECT_FALSE(Solving);
     EXPECT_EQ(w.lblProgress->text(), "You got it first!");
     EXPECT_TRUE(w.cmdAnswer->isEnabled());
@@ -602,6 +605,7 @@ TEST_F(YourAnswer, HintsGiveOneStepAtATimeAndCountTheWin) {
     a->cmdHint->click();
     const QString all = a->txtResult->toPlainText();
     EXPECT_TRUE(all.contains("That is a whole solution: ")) << all.toStdString();
+    EXPECT_FALSE(a->cmdHint->isEnabled());  // nothing more to show until the next puzzle
     const QString solution = all.mid(all.indexOf("solution: ") + 10);
     a->txtAnswer->setText(solution);
     a->cmdCheck->click();

@@ -313,8 +313,10 @@ TEST(CommandLine, UnknownOptionsAreRefusedAndDeckNamesPassThrough) {
     std::ostringstream out, err;
     EXPECT_EQ(RunCommandLine(r, out, err), 2);
     EXPECT_TRUE(out.str().empty());
-    EXPECT_EQ(err.str(), "pelorand: unknown option '--slove' (a deck file whose name starts with '-' opens as ./--slove or after --)\n"
+    EXPECT_EQ(err.str(), "pelorand: unknown option '--slove'; did you mean --solve? (a deck file whose name starts with '-' opens as ./--slove or after --)\n"
                          "Try 'pelorand --help' for more information.\n");
+    EXPECT_EQ(ParseCommandLine({"--chekc"}).error.find("did you mean --check?") != std::string::npos, true);
+    EXPECT_EQ(ParseCommandLine({"--frobnicate"}).error.find("did you mean"), std::string::npos);
     EXPECT_EQ(ParseCommandLine({"-x"}).kind, CommandLineRequest::Kind::Error);
     r = ParseCommandLine({"--", "-odd", "name.pld"});
     EXPECT_EQ(r.kind, CommandLineRequest::Kind::Game);

@@ -8,6 +8,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSpinBox>
+#include <QTest>
 
 #include "answer/answer.h"
 #include "deal/worksheet.h"
@@ -116,12 +117,25 @@ TEST_F(WorksheetWindow, TheDialogMakesTheSheetOfACodeAndPrintsIt) {
     EXPECT_EQ(dialog.spnCount->value(), 9);
     EXPECT_EQ(dialog.lblCode->text().toStdString(), WorksheetCode(spec));
 
+    // Enter in "From code" reads the code and prints nothing.
+    const WorksheetSpec other{4242, 4, 10, 0, 5};
+    dialog.show();
+    dialog.txtCode->setFocus();
+    dialog.txtCode->setText(QString::fromStdString(WorksheetCode(other)));
+    const qsizetype dialogsBefore = CommonDialog::Shown.size();
+    QTest::keyClick(dialog.txtCode, Qt::Key_Return);
+    EXPECT_EQ(dialog.Spec(), other);
+    EXPECT_EQ(CommonDialog::Shown.size(), dialogsBefore);
+
     dialog.txtCode->setText("ABCDEFGHJK2");  // a typo somewhere
     EXPECT_FALSE(dialog.UseCode());
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages[0].contains("typing error")) << messages[0].toStdString();
     dialog.txtCode->clear();
 
+    dialog.txtCode->setText(QString::fromStdString(WorksheetCode(spec)));
+    ASSERT_TRUE(dialog.UseCode());
+    dialog.txtCode->clear();
     const QString pdf = dir.filePath("class.pdf");
     CurrentPrinter().setOutputFormat(QPrinter::PdfFormat);
     CurrentPrinter().setOutputFileName(pdf);

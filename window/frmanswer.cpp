@@ -2,7 +2,9 @@
 #include "window/frmanswer.h"
 
 #include <QGuiApplication>
+#include <QCoreApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -86,6 +88,7 @@ frmAnswer::frmAnswer(frmMain* game)
     layout->addWidget(lblTally);
     resize(460, 320);
 
+    txtResult->installEventFilter(this);
     connect(cmdCheck, &QPushButton::clicked, this, &frmAnswer::cmdCheck_Click);
     connect(cmdHint, &QPushButton::clicked, this, &frmAnswer::cmdHint_Click);
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::reject);
@@ -109,7 +112,23 @@ void frmAnswer::ShowBesideGame() {
     txtAnswer->setFocus();
 }
 
+bool frmAnswer::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == txtResult && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool typing = !key->text().isEmpty() && key->text()[0].isPrint() &&
+                            !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+        if (typing || key->key() == Qt::Key_Backspace) {
+            txtAnswer->setFocus(Qt::OtherFocusReason);
+            txtAnswer->deselect();
+            QCoreApplication::sendEvent(txtAnswer, event);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
 void frmAnswer::NewPuzzle() {
+    cmdHint->setEnabled(true);
     txtAnswer->clear();
     txtResult->clear();
     raceDecided_ = false;
@@ -125,7 +144,10 @@ void frmAnswer::ShowTally() {
 void frmAnswer::cmdCheck_Click() {
     const AnswerCheck c = CheckAnswer(txtAnswer->text().toStdU16String(), FaceCardValues(), Deck[DeckPos]);
     if (c.error.kind != AnswerError::Kind::None) {
-        txtResult->setPlainText(Q(c.verdict));
+        using K = AnswerError::Kind;
+        // Where it went wrong, for those who cannot see the cursor standing there.
+        const bool placed = c.error.kind != K::Empty && c.error.kind != K::TooLong && c.error.kind != K::LeftOut;
+        txtResult->setPlainText(Q(c.verdict) + (placed ? QString(" (at character %1)").arg(c.error.offset + 1) : QString()));
         txtResult->setAccessibleDescription(Q(c.verdict));
         // Back in the entry where it went wrong; a screen reader hears why with the entry.
         txtAnswer->setAccessibleDescription(Q(c.verdict));
@@ -182,6 +204,10 @@ void frmAnswer::cmdHint_Click() {
     const int shown = std::min<int>(++hints_, static_cast<int>(steps.size()));
     QStringList lines;
     for (int i = 0; i < shown; ++i) lines << QString("Hint %1 of %2: %3").arg(i + 1).arg(steps.size()).arg(QString::fromStdString(steps[i]));
-    if (shown == static_cast<int>(steps.size())) lines << "That is a whole solution: " + QString::fromStdString(answer.text);
+    if (shown == static_cast<int>(steps.size())) {
+        lines << "That is a whole solution: " + QString::fromStdString(answer.text);
+        cmdHint->setEnabled(false);  // nothing more to show for this puzzle
+        txtAnswer->setFocus();
+    }
     txtResult->setPlainText(lines.join('\n'));
 }

@@ -28,6 +28,10 @@ public:
     QPlainTextEdit* txtResult;
     QLabel* lblTally;
 
+protected:
+    // Typing while the result has the focus goes on in the entry.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void ShowTally();
 

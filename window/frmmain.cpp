@@ -314,11 +314,13 @@ void frmMain::ShowVerdict(const TableVerdict& verdict) {
 
 void frmMain::SetVerdictText(const QString& text, const QString& accessibleName) {
     sbVerdict->setText(text);
-    // Room for the whole verdict where the window allows ("3 answers · beyond the computer" is
-    // wider than the panel's share of a narrow window); the attempt panel gives way, and the
-    // tooltip holds the whole text whatever the width.
-    const int wanted = sbVerdict->fontMetrics().horizontalAdvance(text) + sbVerdict->fontMetrics().averageCharWidth() * 2;
-    sbVerdict->setMinimumWidth(std::max(Px(1800), std::min(wanted, width() / 2)));
+    // Room for the longest verdict where the window allows ("1 answer · ★★★★★ · beyond the
+    // computer" is wider than the panel's share of a narrow window): the attempt panel gives
+    // way, always by the same amount, so the panels stand still from deal to deal; the tooltip
+    // holds the whole text whatever the width.
+    const QString longest = QString::fromUtf8("99,999 answers \u00B7 \u2605\u2605\u2605\u2605\u2605 \u00B7 beyond the computer");
+    const int wanted = sbVerdict->fontMetrics().horizontalAdvance(longest) + sbVerdict->fontMetrics().averageCharWidth() * 2;
+    sbVerdict->setMinimumWidth(std::max(Px(1800), std::min(wanted, width() * 3 / 5)));
     sbVerdict->setToolTip(text);
     // A screen reader hears what it is.
     sbVerdict->setAccessibleName(accessibleName.isEmpty() ? "Verdict: " + text : accessibleName);
