@@ -84,6 +84,7 @@ struct Option {
 // (which may refuse it with a message). Returns the first problem, or nothing.
 std::string ReadOptions(const std::vector<std::string>& args, std::size_t from, const std::vector<Option>& options,
                         const std::function<std::string(const std::string&)>& positional) {
+    std::vector<std::string> seen;
     for (std::size_t i = from; i < args.size(); ++i) {
         const std::string& word = args[i];
         const auto option = std::find_if(options.begin(), options.end(), [&](const Option& o) { return word == o.name; });
@@ -92,6 +93,8 @@ std::string ReadOptions(const std::vector<std::string>& args, std::size_t from, 
             if (std::string why = positional(word); !why.empty()) return why;
             continue;
         }
+        if (std::find(seen.begin(), seen.end(), word) != seen.end()) return word + " is given twice; give it once";
+        seen.push_back(word);
         if (option->flag) {
             *option->flag = true;
             continue;
@@ -310,7 +313,9 @@ CommandLineRequest ParseCommandLine(const std::vector<std::string>& args) {
             const std::string& word = args[i + skip];
             const int value = Card(word);
             if (value < 0) {
-                r.error = first + ": '" + word + "' is not a card: each card and the answer must be a whole number from 1 to 99";
+                const bool answerTooEarly = check && !word.empty() && (word.find_first_of("+-*/()x ") != std::string::npos);
+                r.error = answerTooEarly ? "--check: the answer in quotes comes last, once, after the answer card"
+                                         : first + ": '" + word + "' is not a card: each card and the answer must be a whole number from 1 to 99";
                 return r;
             }
             (i < numbers ? r.cards.push_back(value) : void(r.answer = value));

@@ -317,6 +317,9 @@ TEST(CommandLine, UnknownOptionsAreRefusedAndDeckNamesPassThrough) {
                          "Try 'pelorand --help' for more information.\n");
     EXPECT_EQ(ParseCommandLine({"--chekc"}).error.find("did you mean --check?") != std::string::npos, true);
     EXPECT_EQ(ParseCommandLine({"--frobnicate"}).error.find("did you mean"), std::string::npos);
+    EXPECT_EQ(ParseCommandLine({"--check", "3", "3", "8", "8", "24", "8 / (3 - 8 / 3)", "extra"}).error,
+              "--check: the answer in quotes comes last, once, after the answer card");
+    EXPECT_EQ(ParseCommandLine({"--worksheet", "-o", "a.pdf", "-o", "b.pdf"}).error, "--worksheet: -o is given twice; give it once");
     EXPECT_EQ(ParseCommandLine({"-x"}).kind, CommandLineRequest::Kind::Error);
     r = ParseCommandLine({"--", "-odd", "name.pld"});
     EXPECT_EQ(r.kind, CommandLineRequest::Kind::Game);
