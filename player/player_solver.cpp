@@ -5,7 +5,6 @@
 #include "player/value_map.h"
 
 #include <algorithm>
-#include <array>
 #include <bit>
 #include <cmath>
 #include <unordered_set>
