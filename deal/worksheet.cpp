@@ -18,7 +18,7 @@ constexpr int Base = 31;
 constexpr int ValueDigits = 10;  // 31^10 > 2^32 * 5 * 99 * 6 * 60
 
 // Every field, packed into one number: the seed, then cards, high, level and count.
-uint64_t Pack(const WorksheetSpec& s) {
+uint64_t Pack(const WorksheetSettings& s) {
     uint64_t v = s.seed;
     v = v * 5 + static_cast<uint64_t>(s.cards - 3);
     v = v * 99 + static_cast<uint64_t>(s.high - 1);
@@ -36,8 +36,8 @@ int Check(const std::vector<int>& digits) {
 
 }  // namespace
 
-std::string WorksheetCode(const WorksheetSpec& spec) {
-    uint64_t v = Pack(spec);
+std::string WorksheetCode(const WorksheetSettings& settings) {
+    uint64_t v = Pack(settings);
     std::vector<int> digits(ValueDigits);
     for (int i = ValueDigits - 1; i >= 0; --i) {
         digits[i] = static_cast<int>(v % Base);
@@ -67,7 +67,7 @@ ReadCode ReadWorksheetCode(const std::string& text) {
     if (Check(digits) != check) return {std::nullopt, "This worksheet code has a typing error: check it character by character."};
     uint64_t v = 0;
     for (int d : digits) v = v * Base + static_cast<uint64_t>(d);
-    WorksheetSpec s;
+    WorksheetSettings s;
     s.count = static_cast<int>(v % WorksheetMostPuzzles) + 1;
     v /= WorksheetMostPuzzles;
     s.level = static_cast<int>(v % 6);
@@ -81,19 +81,19 @@ ReadCode ReadWorksheetCode(const std::string& text) {
     return {s, {}};
 }
 
-Worksheet MakeWorksheet(const WorksheetSpec& spec) {
+Worksheet MakeWorksheet(const WorksheetSettings& settings) {
     Worksheet sheet;
-    sheet.spec = spec;
-    sheet.code = WorksheetCode(spec);
+    sheet.settings = settings;
+    sheet.code = WorksheetCode(settings);
     const KeepRandomState keep;  // the game's own deals go on as if the sheet had not been made
-    SeedRandom(spec.seed);
-    const auto cards = static_cast<int16_t>(spec.cards), high = static_cast<int16_t>(spec.high);
+    SeedRandom(settings.seed);
+    const auto cards = static_cast<int16_t>(settings.cards), high = static_cast<int16_t>(settings.high);
     uint8_t deck[55] = {};
     int16_t pos = static_cast<int16_t>(cards + 4);  // as the game starts: shuffle, then deal
     ShuffleCards(deck, high);
-    const DealRule rule{true, spec.level};
+    const DealRule rule{true, settings.level};
     std::set<std::pair<std::vector<int>, int>> onSheet;
-    for (int dealt = 0; static_cast<int>(sheet.puzzles.size()) < spec.count; ++dealt) {
+    for (int dealt = 0; static_cast<int>(sheet.puzzles.size()) < settings.count; ++dealt) {
         if (dealt > 4 * WorksheetMostPuzzles || !DealQualifying(deck, pos, cards, high, rule)) {
             const std::size_t found = sheet.puzzles.size();
             sheet.puzzles.clear();

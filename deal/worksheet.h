@@ -15,22 +15,22 @@
 
 #include "player/expression.h"
 
-struct WorksheetSpec {
+struct WorksheetSettings {
     uint32_t seed = 0;
     int cards = 4;    // 3..7
     int high = 12;    // highest card, 1..99
     int level = 0;    // 1..5, 0 any
     int count = 20;   // puzzles, 1..60
-    bool operator==(const WorksheetSpec&) const = default;
+    bool operator==(const WorksheetSettings&) const = default;
 };
 
 inline constexpr int WorksheetMostPuzzles = 60;
 
-std::string WorksheetCode(const WorksheetSpec& spec);
+std::string WorksheetCode(const WorksheetSettings& settings);
 
 struct ReadCode {
-    std::optional<WorksheetSpec> spec;
-    std::string error;  // when there is no spec: one sentence for the teacher
+    std::optional<WorksheetSettings> settings;
+    std::string error;  // when there is no settings: one sentence for the teacher
 };
 ReadCode ReadWorksheetCode(const std::string& text);
 
@@ -43,7 +43,7 @@ struct WorksheetPuzzle {
 };
 
 struct Worksheet {
-    WorksheetSpec spec;
+    WorksheetSettings settings;
     std::string code;
     std::vector<WorksheetPuzzle> puzzles;  // empty, with error set, when the deals found none
     std::string error;
@@ -54,7 +54,7 @@ struct Worksheet {
 // after each puzzle the deal moves on past its cards, so that no two share a card of the deck,
 // and a puzzle met again brings a fresh shuffle. Uses the game's generator but leaves it as
 // it was.
-Worksheet MakeWorksheet(const WorksheetSpec& spec);
+Worksheet MakeWorksheet(const WorksheetSettings& settings);
 
 // Layouts on offer: puzzles per page.
 inline constexpr int WorksheetLayouts[] = {4, 6, 8, 12};

@@ -117,14 +117,14 @@ frmWorksheet::frmWorksheet(QWidget* owner)
     ShowCode();
 }
 
-WorksheetSpec frmWorksheet::Spec() const {
-    WorksheetSpec spec;
-    spec.seed = seed_;
-    spec.cards = cboCards->currentText().toInt();
-    spec.high = cboHigh->currentText().toInt();
-    spec.level = cboLevel->currentIndex();  // entry i is level i, "any" 0
-    spec.count = spnCount->value();
-    return spec;
+WorksheetSettings frmWorksheet::Settings() const {
+    WorksheetSettings settings;
+    settings.seed = seed_;
+    settings.cards = cboCards->currentText().toInt();
+    settings.high = cboHigh->currentText().toInt();
+    settings.level = cboLevel->currentIndex();  // entry i is level i, "any" 0
+    settings.count = spnCount->value();
+    return settings;
 }
 
 WorksheetLook frmWorksheet::Look() const {
@@ -135,7 +135,7 @@ WorksheetLook frmWorksheet::Look() const {
     return look;
 }
 
-void frmWorksheet::ShowCode() { lblCode->setText(QString::fromStdString(WorksheetCode(Spec()))); }
+void frmWorksheet::ShowCode() { lblCode->setText(QString::fromStdString(WorksheetCode(Settings()))); }
 
 void frmWorksheet::cmdNew_Click() {
     seed_ = FreshSeed();
@@ -145,26 +145,26 @@ void frmWorksheet::cmdNew_Click() {
 
 bool frmWorksheet::UseCode() {
     const ReadCode read = ReadWorksheetCode(txtCode->text().toStdString());
-    if (!read.spec) {
+    if (!read.settings) {
         MsgBox(QString::fromStdString(read.error), this);
         txtCode->setFocus();
         return false;
     }
-    seed_ = read.spec->seed;
+    seed_ = read.settings->seed;
     // A code may hold a highest card the list does not offer (made on the command line).
-    if (cboHigh->findText(QString::number(read.spec->high)) < 0) cboHigh->addItem(QString::number(read.spec->high));
-    cboCards->setCurrentText(QString::number(read.spec->cards));
-    cboHigh->setCurrentText(QString::number(read.spec->high));
-    cboLevel->setCurrentIndex(read.spec->level);
-    spnCount->setValue(read.spec->count);
+    if (cboHigh->findText(QString::number(read.settings->high)) < 0) cboHigh->addItem(QString::number(read.settings->high));
+    cboCards->setCurrentText(QString::number(read.settings->cards));
+    cboHigh->setCurrentText(QString::number(read.settings->high));
+    cboLevel->setCurrentIndex(read.settings->level);
+    spnCount->setValue(read.settings->count);
     ShowCode();
     return true;
 }
 
 const Worksheet& frmWorksheet::Sheet() {
-    if (!sheet_ || !(sheet_->spec == Spec())) {
+    if (!sheet_ || !(sheet_->settings == Settings())) {
         QGuiApplication::setOverrideCursor(Qt::WaitCursor);  // sixty puzzles of seven cards take a moment
-        sheet_ = MakeWorksheet(Spec());
+        sheet_ = MakeWorksheet(Settings());
         QGuiApplication::restoreOverrideCursor();
     }
     return *sheet_;

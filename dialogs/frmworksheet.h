@@ -28,7 +28,7 @@ public:
     bool UseCode();
 
     // The sheet as the dialog stands: its settings, its seed (or its code's).
-    WorksheetSpec Spec() const;
+    WorksheetSettings Settings() const;
     WorksheetLook Look() const;
     // Paints the sheet on printer; false (and a message) when no puzzle fits or painting fails.
     bool Paint(QPrinter& printer);

@@ -175,23 +175,23 @@ bool DrawWorksheet(QPagedPaintDevice& device, const Worksheet& sheet, const Work
 }
 
 int RunWorksheetCommand(const CommandLineRequest& r, std::ostream& out, std::ostream& err) {
-    WorksheetSpec spec;
+    WorksheetSettings settings;
     if (!r.code.empty()) {
         const ReadCode read = ReadWorksheetCode(r.code);
-        if (!read.spec) {
+        if (!read.settings) {
             err << "pelorand: --worksheet: " << read.error << "\nTry 'pelorand --help' for more information.\n";
             return 2;
         }
-        spec = *read.spec;
+        settings = *read.settings;
     } else {
         const auto ticks = std::chrono::system_clock::now().time_since_epoch().count();
-        spec.seed = static_cast<uint32_t>(ticks ^ (ticks >> 32));
-        if (r.faceCards) spec.cards = r.faceCards;
-        if (r.highCard) spec.high = r.highCard;
-        spec.level = r.level;
-        if (r.count) spec.count = r.count;
+        settings.seed = static_cast<uint32_t>(ticks ^ (ticks >> 32));
+        if (r.faceCards) settings.cards = r.faceCards;
+        if (r.highCard) settings.high = r.highCard;
+        settings.level = r.level;
+        if (r.count) settings.count = r.count;
     }
-    const Worksheet sheet = MakeWorksheet(spec);
+    const Worksheet sheet = MakeWorksheet(settings);
     if (sheet.puzzles.empty()) {
         err << "pelorand: --worksheet: " << sheet.error << '\n';
         return 1;

@@ -12,17 +12,17 @@
 #include "text_util.h"
 
 TEST(WorksheetCode, HoldsEveryFieldAndReadsBackEasily) {
-    for (const WorksheetSpec spec : {WorksheetSpec{0, 3, 1, 0, 1}, WorksheetSpec{4294967295u, 7, 99, 5, 60}, WorksheetSpec{123456, 4, 12, 3, 20}}) {
-        const std::string code = WorksheetCode(spec);
+    for (const WorksheetSettings settings : {WorksheetSettings{0, 3, 1, 0, 1}, WorksheetSettings{4294967295u, 7, 99, 5, 60}, WorksheetSettings{123456, 4, 12, 3, 20}}) {
+        const std::string code = WorksheetCode(settings);
         EXPECT_LE(code.size(), 16u);
         EXPECT_EQ(code.find_first_of("01ILOl"), std::string::npos) << code;
         const ReadCode back = ReadWorksheetCode(code);
-        ASSERT_TRUE(back.spec) << back.error;
-        EXPECT_EQ(*back.spec, spec);
+        ASSERT_TRUE(back.settings) << back.error;
+        EXPECT_EQ(*back.settings, settings);
         // Typed in lower case, in groups: the same sheet.
         std::string typed;
         for (std::size_t i = 0; i < code.size(); ++i) typed += std::string(i % 4 == 0 && i ? "-" : "") + char(std::tolower(code[i]));
-        EXPECT_EQ(*ReadWorksheetCode(typed).spec, spec) << typed;
+        EXPECT_EQ(*ReadWorksheetCode(typed).settings, settings) << typed;
     }
 }
 
@@ -34,12 +34,12 @@ TEST(WorksheetCode, CatchesTyposWithAClearMessage) {
             if (c == code[i]) continue;
             std::string typo = code;
             typo[i] = c;
-            EXPECT_FALSE(ReadWorksheetCode(typo).spec) << typo;
+            EXPECT_FALSE(ReadWorksheetCode(typo).settings) << typo;
         }
         if (i + 1 < code.size() && code[i] != code[i + 1]) {  // two neighbours swapped
             std::string swapped = code;
             std::swap(swapped[i], swapped[i + 1]);
-            EXPECT_FALSE(ReadWorksheetCode(swapped).spec) << swapped;
+            EXPECT_FALSE(ReadWorksheetCode(swapped).settings) << swapped;
         }
     }
     EXPECT_EQ(ReadWorksheetCode(code.substr(1)).error, "A worksheet code has 11 characters; this one has 10.");
@@ -52,11 +52,11 @@ TEST(Worksheet, DealsRealPuzzlesTheSameWayEveryTime) {
     SeedRandom(42);
     const float gameDraw = NextUniform();
     SeedRandom(42);
-    const WorksheetSpec spec{2026, 4, 12, 3, 40};  // more than one ring holds
-    const Worksheet sheet = MakeWorksheet(spec);
+    const WorksheetSettings settings{2026, 4, 12, 3, 40};  // more than one ring holds
+    const Worksheet sheet = MakeWorksheet(settings);
     EXPECT_EQ(NextUniform(), gameDraw) << "the game's own generator was disturbed";
     ASSERT_EQ(sheet.puzzles.size(), 40u) << sheet.error;
-    EXPECT_EQ(sheet.code, WorksheetCode(spec));
+    EXPECT_EQ(sheet.code, WorksheetCode(settings));
     std::set<std::pair<std::vector<int>, int>> seen;
     for (const WorksheetPuzzle& p : sheet.puzzles) {
         EXPECT_TRUE(seen.insert({p.cards, p.answer}).second) << "a puzzle asked twice";
@@ -66,7 +66,7 @@ TEST(Worksheet, DealsRealPuzzlesTheSameWayEveryTime) {
         const AnswerCheck c = CheckAnswer(U16(p.example), p.cards, p.answer);
         EXPECT_TRUE(c.solves) << p.example;
     }
-    const Worksheet again = MakeWorksheet(*ReadWorksheetCode(sheet.code).spec);
+    const Worksheet again = MakeWorksheet(*ReadWorksheetCode(sheet.code).settings);
     ASSERT_EQ(again.puzzles.size(), sheet.puzzles.size());
     for (std::size_t i = 0; i < sheet.puzzles.size(); ++i) {
         EXPECT_EQ(again.puzzles[i].cards, sheet.puzzles[i].cards);

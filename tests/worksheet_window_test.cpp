@@ -71,17 +71,17 @@ TEST_F(WorksheetWindow, TheCommandLineWritesTheSheetWithoutADisplay) {
         << err.toStdString();
     const QString code = out.trimmed();
     const ReadCode read = ReadWorksheetCode(code.toStdString());
-    ASSERT_TRUE(read.spec) << code.toStdString();
-    EXPECT_EQ(read.spec->cards, 4);
-    EXPECT_EQ(read.spec->level, 2);
-    EXPECT_EQ(read.spec->count, 14);
+    ASSERT_TRUE(read.settings) << code.toStdString();
+    EXPECT_EQ(read.settings->cards, 4);
+    EXPECT_EQ(read.settings->level, 2);
+    EXPECT_EQ(read.settings->count, 14);
     const QString text = PdfText(pdf);
     EXPECT_TRUE(text.contains("Worksheet code " + code));
     EXPECT_TRUE(text.contains("Page 4 of 4"));  // 14 puzzles at 6 a page, then the answers
     for (int n = 1; n <= 14; ++n) EXPECT_TRUE(text.contains(QString("%1.").arg(n))) << n;
     const std::vector<AnswerLine> answers = AnswerLines(text);
     ASSERT_EQ(answers.size(), 14u) << text.toStdString();
-    const Worksheet sheet = MakeWorksheet(*read.spec);
+    const Worksheet sheet = MakeWorksheet(*read.settings);
     for (std::size_t i = 0; i < answers.size(); ++i) {
         EXPECT_EQ(answers[i].number, static_cast<int>(i + 1));
         EXPECT_EQ(answers[i].cards, sheet.puzzles[i].cards);
@@ -108,23 +108,23 @@ TEST_F(WorksheetWindow, TheDialogMakesTheSheetOfACodeAndPrintsIt) {
     frmMain& w = Start();
     ASSERT_NE(w.MenuItem("mnuFilePrintWorksheet"), nullptr);
     EXPECT_EQ(w.MenuItem("mnuFilePrintWorksheet")->shortcut(), QKeySequence("Ctrl+Shift+P"));
-    const WorksheetSpec spec{31337, 5, 15, 3, 9};
+    const WorksheetSettings settings{31337, 5, 15, 3, 9};
     frmWorksheet dialog(&w);
-    dialog.txtCode->setText(QString::fromStdString(WorksheetCode(spec)));
+    dialog.txtCode->setText(QString::fromStdString(WorksheetCode(settings)));
     ASSERT_TRUE(dialog.UseCode());
-    EXPECT_EQ(dialog.Spec(), spec);  // the dialog shows the code's settings
+    EXPECT_EQ(dialog.Settings(), settings);  // the dialog shows the code's settings
     EXPECT_EQ(dialog.cboCards->currentText(), "5");
     EXPECT_EQ(dialog.spnCount->value(), 9);
-    EXPECT_EQ(dialog.lblCode->text().toStdString(), WorksheetCode(spec));
+    EXPECT_EQ(dialog.lblCode->text().toStdString(), WorksheetCode(settings));
 
     // Enter in "From code" reads the code and prints nothing.
-    const WorksheetSpec other{4242, 4, 10, 0, 5};
+    const WorksheetSettings other{4242, 4, 10, 0, 5};
     dialog.show();
     dialog.txtCode->setFocus();
     dialog.txtCode->setText(QString::fromStdString(WorksheetCode(other)));
     const qsizetype dialogsBefore = CommonDialog::Shown.size();
     QTest::keyClick(dialog.txtCode, Qt::Key_Return);
-    EXPECT_EQ(dialog.Spec(), other);
+    EXPECT_EQ(dialog.Settings(), other);
     EXPECT_EQ(CommonDialog::Shown.size(), dialogsBefore);
 
     dialog.txtCode->setText("ABCDEFGHJK2");  // a typo somewhere
@@ -133,7 +133,7 @@ TEST_F(WorksheetWindow, TheDialogMakesTheSheetOfACodeAndPrintsIt) {
     EXPECT_TRUE(messages[0].contains("typing error")) << messages[0].toStdString();
     dialog.txtCode->clear();
 
-    dialog.txtCode->setText(QString::fromStdString(WorksheetCode(spec)));
+    dialog.txtCode->setText(QString::fromStdString(WorksheetCode(settings)));
     ASSERT_TRUE(dialog.UseCode());
     dialog.txtCode->clear();
     const QString pdf = dir.filePath("class.pdf");
@@ -143,7 +143,7 @@ TEST_F(WorksheetWindow, TheDialogMakesTheSheetOfACodeAndPrintsIt) {
     dialog.cmdPrint_Click();
     EXPECT_EQ(CommonDialog::Shown.last(), "printer");
     const QString text = PdfText(pdf);
-    EXPECT_TRUE(text.contains("Worksheet code " + QString::fromStdString(WorksheetCode(spec))));
+    EXPECT_TRUE(text.contains("Worksheet code " + QString::fromStdString(WorksheetCode(settings))));
     EXPECT_EQ(AnswerLines(text).size(), 9u);
     CurrentPrinter().setOutputFileName({});
 }
