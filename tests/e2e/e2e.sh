@@ -40,13 +40,15 @@ if ! xdpyinfo >/dev/null 2>&1; then
   echo "e2e: the X server on $DISPLAY does not answer; nothing was checked"
   exit 1
 fi
+# The window manager starts first, outside the D-Bus session below: it needs none, and a
+# first start with a fresh home may have to build its font cache, so it gets time.
+env -u DBUS_SESSION_BUS_ADDRESS openbox >"$work/openbox.log" 2>&1 &
+pids+=($!)
 # A D-Bus session of our own, for the screen-reader check (the AT-SPI bus starts on it).
 if dbus-daemon --session --fork --print-address=1 --print-pid=4 4>"$work/dbus.pid" >"$work/dbus.address" 2>/dev/null; then
   export DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$work/dbus.address")
   dbus=$(cat "$work/dbus.pid")
 fi
-openbox >/dev/null 2>&1 &
-pids+=($!)
 wait_for_wm() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
 
 failures=0
@@ -105,7 +107,11 @@ exit_game() {
 }
 
 # ---------------------------------------------------------------------------------------
-wait_for 5 wait_for_wm || { echo "e2e: the window manager did not start on $DISPLAY"; exit 1; }
+if ! wait_for 30 wait_for_wm; then
+  echo "e2e: the window manager did not start on $DISPLAY (openbox $(kill -0 "${pids[0]}" 2>/dev/null && echo running || echo gone)); it said:"
+  sed 's/^/  /' "$work/openbox.log"
+  exit 1
+fi
 check=first-start
 xprop -root -spy _NET_CLIENT_LIST >"$work/clients" 2>/dev/null &
 spy=$!
