@@ -17,4 +17,4 @@ cmake -S . -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPELORAND_SANITIZE
 cmake --build "$BUILD_DIR" -j "$(nproc)"
 cd "$BUILD_DIR"
 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 QT_QPA_PLATFORM=offscreen \
-  ctest --output-on-failure -j "$(nproc)" -E '^e2e$'
+  ctest --output-on-failure -j "$(nproc)" -E '^e2e$' -LE slow

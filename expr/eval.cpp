@@ -1,7 +1,10 @@
 // The rewriting evaluator: bracket groups first, then one pass per operator in fixed order.
 #include "expr/eval.h"
 
+#include <algorithm>
 #include <charconv>
+#include <functional>
+#include <iterator>
 #include <cmath>
 #include <cstdint>
 
@@ -130,6 +133,27 @@ double EvalQuiet(std::u16string& Expr, bool& DividedByZero) {
 }
 
 double Rounded(double value) {
+    // The text's 15 significant digits are round(|value| x 10^k) for the k that puts them in
+    // [1E14, 1E15), and reading them back is one correctly rounded division by the exact
+    // power 10^k, which is what reading the digits does. The product is off by at most 1/16,
+    // so only a product near a half needs the text itself to decide.
+    static constexpr double Pow10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                       1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    const double a = std::fabs(value);
+    if (a < 1e15 && a == std::trunc(a)) return value + 0.0;  // whole: written as it is; "0" reads as +0
+    if (a > 1e-8 && a < 1e14) {  // so that k stays within the table
+        // 10^(14-k) <= a: the first power from the top that a reaches; an estimate, checked below.
+        static constexpr double Floors[] = {1e14, 1e13, 1e12, 1e11, 1e10, 1e9,  1e8,  1e7,  1e6,  1e5,  1e4, 1e3,
+                                            1e2,  1e1,  1e0,  1e-1, 1e-2, 1e-3, 1e-4, 1e-5, 1e-6, 1e-7, 1e-8};
+        const int k = static_cast<int>(std::upper_bound(std::begin(Floors), std::end(Floors), a, std::greater<>()) -
+                                       std::begin(Floors));
+        const double p = a * Pow10[k];
+        const double whole = std::floor(p);
+        if (k < 22 && p >= 1e14 + 1 && p < 1e15 - 1 && std::fabs(p - whole - 0.5) > 0.1) {
+            const double digits = p - whole > 0.5 ? whole + 1 : whole;
+            return std::copysign(digits / Pow10[k], value);
+        }
+    }
     char16_t written[40];
     return ReadNumber(std::u16string_view(written, WriteInto(value, written)));
 }

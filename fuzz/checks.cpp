@@ -15,6 +15,7 @@
 #include "answer/answer.h"
 #include "files/deck.h"
 #include "player/player_solver.h"
+#include "solver/attempt_counter.h"
 #include "solver/solver.h"
 
 std::string CheckEval(const uint8_t* data, std::size_t size) {
@@ -188,5 +189,21 @@ std::string CheckPlayerSolver(const uint8_t* data, std::size_t size) {
         if (c.error.kind != AnswerError::Kind::None || !c.solves) return "a listed answer does not solve: " + e.text;
         if (c.clean != e.text) return "a listed answer reads back as another: " + e.text;
     }
+    return {};
+}
+
+// The count by value against the walk over every attempt, on small deals from the bytes:
+// cards 0 to 99 (zeros and equal cards come often from few bytes), any answer card.
+std::string CheckCounter(const uint8_t* data, std::size_t size) {
+    if (size < 5) return {};
+    const int n = 3 + data[0] % 3;  // 3 to 5 cards: the walk stays quick
+    if (size < static_cast<std::size_t>(n) + 2) return {};
+    std::vector<int> cards;
+    for (int i = 0; i < n; ++i) cards.push_back(data[1 + i] % 100);
+    const int answer = data[1 + n] % 100;
+    const std::optional<uint64_t> counted = CountHits(cards, answer);
+    if (!counted) return "a deal was refused";
+    const SolveVerdict walked = Solve(cards, answer, SolveMode::CountAll, 0);
+    if (*counted != walked.solutions) return "the count by value differs from the walk";
     return {};
 }

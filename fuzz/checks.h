@@ -12,4 +12,5 @@ std::string CheckDeckFile(const uint8_t* data, std::size_t size);  // any bytes 
 std::string CheckSolverFast(const uint8_t* data, std::size_t size);  // an attempt built from the bytes
 std::string CheckAnswerText(const uint8_t* data, std::size_t size);  // cards, then any text
 std::string CheckPlayerSolver(const uint8_t* data, std::size_t size);  // cards and an answer card
+std::string CheckCounter(const uint8_t* data, std::size_t size);  // cards and an answer card
 std::string CheckSettings(const uint8_t* data, std::size_t size);  // any bytes as the settings file

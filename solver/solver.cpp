@@ -7,14 +7,18 @@
 #include <cmath>
 #include <cstdint>
 #include <functional>
-#include <map>
-#include <set>
+#include <optional>
 
 #include "expr/eval.h"
+#include "solver/attempt_counter.h"
+#include "solver/bracket_classes.h"
 
 namespace {
 
-constexpr int MaxCards = 7;
+// From six cards on the full count is made by value, which is many times faster there; up to
+// five the walk is as fast and lists while it counts.
+constexpr int CountByValueFrom = 6;
+constexpr uint64_t EarlyCardOrders = 8;
 constexpr char16_t Ops[] = {u'#', u'~', u'x', DivideSign};
 // One double operation is off by at most half an ulp; writing with 15 digits and reading back
 // by at most 5E-15 of the value plus half an ulp. Both generously rounded up.
@@ -113,88 +117,6 @@ struct Machine {
     }
 };
 
-// One bracket form as counts: "(" before card k and ")" after card k (0-based k).
-struct Form {
-    std::array<uint8_t, MaxCards> open{}, close{};
-    bool operator<(const Form& o) const { return std::tie(open, close) < std::tie(o.open, o.close); }
-};
-
-std::vector<Form> MakeForms(int n) {
-    const int pairs = n - 3;
-    // Each pass brackets cards r+1..r2+1 (1-based), 1 <= r <= pairs, max(r, 2) <= r2 <= pairs+1.
-    std::vector<std::pair<int, int>> spans;
-    for (int r = 1; r <= pairs; ++r)
-        for (int r2 = std::max(r, 2); r2 <= pairs + 1; ++r2) spans.emplace_back(r, r2);
-    std::set<Form> forms;
-    std::function<void(int, std::size_t, Form&)> pick = [&](int left, std::size_t from, Form& f) {
-        if (left == 0) {
-            forms.insert(f);
-            return;
-        }
-        for (std::size_t i = from; i < spans.size(); ++i) {  // a multiset: order of passes is lost
-            ++f.open[spans[i].first];
-            ++f.close[spans[i].second];
-            pick(left - 1, i, f);
-            --f.open[spans[i].first];
-            --f.close[spans[i].second];
-        }
-    };
-    Form empty;
-    pick(std::max(pairs, 0), 0, empty);
-    return {forms.begin(), forms.end()};
-}
-
-std::u16string FormText(const Form& f, int n, const int* cards, const char16_t* ops) {
-    std::u16string text;
-    for (int k = 0; k < n; ++k) {
-        text.append(f.open[k], u'(');
-        text.push_back(static_cast<char16_t>(u'0' + cards[k] / 10 % 10));
-        text.push_back(static_cast<char16_t>(u'0' + cards[k] % 10));
-        text.append(f.close[k], u')');
-        if (k + 1 < n) text.push_back(ops[k]);
-    }
-    return text;
-}
-
-// The groups that matter: spans of two cards or more, each once. Forms with the same set have
-// the same value for every card order and operator.
-struct BracketClass {
-    Form shape;               // the groups that matter, as counts
-    std::vector<Form> forms;  // every form of the class, in form order
-};
-
-std::vector<BracketClass> MakeClasses(int n) {
-    std::map<std::set<std::pair<int, int>>, std::vector<Form>> byGroups;
-    for (const Form& f : MakeForms(n)) {
-        std::set<std::pair<int, int>> groups;
-        std::vector<int> starts;
-        for (int k = 0; k < n; ++k) {
-            for (int i = 0; i < f.open[k]; ++i) starts.push_back(k);
-            for (int i = 0; i < f.close[k]; ++i) {
-                if (starts.back() < k) groups.emplace(starts.back(), k);
-                starts.pop_back();
-            }
-        }
-        byGroups[groups].push_back(f);
-    }
-    std::vector<BracketClass> classes;
-    for (auto& [groups, forms] : byGroups) {
-        BracketClass c;
-        // Laminar spans: at one card the wider group opens first and the narrower closes
-        // first, which counts alone decide, since the machine's markers are anonymous.
-        for (const auto& [s, e] : groups) {
-            ++c.shape.open[s];
-            ++c.shape.close[e];
-        }
-        c.forms = forms;
-        classes.push_back(std::move(c));
-    }
-    // Stable listing order: classes in the order of their first form.
-    std::sort(classes.begin(), classes.end(),
-              [](const BracketClass& a, const BracketClass& b) { return a.forms.front() < b.forms.front(); });
-    return classes;
-}
-
 class Walker {
 public:
     Walker(int n, int answer, SolveMode mode, std::size_t keep, SolveVerdict& out)
@@ -276,8 +198,14 @@ private:
             if (out_.listed.size() >= keep_) break;
             out_.listed.push_back(FormText(f, n_, cards_, ops_));
         }
-        return mode_ == SolveMode::CountAll;
+        return mode_ != SolveMode::FirstSolution && out_.listed.size() < listUntil_;
     }
+
+public:
+    // A walk that only lists stops once it holds this many attempts.
+    std::size_t listUntil_ = SIZE_MAX;
+
+private:
 
     int n_, answer_;
     SolveMode mode_;
@@ -324,14 +252,48 @@ SolveVerdict Solve(const std::vector<int>& cards, int answer, SolveMode mode, st
     out.attempts = orders * forms * (uint64_t{1} << (2 * (n - 1)));
 
     Walker walker(n, answer, mode, keep, out);
-    do {
-        if (stop.stop_requested()) {
-            out.status = SolveVerdict::Status::Cancelled;
-            return out;
+    // Walks card orders from where the last call left off; false once the first hit (or the
+    // listing) ends it, or stop does.
+    bool more = true;
+    auto walk = [&](uint64_t limit) {
+        for (uint64_t walked = 0; more && walked < limit; ++walked) {
+            if (stop.stop_requested()) {
+                out.status = SolveVerdict::Status::Cancelled;
+                return false;
+            }
+            if (!walker.Order(order.data(), classes)) return false;
+            if (progress) progress(out);
+            more = std::next_permutation(order.begin(), order.end());
         }
-        if (!walker.Order(order.data(), classes)) return out;  // first hit: not counted to the end
-        if (progress) progress(out);
-    } while (std::next_permutation(order.begin(), order.end()));
+        return true;
+    };
+
+    if (n < CountByValueFrom || mode == SolveMode::WalkAll) {
+        if (walk(UINT64_MAX)) out.counted = true;
+        return out;
+    }
+
+    // Six cards and more are counted by value. A first hit usually comes within the first few
+    // card orders, so a verdict walks those first; it counts only when they hold none.
+    if (mode == SolveMode::FirstSolution && (!walk(EarlyCardOrders) || !more)) {
+        if (!more && out.status == SolveVerdict::Status::Complete && out.solutions == 0) out.counted = true;
+        return out;
+    }
+    const std::optional<uint64_t> hits = CountHits(cards, answer, stop);
+    if (!hits) {
+        out.status = SolveVerdict::Status::Cancelled;
+        return out;
+    }
+    if (*hits > 0 && keep > 0) {
+        if (mode == SolveMode::CountAll) {
+            std::sort(order.begin(), order.end());
+            more = true;
+            walker.listUntil_ = std::min<uint64_t>(keep, *hits);
+        }
+        walk(UINT64_MAX);  // lists the first hits, in the walk's order
+        if (out.status == SolveVerdict::Status::Cancelled) return out;
+    }
+    out.solutions = *hits;
     out.counted = true;
     return out;
 }

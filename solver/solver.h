@@ -22,8 +22,10 @@
 //     zero, is written out as text and evaluated by EvalQuiet, the very code of EvalExpr; so
 //     every hit is decided on the game's own value, to the last bit.
 //   - A divisor that is certainly zero rules out every attempt that shares that prefix.
+// From six cards on, a full count is made by value instead (solver/attempt_counter.h), which
+// is many times faster there; the walk then only finds first hits and lists attempts.
 // It reads no shared state and writes none, so it may run on a worker thread; it checks the
-// stop token once per card order.
+// stop token once per card order, and the count by value once per bracket class.
 #pragma once
 
 #include <cstddef>
@@ -47,11 +49,16 @@ struct SolveVerdict {
     bool NoSolution() const { return status == Status::Complete && solutions == 0; }
 };
 
-enum class SolveMode { FirstSolution, CountAll };
+// FirstSolution stops at the first hit, unless no card order holds one: then, as CountAll, it
+// counts all. CountAll counts by value from six cards on (solver/attempt_counter.h) and walks
+// only as far as it takes to list; WalkAll walks every attempt whatever the number of cards,
+// which is how the count by value is checked.
+enum class SolveMode { FirstSolution, CountAll, WalkAll };
 
 // cards: 3..7 face cards of 0..99; answer: the answer card. keep: how many solving attempts
 // to list, in a stable order (card orders ascending, then bracket classes, then operators).
-// progress, when given, sees the verdict so far after every card order (not yet counted).
+// progress, when given, sees the verdict so far after every card order it walks (not yet
+// counted).
 SolveVerdict Solve(const std::vector<int>& cards, int answer, SolveMode mode, std::size_t keep = 20,
                    std::stop_token stop = {}, const std::function<void(const SolveVerdict&)>& progress = {});
 

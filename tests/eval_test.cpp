@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstring>
 #include <fstream>
+#include <iomanip>
 #include <limits>
 #include <random>
 #include <sstream>
@@ -207,6 +208,34 @@ TEST(NumberText, ReadsBackEverythingWritten) {
     EXPECT_EQ(ReadNumber(u"-" + zeros + u"2.5E+1"), -25.0);
     EXPECT_EQ(ReadNumber(u"1" + std::u16string(70, u'0')), 1e70);
     EXPECT_EQ(Eval(U8(zeros) + "1162183367#01").value, 1162183368.0);
+}
+
+// Rounded takes a shortcut past the text; it must give the very double the text reads back as,
+// for the values the game makes (quotients and products of cards), at every magnitude, and at
+// the halfway digits where the shortcut has to hand over to the text.
+TEST(NumberText, RoundedIsExactlyTheTextReadBack) {
+    auto viaText = [](double v) { return ReadNumber(WriteNumber(v)); };
+    auto same = [](double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; };
+    std::mt19937_64 gen(4242);
+    std::uniform_int_distribution<int> card(1, 99);
+    std::uniform_real_distribution<double> mantissa(-10, 10);
+    std::uniform_int_distribution<int> exponent(-20, 20);
+    for (int i = 0; i < 300000; ++i) {
+        double v;
+        switch (i % 4) {
+        case 0: v = static_cast<double>(card(gen)) / card(gen) / card(gen) * card(gen); break;
+        case 1: v = mantissa(gen) * std::pow(10.0, exponent(gen)); break;
+        case 2: v = (card(gen) - 50.0) / card(gen) + card(gen) * 1e6; break;
+        default: {  // exactly halfway and a hair either side, 15 digits in
+            const double digits = std::floor(mantissa(gen) * 1e13) + 0.5;
+            v = std::nextafter(digits / std::pow(10.0, card(gen) % 20), i % 3 ? 1e300 : -1e300);
+            if (i % 5 == 0) v = digits / 1e10;
+        }
+        }
+        ASSERT_TRUE(same(Rounded(v), viaText(v))) << std::setprecision(17) << v;
+    }
+    for (double v : {0.0, -0.0, 1e-15, 7e15, 1e14 + 0.5, 99999999999999.95, 0.1, 1.0 / 3, -2.0 / 3, 1e300})
+        EXPECT_TRUE(same(Rounded(v), viaText(v))) << v;
 }
 
 TEST(CharSearch, CountsFromEitherEnd) {

@@ -36,4 +36,5 @@ TEST(FuzzReplay, EveryKeptInputStillPasses) {
     EXPECT_GT(Replay("solver", CheckSolverFast), 0);
     EXPECT_GT(Replay("answer", CheckAnswerText), 0);
     EXPECT_GT(Replay("player", CheckPlayerSolver), 0);
+    EXPECT_GT(Replay("counter", CheckCounter), 0);
 }
