@@ -1,12 +1,15 @@
-// Timing of the exact solver over deals drawn as Shuffle and Deal draw them (highest card 25),
-// beside the plain way: every attempt text through EvalExpr. Prints medians and the worst.
-// Usage: solver_bench [deals per card count] [seven-card full counts]
+// Timing of the computer's solver over deals drawn as Shuffle and Deal draw them (highest card
+// 25): the verdict, the full count by value beside the walk over every attempt, the worst
+// deals, and the plain way (every attempt text through EvalExpr). Prints medians and the worst.
+// Usage: solver_bench [deals per card count] [seven-card walks]
 #include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
+
+#include <sys/resource.h>
 
 #include "engine/globals.h"
 #include "expr/eval.h"
@@ -52,37 +55,73 @@ uint64_t EvalExprCount(const Deal& d) {
     return hits;
 }
 
+// Deals of n distinct cards up to high: the most distinct values part-way, the slowest counts.
+std::vector<Deal> DistinctDeals(int n, int count, uint32_t seed, int high) {
+    std::vector<Deal> deals;
+    uint32_t state = seed;
+    auto next = [&] { return (state = state * 1103515245u + 12345u) >> 8; };
+    while (static_cast<int>(deals.size()) < count) {
+        Deal d{{}, static_cast<int>(1 + next() % 99)};
+        while (static_cast<int>(d.cards.size()) < n) {
+            const int c = static_cast<int>(1 + next() % high);
+            if (std::find(d.cards.begin(), d.cards.end(), c) == d.cards.end()) d.cards.push_back(c);
+        }
+        deals.push_back(d);
+    }
+    return deals;
+}
+
+long PeakMegabytes() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss / 1024;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
     const int count = argc > 1 ? std::atoi(argv[1]) : 100;
-    const int sevenCounts = argc > 2 ? std::atoi(argv[2]) : 3;
-    std::printf("exact solver, %d deals per card count as the game deals them (highest card 25)\n", count);
-    std::printf("%-6s %-14s %-14s %-14s %-14s %s\n", "cards", "verdict median", "verdict worst", "count median", "count worst", "no solution");
+    const int sevenWalks = argc > 2 ? std::atoi(argv[2]) : 3;
+    std::printf("computer's solver, %d deals per card count as the game deals them (highest card 25);\n"
+                "full count by value beside the walk over every attempt, same deals, same run\n", count);
+    std::printf("%-6s %-14s %-14s %-14s %-14s %-14s %-9s %s\n", "cards", "verdict median", "verdict worst", "count median",
+                "count worst", "walk median", "ratio", "no solution");
     for (int n = 3; n <= 7; ++n) {
-        std::vector<double> verdict, full;
-        int none = 0;
+        std::vector<double> verdict, full, walk;
+        int none = 0, walked = 0;
         for (const Deal& d : GameDeals(n, count, 1000 + n)) {
             SolveVerdict v;
             verdict.push_back(Time([&] { v = Solve(d.cards, d.answer, SolveMode::FirstSolution, 0); }));
             none += v.NoSolution();
-            if (n < 7) full.push_back(Time([&] { Solve(d.cards, d.answer, SolveMode::CountAll, 0); }));
+            uint64_t a = 0, b = 0;
+            full.push_back(Time([&] { a = Solve(d.cards, d.answer, SolveMode::CountAll, 0).solutions; }));
+            if (n < 7 || walked < sevenWalks) {  // seven cards walk for most of a minute each
+                walk.push_back(Time([&] { b = Solve(d.cards, d.answer, SolveMode::WalkAll, 0).solutions; }));
+                ++walked;
+                if (a != b) std::printf("MISMATCH: the count by value says %llu, the walk %llu\n", (unsigned long long)a, (unsigned long long)b);
+            }
         }
-        if (n < 7)
-            std::printf("%-6d %-14.3f %-14.3f %-14.3f %-14.3f %d of %d\n", n, Median(verdict), *std::max_element(verdict.begin(), verdict.end()),
-                        Median(full), *std::max_element(full.begin(), full.end()), none, count);
-        else
-            std::printf("%-6d %-14.3f %-14.3f %-14s %-14s %d of %d\n", n, Median(verdict), *std::max_element(verdict.begin(), verdict.end()), "below", "", none, count);
+        std::vector<double> fullBeside(full.begin(), full.begin() + static_cast<std::ptrdiff_t>(walk.size()));
+        std::printf("%-6d %-14.3f %-14.3f %-14.3f %-14.3f %-14.3f %-9.1f %d of %d\n", n, Median(verdict),
+                    *std::max_element(verdict.begin(), verdict.end()), Median(full), *std::max_element(full.begin(), full.end()),
+                    Median(walk), Median(walk) / Median(fullBeside), none, count);
     }
-    // Seven cards counted in full: the longest job, so only a few deals.
-    std::vector<double> seven;
-    for (const Deal& d : GameDeals(7, sevenCounts, 77)) seven.push_back(Time([&] { Solve(d.cards, d.answer, SolveMode::CountAll, 0); }));
-    if (!seven.empty())
-        std::printf("7 cards, full count over %d deals: median %.0f ms, worst %.0f ms\n", sevenCounts, Median(seven),
-                    *std::max_element(seven.begin(), seven.end()));
-    // A seven-card deal with no solution: every attempt must be judged.
-    const double hardest = Time([] { Solve({1, 1, 1, 1, 1, 1, 2}, 99, SolveMode::FirstSolution, 0); });
-    std::printf("7 cards with no solution (1 1 1 1 1 1 2 => 99): verdict %.0f ms\n", hardest);
+    std::printf("(seven cards: the walk over the first %d deals only, the ratio against the same deals)\n", sevenWalks);
+
+    // The worst deals: distinct cards up to 50 and up to 99.
+    for (int n = 6; n <= 7; ++n)
+        for (int high : {50, 99}) {
+            std::vector<double> t;
+            for (const Deal& d : DistinctDeals(n, n == 6 ? 40 : 20, 31 * n + high, high))
+                t.push_back(Time([&] { Solve(d.cards, d.answer, SolveMode::CountAll, 0); }));
+            std::printf("%d distinct cards up to %d, full count over %zu deals: median %.1f ms, worst %.1f ms\n", n, high,
+                        t.size(), Median(t), *std::max_element(t.begin(), t.end()));
+        }
+    // No solution: every attempt must be ruled out, which the walk did one by one.
+    const double none7 = Time([] { Solve({16, 18, 22, 12, 9, 23, 13}, 999983, SolveMode::FirstSolution, 0); });
+    const double ones = Time([] { Solve({1, 1, 1, 1, 1, 1, 2}, 99, SolveMode::FirstSolution, 0); });
+    std::printf("7 cards with no solution: 16 18 22 12 9 23 13 => 999983 %.0f ms, 1 1 1 1 1 1 2 => 99 %.0f ms\n", none7, ones);
+    std::printf("peak memory of this run: %ld MB\n", PeakMegabytes());
 
     // Baseline: the same count through EvalExpr, attempt by attempt, on five-card deals.
     std::vector<double> plain, solver;

@@ -135,8 +135,9 @@ double EvalQuiet(std::u16string& Expr, bool& DividedByZero) {
 double Rounded(double value) {
     // The text's 15 significant digits are round(|value| x 10^k) for the k that puts them in
     // [1E14, 1E15), and reading them back is one correctly rounded division by the exact
-    // power 10^k, which is what reading the digits does. The product is off by at most 1/16,
-    // so only a product near a half needs the text itself to decide.
+    // power 10^k, which is what reading the digits does. The product is rounded once, and a
+    // half is exact at that size, so it can land on the half but never cross it; a product at
+    // or near a half (a margin to spare) goes to the text, which alone knows the tie.
     static constexpr double Pow10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
                                        1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
     const double a = std::fabs(value);
