@@ -63,7 +63,7 @@ TEST_F(GameWindow, FirstStartWithAnEmptyStore) {
     EXPECT_EQ(w.lblProgress->text(), "Looking for a solution...");
     EXPECT_EQ(w.sbPanels[0]->text(), "Status");
     EXPECT_FALSE(w.MenuItem("mnuFileSave")->isEnabled());
-    for (const char* never : {"mnuEditUndo", "mnuEditCut", "mnuEditPaste", "mnuEditPasteSpecial"})
+    for (const char* never : {"mnuEditUndo", "mnuEditCut", "mnuEditPasteSpecial"})
         EXPECT_FALSE(w.MenuItem(never)->isEnabled()) << never;
     EXPECT_TRUE(w.MenuItem("mnuViewToolbar")->isChecked());
     EXPECT_TRUE(w.MenuItem("mnuViewStatusBar")->isChecked());
@@ -335,7 +335,8 @@ TEST_F(GameWindow, MenusAndToolbarAreExactlyTheCommandTable) {
     struct Item { const char* name; const char* caption; QKeySequence key; bool enabled, checkable; };
     const QKeySequence none;
     const std::vector<std::pair<QString, std::vector<Item>>> menus = {
-        {"&File", {{"mnuFileOpen", "&Open", QKeySequence("Ctrl+O"), true, false}, {"mnuFileBar1", "", none, true, false},
+        {"&File", {{"mnuFileNewPuzzle", "&New Puzzle...", QKeySequence("Ctrl+N"), true, false},
+                   {"mnuFileOpen", "&Open", QKeySequence("Ctrl+O"), true, false}, {"mnuFileBar1", "", none, true, false},
                    {"mnuFileSave", "&Save", QKeySequence("Ctrl+S"), false, false}, {"mnuFileSaveAs", "Save &As...", none, true, false},
                    {"mnuFileBar2", "", none, true, false}, {"mnuFilePageSetup", "Page Set&up...", none, true, false},
                    {"mnuFilePrint", "&Print...", QKeySequence("Ctrl+P"), true, false},
@@ -343,7 +344,7 @@ TEST_F(GameWindow, MenusAndToolbarAreExactlyTheCommandTable) {
                    {"mnuFileExit", "E&xit", none, true, false}}},
         {"&Edit", {{"mnuEditUndo", "&Undo", QKeySequence("Ctrl+Z"), false, false}, {"mnuEditBar1", "", none, true, false},
                    {"mnuEditCut", "Cu&t", QKeySequence("Ctrl+X"), false, false}, {"mnuEditCopy", "&Copy", QKeySequence("Ctrl+C"), true, false},
-                   {"mnuEditPaste", "&Paste", QKeySequence("Ctrl+V"), false, false},
+                   {"mnuEditPaste", "&Paste Puzzle", QKeySequence("Ctrl+V"), true, false},
                    {"mnuEditPasteSpecial", "Paste &Special...", none, false, false}}},
         {"&View", {{"mnuViewToolbar", "&Toolbar", none, true, true}, {"mnuViewStatusBar", "Status &Bar", none, true, true},
                    {"mnuViewBar2", "", none, true, false}, {"mnuViewOptions", "&Options...", none, true, false}}},

@@ -136,6 +136,7 @@ void frmMain::CreateActions() {
     const QKeySequence none;
     const Menu menus[] = {
         {"mnuFile", "&File", {
+            {"mnuFileNewPuzzle", "&New Puzzle...", QKeySequence::New, true, false, &frmMain::mnuFileNewPuzzle_Click},
             {"mnuFileOpen", "&Open", QKeySequence::Open, true, false, &frmMain::mnuFileOpen_Click},
             {"mnuFileBar1", "-", none, true, false, nullptr},
             {"mnuFileSave", "&Save", QKeySequence::Save, false, false, &frmMain::mnuFileSave_Click},
@@ -151,7 +152,7 @@ void frmMain::CreateActions() {
             {"mnuEditBar1", "-", none, true, false, nullptr},
             {"mnuEditCut", "Cu&t", QKeySequence::Cut, false, false, nullptr},
             {"mnuEditCopy", "&Copy", QKeySequence::Copy, true, false, &frmMain::mnuEditCopy_Click},
-            {"mnuEditPaste", "&Paste", QKeySequence::Paste, false, false, nullptr},
+            {"mnuEditPaste", "&Paste Puzzle", QKeySequence::Paste, true, false, &frmMain::mnuEditPaste_Click},
             {"mnuEditPasteSpecial", "Paste &Special...", none, false, false, nullptr},
             {"mnuEditBar2", "-", none, true, false, nullptr},
             {"mnuEditYourAnswer", "&Your Answer...", QKeySequence(Qt::CTRL | Qt::Key_E), true, false, &frmMain::mnuEditYourAnswer_Click}}},

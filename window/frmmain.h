@@ -7,6 +7,7 @@
 #include <array>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "engine/globals.h"
 #include "engine/search.h"
@@ -57,6 +58,12 @@ public:
     void mnuEditCopy_Click();
     void mnuFilePrintWorksheet_Click();  // a sheet of puzzles for a class
     void mnuEditYourAnswer_Click();  // the player's own answer, checked as the game counts
+    // A puzzle given as text (defined in files/set_puzzle.cpp): from the clipboard, or typed.
+    void mnuEditPaste_Click();
+    void mnuFileNewPuzzle_Click();
+    // Puts the puzzle on the table in the deck's place, as a deal does; the highest card grows
+    // to fit. cards: 3..7 of 1..99, answer 1..99.
+    void SetPuzzle(const std::vector<int>& cards, int answer);
     void mnuFilePrint_Click();
     void mnuFilePageSetup_Click();
 

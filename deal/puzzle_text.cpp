@@ -1,0 +1,111 @@
+// Reading a puzzle typed or pasted as text.
+#include "deal/puzzle_text.h"
+
+#include <cctype>
+
+namespace {
+
+constexpr const char* Example = "3 9 3 9 = 17";
+
+std::string Trim(std::string_view s) {
+    std::size_t from = 0, to = s.size();
+    while (from < to && std::isspace(static_cast<unsigned char>(s[from]))) ++from;
+    while (to > from && std::isspace(static_cast<unsigned char>(s[to - 1]))) --to;
+    return std::string(s.substr(from, to - from));
+}
+
+// Splits at the first separator before the answer card; false when there is none.
+bool SplitAtSeparator(std::string_view text, std::string& cards, std::string& answer) {
+    // Longest first, so that "=>" is never read as "=" followed by ">".
+    static constexpr std::string_view Separators[] = {"=>", "->", "\xE2\x86\x92" /* → */, "\xE2\x87\x92" /* ⇒ */, "="};
+    std::size_t best = std::string_view::npos, length = 0;
+    for (std::string_view sep : Separators) {
+        const std::size_t at = text.find(sep);
+        if (at != std::string_view::npos && (at < best || (at == best && sep.size() > length))) {
+            best = at;
+            length = sep.size();
+        }
+    }
+    if (best == std::string_view::npos) return false;
+    cards = std::string(text.substr(0, best));
+    answer = std::string(text.substr(best + length));
+    return true;
+}
+
+// One card: a whole number 1 to 99. On failure, the sentence that says why.
+bool ReadCard(const std::string& word, int& value, std::string& error) {
+    bool digits = !word.empty() && word.size() <= 9;
+    for (char c : word) digits = digits && std::isdigit(static_cast<unsigned char>(c));
+    if (!digits) {
+        error = "\"" + word + "\" is not a card: write every card as a whole number, as in " + Example + ".";
+        return false;
+    }
+    value = std::stoi(word);
+    if (value < 1 || value > 99) {
+        error = "Cards go from 1 to 99, and " + word + " is not one of them.";
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+PuzzleRead ReadPuzzleText(std::string_view input) {
+    PuzzleRead out;
+    std::string text = Trim(input);
+    if (text.empty()) {
+        out.error = std::string("There is no puzzle to read: write the face cards, then \"=\" and the answer card, as in ") +
+                    Example + ".";
+        return out;
+    }
+    // "Solve:" as Copy writes it, in any case.
+    if (text.size() >= 6) {
+        std::string head = text.substr(0, 6);
+        for (char& c : head) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        if (head == "solve:") text = Trim(text.substr(6));
+    }
+    std::string cardsPart, answerPart;
+    if (!SplitAtSeparator(text, cardsPart, answerPart)) {
+        out.error = std::string("The answer card is missing: write \"=\" and the answer card after the face cards, as in ") +
+                    Example + ".";
+        return out;
+    }
+    std::vector<std::string> words;
+    std::string word;
+    for (char c : cardsPart + " ") {
+        if (std::isspace(static_cast<unsigned char>(c)) || c == ',' || c == ';') {
+            if (!word.empty()) words.push_back(word);
+            word.clear();
+        } else {
+            word += c;
+        }
+    }
+    const std::string answer = Trim(answerPart);
+    if (answer.empty() || answer.find_first_of(" \t,;=") != std::string::npos) {
+        out.error = std::string("Write one answer card after the \"=\", as in ") + Example + ".";
+        return out;
+    }
+    if (words.size() < 3 || words.size() > 7) {
+        out.error = "A puzzle has 3 to 7 face cards, and this one has " + std::to_string(words.size()) + ".";
+        return out;
+    }
+    for (const std::string& w : words) {
+        int value = 0;
+        if (!ReadCard(w, value, out.error)) {
+            out.cards.clear();
+            return out;
+        }
+        out.cards.push_back(value);
+    }
+    if (!ReadCard(answer, out.answer, out.error)) {
+        out.cards.clear();
+        return out;
+    }
+    return out;
+}
+
+std::string PlainPuzzleText(const std::vector<int>& cards, int answer) {
+    std::string text;
+    for (int c : cards) text += std::to_string(c) + " ";
+    return text + "= " + std::to_string(answer);
+}

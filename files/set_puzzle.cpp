@@ -1,0 +1,52 @@
+// Setting a puzzle on the table from text: Paste Puzzle and New Puzzle.
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QPushButton>
+
+#include <algorithm>
+
+#include "deal/puzzle_text.h"
+#include "dialogs/frmnewpuzzle.h"
+#include "files/deck.h"
+#include "platform/msgbox.h"
+#include "window/frmmain.h"
+#include "window/frmsoln.h"
+#include "window/settings.h"
+
+void frmMain::SetPuzzle(const std::vector<int>& cards, int answer) {
+    if (soln_) soln_->hide();
+    // Into the deck at the place of the puzzle on the table, so that Save keeps it.
+    ShowFacePanels(false);
+    FaceCards = static_cast<int16_t>(cards.size());
+    for (int16_t i = 0; i < FaceCards; ++i) Deck[RingPos(DeckPos, FaceCards, i)] = static_cast<uint8_t>(cards[i]);
+    Deck[DeckPos] = static_cast<uint8_t>(answer);
+    // The highest card grows to hold the cards given; it never shrinks for a puzzle.
+    const int highest = std::max(answer, *std::max_element(cards.begin(), cards.end()));
+    HighCard = static_cast<int16_t>(std::max<int>(HighCard, highest));
+    WriteSetting(FaceCardsSetting, QString::number(FaceCards));
+    WriteSetting(HighCardSetting, QString::number(HighCard));
+    ShowFacePanels(true);
+    SetWidth();
+    ShowCards();
+    Solving = true;
+    StepCount = 0;
+    cmdAnswer->setEnabled(false);
+    ShowProgress("Looking for a solution...");
+    PuzzleChanged();
+}
+
+void frmMain::mnuEditPaste_Click() {
+    const QString text = QGuiApplication::clipboard()->text();
+    const PuzzleRead read = ReadPuzzleText(text.left(1000).toStdString());
+    if (!read.Ok()) {
+        MsgBox("The clipboard does not hold a puzzle, so the table stays as it is. " + QString::fromStdString(read.error));
+        return;
+    }
+    SetPuzzle(read.cards, read.answer);
+}
+
+void frmMain::mnuFileNewPuzzle_Click() {
+    frmNewPuzzle dialog(this, QString::fromStdString(PlainPuzzleText(FaceCardValues(), Deck[DeckPos])));
+    if (dialog.exec() != QDialog::Accepted) return;
+    SetPuzzle(dialog.Puzzle().cards, dialog.Puzzle().answer);
+}

@@ -1,0 +1,184 @@
+// A puzzle set from text: the reader's forms and refusals, Paste Puzzle and New Puzzle.
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+#include "deal/puzzle_text.h"
+#include "dialogs/frmnewpuzzle.h"
+#include "files/deck.h"
+#include "gui_env.h"
+#include "deal/dealing.h"
+#include "window/frmsoln.h"
+
+namespace {
+
+class SetPuzzle : public GuiTest {
+protected:
+    // What must stay as it was when a text is refused.
+    struct Table {
+        std::vector<uint8_t> deck;
+        int16_t faces, high, pos;
+        QString shown;
+        bool operator==(const Table&) const = default;
+    };
+    Table Take() const {
+        return {std::vector<uint8_t>(Deck, Deck + 55), FaceCards, HighCard, DeckPos,
+                QString::fromStdString(PuzzleText(Deck, DeckPos, FaceCards))};
+    }
+    std::string Shown() const {
+        std::string text;
+        for (int i = 0; i < FaceCards; ++i) text += game->FaceCard[i]->text().toStdString() + " ";
+        return text + "= " + game->AnswerCard->text().toStdString();
+    }
+};
+
+}  // namespace
+
+TEST(PuzzleText, ReadsTheFormsTeachersAndCopyWrite) {
+    for (const char* text : {"3 9 3 9 = 17", "3 9 3 9 => 17", "3, 9, 3, 9 -> 17", "Solve: 3, 9, 3, 9 => 17",
+                             "  solve:3,9,3,9=>17 ", "3 9 3 9 \xE2\x86\x92 17", "3;9;3;9=17\n"}) {
+        const PuzzleRead r = ReadPuzzleText(text);
+        EXPECT_TRUE(r.Ok()) << text << ": " << r.error;
+        EXPECT_EQ(r.cards, (std::vector<int>{3, 9, 3, 9})) << text;
+        EXPECT_EQ(r.answer, 17) << text;
+    }
+    const PuzzleRead seven = ReadPuzzleText("1 2 3 4 5 6 99 = 99");
+    EXPECT_EQ(seven.cards.size(), 7u);
+    EXPECT_EQ(ReadPuzzleText(PlainPuzzleText({10, 4, 1}, 7)).cards, (std::vector<int>{10, 4, 1}));
+    EXPECT_EQ(PlainPuzzleText({10, 4, 1}, 7), "10 4 1 = 7");
+}
+
+TEST(PuzzleText, SaysWhatIsWrongWithATextThatIsNoPuzzle) {
+    struct Case { const char* text; const char* says; };
+    const Case cases[] = {
+        {"", "There is no puzzle to read"},
+        {"3 9 3 9", "The answer card is missing"},
+        {"3 9 = 17", "A puzzle has 3 to 7 face cards, and this one has 2."},
+        {"1 2 3 4 5 6 7 8 = 9", "A puzzle has 3 to 7 face cards, and this one has 8."},
+        {"3 9 3 0 = 17", "Cards go from 1 to 99, and 0 is not one of them."},
+        {"3 9 3 100 = 17", "Cards go from 1 to 99, and 100 is not one of them."},
+        {"3 9 3 9 = 170", "Cards go from 1 to 99, and 170 is not one of them."},
+        {"3 9 x 9 = 17", "\"x\" is not a card"},
+        {"3 9 3.5 9 = 17", "\"3.5\" is not a card"},
+        {"3 9 -3 9 = 17", "\"-3\" is not a card"},
+        {"3 9 3 9 = 17 18", "Write one answer card"},
+        {"3 9 3 9 =", "Write one answer card"},
+        {"3 9 3 99999999999 = 17", "is not a card"},
+    };
+    for (const Case& c : cases) {
+        const PuzzleRead r = ReadPuzzleText(c.text);
+        EXPECT_FALSE(r.Ok()) << c.text;
+        EXPECT_NE(r.error.find(c.says), std::string::npos) << c.text << ": " << r.error;
+        EXPECT_TRUE(r.cards.empty()) << c.text;
+        EXPECT_EQ(r.error.back(), '.') << r.error;  // a whole sentence
+    }
+}
+
+// The pasted puzzle goes into the deck where the table's puzzle stood: Save keeps it, the
+// next Deal goes on down the same ring, and the race starts afresh.
+TEST_F(SetPuzzle, PastePutsThePuzzleIntoTheDeckAndStartsTheRace) {
+    frmMain& w = Start();
+    for (int i = 0; i < 5; ++i) SearchStep();
+    const int16_t pos = DeckPos;
+    QGuiApplication::clipboard()->setText("Solve: 3, 9, 3, 9, 60, 2 => 17");
+    w.MenuItem("mnuEditPaste")->trigger();
+    EXPECT_TRUE(messages.isEmpty()) << messages.join("|").toStdString();
+    EXPECT_EQ(DeckPos, pos);
+    EXPECT_EQ(FaceCards, 6);
+    EXPECT_EQ(FaceCardValues(), (std::vector<int>{3, 9, 3, 9, 60, 2}));
+    EXPECT_EQ(Deck[DeckPos], 17);
+    EXPECT_EQ(Shown(), "3 9 3 9 60 2 = 17");
+    EXPECT_EQ(HighCard, 60);  // grew to hold the 60
+    EXPECT_EQ(Setting("Game", "HighCard"), "60");
+    EXPECT_EQ(Setting("Game", "FaceCards"), "6");
+    EXPECT_TRUE(Solving);
+    EXPECT_EQ(StepCount, 0);
+    EXPECT_FALSE(w.cmdAnswer->isEnabled());
+    EXPECT_EQ(w.lblProgress->text(), "Looking for a solution...");
+
+    // Copy writes what Paste reads.
+    w.MenuItem("mnuEditCopy")->trigger();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "Solve: 3, 9, 3, 9, 60, 2 => 17");
+
+    // A smaller puzzle keeps the highest card; the next Deal moves on from the same place.
+    QGuiApplication::clipboard()->setText("5 5 5 = 1");
+    w.MenuItem("mnuEditPaste")->trigger();
+    EXPECT_EQ(FaceCards, 3);
+    EXPECT_EQ(HighCard, 60);
+    EXPECT_EQ(w.FaceCard[3]->isVisible(), false);
+    w.cmdDeal_Click();
+    EXPECT_EQ(DeckPos, NextDeckPos(pos));
+}
+
+TEST_F(SetPuzzle, PastedPuzzlesAreSavedAndPlayedAgain) {
+    frmMain& w = Start();
+    QGuiApplication::clipboard()->setText("7 7 2 9 = 5");
+    w.mnuEditPaste_Click();
+    const QString path = dir.filePath("set.pld");
+    CommonDialog::Scripted << path;
+    w.mnuFileSaveAs_Click();
+    w.cmdShuffle_Click();
+    CommonDialog::Scripted << path;
+    w.mnuFileOpen_Click();
+    EXPECT_EQ(Shown(), "7 7 2 9 = 5");
+}
+
+TEST_F(SetPuzzle, ARefusedTextLeavesTheTableAsItWas) {
+    frmMain& w = Start();
+    for (int i = 0; i < 3; ++i) SearchStep();
+    const Table before = Take();
+    const int32_t steps = StepCount;
+    for (const char* bad : {"", "hello", "3 9 = 17", "3 9 3 0 = 17", "1 2 3 4 5 6 7 8 = 9"}) {
+        messages.clear();
+        QGuiApplication::clipboard()->setText(bad);
+        w.mnuEditPaste_Click();
+        ASSERT_EQ(messages.size(), 1) << bad;
+        EXPECT_TRUE(messages[0].startsWith("The clipboard does not hold a puzzle, so the table stays as it is. ")) << bad;
+        EXPECT_TRUE(Take() == before) << bad;
+        EXPECT_EQ(StepCount, steps) << bad;
+    }
+}
+
+TEST_F(SetPuzzle, TheDialogSaysWhatIsWrongAndStaysOpenUntilItIsAPuzzle) {
+    frmMain& w = Start();
+    frmNewPuzzle dialog(&w, "3 9 3 9 = 17");
+    dialog.show();
+    dialog.txtPuzzle->setText("3 9 3 = ");
+    dialog.cmdOK_Click();
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+    EXPECT_TRUE(dialog.lblProblem->text().startsWith("Write one answer card")) << dialog.lblProblem->text().toStdString();
+    EXPECT_EQ(dialog.txtPuzzle->text(), "3 9 3 = ");  // nothing typed is lost
+    dialog.txtPuzzle->setText("3 9 3 = 9");
+    dialog.cmdOK_Click();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(dialog.Puzzle().cards, (std::vector<int>{3, 9, 3}));
+    EXPECT_EQ(dialog.Puzzle().answer, 9);
+}
+
+// Through the menu: the dialog offers the puzzle on the table, and Play puts the typed one there.
+TEST_F(SetPuzzle, NewPuzzleFromTheMenuPlaysTheTypedPuzzle) {
+    frmMain& w = Start();
+    const std::string onTable = PlainPuzzleText(FaceCardValues(), Deck[DeckPos]);
+    QString offered;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<frmNewPuzzle*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        offered = dialog->txtPuzzle->text();
+        dialog->txtPuzzle->setText("12, 12, 3 -> 7");
+        dialog->cmdOK_Click();
+    });
+    w.MenuItem("mnuFileNewPuzzle")->trigger();
+    EXPECT_EQ(offered.toStdString(), onTable);
+    EXPECT_EQ(Shown(), "12 12 3 = 7");
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+
+    // Cancel changes nothing.
+    const Table before = Take();
+    QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
+    w.mnuFileNewPuzzle_Click();
+    EXPECT_TRUE(Take() == before);
+}
