@@ -98,7 +98,20 @@ frmOptions::frmOptions(frmMain* game)
     cboLevel->setAccessibleName("Difficulty of the puzzles dealt");
     cboLevel->setGeometry(Px(2820), Px(2340), Px(1575), cboLevel->sizeHint().height());
     Label3->setBuddy(cboLevel);
-    for (QWidget* w : std::initializer_list<QWidget*>{Label1, Label2, Label3, cboCardCnt, cboHighCard, chkAnswerOnly, cboLevel}) w->setFont(sans);
+    // The player's head start: the race is the game's own at once, the default.
+    Label4 = new QLabel("&The computer starts looking", page);
+    Label4->setObjectName("Label4");
+    Label4->setGeometry(TwipsRect(300, 2940, 2400, 255));
+    cboHeadStart = new QComboBox(page);
+    cboHeadStart->setObjectName("cboHeadStart");
+    cboHeadStart->addItems({"at once", "after 10 s", "after 30 s", "after 60 s", "only when I give up"});
+    cboHeadStart->setToolTip("Give yourself time before the computer starts its search");
+    cboHeadStart->setAccessibleName("When the computer starts looking");
+    cboHeadStart->setGeometry(Px(2820), Px(2880), Px(2450), cboHeadStart->sizeHint().height());
+    Label4->setBuddy(cboHeadStart);
+    for (QWidget* w : std::initializer_list<QWidget*>{Label1, Label2, Label3, Label4, cboCardCnt, cboHighCard, chkAnswerOnly,
+                                                      cboLevel, cboHeadStart})
+        w->setFont(sans);
 
     cmdOK = new QPushButton("OK", this);
     cmdOK->setObjectName("cmdOK");
@@ -113,6 +126,7 @@ frmOptions::frmOptions(frmMain* game)
     FitText(Label1);
     FitText(Label2);
     FitText(Label3);
+    FitText(Label4);
     FitText({cmdOK, cmdCancel, cmdApply});
     connect(cmdOK, &QPushButton::clicked, this, &frmOptions::cmdOK_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmOptions::cmdCancel_Click);
@@ -134,6 +148,7 @@ void frmOptions::Form_Load() {
     Preset(cboHighCard, HighCard);
     chkAnswerOnly->setChecked(ReadSettingInt(DealAnswerOnlySetting) == 1);
     cboLevel->setCurrentIndex(ReadSettingInt(DealLevelSetting));  // entry i is level i, "any" 0
+    cboHeadStart->setCurrentIndex(ReadSettingInt(HeadStartSetting));
 }
 
 void frmOptions::cmdApply_Click() {
@@ -144,6 +159,7 @@ void frmOptions::cmdApply_Click() {
     WriteSetting(HighCardSetting, QString::number(HighCard));
     WriteSetting(DealAnswerOnlySetting, QString::number(chkAnswerOnly->isChecked() ? 1 : 0));
     WriteSetting(DealLevelSetting, QString::number(cboLevel->currentIndex()));
+    WriteSetting(HeadStartSetting, QString::number(cboHeadStart->currentIndex()));
     game_->ShowFacePanels(true);
     game_->cmdShuffle_Click();
     game_->cmdDeal_Click();

@@ -34,6 +34,8 @@ public:
     QCheckBox* chkAnswerOnly;  // deal only puzzles with an answer
     QLabel* Label3;
     QComboBox* cboLevel;       // deal only puzzles of one difficulty: "any", "1".."5"
+    QLabel* Label4;
+    QComboBox* cboHeadStart;   // when the computer starts looking on a new puzzle
     QPushButton* cmdOK;
     QPushButton* cmdCancel;
     QPushButton* cmdApply;

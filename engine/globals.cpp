@@ -16,6 +16,15 @@ int32_t StepCount = 0;
 std::u16string SolnText;
 std::u16string Breakdown;
 std::optional<uint32_t> FixedRandomSeed;
+int64_t HeadStartUntil = 0;
+bool WaitingForGiveUp = false;
+std::optional<int64_t> FixedNowMs;
+
+int64_t NowMs() {
+    if (FixedNowMs) return *FixedNowMs;
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
 
 namespace {
 

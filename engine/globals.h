@@ -19,6 +19,15 @@ extern uint8_t Deck[55];       // 0..2 deck-file header, 3..54 the 52 cards (a r
 extern int32_t StepCount;      // search steps since the last deal; stops at the 32-bit maximum
 extern std::u16string SolnText;   // latest attempt, or the solution text after a success
 extern std::u16string Breakdown;  // lines of the latest evaluation, each starting CR LF
+// The computer's head start on the puzzle on the table: SearchStep makes no attempt before
+// HeadStartUntil (a time of NowMs), and none at all while WaitingForGiveUp. 0 and false, as
+// after every deal by default: it searches at once.
+extern int64_t HeadStartUntil;
+extern bool WaitingForGiveUp;
+
+// Milliseconds of a clock that never goes back; tests set FixedNowMs to stand still.
+int64_t NowMs();
+extern std::optional<int64_t> FixedNowMs;
 
 constexpr int16_t DeckFirst = 3;   // lowest card index of the ring
 constexpr int16_t DeckLast = 54;   // highest card index of the ring

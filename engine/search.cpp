@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <limits>
+#include <string>
 
 #include "engine/globals.h"
 #include "expr/brackets.h"
@@ -44,7 +45,56 @@ std::u16string DisplayForm(std::u16string text) {
     return out;
 }
 
+namespace {
+
+// "Your turn: 0:27", the seconds left rounded up; written only when it changes.
+void ShowHeadStart(int64_t now, bool force) {
+    static std::u16string shown;
+    std::u16string text = u"Your turn";
+    if (!WaitingForGiveUp) {
+        const int64_t left = (HeadStartUntil - now + 999) / 1000;
+        const std::string clock = std::to_string(left / 60) + ":" + (left % 60 < 10 ? "0" : "") + std::to_string(left % 60);
+        text.append(u": ").append(clock.begin(), clock.end());
+    } else {
+        text.append(u": the computer starts when you give up");
+    }
+    if (text == shown && !force) return;
+    shown = text;
+    if (MainForm) MainForm->SetProgress(text);
+}
+
+void EndHeadStart() {
+    HeadStartUntil = 0;
+    WaitingForGiveUp = false;
+    if (MainForm) {
+        MainForm->SetHeadStart(false);
+        MainForm->SetProgress(u"Looking for a solution...");
+    }
+}
+
+}  // namespace
+
+void BeginHeadStart(int seconds) {
+    HeadStartUntil = 0;
+    WaitingForGiveUp = seconds < 0;
+    if (seconds > 0) HeadStartUntil = NowMs() + int64_t{1000} * seconds;
+    if (!HeadStartRunning()) return;
+    if (MainForm) MainForm->SetHeadStart(true);
+    ShowHeadStart(NowMs(), true);
+}
+
+void GiveUp() {
+    if (HeadStartRunning()) EndHeadStart();
+}
+
+bool HeadStartRunning() { return WaitingForGiveUp || HeadStartUntil != 0; }
+
 void SearchStep() {
+    if (HeadStartRunning()) {
+        const int64_t now = NowMs();
+        if (WaitingForGiveUp || now < HeadStartUntil) return ShowHeadStart(now, false);
+        EndHeadStart();
+    }
     if (StepCount < std::numeric_limits<int32_t>::max()) ++StepCount;  // weeks on one puzzle: stop, never wrap
     const int n = FaceCards;
     // Only a deck file could bring these; the loader refuses them, this keeps the arrays safe.

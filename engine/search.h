@@ -20,9 +20,20 @@ public:
     virtual void EnableAnswer() = 0;
     virtual void SetSolutionText(const std::u16string& text) = 0;  // the solution window's box
     virtual void SetProgress(const std::u16string& text) = 0;      // the progress label
+    // The player's head start began (true) or ended (false): whatever lets the player end it.
+    virtual void SetHeadStart(bool /*waiting*/) {}
 };
 
+// The computer's head start on a new puzzle: seconds > 0 holds the search back that long,
+// seconds < 0 until GiveUp, 0 lets it start at once (as always). Writes the countdown.
+void BeginHeadStart(int seconds);
+// Lets the computer start at once.
+void GiveUp();
+// Whether the search is being held back now.
+bool HeadStartRunning();
+
 // One attempt on the puzzle in Deck at DeckPos with FaceCards cards; writes to MainForm.
+// During the player's head start it makes none and counts none: it only writes the countdown.
 void SearchStep();
 
 // The player's form of a solution text: operators spelled " + ", " - ", " * ", " / " and

@@ -1,6 +1,7 @@
 // The game window: first start, deal and shuffle, answer and solution window, close, settings.
 #include <QAccessible>
 #include <QAction>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QMenu>
 #include <QMenuBar>
@@ -24,6 +25,7 @@
 #include "engine/mainloop.h"
 #include "player/player_solver.h"
 #include "window/verdict_check.h"
+#include "dialogs/frmoptions.h"
 #include "gui_env.h"
 #include "window/frmanswer.h"
 #include "window/frmsoln.h"
@@ -635,4 +637,61 @@ TEST_F(GameWindow, LargeDesktopFontsStillFitTheFixedPlaces) {
     game.reset();
     frmMain& again = Start();
     EXPECT_EQ(again.cmdDeal->font().pointSizeF(), normal.pointSizeF());  // nothing shrinks that fits
+}
+
+// The player's head start, end to end in the window: the countdown in the progress label, no
+// attempt and no Answer meanwhile, Give Up that lets the computer start, each deal afresh.
+TEST_F(GameWindow, HeadStartCountsDownAndGiveUpLetsTheComputerStart) {
+    Store("Game", "HeadStart", "4");  // only when I give up
+    FixedNowMs = 5000;
+    frmMain& w = Start();
+    QAction* giveUp = w.MenuItem("mnuEditGiveUp");
+    EXPECT_EQ(w.lblProgress->text(), "Your turn: the computer starts when you give up");
+    EXPECT_TRUE(giveUp->isEnabled());
+    EXPECT_EQ(giveUp->shortcut(), QKeySequence("Ctrl+G"));
+    for (int i = 0; i < 50; ++i) SearchStep();
+    EXPECT_EQ(StepCount, 0);
+    EXPECT_FALSE(w.cmdAnswer->isEnabled());
+    giveUp->trigger();
+    EXPECT_FALSE(giveUp->isEnabled());
+    EXPECT_EQ(w.lblProgress->text(), "Looking for a solution...");
+    SearchStep();
+    EXPECT_EQ(StepCount, 1);
+
+    // Ten seconds: a deal starts the count afresh, and the computer starts on its own.
+    Store("Game", "HeadStart", "1");
+    w.cmdDeal_Click();
+    EXPECT_EQ(w.lblProgress->text(), "Your turn: 0:10");
+    EXPECT_TRUE(giveUp->isEnabled());
+    FixedNowMs = 14999;
+    SearchStep();
+    EXPECT_EQ(w.lblProgress->text(), "Your turn: 0:01");
+    EXPECT_EQ(StepCount, 0);
+    FixedNowMs = 15000;
+    SearchStep();
+    EXPECT_EQ(StepCount, 1);
+    EXPECT_FALSE(giveUp->isEnabled());
+
+    // The default is the race as it always was: the search starts with the deal.
+    Store("Game", "HeadStart", "0");
+    w.cmdDeal_Click();
+    EXPECT_EQ(w.lblProgress->text(), "Looking for a solution...");
+    EXPECT_FALSE(giveUp->isEnabled());
+    EXPECT_FALSE(HeadStartRunning());
+}
+
+TEST_F(GameWindow, OptionsChooseTheHeadStart) {
+    frmMain& w = Start();
+    frmOptions dialog(&w);
+    ASSERT_EQ(dialog.cboHeadStart->count(), 5);
+    EXPECT_EQ(dialog.cboHeadStart->currentText(), "at once");
+    EXPECT_EQ(dialog.cboHeadStart->itemText(4), "only when I give up");
+    EXPECT_EQ(dialog.Label4->buddy(), dialog.cboHeadStart);
+    FixedNowMs = 0;
+    dialog.cboHeadStart->setCurrentIndex(2);
+    dialog.cmdApply_Click();
+    EXPECT_EQ(Setting("Game", "HeadStart"), "2");
+    EXPECT_EQ(w.lblProgress->text(), "Your turn: 0:30");
+    frmOptions again(&w);
+    EXPECT_EQ(again.cboHeadStart->currentText(), "after 30 s");
 }

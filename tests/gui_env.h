@@ -41,6 +41,9 @@ protected:
         game.reset();
         MsgBoxHook = nullptr;
         FixedRandomSeed.reset();
+        FixedNowMs.reset();
+        HeadStartUntil = 0;
+        WaitingForGiveUp = false;
         SetSettingsFile({});
     }
 

@@ -287,3 +287,70 @@ TEST_F(Search, IdleLoopStepsSleepsAndStopsAtTheStatedPoints) {
     EXPECT_EQ(host.released, 1);
     EXPECT_EQ(MainForm, nullptr);
 }
+
+// The player's head start holds the search back for exactly the time chosen, counts nothing
+// and draws nothing meanwhile, and then the search goes on as it always does.
+TEST_F(Search, HeadStartHoldsTheSearchBackForExactlyTheTimeChosen) {
+    struct HeadStartView : RecordingView {
+        std::vector<bool> waits;
+        void SetHeadStart(bool waiting) override { waits.push_back(waiting); }
+    } watcher;
+    MainForm = &watcher;
+    Puzzle({1, 1, 1}, 50);  // never solved: the search runs whenever it may
+    SeedRandom(5);
+    FixedNowMs = 1000;
+    BeginHeadStart(30);
+    EXPECT_EQ(watcher.progress, "Your turn: 0:30");
+    EXPECT_EQ(watcher.waits, std::vector<bool>{true});
+    for (int64_t now : {1000, 1001, 15500, 30999}) {
+        FixedNowMs = now;
+        SearchStep();
+        EXPECT_EQ(StepCount, 0) << now;
+        EXPECT_TRUE(watcher.attempts.empty()) << now;
+    }
+    EXPECT_EQ(watcher.progress, "Your turn: 0:01");
+    FixedNowMs = 31000;
+    SearchStep();
+    EXPECT_EQ(StepCount, 1);
+    EXPECT_EQ(watcher.attempts.size(), 1u);
+    EXPECT_EQ(watcher.progress, "Looking for a solution...");
+    EXPECT_EQ(watcher.waits, (std::vector<bool>{true, false}));
+    EXPECT_FALSE(HeadStartRunning());
+
+    BeginHeadStart(60);
+    EXPECT_EQ(watcher.progress, "Your turn: 1:00");
+    FixedNowMs = 31000 + 50001;
+    SearchStep();
+    EXPECT_EQ(watcher.progress, "Your turn: 0:10");
+
+    // Only when the player gives up: no time ends it.
+    BeginHeadStart(-1);
+    EXPECT_EQ(watcher.progress, "Your turn: the computer starts when you give up");
+    FixedNowMs = int64_t{1} << 50;
+    SearchStep();
+    EXPECT_EQ(StepCount, 1);
+    GiveUp();
+    EXPECT_EQ(watcher.progress, "Looking for a solution...");
+    SearchStep();
+    EXPECT_EQ(StepCount, 2);
+    FixedNowMs.reset();
+    MainForm = &view;
+}
+
+// "At once" is the game as it always was: the same attempts, counts and texts, step by step.
+TEST_F(Search, NoHeadStartChangesNothing) {
+    Puzzle({3, 9, 3, 9}, 17);
+    auto run = [&](bool begin) {
+        RecordingView seen;
+        MainForm = &seen;
+        SeedRandom(77);
+        StepCount = 0;
+        Solving = true;
+        if (begin) BeginHeadStart(0);
+        for (int i = 0; i < 300; ++i) SearchStep();
+        MainForm = &view;
+        return std::make_tuple(seen.attempts, seen.panel2, seen.progress, StepCount);
+    };
+    EXPECT_EQ(run(false), run(true));
+    EXPECT_FALSE(HeadStartRunning());
+}

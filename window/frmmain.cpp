@@ -155,7 +155,8 @@ void frmMain::CreateActions() {
             {"mnuEditPaste", "&Paste Puzzle", QKeySequence::Paste, true, false, &frmMain::mnuEditPaste_Click},
             {"mnuEditPasteSpecial", "Paste &Special...", none, false, false, nullptr},
             {"mnuEditBar2", "-", none, true, false, nullptr},
-            {"mnuEditYourAnswer", "&Your Answer...", QKeySequence(Qt::CTRL | Qt::Key_E), true, false, &frmMain::mnuEditYourAnswer_Click}}},
+            {"mnuEditYourAnswer", "&Your Answer...", QKeySequence(Qt::CTRL | Qt::Key_E), true, false, &frmMain::mnuEditYourAnswer_Click},
+            {"mnuEditGiveUp", "&Give Up", QKeySequence(Qt::CTRL | Qt::Key_G), false, false, &frmMain::mnuEditGiveUp_Click}}},
         {"mnuView", "&View", {
             {"mnuViewToolbar", "&Toolbar", none, true, true, &frmMain::mnuViewToolbar_Click},
             {"mnuViewStatusBar", "Status &Bar", none, true, true, &frmMain::mnuViewStatusBar_Click},
@@ -280,6 +281,7 @@ bool frmMain::Deal(bool mayRefuse) {
 }
 
 void frmMain::PuzzleChanged() {
+    BeginHeadStart(StoredHeadStartSeconds());
     SetVerdictText("Checking...");
     tableVerdict_.reset();
     verdict_->Start(FaceCardValues(), Deck[DeckPos]);
@@ -289,6 +291,7 @@ void frmMain::PuzzleChanged() {
 const TableVerdict* frmMain::VerdictOnTable() const { return tableVerdict_.get(); }
 
 void frmMain::PlayerSolved(const std::u16string& solutionText) {
+    GiveUp();  // a head start still running ends with the puzzle
     Solving = false;  // the search for this puzzle ends, as after its own success
     SolnText = solutionText;
     SetSolutionText(solutionText);
@@ -413,6 +416,12 @@ void frmMain::SetStatusPanel(int panel, const std::u16string& text) {
 }
 
 void frmMain::EnableAnswer() { cmdAnswer->setEnabled(true); }
+
+void frmMain::SetHeadStart(bool waiting) {
+    if (QAction* giveUp = MenuItem("mnuEditGiveUp")) giveUp->setEnabled(waiting);
+}
+
+void frmMain::mnuEditGiveUp_Click() { GiveUp(); }
 
 void frmMain::SetSolutionText(const std::u16string& text) {
     if (!soln_) soln_ = new frmSoln(this);

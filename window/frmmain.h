@@ -89,6 +89,8 @@ public:
     void EnableAnswer() override;
     void SetSolutionText(const std::u16string& text) override;
     void SetProgress(const std::u16string& text) override;
+    void SetHeadStart(bool waiting) override;  // Give Up is offered while the computer waits
+    void mnuEditGiveUp_Click();                // the computer starts looking now
 
     std::array<QLabel*, 7> FaceCard{};
     QLabel* AnswerCard = nullptr;

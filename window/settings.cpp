@@ -28,6 +28,11 @@ void WriteSetting(const Setting& setting, double value) {
     WriteSetting(setting, QString::number(value, 'g', 7));  // single precision, as text
 }
 
+int StoredHeadStartSeconds() {
+    static constexpr int Seconds[] = {0, 10, 30, 60, -1};
+    return Seconds[ReadSettingInt(HeadStartSetting)];
+}
+
 DealRule StoredDealRule() {
     DealRule rule;
     rule.answerOnly = ReadSettingInt(DealAnswerOnlySetting) == 1;

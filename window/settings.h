@@ -32,6 +32,12 @@ int16_t ReadSettingInt(const Setting& setting);
 void WriteSetting(const Setting& setting, const QString& value);
 void WriteSetting(const Setting& setting, double value);
 
+// When the computer starts looking on a new puzzle: entry 0 at once, 1..3 after 10, 30 or 60
+// seconds, 4 only when the player gives up.
+inline constexpr Setting HeadStartSetting{"Game", "HeadStart", "0", 0, 4};
+// The stored head start in seconds, -1 for "only when I give up" (BeginHeadStart's terms).
+int StoredHeadStartSeconds();
+
 struct DealRule;
 // The stored dealing options.
 DealRule StoredDealRule();
