@@ -21,6 +21,7 @@ frmNewPuzzle::frmNewPuzzle(QWidget* owner, const QString& current)
     lblProblem->setObjectName("lblProblem");
     lblProblem->setWordWrap(true);
     lblProblem->setAccessibleName("Problem");
+    lblProblem->setMinimumHeight(2 * fontMetrics().lineSpacing() + 4);  // room for the longest sentence
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     cmdOK = buttons->button(QDialogButtonBox::Ok);

@@ -99,15 +99,15 @@ frmOptions::frmOptions(frmMain* game)
     cboLevel->setGeometry(Px(2820), Px(2340), Px(1575), cboLevel->sizeHint().height());
     Label3->setBuddy(cboLevel);
     // The player's head start: the race is the game's own at once, the default.
-    Label4 = new QLabel("&The computer starts looking", page);
+    Label4 = new QLabel("Computer &starts", page);
     Label4->setObjectName("Label4");
-    Label4->setGeometry(TwipsRect(300, 2940, 2400, 255));
+    Label4->setGeometry(TwipsRect(300, 2940, 2175, 255));
     cboHeadStart = new QComboBox(page);
     cboHeadStart->setObjectName("cboHeadStart");
     cboHeadStart->addItems({"at once", "after 10 s", "after 30 s", "after 60 s", "only when I give up"});
     cboHeadStart->setToolTip("Give yourself time before the computer starts its search");
     cboHeadStart->setAccessibleName("When the computer starts looking");
-    cboHeadStart->setGeometry(Px(2820), Px(2880), Px(2450), cboHeadStart->sizeHint().height());
+    cboHeadStart->setGeometry(Px(2820), Px(2880), Px(2250), cboHeadStart->sizeHint().height());
     Label4->setBuddy(cboHeadStart);
     for (QWidget* w : std::initializer_list<QWidget*>{Label1, Label2, Label3, Label4, cboCardCnt, cboHighCard, chkAnswerOnly,
                                                       cboLevel, cboHeadStart})
