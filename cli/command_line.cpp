@@ -3,13 +3,16 @@
 
 #include <algorithm>
 #include <charconv>
+#include <ctime>
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <optional>
 #include <ostream>
 
 #include "answer/answer.h"
 #include "deal/dealing.h"
+#include "deal/today.h"
 #include "deal/level.h"
 #include "engine/globals.h"
 #include "files/deck.h"
@@ -56,7 +59,7 @@ std::size_t Distance(const std::string& a, const std::string& b) {
 
 // The job a mistyped first word most likely meant, or nothing.
 std::string Nearest(const std::string& word) {
-    for (const char* job : {"--solve", "--check", "--deal", "--worksheet", "--help", "--version"})
+    for (const char* job : {"--solve", "--check", "--deal", "--today", "--worksheet", "--help", "--version"})
         if (Distance(word, job) <= 2) return job;
     return {};
 }
@@ -147,6 +150,55 @@ CommandLineRequest ParseDeal(const std::vector<std::string>& args) {
     return r;
 }
 
+// --today [--cards C] [--date YYYY-MM-DD]
+CommandLineRequest ParseToday(const std::vector<std::string>& args) {
+    CommandLineRequest r;
+    const std::vector<Option> options = {
+        {"--cards", "the number of face cards, 3 to 7", &r.faceCards, 3, 7},
+        {"--date", "a date written YYYY-MM-DD", nullptr, 0, 0, nullptr, &r.date},
+    };
+    std::string why = ReadOptions(args, 1, options, [](const std::string& word) {
+        return "'" + word + "' is not an option of --today";
+    });
+    int year = 0, month = 0, day = 0;
+    if (why.empty() && !r.date.empty() && !ReadIsoDate(r.date, year, month, day))
+        why = "--date needs a date written YYYY-MM-DD, such as 2026-12-07, not '" + r.date + "'";
+    if (!why.empty()) {
+        r.kind = CommandLineRequest::Kind::Error;
+        r.error = "--today: " + why;
+        return r;
+    }
+    r.kind = CommandLineRequest::Kind::Today;
+    return r;
+}
+
+// One line per puzzle, as --deal and --today print them.
+void PrintPuzzle(std::ostream& out, const std::vector<int>& cards, int answer, int level) {
+    for (int c : cards) out << c << ' ';
+    out << "=> " << answer << "  level " << (level > 0 ? std::to_string(level) : "-") << '\n';
+}
+
+int RunToday(const CommandLineRequest& request, std::ostream& out, std::ostream& err) {
+    int year = 0, month = 0, day = 0;
+    if (request.date.empty()) {
+        const std::time_t now = std::time(nullptr);
+        std::tm local{};
+        localtime_r(&now, &local);
+        year = local.tm_year + 1900;
+        month = local.tm_mon + 1;
+        day = local.tm_mday;
+    } else {
+        ReadIsoDate(request.date, year, month, day);
+    }
+    const std::optional<DayPuzzle> puzzle = PuzzleOfTheDay(year, month, day, request.faceCards ? request.faceCards : 5);
+    if (!puzzle) {
+        err << "pelorand: --today: no puzzle with an answer turned up for that day.\n";
+        return 1;
+    }
+    PrintPuzzle(out, puzzle->cards, puzzle->answer, puzzle->level);
+    return 0;
+}
+
 // --worksheet [--cards C] [--high H] [--level L] [--count N] [--per-page P] [--code CODE]
 //             [--title TEXT] [--no-answers] -o FILE.pdf
 CommandLineRequest ParseWorksheet(const std::vector<std::string>& args) {
@@ -225,9 +277,7 @@ int RunDeal(const CommandLineRequest& request, std::ostream& out, std::ostream& 
     for (;;) {
         std::vector<int> cards;
         for (int16_t i = 0; i < faceCards; ++i) cards.push_back(deck[RingPos(deckPos, faceCards, i)]);
-        const int level = Level(FactsOf(cards, deck[deckPos]));
-        for (int c : cards) out << c << ' ';
-        out << "=> " << int(deck[deckPos]) << "  level " << (level > 0 ? std::to_string(level) : "-") << '\n';
+        PrintPuzzle(out, cards, deck[deckPos], Level(FactsOf(cards, deck[deckPos])));
         if (--left == 0) return 0;
         if (!DealQualifying(deck, deckPos, faceCards, highCard, rule)) {
             err << "pelorand: --deal: " << NothingQualifies(rule) << ".\n";
@@ -241,6 +291,7 @@ const char* const Usage =
     "       pelorand --solve [--search] C1 C2 C3 [C4 ... C7] ANSWER\n"
     "       pelorand --check C1 C2 C3 [C4 ... C7] ANSWER \"EXPRESSION\"\n"
     "       pelorand --deal N [--cards C] [--high H] [--answer-only] [--level L] [--seed S | DECK-FILE]\n"
+    "       pelorand --today [--cards C] [--date YYYY-MM-DD]\n"
     "       pelorand --worksheet [--cards C] [--high H] [--level L] [--count N] [--per-page P]\n"
     "                            [--code CODE] [--title TEXT] [--no-answers] -o FILE.pdf\n"
     "       pelorand --help | --version\n"
@@ -273,6 +324,10 @@ const char* const Usage =
     "                 own cards and highest card unless given. --answer-only deals only puzzles\n"
     "                 with an answer, --level L only puzzles of difficulty L (1 easy to 5 hard).\n"
     "                 Exit status 0; 1 when no puzzle qualifies; 2 for bad arguments\n"
+    "  --today        print today's puzzle as --deal prints a puzzle: fixed by the date alone, the\n"
+    "                 same on every machine that day, with an answer, of middle difficulty; with\n"
+    "                 C face cards (3 to 7, default 5), for the date given by --date if any.\n"
+    "                 Exit status 0; 1 when no puzzle turns up; 2 for bad arguments\n"
     "  --worksheet    write a worksheet for a class as a PDF file, without a display: N puzzles\n"
     "                 (1 to 60, default 20) with an answer, of C cards (default 4) up to H\n"
     "                 (default 12), of difficulty L when given, P to a page (4, 6, 8 or 12,\n"
@@ -299,6 +354,8 @@ CommandLineRequest ParseCommandLine(const std::vector<std::string>& args) {
         return ParseDeal(args);
     } else if (first == "--worksheet") {
         return ParseWorksheet(args);
+    } else if (first == "--today") {
+        return ParseToday(args);
     } else if (first == "--solve" || first == "--check") {
         const bool check = first == "--check";
         r.search = !check && args.size() > 1 && args[1] == "--search";
@@ -352,6 +409,8 @@ int RunCommandLine(const CommandLineRequest& request, std::ostream& out, std::os
         return 2;
     case CommandLineRequest::Kind::Deal:
         return RunDeal(request, out, err);
+    case CommandLineRequest::Kind::Today:
+        return RunToday(request, out, err);
     case CommandLineRequest::Kind::Worksheet:  // needs a painter: main() runs it with Qt
         break;
     case CommandLineRequest::Kind::Solve: {

@@ -7,7 +7,7 @@
 #include <vector>
 
 struct CommandLineRequest {
-    enum class Kind { Game, Solve, Check, Deal, Worksheet, Help, Version, Error };
+    enum class Kind { Game, Solve, Check, Deal, Today, Worksheet, Help, Version, Error };
     Kind kind = Kind::Game;
     std::vector<int> cards;  // Solve, Check: the face cards, left to right
     int answer = 0;          // Solve, Check: the answer card
@@ -24,6 +24,7 @@ struct CommandLineRequest {
     bool seeded = false;
     uint32_t seed = 0;        // seeded: the fresh deck's shuffle; else the clock's
     std::string deckFile;     // Game: the deck to open (empty: none); Deal: the deck to deal from
+    std::string date;         // Today: YYYY-MM-DD, empty for today's date here
     std::string error;       // Error: one line for the player
 };
 

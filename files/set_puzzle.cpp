@@ -1,11 +1,13 @@
 // Setting a puzzle on the table from text: Paste Puzzle and New Puzzle.
 #include <QClipboard>
+#include <QDate>
 #include <QGuiApplication>
 #include <QPushButton>
 
 #include <algorithm>
 
 #include "deal/puzzle_text.h"
+#include "deal/today.h"
 #include "dialogs/frmnewpuzzle.h"
 #include "files/deck.h"
 #include "platform/msgbox.h"
@@ -49,4 +51,14 @@ void frmMain::mnuFileNewPuzzle_Click() {
     frmNewPuzzle dialog(this, QString::fromStdString(PlainPuzzleText(FaceCardValues(), Deck[DeckPos])));
     if (dialog.exec() != QDialog::Accepted) return;
     SetPuzzle(dialog.Puzzle().cards, dialog.Puzzle().answer);
+}
+
+void frmMain::mnuFileToday_Click() {
+    const QDate today = QDate::currentDate();
+    const std::optional<DayPuzzle> puzzle = PuzzleOfTheDay(today.year(), today.month(), today.day(), FaceCards);
+    if (!puzzle) {
+        MsgBox("No puzzle with an answer turned up for today, so the table stays as it is.");
+        return;
+    }
+    SetPuzzle(puzzle->cards, puzzle->answer);
 }

@@ -338,6 +338,7 @@ TEST_F(GameWindow, MenusAndToolbarAreExactlyTheCommandTable) {
     const QKeySequence none;
     const std::vector<std::pair<QString, std::vector<Item>>> menus = {
         {"&File", {{"mnuFileNewPuzzle", "&New Puzzle...", QKeySequence("Ctrl+N"), true, false},
+                   {"mnuFileToday", "&Today's Puzzle", QKeySequence("Ctrl+T"), true, false},
                    {"mnuFileOpen", "&Open", QKeySequence("Ctrl+O"), true, false}, {"mnuFileBar1", "", none, true, false},
                    {"mnuFileSave", "&Save", QKeySequence("Ctrl+S"), false, false}, {"mnuFileSaveAs", "Save &As...", none, true, false},
                    {"mnuFileBar2", "", none, true, false}, {"mnuFilePageSetup", "Page Set&up...", none, true, false},

@@ -1,12 +1,20 @@
 // A puzzle set from text: the reader's forms and refusals, Paste Puzzle and New Puzzle.
 #include <QApplication>
+#include <QDate>
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
 
+#include <set>
+#include <sstream>
+
+#include "cli/command_line.h"
+#include "deal/level.h"
 #include "deal/puzzle_text.h"
+#include "deal/today.h"
+#include "player/player_solver.h"
 #include "dialogs/frmnewpuzzle.h"
 #include "files/deck.h"
 #include "gui_env.h"
@@ -181,4 +189,75 @@ TEST_F(SetPuzzle, NewPuzzleFromTheMenuPlaysTheTypedPuzzle) {
     QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
     w.mnuFileNewPuzzle_Click();
     EXPECT_TRUE(Take() == before);
+}
+
+TEST(TodaysPuzzle, IsFixedByTheDateAloneAndHasAnAnswer) {
+    SeedRandom(99);
+    const float next = [] { KeepRandomState keep; return NextUniform(); }();
+    const std::optional<DayPuzzle> day = PuzzleOfTheDay(2026, 12, 7, 5);
+    EXPECT_EQ(NextUniform(), next);  // the game's own deals go on undisturbed
+    ASSERT_TRUE(day.has_value());
+    const std::optional<DayPuzzle> again = PuzzleOfTheDay(2026, 12, 7, 5);
+    EXPECT_EQ(day->cards, again->cards);
+    EXPECT_EQ(day->answer, again->answer);
+    std::set<std::vector<int>> seen;
+    for (int d = 1; d <= 14; ++d) {
+        for (int n = 3; n <= 7; n += 2) {
+            const std::optional<DayPuzzle> p = PuzzleOfTheDay(2027, 2, d, n);
+            ASSERT_TRUE(p.has_value()) << d << " " << n;
+            ASSERT_EQ(p->cards.size(), static_cast<std::size_t>(n));
+            EXPECT_GT(SolveForPlayer(p->cards, p->answer, 0).answers, 0u) << d;
+            EXPECT_EQ(p->level, PuzzleLevel(p->cards, p->answer));
+            std::vector<int> key = p->cards;
+            key.push_back(p->answer);
+            seen.insert(key);
+        }
+    }
+    EXPECT_GE(seen.size(), 40u);  // 42 days and counts: hardly any two alike
+    EXPECT_FALSE(PuzzleOfTheDay(2026, 2, 29, 5).has_value());
+    EXPECT_TRUE(PuzzleOfTheDay(2028, 2, 29, 5).has_value());
+    EXPECT_FALSE(PuzzleOfTheDay(2026, 12, 7, 2).has_value());
+    EXPECT_FALSE(PuzzleOfTheDay(2026, 13, 1, 5).has_value());
+    int y, m, d;
+    EXPECT_TRUE(ReadIsoDate("2026-12-07", y, m, d));
+    EXPECT_EQ(y * 10000 + m * 100 + d, 20261207);
+    for (const char* bad : {"2026-12-7", "2026/12/07", "2026-12-32", "20261207", "", "2026-12-0x"})
+        EXPECT_FALSE(ReadIsoDate(bad, y, m, d)) << bad;
+}
+
+TEST(TodaysPuzzle, TheCommandLinePrintsItAsDealDoes) {
+    auto run = [](std::vector<std::string> args, std::string& printed) {
+        std::ostringstream out, err;
+        const int status = RunCommandLine(ParseCommandLine(args), out, err);
+        printed = out.str() + err.str();
+        return status;
+    };
+    std::string first, second, other;
+    EXPECT_EQ(run({"--today", "--date", "2026-12-07", "--cards", "4"}, first), 0);
+    EXPECT_EQ(run({"--today", "--cards", "4", "--date", "2026-12-07"}, second), 0);
+    EXPECT_EQ(first, second);
+    const std::optional<DayPuzzle> day = PuzzleOfTheDay(2026, 12, 7, 4);
+    std::string expected;
+    for (int c : day->cards) expected += std::to_string(c) + " ";
+    EXPECT_EQ(first, expected + "=> " + std::to_string(day->answer) + "  level " + std::to_string(day->level) + "\n");
+    EXPECT_EQ(run({"--today", "--date", "2026-12-08", "--cards", "4"}, other), 0);
+    EXPECT_NE(first, other);
+    for (const std::vector<std::string>& bad : std::vector<std::vector<std::string>>{
+             {"--today", "--date", "2026-02-30"}, {"--today", "--cards", "8"}, {"--today", "tomorrow"}, {"--today", "--date"}}) {
+        std::string said;
+        EXPECT_EQ(run(bad, said), 2) << bad.back();
+        EXPECT_NE(said.find("--today"), std::string::npos) << said;
+    }
+}
+
+TEST_F(SetPuzzle, TodaysPuzzleFromTheMenuIsTheDaysPuzzleAtTheTablesCardCount) {
+    Store("Game", "FaceCards", "6");
+    frmMain& w = Start();
+    w.MenuItem("mnuFileToday")->trigger();
+    const QDate today = QDate::currentDate();
+    const std::optional<DayPuzzle> day = PuzzleOfTheDay(today.year(), today.month(), today.day(), 6);
+    ASSERT_TRUE(day.has_value());
+    EXPECT_EQ(FaceCardValues(), day->cards);
+    EXPECT_EQ(Deck[DeckPos], day->answer);
+    EXPECT_TRUE(messages.isEmpty());
 }

@@ -137,6 +137,7 @@ void frmMain::CreateActions() {
     const Menu menus[] = {
         {"mnuFile", "&File", {
             {"mnuFileNewPuzzle", "&New Puzzle...", QKeySequence::New, true, false, &frmMain::mnuFileNewPuzzle_Click},
+            {"mnuFileToday", "&Today's Puzzle", QKeySequence(Qt::CTRL | Qt::Key_T), true, false, &frmMain::mnuFileToday_Click},
             {"mnuFileOpen", "&Open", QKeySequence::Open, true, false, &frmMain::mnuFileOpen_Click},
             {"mnuFileBar1", "-", none, true, false, nullptr},
             {"mnuFileSave", "&Save", QKeySequence::Save, false, false, &frmMain::mnuFileSave_Click},

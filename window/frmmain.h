@@ -61,6 +61,7 @@ public:
     // A puzzle given as text (defined in files/set_puzzle.cpp): from the clipboard, or typed.
     void mnuEditPaste_Click();
     void mnuFileNewPuzzle_Click();
+    void mnuFileToday_Click();  // the day's puzzle at the number of cards on the table
     // Puts the puzzle on the table in the deck's place, as a deal does; the highest card grows
     // to fit. cards: 3..7 of 1..99, answer 1..99.
     void SetPuzzle(const std::vector<int>& cards, int answer);
