@@ -1,4 +1,4 @@
-// Counting by value: tables for parts of up to four cards, windows and exact re-checks above.
+// Counting by value: tables for parts of three or four cards, windows and exact re-checks above.
 #include "solver/attempt_counter.h"
 
 #include <algorithm>
@@ -17,7 +17,6 @@ namespace {
 // Operator ranks, lowest reduced last: subtract, add, divide, multiply. A part whose lowest
 // allowed rank is NoOperator must be one card or one bracket group.
 constexpr int Sub = 1, Add = 2, Div = 3, Mul = 4, NoOperator = 5;
-constexpr int TableCards = 4;  // larger parts would cost more memory than they save
 constexpr double Inf = std::numeric_limits<double>::infinity();
 
 double Apply(int rank, double a, double b) {
@@ -87,7 +86,7 @@ constexpr uint64_t Bit(int s, int e) { return uint64_t{1} << (s * MaxCards + e);
 
 class Counter {
 public:
-    explicit Counter(std::vector<int> cards) : values_(std::move(cards)) {
+    explicit Counter(std::vector<int> cards, int tableCards) : values_(std::move(cards)), tableCards_(tableCards) {
         std::sort(values_.begin(), values_.end());
         const int n = static_cast<int>(values_.size());
         // A multiset is kept as the mask of the first positions of each run of equal cards.
@@ -124,27 +123,47 @@ private:
     // only the splits at an operator of that rank.
     template <class F>
     void Splits(const Part& p, int onlyRank, F&& f) {
+        const std::vector<Gap>& gaps = GapsOf(p.groups, p.cards);
         for (int rank = onlyRank ? onlyRank : p.rank; rank < (onlyRank ? onlyRank + 1 : NoOperator); ++rank) {
-            for (int g = 0; g + 1 < p.cards; ++g) {  // the operator after card g
-                uint64_t left = 0, right = 0;
-                bool outside = true;
-                for (int s = 0; s < p.cards; ++s)
-                    for (int e = s + 1; e < p.cards; ++e) {
-                        if (!(p.groups & Bit(s, e))) continue;
-                        if (e <= g) left |= Bit(s, e);
-                        else if (s > g) right |= Bit(s - g - 1, e - g - 1);
-                        else outside = false;
-                    }
-                if (!outside) continue;
-                const int leftCards = g + 1;
-                for (unsigned sub = p.mask;; sub = (sub - 1) & p.mask) {
-                    if (ones_[sub] == leftCards && canonical_[sub] == sub)
-                        f(rank, Part{left, leftCards, rank, sub},
-                          Part{right, p.cards - leftCards, rank + 1, canonical_[p.mask & ~sub]});
-                    if (sub == 0) break;
-                }
+            for (const Gap& gap : gaps) {
+                for (const auto& [sub, rest] : Halves(p.mask, gap.leftCards))
+                    f(rank, Part{gap.left, gap.leftCards, rank, sub}, Part{gap.right, p.cards - gap.leftCards, rank + 1, rest});
             }
         }
+    }
+
+    // An operator outside every group, and the groups on either side of it.
+    struct Gap {
+        int leftCards;
+        uint64_t left, right;
+    };
+    const std::vector<Gap>& GapsOf(uint64_t groups, int cards) {
+        auto [it, fresh] = gaps_.try_emplace(groups | uint64_t(cards) << 60);
+        if (!fresh) return it->second;
+        for (int g = 0; g + 1 < cards; ++g) {  // the operator after card g
+            Gap gap{g + 1, 0, 0};
+            bool outside = true;
+            for (int s = 0; s < cards; ++s)
+                for (int e = s + 1; e < cards; ++e) {
+                    if (!(groups & Bit(s, e))) continue;
+                    if (e <= g) gap.left |= Bit(s, e);
+                    else if (s > g) gap.right |= Bit(s - g - 1, e - g - 1);
+                    else outside = false;
+                }
+            if (outside) it->second.push_back(gap);
+        }
+        return it->second;
+    }
+
+    // The ways to take a multiset of size from mask: each (part, the rest), both canonical.
+    const std::vector<std::pair<unsigned, unsigned>>& Halves(unsigned mask, int size) {
+        auto& halves = halves_[mask][size];
+        if (!halves.empty() || size > ones_[mask]) return halves;
+        for (unsigned sub = mask;; sub = (sub - 1) & mask) {
+            if (ones_[sub] == size && canonical_[sub] == sub) halves.emplace_back(sub, canonical_[mask & ~sub]);
+            if (sub == 0) break;
+        }
+        return halves;
     }
 
     // Every pair of values of left and right whose combination may lie in [lo, hi]; f(a, b,
@@ -158,7 +177,7 @@ private:
         const Table& known = TableOf(small);
         if (known.empty()) return;
         std::vector<Entry> found;
-        const Table* table = other.cards <= TableCards ? &TableOf(other) : nullptr;
+        const Table* table = other.cards <= tableCards_ ? &TableOf(other) : nullptr;
         if (table && table->empty()) return;
         std::size_t hint[2] = {0, 0};
         for (const Entry& x : known) {
@@ -211,7 +230,7 @@ private:
 
     // Appends the part's values in [lo, hi] with their numbers of texts (a value may repeat).
     void Gather(const Part& p, double lo, double hi, std::vector<Entry>& out) {
-        if (p.cards <= TableCards) {
+        if (p.cards <= tableCards_) {
             const Table& t = TableOf(p);
             auto it = std::lower_bound(t.begin(), t.end(), lo, [](const Entry& e, double v) { return e.value < v; });
             for (; it != t.end() && it->value <= hi; ++it) out.push_back(*it);
@@ -228,7 +247,7 @@ private:
 
     // The number of the part's texts that never divide by zero.
     uint64_t Total(const Part& p) {
-        if (p.cards <= TableCards) {
+        if (p.cards <= tableCards_) {
             uint64_t sum = 0;
             for (const Entry& e : TableOf(p)) sum += e.count;
             return sum;
@@ -263,7 +282,14 @@ private:
     // once, in a table of their own, and the tables for "rank r or higher" merge those.
     const Table& TableOf(const Part& p, bool exactRank = false) {
         const uint64_t key = Key(p) | uint64_t{exactRank} << 63;
-        if (auto it = tables_.find(key); it != tables_.end()) return *it->second;
+        // A small direct-mapped cache in front of the map: joins ask for the same few tables
+        // again and again, and the map's lookups were a fifth of all the time.
+        Recent& recent = recent_[(key * 0x9E3779B97F4A7C15ull) >> (64 - RecentBits)];
+        if (recent.table && recent.key == key) return *recent.table;
+        if (auto it = tables_.find(key); it != tables_.end()) {
+            recent = {key, it->second.get()};
+            return *it->second;
+        }
         auto table = std::make_unique<Table>();
         if (p.cards == 1) {
             table->push_back({static_cast<double>(values_[std::countr_zero(p.mask)]), 1});
@@ -287,7 +313,9 @@ private:
             ++higher.rank;
             Merge(TableOf(p, true), TableOf(higher), *table);
         }
-        return *tables_.emplace(key, std::move(table)).first->second;
+        const Table* made = tables_.emplace(key, std::move(table)).first->second.get();
+        recent_[(key * 0x9E3779B97F4A7C15ull) >> (64 - RecentBits)] = {key, made};
+        return *made;
     }
 
     // Two sorted tables as one, equal values summed.
@@ -305,10 +333,19 @@ private:
     }
 
     std::vector<int> values_;
+    int tableCards_;  // parts of up to this many cards are tabulated
     std::array<unsigned, 1u << MaxCards> canonical_{};
     std::array<int, 1u << MaxCards> ones_{};  // a table: popcount is a library call on plain x86-64
     std::unordered_map<uint64_t, std::unique_ptr<Table>> tables_;
     std::unordered_map<uint64_t, uint64_t> totals_;
+    struct Recent {
+        uint64_t key = 0;
+        const Table* table = nullptr;
+    };
+    static constexpr int RecentBits = 12;
+    std::vector<Recent> recent_ = std::vector<Recent>(std::size_t{1} << RecentBits);
+    std::unordered_map<uint64_t, std::vector<Gap>> gaps_;
+    std::array<std::array<std::vector<std::pair<unsigned, unsigned>>, MaxCards + 1>, 1u << MaxCards> halves_;
 };
 
 }  // namespace
@@ -318,7 +355,8 @@ std::optional<uint64_t> CountHits(const std::vector<int>& cards, int answer, std
     if (n < 3 || n > MaxCards) return std::nullopt;
     for (int c : cards)
         if (c < 0 || c > 99) return std::nullopt;
-    Counter counter(cards);
+    // Tables of four-card parts pay for themselves at seven cards; below, three are quicker.
+    Counter counter(cards, n >= 7 ? 4 : 3);
     uint64_t hits = 0;
     for (const BracketClass& c : MakeClasses(n)) {
         if (stop.stop_requested()) return std::nullopt;

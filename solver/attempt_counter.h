@@ -7,9 +7,9 @@
 // attempt but the very last is written back with 15 digits, so a part is worth its written
 // value alone, and parts of equal value can be merged with their numbers of texts added.
 //
-// So the counter keeps, for parts of up to four cards, sorted tables of (written value, number
-// of texts), keyed by the part's bracket groups, the lowest rank allowed outside them and the
-// multiset of cards it uses. A larger part is never tabulated: for each value of its smaller
+// So the counter keeps, for parts of up to three cards (four in a seven-card deal), sorted
+// tables of (written value, number of texts), keyed by the part's bracket groups, the lowest
+// rank allowed outside them and the multiset of cards it uses. A larger part is never tabulated: for each value of its smaller
 // side it finds the values of the other side that can combine into a wanted range, through a
 // deliberately wide window, and then works every candidate out with the very operations and
 // 15-digit writer of the game and keeps it only if it really falls in range; so the window

@@ -15,9 +15,9 @@
 
 namespace {
 
-// From six cards on the full count is made by value, which is many times faster there; up to
-// five the walk is as fast and lists while it counts.
-constexpr int CountByValueFrom = 6;
+// From five cards on the full count is made by value, which is many times faster there; up to
+// four the walk is as fast and lists while it counts.
+constexpr int CountByValueFrom = 5;
 constexpr uint64_t EarlyCardOrders = 8;
 constexpr char16_t Ops[] = {u'#', u'~', u'x', DivideSign};
 // One double operation is off by at most half an ulp; writing with 15 digits and reading back
@@ -273,7 +273,7 @@ SolveVerdict Solve(const std::vector<int>& cards, int answer, SolveMode mode, st
         return out;
     }
 
-    // Six cards and more are counted by value. A first hit usually comes within the first few
+    // Five cards and more are counted by value. A first hit usually comes within the first few
     // card orders, so a verdict walks those first; it counts only when they hold none.
     if (mode == SolveMode::FirstSolution && (!walk(EarlyCardOrders) || !more)) {
         if (!more && out.status == SolveVerdict::Status::Complete && out.solutions == 0) out.counted = true;

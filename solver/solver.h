@@ -22,7 +22,7 @@
 //     zero, is written out as text and evaluated by EvalQuiet, the very code of EvalExpr; so
 //     every hit is decided on the game's own value, to the last bit.
 //   - A divisor that is certainly zero rules out every attempt that shares that prefix.
-// From six cards on, a full count is made by value instead (solver/attempt_counter.h), which
+// From five cards on, a full count is made by value instead (solver/attempt_counter.h), which
 // is many times faster there; the walk then only finds first hits and lists attempts.
 // It reads no shared state and writes none, so it may run on a worker thread; it checks the
 // stop token once per card order, and the count by value once per bracket class.
@@ -50,7 +50,7 @@ struct SolveVerdict {
 };
 
 // FirstSolution stops at the first hit, unless no card order holds one: then, as CountAll, it
-// counts all. CountAll counts by value from six cards on (solver/attempt_counter.h) and walks
+// counts all. CountAll counts by value from five cards on (solver/attempt_counter.h) and walks
 // only as far as it takes to list; WalkAll walks every attempt whatever the number of cards,
 // which is how the count by value is checked.
 enum class SolveMode { FirstSolution, CountAll, WalkAll };

@@ -59,7 +59,7 @@ TEST(CountByValue, AgreesWithTheWalkOnRandomAndDelicateDeals) {
     }
 }
 
-// Six cards are where the count by value takes over; a few deals here, many more in the slow
+// Six cards: a few deals here (five and more are counted by value), many more in the slow
 // suite. 5 7 7 3 3 9 => 9 has attempts like 05x(07~07)÷(03~03)#09 that only hit through a
 // division by zero.
 TEST(CountByValue, AgreesWithTheWalkOnSixCards) {
