@@ -12,20 +12,29 @@ void CommonDialog::ShowOpen(QWidget* owner) { Show(owner, false); }
 void CommonDialog::ShowSave(QWidget* owner) { Show(owner, true); }
 
 void CommonDialog::Show(QWidget* owner, bool save) {
-    Shown << (save ? "save" : "open");
+    Choose(owner, save, DialogTitle, Filter, DefaultExt, InitialName, save ? "save" : "open");
+}
+
+void CommonDialog::ShowSaveTable(QWidget* owner, const QString& title, const QString& initialName) {
+    Choose(owner, true, title, "Spreadsheet tables (*.csv)", "csv", initialName, "save table");
+}
+
+void CommonDialog::Choose(QWidget* owner, bool save, const QString& title, const QString& filter, const QString& suffix,
+                          const QString& initialName, const QString& kind) {
+    Shown << kind;
     QString chosen;
     if (!Scripted.isEmpty() || NeverShow) {
         chosen = Scripted.isEmpty() ? QString() : Scripted.takeFirst();
     } else {
-        QFileDialog dialog(owner, DialogTitle);
+        QFileDialog dialog(owner, title);
         dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
         dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
         // Qt's own dialog matches name filters regardless of case, so *.PLD lists puzzle.pld
         // too; a native dialog on Linux might not.
         dialog.setOption(QFileDialog::DontUseNativeDialog);
-        dialog.setNameFilter(Filter);
-        dialog.setDefaultSuffix(DefaultExt);
-        dialog.selectFile(InitialName);
+        dialog.setNameFilter(filter);
+        dialog.setDefaultSuffix(suffix);
+        dialog.selectFile(initialName);
         if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
             chosen = dialog.selectedFiles().first();
     }

@@ -13,6 +13,8 @@ public:
     // FileTitle the name without folder.
     void ShowOpen(QWidget* owner);
     void ShowSave(QWidget* owner);
+    // Save As for a spreadsheet table (.csv), offered as initialName.
+    void ShowSaveTable(QWidget* owner, const QString& title, const QString& initialName);
     // The printer dialog for printer; returns false when cancelled.
     bool ShowPrinter(QWidget* owner, QPrinter& printer);
 
@@ -27,9 +29,11 @@ public:
     // Tests: each dialog takes the next scripted answer instead of showing itself (a file
     // name, or "" for Cancel; for the printer dialog "" is Cancel and anything else OK).
     static QStringList Scripted;
-    static QStringList Shown;  // "open", "save" or "printer", one per dialog asked for
+    static QStringList Shown;  // "open", "save", "save table" or "printer", one per dialog asked for
     static inline bool NeverShow = false;  // tests: an unscripted dialog cancels, never blocks
 
 private:
     void Show(QWidget* owner, bool save);
+    void Choose(QWidget* owner, bool save, const QString& title, const QString& filter, const QString& suffix,
+                const QString& initialName, const QString& kind);
 };

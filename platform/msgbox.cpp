@@ -6,6 +6,7 @@
 #include <QWidget>
 
 std::function<void(const QString&, QWidget*)> MsgBoxHook;
+std::function<bool(const QString&)> AskHook;
 
 namespace {
 
@@ -26,4 +27,12 @@ void MsgBox(const QString& text, QWidget* owner) {
     }
     QMessageBox box(QMessageBox::Warning, "Pelorand", text, QMessageBox::Ok, owner);
     box.exec();
+}
+
+bool AskYesNo(const QString& text, QWidget* owner) {
+    if (!owner) owner = GameWindowOrActive();
+    if (AskHook) return AskHook(text);
+    QMessageBox box(QMessageBox::Question, "Pelorand", text, QMessageBox::Yes | QMessageBox::No, owner);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
 }

@@ -29,3 +29,16 @@ void SaveSetting(const QString& app, const QString& section, const QString& key,
     QSettings store(SettingsFile(), QSettings::IniFormat);
     store.setValue(section + "/" + key, value);
 }
+
+QStringList SettingKeys(const QString& app, const QString& section) {
+    Q_UNUSED(app);
+    QSettings store(SettingsFile(), QSettings::IniFormat);
+    store.beginGroup(section);
+    return store.childKeys();
+}
+
+void DeleteSettingSection(const QString& app, const QString& section) {
+    Q_UNUSED(app);
+    QSettings store(SettingsFile(), QSettings::IniFormat);
+    store.remove(section);
+}

@@ -40,6 +40,7 @@ protected:
     void TearDown() override {
         game.reset();
         MsgBoxHook = nullptr;
+        AskHook = nullptr;
         FixedRandomSeed.reset();
         FixedNowMs.reset();
         HeadStartUntil = 0;

@@ -17,25 +17,15 @@
 #include "engine/search.h"
 #include "player/expression.h"
 #include "window/frmmain.h"
+#include "window/play_stats.h"
 #include "window/settings.h"
 #include "window/verdict_check.h"
 
 namespace {
 
-void AddToTally(const Setting& setting) { WriteSetting(setting, QString::number(static_cast<qint64>(ReadSetting(setting)) + 1)); }
-
 QString Q(const std::u16string& s) { return QString::fromStdU16String(s); }
 
 }  // namespace
-
-QString TallyText() {
-    const auto you = static_cast<qint64>(ReadSetting(PlayerWinsSetting));
-    const auto hints = static_cast<qint64>(ReadSetting(HintWinsSetting));
-    const auto computer = static_cast<qint64>(ReadSetting(ComputerWinsSetting));
-    QString text = QString("You %1").arg(you);
-    if (hints > 0) text += QString(" (%1 with hints)").arg(hints);
-    return text + QString(", the computer %1").arg(computer);
-}
 
 frmAnswer::frmAnswer(frmMain* game)
     : QDialog(game, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint), game_(game) {
@@ -170,13 +160,11 @@ void frmAnswer::cmdCheck_Click() {
         if (Solving) {  // the search has not found one yet: the player wins this puzzle
             std::u16string solution = c.shown + u" = " + value.toStdU16String() + u"\r\nBroken down like this:";
             for (const std::string& step : c.steps) solution += u"\r\n" + QString::fromStdString(step).toStdU16String();
+            RecordEnd(hints_ > 0 ? PlayRecord::End::SolvedWithHints : PlayRecord::End::SolvedAlone);
             game_->PlayerSolved(solution);
-            AddToTally(PlayerWinsSetting);
-            if (hints_ > 0) AddToTally(HintWinsSetting);
             raceLine = "You got it first!";
             lines << raceLine;
-        } else {
-            AddToTally(ComputerWinsSetting);
+        } else {  // the record counted the computer's win when its search hit
             raceLine = "The computer was first this time.";
             lines << raceLine;
         }

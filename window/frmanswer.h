@@ -27,18 +27,15 @@ public:
     QLabel* lblResult;
     QPlainTextEdit* txtResult;
     QLabel* lblTally;
+    void ShowTally();  // the tally as the record stands
 
 protected:
     // Typing while the result has the focus goes on in the entry.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void ShowTally();
-
     frmMain* game_;
     bool raceDecided_ = false;  // a right answer has settled this puzzle's race
     int hints_ = 0;             // steps of a solution shown for this puzzle
 };
 
-// "You 3 (1 with hints), the computer 5", from the stored tally.
-QString TallyText();

@@ -28,6 +28,7 @@
 #include "window/frmanswer.h"
 #include "window/frmsoln.h"
 #include "window/frmsplash.h"
+#include "window/play_stats.h"
 #include "window/settings.h"
 #include "window/status_panel.h"
 #include "window/twips.h"
@@ -62,6 +63,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     MainForm = this;  // the search writes here from now on
     CreateControls();
     CreateActions();
+    CreateClock();
     resize(Px(7605), Px(5385));
 }
 
@@ -162,7 +164,10 @@ void frmMain::CreateActions() {
             {"mnuViewToolbar", "&Toolbar", none, true, true, &frmMain::mnuViewToolbar_Click},
             {"mnuViewStatusBar", "Status &Bar", none, true, true, &frmMain::mnuViewStatusBar_Click},
             {"mnuViewBar2", "-", none, true, false, nullptr},
-            {"mnuViewOptions", "&Options...", none, true, false, &frmMain::mnuViewOptions_Click}}},
+            {"mnuViewOptions", "&Options...", none, true, false, &frmMain::mnuViewOptions_Click},
+            {"mnuViewBar3", "-", none, true, false, nullptr},
+            {"mnuViewStatistics", "&Statistics...", none, true, false, &frmMain::mnuViewStatistics_Click},
+            {"mnuViewClock", "&Clock", none, true, true, &frmMain::mnuViewClock_Click}}},
         {"mnuhelp", "&Help", {
             {"munHelpShow", "&Help", QKeySequence::HelpContents, true, false, &frmMain::munHelpShow_Click},
             {"mnuHelpSep1", "-", none, true, false, nullptr},
@@ -282,6 +287,8 @@ bool frmMain::Deal(bool mayRefuse) {
 }
 
 void frmMain::PuzzleChanged() {
+    Record().Started(FaceCards, NowMs());  // the puzzle before leaves the record's table
+    SaveRecord();
     BeginHeadStart(StoredHeadStartSeconds());
     SetVerdictText("Checking...");
     tableVerdict_.reset();
@@ -315,6 +322,8 @@ void frmMain::ShowVerdict(const TableVerdict& verdict) {
     if (verdict.player.cards != FaceCardValues() || verdict.player.answer != Deck[DeckPos]) return;
     tableVerdict_ = std::make_unique<TableVerdict>(verdict);
     SetVerdictText(VerdictText(verdict), VerdictAccessibleName(verdict));
+    if (verdict.player.status == PlayerVerdict::Status::Complete && (verdict.player.answers == 0 || verdict.level > 0))
+        Record().LevelKnown(verdict.player.answers == 0 ? 0 : verdict.level);
 }
 
 void frmMain::SetVerdictText(const QString& text, const QString& accessibleName) {
@@ -416,13 +425,20 @@ void frmMain::SetStatusPanel(int panel, const std::u16string& text) {
     sbPanels[panel == 1 ? 0 : 1]->setText(QString::fromStdU16String(text));
 }
 
-void frmMain::EnableAnswer() { cmdAnswer->setEnabled(true); }
+void frmMain::EnableAnswer() {
+    RecordEnd(PlayRecord::End::ComputerFirst);  // nothing when the player's answer came first
+    cmdAnswer->setEnabled(true);
+}
 
 void frmMain::SetHeadStart(bool waiting) {
     if (QAction* giveUp = MenuItem("mnuEditGiveUp")) giveUp->setEnabled(waiting);
 }
 
-void frmMain::mnuEditGiveUp_Click() { GiveUp(); }
+void frmMain::mnuEditGiveUp_Click() {
+    if (!HeadStartRunning()) return;
+    RecordEnd(PlayRecord::End::GaveUp);
+    GiveUp();
+}
 
 void frmMain::SetSolutionText(const std::u16string& text) {
     if (!soln_) soln_ = new frmSoln(this);
@@ -459,6 +475,8 @@ void frmMain::Form_QueryUnload() {
     }
     WriteSetting(FaceCardsSetting, QString::number(FaceCards));
     WriteSetting(HighCardSetting, QString::number(HighCard));
+    Record().Left();
+    SaveRecord();
     Solving = false;
     verdict_->Cancel();
     QuitHelp();

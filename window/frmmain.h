@@ -46,6 +46,10 @@ public:
     void mnuViewToolbar_Click();
     void mnuViewStatusBar_Click();
     void mnuViewOptions_Click();  // modal: the search waits while it is open
+    // The record of play (defined in window/play_commands.cpp).
+    void mnuViewStatistics_Click();  // modal, like Options
+    void mnuViewClock_Click();       // shows or hides the clock on the puzzle, kept for next time
+    void UpdateClock();              // the clock's text, from the record's time on the puzzle
     void mnuHelpAbout_Click();
     void munHelpShow_Click();
 
@@ -104,6 +108,7 @@ public:
     QStatusBar* sbStatusBar = nullptr;
     std::array<StatusPanel*, 2> sbPanels{};
     StatusPanel* sbVerdict = nullptr;  // the solver's verdict on the puzzle on the table
+    StatusPanel* sbClock = nullptr;    // the time on the puzzle, when the clock is on
 
     QString FileTitle = "Untitled";  // the current deck file without folder
     QString FilePath = "Untitled";   // its full name; Save writes here
@@ -117,6 +122,7 @@ protected:
 private:
     void CreateControls();
     void CreateActions();
+    void CreateClock();
     void Form_Activate();
     void Form_QueryUnload();
     void ShowCards();

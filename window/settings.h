@@ -38,6 +38,9 @@ inline constexpr Setting HeadStartSetting{"Game", "HeadStart", "0", 0, 4};
 // The stored head start in seconds, -1 for "only when I give up" (BeginHeadStart's terms).
 int StoredHeadStartSeconds();
 
+// The clock on the puzzle, in the status bar: shown (1) or not (0).
+inline constexpr Setting ShowClockSetting{"Settings", "ShowClock", "0", 0, 1};
+
 struct DealRule;
 // The stored dealing options.
 DealRule StoredDealRule();

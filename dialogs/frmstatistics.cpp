@@ -1,0 +1,114 @@
+// The Statistics window: one row per number of cards and level, as the record keeps them.
+#include "dialogs/frmstatistics.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "platform/common_dialog.h"
+#include "platform/msgbox.h"
+#include "window/play_stats.h"
+
+namespace {
+
+const QStringList Columns = {"Cards", "Level", "Dealt", "Solved", "With hints", "Computer first", "Given up",
+                             "Best time", "Median time", "Current run", "Longest run"};
+
+QString Time(std::optional<int64_t> ms) { return ms ? QString::fromStdString(ClockText(*ms)) : QString::fromUtf8("\u2014"); }
+
+}  // namespace
+
+frmStatistics::frmStatistics(QWidget* owner)
+    : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
+    setObjectName("frmStatistics");
+    setWindowTitle("Statistics");
+    tblRecord = new QTableWidget(0, static_cast<int>(Columns.size()), this);
+    tblRecord->setObjectName("tblRecord");
+    tblRecord->setAccessibleName("Statistics by number of cards and level");
+    tblRecord->setHorizontalHeaderLabels(Columns);
+    tblRecord->verticalHeader()->hide();
+    tblRecord->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tblRecord->setSelectionBehavior(QAbstractItemView::SelectRows);
+    tblRecord->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    lblEmpty = new QLabel("No puzzles recorded yet: deal one and play.", this);
+    lblEmpty->setObjectName("lblEmpty");
+
+    cmdExport = new QPushButton("&Export as CSV...", this);
+    cmdExport->setObjectName("cmdExport");
+    cmdReset = new QPushButton("&Reset...", this);
+    cmdReset->setObjectName("cmdReset");
+    cmdClose = new QPushButton("Close", this);
+    cmdClose->setObjectName("cmdClose");
+    cmdClose->setDefault(true);
+    connect(cmdExport, &QPushButton::clicked, this, &frmStatistics::cmdExport_Click);
+    connect(cmdReset, &QPushButton::clicked, this, &frmStatistics::cmdReset_Click);
+    connect(cmdClose, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(cmdExport);
+    buttons->addWidget(cmdReset);
+    buttons->addStretch();
+    buttons->addWidget(cmdClose);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(tblRecord);
+    layout->addWidget(lblEmpty);
+    layout->addLayout(buttons);
+    Refresh();
+    resize(tblRecord->horizontalHeader()->length() + 40, 320);
+}
+
+void frmStatistics::Refresh() {
+    const auto& rows = Record().Rows();
+    tblRecord->setRowCount(static_cast<int>(rows.size()));
+    int r = 0;
+    for (const auto& [key, row] : rows) {
+        const QStringList cells = {QString::number(key.first),
+                                   key.second ? QString::number(key.second) : QString("none"),
+                                   QString::number(row.dealt),
+                                   QString::number(row.solved),
+                                   QString::number(row.withHints),
+                                   QString::number(row.computerFirst),
+                                   QString::number(row.gaveUp),
+                                   Time(row.Best()),
+                                   Time(row.Median()),
+                                   QString::number(row.currentRun),
+                                   QString::number(row.longestRun)};
+        for (int c = 0; c < cells.size(); ++c) {
+            auto* item = new QTableWidgetItem(cells[c]);
+            item->setTextAlignment(c < 2 ? Qt::AlignCenter : Qt::AlignRight | Qt::AlignVCenter);
+            tblRecord->setItem(r, c, item);
+        }
+        ++r;
+    }
+    lblEmpty->setVisible(rows.empty());
+    cmdExport->setEnabled(!rows.empty());
+}
+
+bool frmStatistics::WriteCsv(const QString& path) {
+    QSaveFile file(path);
+    const QByteArray text = QByteArray::fromStdString(Record().Csv());
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
+        MsgBox("The statistics could not be written to " + path + ": " + file.errorString() + ".", this);
+        return false;
+    }
+    return true;
+}
+
+void frmStatistics::cmdExport_Click() {
+    CommonDialog dialog;
+    dialog.ShowSaveTable(this, "Export statistics", "pelorand-statistics.csv");
+    if (!dialog.FileName.isEmpty()) WriteCsv(dialog.FileName);
+}
+
+void frmStatistics::cmdReset_Click() {
+    if (!AskYesNo("Clear the statistics? Every count, time and run goes, and the Your Answer tally with them. "
+                  "This cannot be undone.",
+                  this))
+        return;
+    ResetRecord();
+    Refresh();
+}

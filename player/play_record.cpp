@@ -1,0 +1,166 @@
+// The record of play, its rows, the text it is kept in and its spreadsheet form.
+#include "player/play_record.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <sstream>
+
+std::optional<int64_t> RecordRow::Best() const {
+    if (times.empty()) return std::nullopt;
+    return *std::min_element(times.begin(), times.end());
+}
+
+std::optional<int64_t> RecordRow::Median() const {
+    if (times.empty()) return std::nullopt;
+    std::vector<int64_t> sorted = times;
+    std::sort(sorted.begin(), sorted.end());
+    const std::size_t mid = sorted.size() / 2;
+    return sorted.size() % 2 ? sorted[mid] : (sorted[mid - 1] + sorted[mid]) / 2;
+}
+
+void PlayRecord::Count(Puzzle& p) {
+    if (p.counted) return;
+    p.counted = true;
+    ++RowOf(p).dealt;
+}
+
+void PlayRecord::Started(int cards, int64_t nowMs) {
+    Left();
+    open_ = Puzzle{cards, 0, nowMs, nowMs, false, false};
+}
+
+void PlayRecord::LevelKnown(int level) {
+    if (open_ && !open_->counted) open_->level = level;  // a counted puzzle keeps its row
+}
+
+void PlayRecord::Ended(End how, int64_t nowMs) {
+    if (!open_ || open_->ended) return;
+    Puzzle& p = *open_;
+    p.ended = true;
+    p.endMs = nowMs;
+    Count(p);
+    RecordRow& row = RowOf(p);
+    switch (how) {
+    case End::SolvedAlone:
+        ++row.solved;
+        row.longestRun = std::max(row.longestRun, ++row.currentRun);
+        break;
+    case End::SolvedWithHints:
+        ++row.withHints;
+        row.currentRun = 0;
+        break;
+    case End::ComputerFirst:
+        ++row.computerFirst;
+        row.currentRun = 0;
+        break;
+    case End::GaveUp:
+        ++row.gaveUp;
+        row.currentRun = 0;
+        break;
+    }
+    if (how == End::SolvedAlone || how == End::SolvedWithHints) {
+        row.times.push_back(std::max<int64_t>(0, nowMs - p.startMs));
+        if (row.times.size() > KeptTimes) row.times.erase(row.times.begin());
+    }
+}
+
+std::optional<int64_t> PlayRecord::Elapsed(int64_t nowMs) const {
+    if (!open_) return std::nullopt;
+    return std::max<int64_t>(0, (open_->ended ? open_->endMs : nowMs) - open_->startMs);
+}
+
+void PlayRecord::Left() {
+    if (!open_) return;
+    if (!open_->ended) {
+        Count(*open_);
+        RowOf(*open_).currentRun = 0;  // a puzzle passed over breaks the run
+    }
+    open_.reset();
+}
+
+uint64_t PlayRecord::PlayerFirst() const {
+    uint64_t n = 0;
+    for (const auto& [key, row] : rows_) n += row.solved + row.withHints;
+    return n;
+}
+
+uint64_t PlayRecord::HintsFirst() const {
+    uint64_t n = 0;
+    for (const auto& [key, row] : rows_) n += row.withHints;
+    return n;
+}
+
+uint64_t PlayRecord::ComputerFirst() const {
+    uint64_t n = 0;
+    for (const auto& [key, row] : rows_) n += row.computerFirst;
+    return n;
+}
+
+void PlayRecord::Reset() {
+    rows_.clear();
+    if (open_) {
+        open_->counted = false;
+        open_->ended = false;
+    }
+}
+
+std::map<std::string, std::string> PlayRecord::Save() const {
+    std::map<std::string, std::string> out;
+    for (const auto& [key, row] : rows_) {
+        std::ostringstream text;
+        text << row.dealt << ' ' << row.solved << ' ' << row.withHints << ' ' << row.computerFirst << ' ' << row.gaveUp << ' '
+             << row.currentRun << ' ' << row.longestRun;
+        for (int64_t t : row.times) text << ' ' << t;
+        out[std::to_string(key.first) + "_" + std::to_string(key.second)] = text.str();
+    }
+    return out;
+}
+
+void PlayRecord::Load(const std::map<std::string, std::string>& saved) {
+    rows_.clear();
+    for (const auto& [key, value] : saved) {
+        int cards = 0, level = 0;
+        if (key.size() != 3 || key[1] != '_' || key[0] < '3' || key[0] > '7' || key[2] < '0' || key[2] > '5') continue;
+        cards = key[0] - '0';
+        level = key[2] - '0';
+        RecordRow row;
+        std::istringstream v(value);
+        if (!(v >> row.dealt >> row.solved >> row.withHints >> row.computerFirst >> row.gaveUp >> row.currentRun >> row.longestRun))
+            continue;
+        int64_t t = 0;
+        while (v >> t)
+            if (t >= 0) row.times.push_back(t);
+        if (!v.eof()) continue;  // something that is not a time: the row is not ours
+        if (row.times.size() > KeptTimes) row.times.erase(row.times.begin(), row.times.end() - KeptTimes);
+        rows_[{cards, level}] = row;
+    }
+}
+
+std::string PlayRecord::Csv() const {
+    std::ostringstream out;
+    out << "Cards,Level,Dealt,Solved,Solved with hints,Computer first,Given up,Best time (s),Median time (s),Current run,"
+           "Longest run\r\n";
+    auto seconds = [](std::optional<int64_t> ms) {
+        if (!ms) return std::string();
+        std::ostringstream s;
+        s << *ms / 1000 << '.' << (*ms % 1000) / 100;
+        return s.str();
+    };
+    for (const auto& [key, row] : rows_) {
+        out << key.first << ',' << (key.second ? std::to_string(key.second) : std::string("none")) << ',' << row.dealt << ','
+            << row.solved << ',' << row.withHints << ',' << row.computerFirst << ',' << row.gaveUp << ',' << seconds(row.Best())
+            << ',' << seconds(row.Median()) << ',' << row.currentRun << ',' << row.longestRun << "\r\n";
+    }
+    return out.str();
+}
+
+std::string ClockText(int64_t ms) {
+    const int64_t s = std::max<int64_t>(0, ms) / 1000;
+    char text[32];
+    if (s >= 3600)
+        std::snprintf(text, sizeof text, "%lld:%02lld:%02lld", static_cast<long long>(s / 3600),
+                      static_cast<long long>(s / 60 % 60), static_cast<long long>(s % 60));
+    else
+        std::snprintf(text, sizeof text, "%lld:%02lld", static_cast<long long>(s / 60), static_cast<long long>(s % 60));
+    return text;
+}

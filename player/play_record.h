@@ -1,0 +1,76 @@
+// The record of play: per number of face cards and level, how the puzzles put on the table
+// ended, the player's times to a right answer and runs of puzzles solved without hints.
+// Each puzzle counts once: when it ends (the player's right answer, the computer's hit, or
+// giving up) or, unended, when it leaves the table.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+struct RecordRow {
+    uint64_t dealt = 0;          // puzzles put on the table
+    uint64_t solved = 0;         // solved by the player first, without hints
+    uint64_t withHints = 0;      // solved by the player first, after a hint
+    uint64_t computerFirst = 0;  // the computer's search found one first
+    uint64_t gaveUp = 0;         // the player let the computer start
+    uint64_t currentRun = 0;     // puzzles solved without hints in a row, up to now
+    uint64_t longestRun = 0;
+    std::vector<int64_t> times;  // milliseconds to each right answer, the latest KeptTimes
+
+    std::optional<int64_t> Best() const;
+    std::optional<int64_t> Median() const;
+    bool operator==(const RecordRow&) const = default;
+};
+
+class PlayRecord {
+public:
+    static constexpr std::size_t KeptTimes = 500;  // enough for a steady median
+    enum class End { SolvedAlone, SolvedWithHints, ComputerFirst, GaveUp };
+
+    // The life of the puzzle on the table. Started ends the one before (if any) first.
+    void Started(int cards, int64_t nowMs);
+    void LevelKnown(int level);  // 1..5, or 0 when it has no answer
+    void Ended(End how, int64_t nowMs);  // only the first end of a puzzle counts
+    void Left();                 // the puzzle leaves the table unended, or the game closes
+    bool Open() const { return open_.has_value(); }
+    bool HasEnded() const { return open_ && open_->ended; }
+    // The time on the puzzle on the table: until now, or until it ended; nothing without one.
+    std::optional<int64_t> Elapsed(int64_t nowMs) const;
+
+    // Rows by (cards, level); level 0: no answer, or not yet known when it ended.
+    const std::map<std::pair<int, int>, RecordRow>& Rows() const { return rows_; }
+    // The Your Answer tally: right answers first (of which with hints), and the computer's.
+    uint64_t PlayerFirst() const;
+    uint64_t HintsFirst() const;
+    uint64_t ComputerFirst() const;
+
+    void Reset();  // every row gone; the puzzle on the table counts afresh
+
+    // One text per row, "cards_level" (as "5_3") -> fields, for the settings; and back (bad rows skipped).
+    std::map<std::string, std::string> Save() const;
+    void Load(const std::map<std::string, std::string>& saved);
+
+    // A header row, then one row per card count and level, for a spreadsheet.
+    std::string Csv() const;
+
+private:
+    struct Puzzle {
+        int cards = 0;
+        int level = 0;
+        int64_t startMs = 0, endMs = 0;
+        bool ended = false;
+        bool counted = false;  // in its row already
+    };
+    RecordRow& RowOf(const Puzzle& p) { return rows_[{p.cards, p.level}]; }
+    void Count(Puzzle& p);
+
+    std::map<std::pair<int, int>, RecordRow> rows_;
+    std::optional<Puzzle> open_;
+};
+
+// "1:05" for 65,000 ms, "0:07" for 7,000 (seconds rounded down), hours as "1:02:03".
+std::string ClockText(int64_t ms);

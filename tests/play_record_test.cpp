@@ -1,0 +1,117 @@
+// The record of play: each puzzle counted once, runs, times, its stored text and its CSV.
+#include <gtest/gtest.h>
+
+#include "player/play_record.h"
+
+using End = PlayRecord::End;
+
+TEST(PlayRecord, CountsEachPuzzleOnceInItsRowWithRunsAndTimes) {
+    PlayRecord r;
+    r.Started(5, 0);
+    r.LevelKnown(3);
+    r.Ended(End::SolvedAlone, 40'000);
+    r.Ended(End::ComputerFirst, 41'000);  // the same puzzle: already ended
+    r.Started(5, 50'000);
+    r.LevelKnown(3);
+    r.Ended(End::SolvedAlone, 60'000);
+    r.Started(5, 70'000);
+    r.LevelKnown(3);
+    r.Ended(End::SolvedWithHints, 100'000);
+    r.Started(5, 100'000);
+    r.LevelKnown(3);
+    r.Ended(End::SolvedAlone, 120'000);
+    r.Started(4, 120'000);  // its level never came: the row of unknown levels
+    r.Ended(End::ComputerFirst, 120'200);
+    r.Started(4, 130'000);
+    r.LevelKnown(0);
+    r.Started(6, 140'000);  // the 4-card puzzle left unended: dealt, nothing else
+    r.LevelKnown(2);
+    r.Ended(End::GaveUp, 150'000);
+    r.LevelKnown(5);  // after its end: the puzzle keeps its row
+    r.Left();
+
+    const RecordRow& five = r.Rows().at({5, 3});
+    EXPECT_EQ(five.dealt, 4u);
+    EXPECT_EQ(five.solved, 3u);
+    EXPECT_EQ(five.withHints, 1u);
+    EXPECT_EQ(five.computerFirst, 0u);
+    EXPECT_EQ(five.longestRun, 2u);   // two, then a hint broke it
+    EXPECT_EQ(five.currentRun, 1u);
+    EXPECT_EQ(five.times, (std::vector<int64_t>{40'000, 10'000, 30'000, 20'000}));
+    EXPECT_EQ(five.Best(), 10'000);
+    EXPECT_EQ(five.Median(), 25'000);  // the middle two, averaged
+    EXPECT_EQ(r.Rows().at({4, 0}).dealt, 2u);
+    EXPECT_EQ(r.Rows().at({4, 0}).computerFirst, 1u);
+    EXPECT_EQ(r.Rows().at({6, 2}).gaveUp, 1u);
+    EXPECT_FALSE(r.Rows().at({6, 2}).Best().has_value());
+    EXPECT_EQ(r.Rows().size(), 3u);
+    EXPECT_EQ(r.PlayerFirst(), 4u);
+    EXPECT_EQ(r.HintsFirst(), 1u);
+    EXPECT_EQ(r.ComputerFirst(), 1u);
+}
+
+TEST(PlayRecord, APuzzlePassedOverBreaksTheRunAndTheClockStopsAtTheEnd) {
+    PlayRecord r;
+    for (int i = 0; i < 3; ++i) {
+        r.Started(3, i * 10);
+        r.LevelKnown(1);
+        r.Ended(End::SolvedAlone, i * 10 + 5);
+    }
+    r.Started(3, 100);
+    r.LevelKnown(1);
+    EXPECT_EQ(r.Elapsed(130), 30);
+    r.Started(3, 200);  // passed over
+    r.LevelKnown(1);
+    r.Ended(End::SolvedAlone, 250);
+    EXPECT_EQ(r.Elapsed(999), 50);  // ended: the time stands
+    EXPECT_EQ(r.Rows().at({3, 1}).longestRun, 3u);
+    EXPECT_EQ(r.Rows().at({3, 1}).currentRun, 1u);
+    EXPECT_EQ(r.Rows().at({3, 1}).dealt, 5u);
+    r.Reset();
+    EXPECT_TRUE(r.Rows().empty());
+    r.Left();  // the puzzle on the table counts afresh after a reset
+    EXPECT_EQ(r.Rows().at({3, 1}).dealt, 1u);
+    EXPECT_FALSE(r.Elapsed(0).has_value());
+}
+
+TEST(PlayRecord, SurvivesItsStoredTextAndSkipsWhatIsNotItsOwn) {
+    PlayRecord r;
+    for (int i = 0; i < 600; ++i) {  // more times than are kept
+        r.Started(7, 0);
+        r.LevelKnown(i % 6);
+        r.Ended(i % 3 ? End::SolvedAlone : End::ComputerFirst, 1000 + i);
+    }
+    auto saved = r.Save();
+    PlayRecord back;
+    back.Load(saved);
+    EXPECT_EQ(back.Rows(), r.Rows());
+    for (const auto& [key, row] : back.Rows()) EXPECT_LE(row.times.size(), PlayRecord::KeptTimes);
+
+    saved["9_1"] = "1 1 0 0 0 1 1";     // no such card count
+    saved["5_3"] = "1 2 three";         // not numbers
+    saved["x"] = "1 1 1 1 1 1 1";
+    saved["4_2"] = "3 1 0 1 0 0 1 500 -7 900";  // a negative time is dropped
+    back.Load(saved);
+    EXPECT_EQ(back.Rows().count({5, 3}), 0u);
+    EXPECT_EQ(back.Rows().at({4, 2}).times, (std::vector<int64_t>{500, 900}));
+    EXPECT_EQ(back.Rows().size(), r.Rows().size() + 1);
+}
+
+TEST(PlayRecord, WritesACsvASpreadsheetReads) {
+    PlayRecord r;
+    r.Started(4, 0);
+    r.LevelKnown(2);
+    r.Ended(End::SolvedAlone, 65'400);
+    r.Started(4, 0);
+    r.LevelKnown(0);
+    r.Left();
+    EXPECT_EQ(r.Csv(),
+              "Cards,Level,Dealt,Solved,Solved with hints,Computer first,Given up,Best time (s),Median time (s),Current run,"
+              "Longest run\r\n"
+              "4,none,1,0,0,0,0,,,0,0\r\n"
+              "4,2,1,1,0,0,0,65.4,65.4,1,1\r\n");
+    EXPECT_EQ(ClockText(65'400), "1:05");
+    EXPECT_EQ(ClockText(7'999), "0:07");
+    EXPECT_EQ(ClockText(3'723'000), "1:02:03");
+    EXPECT_EQ(ClockText(-5), "0:00");
+}

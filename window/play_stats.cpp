@@ -1,0 +1,68 @@
+// The record of play in the settings: one key per row under "Statistics".
+#include "window/play_stats.h"
+
+#include <map>
+#include <memory>
+
+#include "engine/globals.h"
+#include "platform/settings_store.h"
+#include "window/settings.h"
+
+namespace {
+
+constexpr const char* Section = "Statistics";
+
+void AddToTally(const Setting& setting) { WriteSetting(setting, QString::number(static_cast<qint64>(ReadSetting(setting)) + 1)); }
+
+}  // namespace
+
+PlayRecord StoredRecord() {
+    PlayRecord record;
+    std::map<std::string, std::string> saved;
+    for (const QString& key : SettingKeys(AppTitle, Section))
+        saved[key.toStdString()] = GetSetting(AppTitle, Section, key, QString()).toStdString();
+    record.Load(saved);
+    return record;
+}
+
+PlayRecord& Record() {
+    static std::unique_ptr<PlayRecord> record;
+    static QString loadedFrom;
+    // A test that points the settings elsewhere gets the record stored there.
+    if (!record || loadedFrom != SettingsFile()) {
+        record = std::make_unique<PlayRecord>(StoredRecord());
+        loadedFrom = SettingsFile();
+    }
+    return *record;
+}
+
+void SaveRecord() {
+    for (const auto& [key, value] : Record().Save())
+        SaveSetting(AppTitle, Section, QString::fromStdString(key), QString::fromStdString(value));
+}
+
+void RecordEnd(PlayRecord::End how) {
+    PlayRecord& record = Record();
+    if (!record.Open() || record.HasEnded()) return;
+    record.Ended(how, NowMs());
+    using End = PlayRecord::End;
+    if (how == End::SolvedAlone || how == End::SolvedWithHints) AddToTally(PlayerWinsSetting);
+    if (how == End::SolvedWithHints) AddToTally(HintWinsSetting);
+    if (how == End::ComputerFirst) AddToTally(ComputerWinsSetting);
+    SaveRecord();
+}
+
+void ResetRecord() {
+    Record().Reset();
+    DeleteSettingSection(AppTitle, Section);
+    for (const Setting* s : {&PlayerWinsSetting, &HintWinsSetting, &ComputerWinsSetting}) WriteSetting(*s, QString("0"));
+}
+
+QString TallyText() {
+    const auto you = static_cast<qint64>(ReadSetting(PlayerWinsSetting));
+    const auto hints = static_cast<qint64>(ReadSetting(HintWinsSetting));
+    const auto computer = static_cast<qint64>(ReadSetting(ComputerWinsSetting));
+    QString text = QString("You %1").arg(you);
+    if (hints > 0) text += QString(" (%1 with hints)").arg(hints);
+    return text + QString(", the computer %1").arg(computer);
+}

@@ -1,0 +1,20 @@
+// The record of play as the game keeps it: loaded from the settings at first use, written back
+// after every change, with the Your Answer tally's three totals beside it.
+#pragma once
+
+#include <QString>
+
+#include "player/play_record.h"
+
+// The record as the settings hold it, read afresh.
+PlayRecord StoredRecord();
+// The one record; loaded on first use.
+PlayRecord& Record();
+// A puzzle ended: the record's row, and the tally (player, hints, computer) with it.
+void RecordEnd(PlayRecord::End how);
+// Writes the rows to the settings.
+void SaveRecord();
+// Clears every row and the tally, stored at once.
+void ResetRecord();
+// "You 4 (1 with hints), the computer 7".
+QString TallyText();
