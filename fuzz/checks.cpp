@@ -4,6 +4,7 @@
 #include "bench/reference_eval.h"
 
 #include <algorithm>
+#include <map>
 #include <cmath>
 #include <set>
 #include <vector>
@@ -15,6 +16,8 @@
 #include "answer/answer.h"
 #include "files/deck.h"
 #include "player/player_solver.h"
+#include "deal/puzzle_text.h"
+#include "player/play_record.h"
 #include "solver/attempt_counter.h"
 #include "solver/solver.h"
 
@@ -205,5 +208,46 @@ std::string CheckCounter(const uint8_t* data, std::size_t size) {
     if (!counted) return "a deal was refused";
     const SolveVerdict walked = Solve(cards, answer, SolveMode::CountAll, 0);
     if (*counted != walked.solutions) return "the count by value differs from the walk";
+    return {};
+}
+
+// A puzzle typed or pasted as text: either a puzzle the game can play, which its plain form
+// reads back as, or a whole sentence saying why not.
+std::string CheckPuzzleText(const uint8_t* data, std::size_t size) {
+    const std::string text(reinterpret_cast<const char*>(data), size);
+    const PuzzleRead read = ReadPuzzleText(text);
+    if (!read.Ok()) {
+        if (!read.cards.empty()) return "a refused text left cards behind";
+        return read.error.back() == '.' ? "" : "the reason is no whole sentence";
+    }
+    if (read.cards.size() < 3 || read.cards.size() > 7) return "a puzzle of the wrong size was accepted";
+    for (int c : read.cards)
+        if (c < 1 || c > 99) return "a card out of range was accepted";
+    if (read.answer < 1 || read.answer > 99) return "an answer card out of range was accepted";
+    const PuzzleRead again = ReadPuzzleText(PlainPuzzleText(read.cards, read.answer));
+    if (!again.Ok() || again.cards != read.cards || again.answer != read.answer) return "the plain form reads back as another puzzle";
+    return {};
+}
+
+// The record of play from a hand-edited settings file: lines "key=value" from the bytes. What
+// loads must save and load again unchanged.
+std::string CheckPlayRecord(const uint8_t* data, std::size_t size) {
+    std::map<std::string, std::string> saved;
+    std::string text(reinterpret_cast<const char*>(data), size), line;
+    std::size_t from = 0;
+    while (from <= text.size()) {
+        const std::size_t end = std::min(text.find('\n', from), text.size());
+        line = text.substr(from, end - from);
+        if (const std::size_t eq = line.find('='); eq != std::string::npos) saved[line.substr(0, eq)] = line.substr(eq + 1);
+        from = end + 1;
+    }
+    PlayRecord record;
+    record.Load(saved);
+    for (const auto& [key, row] : record.Rows())
+        if (row.times.size() > PlayRecord::KeptTimes) return "more times kept than allowed";
+    PlayRecord again;
+    again.Load(record.Save());
+    if (again.Rows() != record.Rows()) return "the record does not survive its own stored text";
+    (void)record.Csv();
     return {};
 }

@@ -13,4 +13,6 @@ std::string CheckSolverFast(const uint8_t* data, std::size_t size);  // an attem
 std::string CheckAnswerText(const uint8_t* data, std::size_t size);  // cards, then any text
 std::string CheckPlayerSolver(const uint8_t* data, std::size_t size);  // cards and an answer card
 std::string CheckCounter(const uint8_t* data, std::size_t size);  // cards and an answer card
+std::string CheckPuzzleText(const uint8_t* data, std::size_t size);  // any text as a typed puzzle
+std::string CheckPlayRecord(const uint8_t* data, std::size_t size);  // "key=value" lines as the stored record
 std::string CheckSettings(const uint8_t* data, std::size_t size);  // any bytes as the settings file

@@ -37,4 +37,6 @@ TEST(FuzzReplay, EveryKeptInputStillPasses) {
     EXPECT_GT(Replay("answer", CheckAnswerText), 0);
     EXPECT_GT(Replay("player", CheckPlayerSolver), 0);
     EXPECT_GT(Replay("counter", CheckCounter), 0);
+    EXPECT_GT(Replay("puzzletext", CheckPuzzleText), 0);
+    EXPECT_GT(Replay("record", CheckPlayRecord), 0);
 }
