@@ -216,6 +216,19 @@ else
   fail "caption did not show the deck file's name"
 fi
 
+check=paste-puzzle
+# A teacher's puzzle through the real clipboard: pasted, shown, copied back in the game's words.
+if start_game "Untitled - Pelorand"; then
+  printf '3 9 3 9 = 17' | xclip -selection clipboard >/dev/null 2>&1
+  keys ctrl+v
+  got=$(copy_puzzle)
+  if [ "$got" != "Solve: 3, 9, 3, 9 => 17" ]; then fail "after Paste Puzzle the clipboard holds '$got'"
+  else ok; fi
+  exit_game || kill "$game_pid"
+else
+  fail "the game did not start"
+fi
+
 check=broken-deck
 bad="$work/broken.pld"
 { printf '\x05\x09\x14'; for _ in $(seq 52); do printf '\x01'; done; } >"$bad"
