@@ -220,8 +220,11 @@ check=paste-puzzle
 # A teacher's puzzle through the real clipboard: pasted, shown, copied back in the game's words.
 if start_game "Untitled - Pelorand"; then
   printf '3 9 3 9 = 17' | xclip -selection clipboard >/dev/null 2>&1
-  keys ctrl+v
-  got=$(copy_puzzle)
+  # Copy straight after Paste, never clearing between: the game handles the keys in order, so
+  # the clipboard changes to the game's words only once the paste has read it.
+  keys ctrl+v ctrl+c
+  wait_for 5 bash -c "[ \"\$(xclip -o -selection clipboard 2>/dev/null)\" = 'Solve: 3, 9, 3, 9 => 17' ]"
+  got=$(clipboard)
   if [ "$got" != "Solve: 3, 9, 3, 9 => 17" ]; then fail "after Paste Puzzle the clipboard holds '$got'"
   else ok; fi
   exit_game || kill "$game_pid"
