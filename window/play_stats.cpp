@@ -11,6 +11,7 @@
 namespace {
 
 constexpr const char* Section = "Statistics";
+std::map<std::string, std::string> written;  // the rows as the settings file holds them
 
 void AddToTally(const Setting& setting) { WriteSetting(setting, QString::number(static_cast<qint64>(ReadSetting(setting)) + 1)); }
 
@@ -32,13 +33,20 @@ PlayRecord& Record() {
     if (!record || loadedFrom != SettingsFile()) {
         record = std::make_unique<PlayRecord>(StoredRecord());
         loadedFrom = SettingsFile();
+        written = record->Save();
     }
     return *record;
 }
 
 void SaveRecord() {
-    for (const auto& [key, value] : Record().Save())
+    // Only the rows that changed: each write rewrites the settings file, and a deal changes one.
+    Record();  // loaded, and what the file holds known
+    for (const auto& [key, value] : Record().Save()) {
+        auto [it, fresh] = written.try_emplace(key, value);
+        if (!fresh && it->second == value) continue;
+        it->second = value;
         SaveSetting(AppTitle, Section, QString::fromStdString(key), QString::fromStdString(value));
+    }
 }
 
 void RecordEnd(PlayRecord::End how) {
@@ -55,6 +63,7 @@ void RecordEnd(PlayRecord::End how) {
 void ResetRecord() {
     Record().Reset();
     DeleteSettingSection(AppTitle, Section);
+    written.clear();
     for (const Setting* s : {&PlayerWinsSetting, &HintWinsSetting, &ComputerWinsSetting}) WriteSetting(*s, QString("0"));
 }
 
