@@ -1,6 +1,7 @@
 // Reading a puzzle typed or pasted as text.
 #include "deal/puzzle_text.h"
 
+#include <algorithm>
 #include <cctype>
 
 namespace {
@@ -32,17 +33,23 @@ bool SplitAtSeparator(std::string_view text, std::string& cards, std::string& an
     return true;
 }
 
+// A word as a message shows it: a long one cut short.
+std::string Shown(const std::string& word) { return word.size() <= 12 ? word : word.substr(0, 10) + "..."; }
+
 // One card: a whole number 1 to 99. On failure, the sentence that says why.
 bool ReadCard(const std::string& word, int& value, std::string& error) {
-    bool digits = !word.empty() && word.size() <= 9;
+    bool digits = !word.empty();
     for (char c : word) digits = digits && std::isdigit(static_cast<unsigned char>(c));
     if (!digits) {
-        error = "\"" + word + "\" is not a card: write every card as a whole number, as in " + Example + ".";
+        error = std::string("\"").append(Shown(word)).append("\" is not a card: write every card as a whole number, as in ");
+        error.append(Example).append(".");
         return false;
     }
-    value = std::stoi(word);
+    const std::size_t first = std::min(word.find_first_not_of('0'), word.size());
+    value = 0;  // no overflow, however long: more than two digits is too high anyway
+    for (std::size_t i = first; i < word.size(); ++i) value = word.size() - first > 2 ? 100 : value * 10 + (word[i] - '0');
     if (value < 1 || value > 99) {
-        error = "Cards go from 1 to 99, and " + word + " is not one of them.";
+        error = std::string("Cards go from 1 to 99, and ").append(Shown(word)).append(" is not one of them.");
         return false;
     }
     return true;
@@ -53,6 +60,11 @@ bool ReadCard(const std::string& word, int& value, std::string& error) {
 PuzzleRead ReadPuzzleText(std::string_view input) {
     PuzzleRead out;
     std::string text = Trim(input);
+    if (text.size() > 200) {
+        out.error = std::string("That is far too long for a puzzle: write 3 to 7 face cards, then \"=\" and the answer card, as in ") +
+                    Example + ".";
+        return out;
+    }
     if (text.empty()) {
         out.error = std::string("There is no puzzle to read: write the face cards, then \"=\" and the answer card, as in ") +
                     Example + ".";
@@ -86,7 +98,7 @@ PuzzleRead ReadPuzzleText(std::string_view input) {
         return out;
     }
     if (words.size() < 3 || words.size() > 7) {
-        out.error = "A puzzle has 3 to 7 face cards, and this one has " + std::to_string(words.size()) + ".";
+        out.error = "A puzzle has 3 to 7 face cards, and this text has " + std::to_string(words.size()) + ".";
         return out;
     }
     for (const std::string& w : words) {

@@ -1,6 +1,7 @@
 // The Statistics window: one row per number of cards and level, as the record keeps them.
 #include "dialogs/frmstatistics.h"
 
+#include <QDir>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -18,7 +19,19 @@ namespace {
 const QStringList Columns = {"Cards", "Level", "Dealt", "Solved", "With hints", "Computer first", "Given up",
                              "Best time", "Median time", "Current run", "Longest run"};
 
-QString Time(std::optional<int64_t> ms) { return ms ? QString::fromStdString(ClockText(*ms)) : QString::fromUtf8("\u2014"); }
+QString Time(std::optional<int64_t> ms) { return ms ? QString::fromStdString(AnswerTimeText(*ms)) : QString::fromUtf8("\u2014"); }
+
+const QStringList Tips = {"The number of face cards",
+                          "The puzzle's difficulty, 1 easy to 5 hard; none: it has no answer, or its level was not yet known",
+                          "Puzzles put on the table",
+                          "Solved by you before the computer, without hints",
+                          "Solved by you before the computer, after a hint",
+                          "The computer's search found a solution first",
+                          "You let the computer start with Give Up",
+                          "Your fastest right answer",
+                          "Half your right answers were faster, half slower",
+                          "Puzzles solved without hints in a row, up to now",
+                          "The most puzzles solved without hints in a row"};
 
 }  // namespace
 
@@ -34,8 +47,12 @@ frmStatistics::frmStatistics(QWidget* owner)
     tblRecord->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tblRecord->setSelectionBehavior(QAbstractItemView::SelectRows);
     tblRecord->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    for (int c = 0; c < Columns.size(); ++c) tblRecord->horizontalHeaderItem(c)->setToolTip(Tips[c]);
     lblEmpty = new QLabel("No puzzles recorded yet: deal one and play.", this);
     lblEmpty->setObjectName("lblEmpty");
+    lblDone = new QLabel(this);
+    lblDone->setObjectName("lblDone");
+    lblDone->setAccessibleName("Export");
 
     cmdExport = new QPushButton("&Export as CSV...", this);
     cmdExport->setObjectName("cmdExport");
@@ -56,9 +73,11 @@ frmStatistics::frmStatistics(QWidget* owner)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tblRecord);
     layout->addWidget(lblEmpty);
+    layout->addWidget(lblDone);
     layout->addLayout(buttons);
     Refresh();
-    resize(tblRecord->horizontalHeader()->length() + 40, 320);
+    // Room for every row there can be in a season of play, without scrolling for the first few.
+    resize(tblRecord->horizontalHeader()->length() + 40, 420);
 }
 
 void frmStatistics::Refresh() {
@@ -86,6 +105,7 @@ void frmStatistics::Refresh() {
     }
     lblEmpty->setVisible(rows.empty());
     cmdExport->setEnabled(!rows.empty());
+    cmdReset->setEnabled(!rows.empty());
 }
 
 bool frmStatistics::WriteCsv(const QString& path) {
@@ -95,12 +115,13 @@ bool frmStatistics::WriteCsv(const QString& path) {
         MsgBox("The statistics could not be written to " + path + ": " + file.errorString() + ".", this);
         return false;
     }
+    lblDone->setText("Written to " + path + ".");
     return true;
 }
 
 void frmStatistics::cmdExport_Click() {
     CommonDialog dialog;
-    dialog.ShowSaveTable(this, "Export statistics", "pelorand-statistics.csv");
+    dialog.ShowSaveTable(this, "Export statistics", QDir::home().filePath("pelorand-statistics.csv"));
     if (!dialog.FileName.isEmpty()) WriteCsv(dialog.FileName);
 }
 

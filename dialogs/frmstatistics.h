@@ -20,6 +20,7 @@ public:
 
     QTableWidget* tblRecord;
     QLabel* lblEmpty;
+    QLabel* lblDone;  // where the last export went
     QPushButton* cmdExport;
     QPushButton* cmdReset;
     QPushButton* cmdClose;

@@ -56,7 +56,7 @@ void ShowHeadStart(int64_t now, bool force) {
         const std::string clock = std::to_string(left / 60) + ":" + (left % 60 < 10 ? "0" : "") + std::to_string(left % 60);
         text.append(u": ").append(clock.begin(), clock.end());
     } else {
-        text.append(u": the computer starts when you give up");
+        text.append(u": no time limit");
     }
     if (text == shown && !force) return;
     shown = text;
@@ -79,7 +79,12 @@ void BeginHeadStart(int seconds) {
     WaitingForGiveUp = seconds < 0;
     if (seconds > 0) HeadStartUntil = NowMs() + int64_t{1000} * seconds;
     if (!HeadStartRunning()) return;
-    if (MainForm) MainForm->SetHeadStart(true);
+    if (MainForm) {
+        MainForm->SetHeadStart(true);
+        // The last puzzle's attempt and count would read as this one's.
+        MainForm->SetStatusPanel(1, u"Status");
+        MainForm->SetStatusPanel(2, u"");
+    }
     ShowHeadStart(NowMs(), true);
 }
 

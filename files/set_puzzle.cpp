@@ -18,6 +18,7 @@
 void frmMain::SetPuzzle(const std::vector<int>& cards, int answer) {
     if (soln_) soln_->hide();
     // Into the deck at the place of the puzzle on the table, so that Save keeps it.
+    const bool otherCount = FaceCards != static_cast<int16_t>(cards.size());
     ShowFacePanels(false);
     FaceCards = static_cast<int16_t>(cards.size());
     for (int16_t i = 0; i < FaceCards; ++i) Deck[RingPos(DeckPos, FaceCards, i)] = static_cast<uint8_t>(cards[i]);
@@ -28,7 +29,7 @@ void frmMain::SetPuzzle(const std::vector<int>& cards, int answer) {
     WriteSetting(FaceCardsSetting, QString::number(FaceCards));
     WriteSetting(HighCardSetting, QString::number(HighCard));
     ShowFacePanels(true);
-    SetWidth();
+    if (otherCount) SetWidth();  // a window the player has widened stays so for the same row
     ShowCards();
     Solving = true;
     StepCount = 0;

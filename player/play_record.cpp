@@ -164,3 +164,9 @@ std::string ClockText(int64_t ms) {
         std::snprintf(text, sizeof text, "%lld:%02lld", static_cast<long long>(s / 60), static_cast<long long>(s % 60));
     return text;
 }
+
+std::string AnswerTimeText(int64_t ms) {
+    if (ms >= 60'000) return ClockText(ms);
+    const int64_t tenths = std::max<int64_t>(0, ms) / 100;
+    return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10) + " s";
+}

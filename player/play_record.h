@@ -74,3 +74,5 @@ private:
 
 // "1:05" for 65,000 ms, "0:07" for 7,000 (seconds rounded down), hours as "1:02:03".
 std::string ClockText(int64_t ms);
+// A time to a right answer: "1.9 s" under a minute (tenths rounded down), else as ClockText.
+std::string AnswerTimeText(int64_t ms);

@@ -647,7 +647,7 @@ TEST_F(GameWindow, HeadStartCountsDownAndGiveUpLetsTheComputerStart) {
     FixedNowMs = 5000;
     frmMain& w = Start();
     QAction* giveUp = w.MenuItem("mnuEditGiveUp");
-    EXPECT_EQ(w.lblProgress->text(), "Your turn: the computer starts when you give up");
+    EXPECT_EQ(w.lblProgress->text(), "Your turn: no time limit");
     EXPECT_TRUE(giveUp->isEnabled());
     EXPECT_EQ(giveUp->shortcut(), QKeySequence("Ctrl+G"));
     for (int i = 0; i < 50; ++i) SearchStep();

@@ -114,4 +114,7 @@ TEST(PlayRecord, WritesACsvASpreadsheetReads) {
     EXPECT_EQ(ClockText(7'999), "0:07");
     EXPECT_EQ(ClockText(3'723'000), "1:02:03");
     EXPECT_EQ(ClockText(-5), "0:00");
+    EXPECT_EQ(AnswerTimeText(1'950), "1.9 s");
+    EXPECT_EQ(AnswerTimeText(59'999), "59.9 s");
+    EXPECT_EQ(AnswerTimeText(65'400), "1:05");
 }

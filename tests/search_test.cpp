@@ -302,6 +302,9 @@ TEST_F(Search, HeadStartHoldsTheSearchBackForExactlyTheTimeChosen) {
     BeginHeadStart(30);
     EXPECT_EQ(watcher.progress, "Your turn: 0:30");
     EXPECT_EQ(watcher.waits, std::vector<bool>{true});
+    EXPECT_EQ(watcher.panel1, "Status");  // not the last puzzle's attempt
+    EXPECT_EQ(watcher.panel2, "");
+    watcher.attempts.clear();
     for (int64_t now : {1000, 1001, 15500, 30999}) {
         FixedNowMs = now;
         SearchStep();
@@ -325,7 +328,7 @@ TEST_F(Search, HeadStartHoldsTheSearchBackForExactlyTheTimeChosen) {
 
     // Only when the player gives up: no time ends it.
     BeginHeadStart(-1);
-    EXPECT_EQ(watcher.progress, "Your turn: the computer starts when you give up");
+    EXPECT_EQ(watcher.progress, "Your turn: no time limit");
     FixedNowMs = int64_t{1} << 50;
     SearchStep();
     EXPECT_EQ(StepCount, 1);

@@ -53,6 +53,7 @@ TEST(PuzzleText, ReadsTheFormsTeachersAndCopyWrite) {
         EXPECT_EQ(r.cards, (std::vector<int>{3, 9, 3, 9})) << text;
         EXPECT_EQ(r.answer, 17) << text;
     }
+    EXPECT_EQ(ReadPuzzleText("3 9 3 007 = 17").cards, (std::vector<int>{3, 9, 3, 7}));  // leading zeros
     const PuzzleRead seven = ReadPuzzleText("1 2 3 4 5 6 99 = 99");
     EXPECT_EQ(seven.cards.size(), 7u);
     EXPECT_EQ(ReadPuzzleText(PlainPuzzleText({10, 4, 1}, 7)).cards, (std::vector<int>{10, 4, 1}));
@@ -64,8 +65,8 @@ TEST(PuzzleText, SaysWhatIsWrongWithATextThatIsNoPuzzle) {
     const Case cases[] = {
         {"", "There is no puzzle to read"},
         {"3 9 3 9", "The answer card is missing"},
-        {"3 9 = 17", "A puzzle has 3 to 7 face cards, and this one has 2."},
-        {"1 2 3 4 5 6 7 8 = 9", "A puzzle has 3 to 7 face cards, and this one has 8."},
+        {"3 9 = 17", "A puzzle has 3 to 7 face cards, and this text has 2."},
+        {"1 2 3 4 5 6 7 8 = 9", "A puzzle has 3 to 7 face cards, and this text has 8."},
         {"3 9 3 0 = 17", "Cards go from 1 to 99, and 0 is not one of them."},
         {"3 9 3 100 = 17", "Cards go from 1 to 99, and 100 is not one of them."},
         {"3 9 3 9 = 170", "Cards go from 1 to 99, and 170 is not one of them."},
@@ -74,8 +75,12 @@ TEST(PuzzleText, SaysWhatIsWrongWithATextThatIsNoPuzzle) {
         {"3 9 -3 9 = 17", "\"-3\" is not a card"},
         {"3 9 3 9 = 17 18", "Write one answer card"},
         {"3 9 3 9 =", "Write one answer card"},
-        {"3 9 3 99999999999 = 17", "is not a card"},
+        {"3 9 3 99999999999 = 17", "Cards go from 1 to 99, and 99999999999 is not one of them."},
+        {"3 9 3 9 = 0017x", "\"0017x\" is not a card"},
     };
+    const std::string huge = std::string(150, '7') + " 1 2 = 17", endless = std::string(3000, '1') + " 2 3 = 17";
+    EXPECT_EQ(ReadPuzzleText(huge).error, "Cards go from 1 to 99, and 7777777777... is not one of them.");
+    EXPECT_EQ(ReadPuzzleText(endless).error.rfind("That is far too long for a puzzle", 0), 0u);
     for (const Case& c : cases) {
         const PuzzleRead r = ReadPuzzleText(c.text);
         EXPECT_FALSE(r.Ok()) << c.text;

@@ -103,6 +103,7 @@ TEST_F(Statistics, TheWindowShowsTheRowsExportsThemAndResetsOnlyWhenAsked) {
     CommonDialog::Shown.clear();
     dialog.cmdExport_Click();
     EXPECT_EQ(CommonDialog::Shown, QStringList{"save table"});
+    EXPECT_EQ(dialog.lblDone->text(), "Written to " + path + ".");
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray csv = file.readAll();
@@ -128,6 +129,7 @@ TEST_F(Statistics, TheWindowShowsTheRowsExportsThemAndResetsOnlyWhenAsked) {
     EXPECT_EQ(dialog.tblRecord->rowCount(), 0);
     EXPECT_TRUE(dialog.lblEmpty->isVisibleTo(&dialog));
     EXPECT_FALSE(dialog.cmdExport->isEnabled());
+    EXPECT_FALSE(dialog.cmdReset->isEnabled());
     EXPECT_EQ(TallyText(), "You 0, the computer 0");
 }
 
