@@ -5,6 +5,7 @@
 #include <charconv>
 #include <functional>
 #include <iterator>
+#include <span>
 #include <cmath>
 #include <cstdint>
 
@@ -12,9 +13,16 @@
 
 namespace {
 
-constexpr char16_t Passes[] = {u'x', DivideSign, u'#', u'~'};
+constexpr std::u16string_view GamePasses[] = {u"x", u"\u00F7", u"#", u"~"};
+constexpr std::u16string_view SchoolPasses[] = {u"x\u00F7", u"#~"};
 
-double Evaluate(std::u16string& Expr, bool& dividedByZero, std::u16string* breakdown);
+double Evaluate(std::u16string& Expr, bool& dividedByZero, std::u16string* breakdown, OperatorOrder order);
+
+// The first operator of the pass at or after from; a one-operator pass searches for one
+// character, as fast as it always was.
+std::size_t FindPass(const std::u16string& text, std::u16string_view pass, std::size_t from) {
+    return pass.size() == 1 ? text.find(pass[0], from) : text.find_first_of(pass, from);
+}
 
 bool IsOp(char16_t c) { return c == u'#' || c == u'x' || c == u'~' || c == DivideSign; }
 
@@ -122,14 +130,16 @@ double EvalExpr(std::u16string& Expr) {
     return EvalExpr(Expr, dividedByZero);
 }
 
-double EvalExpr(std::u16string& Expr, bool& DividedByZero) {
+double EvalExpr(std::u16string& Expr, bool& DividedByZero) { return EvalExpr(Expr, DividedByZero, OperatorOrder::Game); }
+
+double EvalExpr(std::u16string& Expr, bool& DividedByZero, OperatorOrder order) {
     DividedByZero = false;
-    return Evaluate(Expr, DividedByZero, &Breakdown);
+    return Evaluate(Expr, DividedByZero, &Breakdown, order);
 }
 
-double EvalQuiet(std::u16string& Expr, bool& DividedByZero) {
+double EvalQuiet(std::u16string& Expr, bool& DividedByZero, OperatorOrder order) {
     DividedByZero = false;
-    return Evaluate(Expr, DividedByZero, nullptr);
+    return Evaluate(Expr, DividedByZero, nullptr, order);
 }
 
 double Rounded(double value) {
@@ -163,7 +173,7 @@ namespace {
 
 // EvalExpr's work; dividedByZero is only ever set, so one flag serves every bracket group.
 // The lines go to breakdown when there is one.
-double Evaluate(std::u16string& Expr, bool& dividedByZero, std::u16string* breakdown) {
+double Evaluate(std::u16string& Expr, bool& dividedByZero, std::u16string* breakdown, OperatorOrder order) {
     if (Expr.size() > MaxExprLength) return 0.0;
 
     // Innermost groups, the one that closes first each time.
@@ -184,7 +194,7 @@ double Evaluate(std::u16string& Expr, bool& dividedByZero, std::u16string* break
             }
         }
         std::u16string inner = Expr.substr(p + 1, q - p - 1);
-        double v = Evaluate(inner, dividedByZero, breakdown);
+        double v = Evaluate(inner, dividedByZero, breakdown, order);
         char16_t written[40];
         Expr.replace(p, (q < Expr.size() ? q + 1 : q) - p, written, WriteInto(v, written));
         from = p;
@@ -195,9 +205,12 @@ double Evaluate(std::u16string& Expr, bool& dividedByZero, std::u16string* break
     if (breakdown) breakdown->append(u"\r\n").append(Expr);
 
     double result = 0.0;
-    for (char16_t P : Passes) {
-        // k is the first P, so none stands in front of it: the next search starts there.
-        for (std::size_t k = Expr.find(P); k != std::u16string::npos;) {
+    const auto passes = order == OperatorOrder::Game ? std::span<const std::u16string_view>(GamePasses)
+                                                     : std::span<const std::u16string_view>(SchoolPasses);
+    for (std::u16string_view pass : passes) {
+        // k is the pass's first operator, so none stands in front of it: the next search starts there.
+        for (std::size_t k = FindPass(Expr, pass, 0); k != std::u16string::npos;) {
+            const char16_t P = Expr[k];
             std::u16string_view text = Expr;
             std::size_t front = k;  // characters kept in front of the left operand
             while (front > 0 && !IsOp(text[front - 1])) --front;
@@ -208,7 +221,7 @@ double Evaluate(std::u16string& Expr, bool& dividedByZero, std::u16string* break
             if (rest == std::u16string::npos) rest = Expr.size();
             char16_t written[40];
             Expr.replace(front, rest - front, written, WriteInto(result, written));
-            k = Expr.find(P, front);
+            k = FindPass(Expr, pass, front);
         }
     }
 

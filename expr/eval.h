@@ -31,14 +31,22 @@ inline constexpr char16_t DivideSign = u'\u00F7';
 inline constexpr std::u16string_view OpChars = u"#x\u00F7~";
 inline constexpr std::size_t MaxExprLength = 4096;
 
+// Which operators a pass takes. The game's own order: x, then divide, then #, then ~, each
+// pass left to right. The order taught at school: x and divide together left to right, then
+// # and ~ together left to right. Everything else (brackets first, 15 digits between steps,
+// the breakdown lines) is the same in both.
+enum class OperatorOrder { Game, School };
+
 // Reduces Expr in place to the written form of its value and returns the value.
 double EvalExpr(std::u16string& Expr);
 // The same, and DividedByZero tells whether any division met a zero divisor on the way.
 double EvalExpr(std::u16string& Expr, bool& DividedByZero);
+// The same in either order.
+double EvalExpr(std::u16string& Expr, bool& DividedByZero, OperatorOrder order);
 
 // EvalExpr without its breakdown lines: it touches no shared state, so a worker thread may
 // call it. The very same code, so the same value to the last bit.
-double EvalQuiet(std::u16string& Expr, bool& DividedByZero);
+double EvalQuiet(std::u16string& Expr, bool& DividedByZero, OperatorOrder order = OperatorOrder::Game);
 
 // What value becomes once written into the text and read back (15 significant digits).
 double Rounded(double value);

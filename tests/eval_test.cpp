@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstring>
 #include <fstream>
+#include <functional>
 #include <iomanip>
 #include <limits>
 #include <random>
@@ -22,10 +23,11 @@ struct Evaluated {
     std::string lines;    // breakdown lines joined by " | "
 };
 
-Evaluated Eval(const std::string& text) {
+Evaluated Eval(const std::string& text, OperatorOrder order = OperatorOrder::Game) {
     Breakdown.clear();
     std::u16string expr = U16(text);
-    double value = EvalExpr(expr);
+    bool zero = false;
+    double value = EvalExpr(expr, zero, order);
     std::string lines = U8(Breakdown);
     std::string joined;
     for (std::size_t at = 0; (at = lines.find("\r\n", at)) != std::string::npos;) {
@@ -65,6 +67,91 @@ TEST(EvalExpr, AppliesTheGameOperatorOrder) {
         if (*c.lines) {  // with no operator the text is kept as it was
             EXPECT_EQ(e.written, Written(c.value)) << c.expr;
         }
+    }
+}
+
+// The same texts in both orders: the game's (x, divide, +, - each a pass) and the school's
+// (x and divide together, then + and - together, each left to right).
+TEST(EvalExpr, ReadsTheSameTextsInTheGamesOrderAndTheSchoolOrder) {
+    struct Case { const char* expr; double game, school; const char* schoolLines; };
+    const Case cases[] = {
+        {"10~04#03", 3, 9, "10~04#03 = 9"},
+        {"08÷02x02", 2, 8, "08÷02x02 = 8"},
+        {"02x03÷04x05", 0.3, 7.5, "02x03÷04x05 = 7.5"},
+        {"05~02#01", 2, 4, "05~02#01 = 4"},
+        {"05~(10~(04#09))#07", 1, 15, "04#09 = 13 | 10~13 = -3 | 05~-3#07 = 15"},
+        {"07#03x02~05÷05", 12, 12, "07#03x02~05÷05 = 12"},
+        {"(08÷03)x03", 8.00000000000001, 8.00000000000001, "08÷03 = 2.66666666666667 | 2.66666666666667x03 = 8.00000000000001"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(Eval(c.expr).value, c.game) << c.expr;
+        const Evaluated school = Eval(c.expr, OperatorOrder::School);
+        EXPECT_EQ(school.value, c.school) << c.expr;
+        EXPECT_EQ(school.lines, c.schoolLines) << c.expr;
+    }
+    std::u16string zero = U16("05÷(03~03)#02");
+    bool divided = false;
+    EvalQuiet(zero, divided, OperatorOrder::School);
+    EXPECT_TRUE(divided);
+}
+
+// The school order against a textbook evaluator (recursive descent, exact integers) on random
+// expressions without division: every value is whole, so the two must agree exactly.
+TEST(EvalExpr, SchoolOrderIsTheTextbooksOnRandomExpressions) {
+    const uint32_t seed = 1207;
+    std::mt19937 gen(seed);
+    for (int i = 0; i < 5000; ++i) {
+        std::string text;
+        const int n = 3 + static_cast<int>(gen() % 5);
+        int open = 0;
+        for (int k = 0; k < n; ++k) {
+            if (k + 1 < n && gen() % 4 == 0) {
+                text += "(";
+                ++open;
+            }
+            const int card = 1 + static_cast<int>(gen() % 30);
+            if (card < 10) text += '0';
+            text += std::to_string(card);
+            if (open > 0 && gen() % 3 == 0) {
+                text += ")";
+                --open;
+            }
+            if (k + 1 < n) text += "#~x"[gen() % 3];
+        }
+        text.append(static_cast<std::size_t>(open), ')');
+        // The textbook: sum := term (("#" | "~") term)*, term := factor ("x" factor)*, factor := number | "(" sum ")".
+        std::size_t at = 0;
+        std::function<long long()> sum, term, factor;
+        factor = [&]() -> long long {
+            if (text[at] == '(') {
+                ++at;
+                const long long v = sum();
+                ++at;  // ")"
+                return v;
+            }
+            const long long v = std::stoll(text.substr(at, 2));
+            at += 2;
+            return v;
+        };
+        term = [&]() -> long long {
+            long long v = factor();
+            while (at < text.size() && text[at] == 'x') {
+                ++at;
+                v *= factor();
+            }
+            return v;
+        };
+        sum = [&]() -> long long {
+            long long v = term();
+            while (at < text.size() && (text[at] == '#' || text[at] == '~')) {
+                const bool plus = text[at++] == '#';
+                const long long t = term();
+                v = plus ? v + t : v - t;
+            }
+            return v;
+        };
+        const long long expected = sum();
+        ASSERT_EQ(Eval(text, OperatorOrder::School).value, static_cast<double>(expected)) << text << " seed " << seed;
     }
 }
 
