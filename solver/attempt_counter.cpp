@@ -14,9 +14,11 @@
 
 namespace {
 
-// Operator ranks, lowest reduced last: subtract, add, divide, multiply. A part whose lowest
-// allowed rank is NoOperator must be one card or one bracket group.
-constexpr int Sub = 1, Add = 2, Div = 3, Mul = 4, NoOperator = 5;
+// The operators. In the game's order each is a level of its own, lowest reduced last:
+// subtract, add, divide, multiply; in the school's, subtract and add share the lower level and
+// divide and multiply the higher. A part's "rank" below is the lowest level allowed outside
+// its groups; one whose lowest level is past the top must be one card or one bracket group.
+constexpr int Sub = 1, Add = 2, Div = 3, Mul = 4;
 constexpr double Inf = std::numeric_limits<double>::infinity();
 
 double Apply(int rank, double a, double b) {
@@ -86,7 +88,14 @@ constexpr uint64_t Bit(int s, int e) { return uint64_t{1} << (s * MaxCards + e);
 
 class Counter {
 public:
-    explicit Counter(std::vector<int> cards, int tableCards) : values_(std::move(cards)), tableCards_(tableCards) {
+    Counter(std::vector<int> cards, int tableCards, OperatorOrder order) : values_(std::move(cards)), tableCards_(tableCards) {
+        if (order == OperatorOrder::Game) {
+            levels_ = {{{}, {Sub}, {Add}, {Div}, {Mul}}};
+            noOperator_ = 5;
+        } else {
+            levels_ = {{{}, {Sub, Add}, {Div, Mul}}};
+            noOperator_ = 3;
+        }
         std::sort(values_.begin(), values_.end());
         const int n = static_cast<int>(values_.size());
         // A multiset is kept as the mask of the first positions of each run of equal cards.
@@ -119,15 +128,18 @@ private:
     static bool IsGroup(const Part& p) { return p.cards > 1 && (p.groups & Bit(0, p.cards - 1)); }
     static Part Inside(const Part& p) { return {p.groups & ~Bit(0, p.cards - 1), p.cards, Sub, p.mask}; }
 
-    // Every way the part splits at its last operation: f(rank, left, right); with onlyRank,
-    // only the splits at an operator of that rank.
+    // Every way the part splits at its last operation: f(operator, left, right); with
+    // onlyLevel, only the splits at an operator of that level.
     template <class F>
-    void Splits(const Part& p, int onlyRank, F&& f) {
+    void Splits(const Part& p, int onlyLevel, F&& f) {
         const std::vector<Gap>& gaps = GapsOf(p.groups, p.cards);
-        for (int rank = onlyRank ? onlyRank : p.rank; rank < (onlyRank ? onlyRank + 1 : NoOperator); ++rank) {
-            for (const Gap& gap : gaps) {
-                for (const auto& [sub, rest] : Halves(p.mask, gap.leftCards))
-                    f(rank, Part{gap.left, gap.leftCards, rank, sub}, Part{gap.right, p.cards - gap.leftCards, rank + 1, rest});
+        for (int level = onlyLevel ? onlyLevel : p.rank; level < (onlyLevel ? onlyLevel + 1 : noOperator_); ++level) {
+            for (int op : levels_[level]) {
+                if (op == 0) break;
+                for (const Gap& gap : gaps) {
+                    for (const auto& [sub, rest] : Halves(p.mask, gap.leftCards))
+                        f(op, Part{gap.left, gap.leftCards, level, sub}, Part{gap.right, p.cards - gap.leftCards, level + 1, rest});
+                }
             }
         }
     }
@@ -308,7 +320,7 @@ private:
             });
             std::sort(raw.begin(), raw.end(), [](const Entry& x, const Entry& y) { return x.value < y.value; });
             Merge(raw, {}, *table);
-        } else if (p.rank < NoOperator) {
+        } else if (p.rank < noOperator_) {
             Part higher = p;
             ++higher.rank;
             Merge(TableOf(p, true), TableOf(higher), *table);
@@ -334,6 +346,8 @@ private:
 
     std::vector<int> values_;
     int tableCards_;  // parts of up to this many cards are tabulated
+    std::array<std::array<int, 2>, 5> levels_{};  // the operators of each level, 0 for none
+    int noOperator_ = 5;                          // one past the top level
     std::array<unsigned, 1u << MaxCards> canonical_{};
     std::array<int, 1u << MaxCards> ones_{};  // a table: popcount is a library call on plain x86-64
     std::unordered_map<uint64_t, std::unique_ptr<Table>> tables_;
@@ -350,13 +364,13 @@ private:
 
 }  // namespace
 
-std::optional<uint64_t> CountHits(const std::vector<int>& cards, int answer, std::stop_token stop) {
+std::optional<uint64_t> CountHits(const std::vector<int>& cards, int answer, std::stop_token stop, OperatorOrder order) {
     const int n = static_cast<int>(cards.size());
     if (n < 3 || n > MaxCards) return std::nullopt;
     for (int c : cards)
         if (c < 0 || c > 99) return std::nullopt;
     // Tables of four-card parts pay for themselves at seven cards; below, three are quicker.
-    Counter counter(cards, n >= 7 ? 4 : 3);
+    Counter counter(cards, n >= 7 ? 4 : 3, order);
     uint64_t hits = 0;
     for (const BracketClass& c : MakeClasses(n)) {
         if (stop.stop_requested()) return std::nullopt;

@@ -25,7 +25,10 @@
 #include <stop_token>
 #include <vector>
 
+#include "expr/eval.h"
+
 // How many distinct attempt texts for cards (3..7 face cards of 0..99) hit answer, by the same
-// rule as the search's: EvalExpr's value equals the answer card and nothing divided by zero.
-// Nothing when stop was requested first, or when the cards are not a deal.
-std::optional<uint64_t> CountHits(const std::vector<int>& cards, int answer, std::stop_token stop = {});
+// rule as the search's: EvalExpr's value (in order) equals the answer card and nothing
+// divided by zero. Nothing when stop was requested first, or when the cards are not a deal.
+std::optional<uint64_t> CountHits(const std::vector<int>& cards, int answer, std::stop_token stop = {},
+                                  OperatorOrder order = OperatorOrder::Game);

@@ -31,11 +31,13 @@ struct Num {
     double e;
 };
 
-int Precedence(char16_t op) {
+// Higher binds first; operators of one precedence reduce left to right.
+int Precedence(char16_t op, OperatorOrder order) {
+    const bool school = order == OperatorOrder::School;
     switch (op) {
-    case u'x': return 4;
-    case DivideSign: return 3;
-    case u'#': return 2;
+    case u'x': return school ? 2 : 4;
+    case DivideSign: return school ? 2 : 3;
+    case u'#': return school ? 1 : 2;
     case u'~': return 1;
     default: return 0;  // an open bracket: nothing reduces past it
     }
@@ -91,6 +93,7 @@ struct Machine {
     int nv = 0, no = 0;
     bool zero = false;   // a divisor was certainly zero
     bool maybe = false;  // a divisor might have been zero
+    OperatorOrder order = OperatorOrder::Game;
 
     void Operand(double card) { vals[nv++] = {card, 0}; }
     void Open() { ops[no++] = u'('; }
@@ -100,8 +103,8 @@ struct Machine {
         vals[nv - 1] = Round(vals[nv - 1]);  // the group's value is written into the text
     }
     void Operator(char16_t op) {
-        const int p = Precedence(op);
-        while (no > 0 && Precedence(ops[no - 1]) >= p) Reduce(true);
+        const int p = Precedence(op, order);
+        while (no > 0 && Precedence(ops[no - 1], order) >= p) Reduce(true);
         ops[no++] = op;
     }
     Num Finish() {
@@ -119,8 +122,8 @@ struct Machine {
 
 class Walker {
 public:
-    Walker(int n, int answer, SolveMode mode, std::size_t keep, SolveVerdict& out)
-        : n_(n), answer_(answer), mode_(mode), keep_(keep), out_(out) {}
+    Walker(int n, int answer, SolveMode mode, std::size_t keep, SolveVerdict& out, OperatorOrder order)
+        : n_(n), answer_(answer), mode_(mode), keep_(keep), out_(out), order_(order) {}
 
     // All classes and operators for one card order; false once the first hit ends the search.
     bool Order(const int* cards, const std::vector<BracketClass>& classes) {
@@ -128,6 +131,7 @@ public:
         for (const BracketClass& c : classes) {
             class_ = &c;
             Machine m;
+            m.order = order_;
             m.Operand(cards[0]);  // the first card is never bracketed
             if (!Walk(0, m)) return false;
         }
@@ -166,10 +170,10 @@ private:
             top[j] = Combine(from.vals[j], from.ops[j], top[j + 1], true, zero[j], maybe[j]);
         }
         int precedence[MaxCards];
-        for (int j = 0; j < k; ++j) precedence[j] = Precedence(from.ops[j]);
+        for (int j = 0; j < k; ++j) precedence[j] = Precedence(from.ops[j], order_);
         const Num last{static_cast<double>(cards_[n_ - 1]), 0};
         for (int o = 0; o < 4; ++o) {
-            const int p = Precedence(Ops[o]);
+            const int p = Precedence(Ops[o], order_);
             int below = 0;  // operators that stay below the new one
             while (below < k && precedence[below] < p) ++below;
             bool z = zero[below], mb = from.maybe || maybe[below];
@@ -187,7 +191,7 @@ private:
         if (maybeZero || (v.e != 0 && !(std::fabs(v.v - answer_) > v.e))) {  // a NaN bound goes exact too
             std::u16string text = FormText(class_->forms.front(), n_, cards_, ops_);
             bool zero = false;
-            const double exact = EvalQuiet(text, zero);
+            const double exact = EvalQuiet(text, zero, order_);
             hit = IsHit(exact, zero, answer_);
         } else {
             hit = v.e == 0 && v.v == answer_;
@@ -213,6 +217,7 @@ private:
     SolveVerdict& out_;
     const int* cards_ = nullptr;
     const BracketClass* class_ = nullptr;
+    OperatorOrder order_;
     char16_t ops_[MaxCards] = {};
 };
 
@@ -232,7 +237,7 @@ std::vector<std::u16string> BracketForms(int n) {
 }
 
 SolveVerdict Solve(const std::vector<int>& cards, int answer, SolveMode mode, std::size_t keep, std::stop_token stop,
-                   const std::function<void(const SolveVerdict&)>& progress) {
+                   const std::function<void(const SolveVerdict&)>& progress, OperatorOrder operators) {
     SolveVerdict out;
     out.cards = cards;
     out.answer = answer;
@@ -251,7 +256,7 @@ SolveVerdict Solve(const std::vector<int>& cards, int answer, SolveMode mode, st
     while (std::next_permutation(order.begin(), order.end()));
     out.attempts = orders * forms * (uint64_t{1} << (2 * (n - 1)));
 
-    Walker walker(n, answer, mode, keep, out);
+    Walker walker(n, answer, mode, keep, out, operators);
     // Walks card orders from where the last call left off; false once the first hit (or the
     // listing) ends it, or stop does.
     bool more = true;
@@ -279,7 +284,7 @@ SolveVerdict Solve(const std::vector<int>& cards, int answer, SolveMode mode, st
         if (!more && out.status == SolveVerdict::Status::Complete && out.solutions == 0) out.counted = true;
         return out;
     }
-    const std::optional<uint64_t> hits = CountHits(cards, answer, stop);
+    const std::optional<uint64_t> hits = CountHits(cards, answer, stop, operators);
     if (!hits) {
         out.status = SolveVerdict::Status::Cancelled;
         return out;
@@ -316,9 +321,10 @@ std::u16string FillForm(std::u16string_view form, const std::vector<int>& cards,
     return text;
 }
 
-FastValue FastEvaluate(std::u16string_view text) {
+FastValue FastEvaluate(std::u16string_view text, OperatorOrder order) {
     FastValue out;
     Machine m;
+    m.order = order;
     bool wantOperand = true;
     int depth = 0;
     for (std::size_t i = 0; i < text.size();) {
@@ -336,7 +342,7 @@ FastValue FastEvaluate(std::u16string_view text) {
             m.Close();
             --depth;
             ++i;
-        } else if (!wantOperand && Precedence(c) > 0 && m.no < static_cast<int>(m.ops.size())) {
+        } else if (!wantOperand && Precedence(c, order) > 0 && m.no < static_cast<int>(m.ops.size())) {
             m.Operator(c);
             wantOperand = true;
             ++i;

@@ -35,6 +35,8 @@
 #include <string>
 #include <vector>
 
+#include "expr/eval.h"
+
 struct SolveVerdict {
     enum class Status { Complete, Cancelled };
     std::vector<int> cards;  // the face cards, left to right, that this verdict answers
@@ -59,8 +61,10 @@ enum class SolveMode { FirstSolution, CountAll, WalkAll };
 // to list, in a stable order (card orders ascending, then bracket classes, then operators).
 // progress, when given, sees the verdict so far after every card order it walks (not yet
 // counted).
+// operators: the order of operations the computer's evaluator reads its attempts in.
 SolveVerdict Solve(const std::vector<int>& cards, int answer, SolveMode mode, std::size_t keep = 20,
-                   std::stop_token stop = {}, const std::function<void(const SolveVerdict&)>& progress = {});
+                   std::stop_token stop = {}, const std::function<void(const SolveVerdict&)>& progress = {},
+                   OperatorOrder operators = OperatorOrder::Game);
 
 // The bracket forms PlaceBrackets can make for n cards, as the text of cards 01..0n joined by
 // "#", in a fixed order: 1, 1, 9, 85 and 889 forms for 3 to 7 cards.
@@ -80,4 +84,4 @@ struct FastValue {
     bool maybeZero = false;     // a divisor too close to zero to tell: only the exact path knows
     bool parsed = false;        // the text was an attempt of cards, operators and brackets
 };
-FastValue FastEvaluate(std::u16string_view attempt);
+FastValue FastEvaluate(std::u16string_view attempt, OperatorOrder order = OperatorOrder::Game);

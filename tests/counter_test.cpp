@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cmath>
 #include <random>
 #include <string>
 
@@ -106,4 +107,36 @@ TEST(CountByValue, StopsWhenAskedAndRefusesWhatIsNoDeal) {
     EXPECT_FALSE(CountHits({1, 2, 3, 4, 5, 6, 7, 8}, 3).has_value());
     EXPECT_FALSE(CountHits({1, 2, 100}, 3).has_value());
     EXPECT_FALSE(CountHits({1, -2, 3}, 3).has_value());
+}
+
+// In the order taught at school the walk, the count by value and the fast path all read the
+// attempts as the evaluator does: checked on every attempt written out, and on six cards.
+TEST(CountByValue, AgreesInTheSchoolOrderToo) {
+    constexpr OperatorOrder school = OperatorOrder::School;
+    const Deal small[] = {{{10, 4, 3}, 9}, {{8, 2, 2}, 8}, {{1, 8, 3, 3}, 9}, {{5, 2, 1, 7}, 4},
+                          {{0, 7, 0, 7}, 7}, {{19, 7, 1, 19, 7}, 19}, {{43, 15, 2, 23, 3}, 20}};
+    uint64_t differ = 0;  // attempts the two orders judge differently, over all the deals
+    for (const Deal& d : small) {
+        uint64_t hits = 0;
+        EveryAttempt(d.cards, [&](const std::u16string& text) {
+            const bool hit = GameHits(text, d.answer, school);
+            hits += hit;
+            differ += hit != GameHits(text, d.answer);
+            const FastValue fast = FastEvaluate(text, school);
+            std::u16string copy = text;
+            bool zero = false;
+            const double value = EvalQuiet(copy, zero, school);
+            if (!fast.maybeZero && !zero) {
+                ASSERT_LE(std::fabs(value - fast.value), fast.bound) << Name(d);
+            }
+        });
+        EXPECT_EQ(Solve(d.cards, d.answer, SolveMode::WalkAll, 0, {}, {}, school).solutions, hits) << Name(d);
+        EXPECT_EQ(CountHits(d.cards, d.answer, {}, school), hits) << Name(d);
+        EXPECT_EQ(Solve(d.cards, d.answer, SolveMode::CountAll, 0, {}, {}, school).solutions, hits) << Name(d);
+    }
+    EXPECT_GT(differ, 10u);  // else the order would not have reached the evaluator
+    for (const Deal& d : {Deal{{5, 7, 7, 3, 3, 9}, 9}, Deal{{12, 15, 18, 11, 7, 21}, 18}}) {
+        EXPECT_EQ(CountHits(d.cards, d.answer, {}, school), Solve(d.cards, d.answer, SolveMode::WalkAll, 0, {}, {}, school).solutions)
+            << Name(d);
+    }
 }

@@ -26,9 +26,9 @@ void EveryAttempt(std::vector<int> cards, Visit visit) {
     } while (std::next_permutation(cards.begin(), cards.end()));
 }
 
-inline bool GameHits(const std::u16string& attempt, int answer) {
+inline bool GameHits(const std::u16string& attempt, int answer, OperatorOrder order = OperatorOrder::Game) {
     std::u16string text = attempt;
     bool zero = false;
-    const double value = EvalQuiet(text, zero);
+    const double value = EvalQuiet(text, zero, order);
     return IsHit(value, zero, answer);
 }
