@@ -1,6 +1,8 @@
 // Definitions of the shared puzzle state and the random source behind RandomInt.
 #include "engine/globals.h"
 
+#include "expr/eval.h"
+
 #include <chrono>
 #include <cmath>
 #include <deque>
@@ -17,6 +19,7 @@ std::u16string SolnText;
 std::u16string Breakdown;
 std::optional<uint32_t> FixedRandomSeed;
 int64_t HeadStartUntil = 0;
+OperatorOrder SearchOrder = OperatorOrder::Game;
 bool WaitingForGiveUp = false;
 std::optional<int64_t> FixedNowMs;
 

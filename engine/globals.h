@@ -25,6 +25,11 @@ extern std::u16string Breakdown;  // lines of the latest evaluation, each starti
 extern int64_t HeadStartUntil;
 extern bool WaitingForGiveUp;
 
+// The order of operations the search's evaluator reads its attempts in (passed down to
+// EvalExpr, which reads no global): the game's own unless the player chose the school's.
+enum class OperatorOrder;
+extern OperatorOrder SearchOrder;
+
 // Milliseconds of a clock that never goes back; tests set FixedNowMs to stand still.
 int64_t NowMs();
 extern std::optional<int64_t> FixedNowMs;

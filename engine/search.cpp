@@ -135,7 +135,7 @@ void SearchStep() {
 
     SolnText = attempt;  // kept: EvalExpr reduces the text it is given
     bool dividedByZero = false;
-    double value = EvalExpr(attempt, dividedByZero);
+    double value = EvalExpr(attempt, dividedByZero, SearchOrder);
     SolnText.append(u" = ").append(WriteNumber(value));
 
     if (MainForm) {

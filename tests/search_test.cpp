@@ -357,3 +357,24 @@ TEST_F(Search, NoHeadStartChangesNothing) {
     EXPECT_EQ(run(false), run(true));
     EXPECT_FALSE(HeadStartRunning());
 }
+
+// The search reads its attempts in the order in force: every attempt it shows carries the
+// value the school order gives it, and some of them differ from the game's.
+TEST_F(Search, SearchesInTheOrderInForce) {
+    Puzzle({10, 4, 3, 2, 6}, 97);
+    SeedRandom(31);
+    SearchOrder = OperatorOrder::School;
+    for (int i = 0; i < 300; ++i) SearchStep();
+    SearchOrder = OperatorOrder::Game;
+    ASSERT_EQ(view.attempts.size(), 300u);
+    int differ = 0;
+    for (const std::string& shown : view.attempts) {
+        const std::size_t eq = shown.find(" = ");
+        std::u16string school = U16(shown.substr(0, eq)), game = school;
+        bool zero = false;
+        const double value = EvalQuiet(school, zero, OperatorOrder::School);
+        ASSERT_EQ(U8(WriteNumber(value)), shown.substr(eq + 3)) << shown;
+        differ += EvalQuiet(game, zero) != value;
+    }
+    EXPECT_GT(differ, 30);
+}
