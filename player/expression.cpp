@@ -51,11 +51,18 @@ bool PartBefore(const Expression& a, const Expression& b) {
     return b.value < a.value;
 }
 
-// expr := level1; level k := level k+1 (op_k level k+1)*, op_1 = ~, op_2 = #, op_3 = divide,
-// op_4 = x; primary := card | "(" level1 ")"
+// How tightly an operator binds in an order; equal bindings read left to right.
+int Binding(Op op, OperatorOrder order) {
+    if (order == OperatorOrder::Game || op == Op::Card) return Binding(op);
+    return op == Op::Multiply || op == Op::Divide ? 2 : 1;
+}
+
+// The game's order: expr := level1; level k := level k+1 (op_k level k+1)*, op_1 = ~, op_2 = #,
+// op_3 = divide, op_4 = x. The school's: level 1 takes ~ and #, level 2 divide and x, and
+// level 3 is the primary. primary := card | "(" level1 ")"
 class NotationReader {
 public:
-    explicit NotationReader(std::u16string_view text) : text_(text) {}
+    NotationReader(std::u16string_view text, OperatorOrder order) : text_(text), school_(order == OperatorOrder::School) {}
 
     std::optional<Expression> Run() {
         auto e = Level(1);
@@ -67,17 +74,30 @@ private:
     static constexpr int MaxDepth = 200;
 
     std::optional<Expression> Level(int level) {
-        if (level == 5) return Primary();
-        static constexpr char16_t ops[] = {u'~', u'#', DivideSign, u'x'};
-        static constexpr Op kinds[] = {Op::Subtract, Op::Add, Op::Divide, Op::Multiply};
+        if (level == (school_ ? 3 : 5)) return Primary();
         auto left = Level(level + 1);
-        while (left && at_ < text_.size() && text_[at_] == ops[level - 1]) {
+        Op kind;
+        while (left && at_ < text_.size() && OfLevel(text_[at_], level, kind)) {
             ++at_;
             auto right = Level(level + 1);
             if (!right) return std::nullopt;
-            left = Expression::Combine(kinds[level - 1], std::move(*left), std::move(*right));
+            left = Expression::Combine(kind, std::move(*left), std::move(*right));
         }
         return left;
+    }
+
+    // Whether c is an operator of level; kind says which.
+    bool OfLevel(char16_t c, int level, Op& kind) const {
+        static constexpr char16_t ops[] = {u'~', u'#', DivideSign, u'x'};
+        static constexpr Op kinds[] = {Op::Subtract, Op::Add, Op::Divide, Op::Multiply};
+        for (int i = 0; i < 4; ++i) {
+            const int at = school_ ? 1 + i / 2 : 1 + i;
+            if (c == ops[i] && at == level) {
+                kind = kinds[i];
+                return true;
+            }
+        }
+        return false;
     }
 
     std::optional<Expression> Primary() {
@@ -98,6 +118,7 @@ private:
     }
 
     std::u16string_view text_;
+    bool school_;
     std::size_t at_ = 0;
     int depth_ = 0;
 };
@@ -178,7 +199,27 @@ Expression Expression::Group(Op op, std::vector<Expression> parts) {
     return e;
 }
 
-std::optional<Expression> ReadNotation(std::u16string_view notation) { return NotationReader(notation).Run(); }
+std::optional<Expression> ReadNotation(std::u16string_view notation, OperatorOrder order) {
+    return NotationReader(notation, order).Run();
+}
+
+std::string CleanText(const Expression& e, OperatorOrder order) {
+    if (order == OperatorOrder::Game) return e.text;
+    if (e.op == Op::Card) return e.text;
+    // Left to right at one binding: the first part needs brackets only when it binds less,
+    // every later one also when it binds as much (it would be read into the left side).
+    const int binding = Binding(e.op, order);
+    std::string text;
+    for (std::size_t i = 0; i < e.parts.size(); ++i) {
+        const int inner = Binding(e.parts[i].op, order);
+        const bool brackets = i == 0 ? inner < binding : inner <= binding;
+        if (i > 0) text += Sign(e.op);
+        const std::string part = CleanText(e.parts[i], order);
+        if (brackets) text.append("(").append(part).append(")");
+        else text.append(part);
+    }
+    return text;
+}
 
 Expression Canonical(const Expression& e) {
     switch (e.op) {
@@ -208,7 +249,8 @@ std::vector<std::string> ExactSteps(const Expression& e) {
 }
 
 std::string Operand(const Fraction& f) {
-    return f.IsWhole() && f.Num() >= 0 ? f.ToText() : "(" + f.ToText() + ")";
+    if (f.IsWhole() && f.Num() >= 0) return f.ToText();
+    return std::string("(").append(f.ToText()).append(")");
 }
 
 bool NeedsFractionPartWay(const Expression& e) {

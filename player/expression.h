@@ -21,6 +21,7 @@
 #include <string_view>
 #include <vector>
 
+#include "expr/eval.h"
 #include "player/fraction.h"
 
 struct Expression {
@@ -40,8 +41,14 @@ struct Expression {
 };
 
 // The tree of an answer in the game's notation (two-digit cards, # ~ x and the divide sign,
-// brackets), read in the game's order of operations; nothing when the text is not well formed.
-std::optional<Expression> ReadNotation(std::u16string_view notation);
+// brackets), read in an order of operations (the game's unless said); nothing when the text
+// is not well formed.
+std::optional<Expression> ReadNotation(std::u16string_view notation, OperatorOrder order = OperatorOrder::Game);
+
+// The clean form of a tree for an order: e.text itself for the game's; for the school's, the
+// brackets that order needs (a difference inside a sum, after its first term, keeps its
+// brackets: 9 + (9 - 3) but 9 - 3 + 9). Read back in that order it gives the same tree.
+std::string CleanText(const Expression& e, OperatorOrder order);
 
 // The same answer with sums and products merged and ordered: equal trees mean the same answer.
 Expression Canonical(const Expression& e);

@@ -294,3 +294,90 @@ TEST(PlayerSolver, ListsARandomAnswerOfSixAndSevenCards) {
     }
     EXPECT_EQ(checked, 12);
 }
+
+namespace {
+
+// A clean form back into the game's notation: two-digit cards, # ~ x and the divide sign.
+std::u16string ToNotation(const std::string& clean) {
+    std::u16string out;
+    for (std::size_t i = 0; i < clean.size(); ++i) {
+        const char c = clean[i];
+        if (c == ' ') continue;
+        if (c >= '0' && c <= '9') {
+            std::size_t j = i;
+            while (j < clean.size() && clean[j] >= '0' && clean[j] <= '9') ++j;
+            const int card = std::stoi(clean.substr(i, j - i));
+            out += static_cast<char16_t>(u'0' + card / 10);
+            out += static_cast<char16_t>(u'0' + card % 10);
+            i = j - 1;
+        } else {
+            out += c == '+' ? u'#' : c == '-' ? u'~' : c == '*' ? u'x' : c == '/' ? u'\u00F7' : static_cast<char16_t>(c);
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+TEST(PlayerRule, ReadsAndWritesTheSchoolOrder) {
+    struct Case { const char* notation; Fraction game, school; const char* schoolClean; };
+    const Case cases[] = {
+        {"10~04#03", Fraction(3), Fraction(9), "10 - 4 + 3"},
+        {"08\u00F702x02", Fraction(2), Fraction(8), "8 / 2 * 2"},
+        {"02x03\u00F704x05", *Fraction::Make(3, 10), *Fraction::Make(15, 2), "2 * 3 / 4 * 5"},
+        {"05~02#01", Fraction(2), Fraction(4), "5 - 2 + 1"},
+        {"09#(09~03)", Fraction(15), Fraction(15), "9 + (9 - 3)"},
+    };
+    for (const Case& c : cases) {
+        const auto game = ReadNotation(U16(c.notation));
+        const auto school = ReadNotation(U16(c.notation), OperatorOrder::School);
+        ASSERT_TRUE(game && school) << c.notation;
+        EXPECT_EQ(game->value, c.game) << c.notation;
+        EXPECT_EQ(school->value, c.school) << c.notation;
+        EXPECT_EQ(CleanText(*school, OperatorOrder::School), c.schoolClean) << c.notation;
+    }
+    EXPECT_FALSE(ReadNotation(U16("05#"), OperatorOrder::School).has_value());
+}
+
+// Every clean form, in either order, reads back in that order as the very same answer; in the
+// game's order it is the text the tree already carries.
+TEST(PlayerRule, CleanFormsReadBackInTheirOwnOrder) {
+    const uint32_t seed = 4711;
+    std::mt19937 gen(seed);
+    for (int i = 0; i < 4000; ++i) {
+        std::u16string text;
+        const int n = 3 + static_cast<int>(gen() % 5);
+        int open = 0;
+        for (int k = 0; k < n; ++k) {
+            if (k + 1 < n && gen() % 3 == 0) {
+                text += u'(';
+                ++open;
+            }
+            const int card = 1 + static_cast<int>(gen() % 20);
+            text += static_cast<char16_t>(u'0' + card / 10);
+            text += static_cast<char16_t>(u'0' + card % 10);
+            while (open > 0 && gen() % 3 == 0) {
+                text += u')';
+                --open;
+            }
+            if (k + 1 < n) text += u"#~x\u00F7"[gen() % 4];
+        }
+        text.append(static_cast<std::size_t>(open), u')');
+        for (OperatorOrder order : {OperatorOrder::Game, OperatorOrder::School}) {
+            const auto tree = ReadNotation(text, order);
+            ASSERT_TRUE(tree.has_value()) << U8(text);
+            const Expression canonical = Canonical(*tree);
+            const std::string clean = CleanText(canonical, order);
+            if (order == OperatorOrder::Game) {
+                EXPECT_EQ(clean, canonical.text);
+            }
+            const auto back = ReadNotation(ToNotation(clean), order);
+            ASSERT_TRUE(back.has_value()) << clean;
+            ASSERT_EQ(Canonical(*back).text, canonical.text) << U8(text) << " -> " << clean << " seed " << seed;
+            ASSERT_EQ(back->valid, tree->valid);
+            if (tree->valid) {
+                ASSERT_EQ(back->value, tree->value) << clean;
+            }
+        }
+    }
+}
