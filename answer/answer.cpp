@@ -241,7 +241,7 @@ std::u16string FullDigits(double value) {
     return out;
 }
 
-AnswerCheck CheckAnswer(std::u16string_view text, const std::vector<int>& cards, int answer) {
+AnswerCheck CheckAnswer(std::u16string_view text, const std::vector<int>& cards, int answer, OperatorOrder order) {
     AnswerCheck out;
     const ReadAnswer read = ParseAnswer(text, cards, answer);
     out.error = read.error;
@@ -250,13 +250,13 @@ AnswerCheck CheckAnswer(std::u16string_view text, const std::vector<int>& cards,
         return out;
     }
     out.shown = DisplayForm(read.notation);
-    const std::optional<Expression> tree = ReadNotation(read.notation);
+    const std::optional<Expression> tree = ReadNotation(read.notation, order);
     if (!tree) {  // the parser wrote it, so it always reads; refuse rather than guess
         out.error = {AnswerError::Kind::BadCharacter, 0};
         out.verdict = u"the answer could not be read";
         return out;
     }
-    out.clean = Canonical(*tree).text;
+    out.clean = CleanText(Canonical(*tree), order);
     out.steps = ExactSteps(*tree);
     out.dividedByZero = !tree->valid;
     if (tree->valid) out.value = tree->value;
@@ -264,7 +264,7 @@ AnswerCheck CheckAnswer(std::u16string_view text, const std::vector<int>& cards,
 
     std::u16string computer = read.notation;
     bool computerByZero = false;
-    out.computerValue = EvalQuiet(computer, computerByZero);
+    out.computerValue = EvalQuiet(computer, computerByZero, order);
     out.computerHit = IsHit(out.computerValue, computerByZero, answer);
 
     const std::u16string target = Ascii(std::to_string(answer));

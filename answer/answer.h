@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "expr/eval.h"
 #include "player/fraction.h"
 
 // What is wrong with an answer, and where: offset in UTF-16 units from the start, 0-based.
@@ -59,9 +60,11 @@ struct AnswerCheck {
     std::u16string verdict;          // "Right!", or what it makes instead
 };
 
-// Reads text for the puzzle cards => answer and judges it by the player's rule: its exact
-// value. Touches no shared state (the computer's view uses EvalQuiet), so any thread may call it.
-AnswerCheck CheckAnswer(std::u16string_view text, const std::vector<int>& cards, int answer);
+// Reads text for the puzzle cards => answer in an order of operations (the game's unless said)
+// and judges it by the player's rule: its exact value. Touches no shared state (the computer's
+// view uses EvalQuiet in the same order), so any thread may call it.
+AnswerCheck CheckAnswer(std::u16string_view text, const std::vector<int>& cards, int answer,
+                        OperatorOrder order = OperatorOrder::Game);
 
 // The lines EvalExpr left in Breakdown, each in display form: "3 * 7 = 21".
 std::vector<std::u16string> BreakdownSteps();

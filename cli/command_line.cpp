@@ -115,7 +115,17 @@ std::string ReadOptions(const std::vector<std::string>& args, std::size_t from, 
     return {};
 }
 
-// --deal N [--cards C] [--high H] [--answer-only] [--level L] [--seed S | DECK-FILE]
+// "game" or "school" into order; false for anything else.
+bool ReadOrder(const std::string& word, OperatorOrder& order) {
+    if (word == "game" || word == "school") {
+        order = word == "game" ? OperatorOrder::Game : OperatorOrder::School;
+        return true;
+    }
+    return false;
+}
+const char* const OrderNeeds = "--order needs game or school";
+
+// --deal N [--cards C] [--high H] [--answer-only] [--level L] [--order O] [--seed S | DECK-FILE]
 CommandLineRequest ParseDeal(const std::vector<std::string>& args) {
     CommandLineRequest r;
     auto fail = [&](const std::string& why) {
@@ -125,13 +135,14 @@ CommandLineRequest ParseDeal(const std::vector<std::string>& args) {
     };
     if (args.size() < 2 || (r.count = static_cast<int>(Number(args[1], 1, 10000))) < 0)
         return fail("give how many puzzles to deal, a whole number from 1 to 10000");
-    std::string seed;
+    std::string seed, orderWord;
     const std::vector<Option> options = {
         {"--cards", "the number of face cards, 3 to 7", &r.faceCards, 3, 7},
         {"--high", "the highest card, 1 to 99", &r.highCard, 1, 99},
         {"--level", "a difficulty from 1 to 5", &r.level, 1, 5},
         {"--answer-only", "", nullptr, 0, 0, &r.answerOnly},
         {"--seed", "a whole number from 0 to 4294967295", nullptr, 0, 0, nullptr, &seed},
+        {"--order", "game or school", nullptr, 0, 0, nullptr, &orderWord},
     };
     const std::string why = ReadOptions(args, 2, options, [&](const std::string& word) -> std::string {
         if (!r.deckFile.empty()) return "give one deck file, not two ('" + r.deckFile + "' and '" + word + "')";
@@ -139,6 +150,7 @@ CommandLineRequest ParseDeal(const std::vector<std::string>& args) {
         return {};
     });
     if (!why.empty()) return fail(why);
+    if (!orderWord.empty() && !ReadOrder(orderWord, r.order)) return fail(OrderNeeds);
     if (!seed.empty()) {
         const long long value = Number(seed, 0, 4294967295LL);
         if (value < 0) return fail("--seed needs a whole number from 0 to 4294967295");
@@ -209,6 +221,7 @@ CommandLineRequest ParseWorksheet(const std::vector<std::string>& args) {
         return r;
     };
     bool noAnswers = false;
+    std::string orderWord;
     r.title = "Pelorand worksheet";
     const std::vector<Option> options = {
         {"--cards", "the number of face cards, 3 to 7", &r.faceCards, 3, 7},
@@ -220,11 +233,13 @@ CommandLineRequest ParseWorksheet(const std::vector<std::string>& args) {
         {"--title", "the title line", nullptr, 0, 0, nullptr, &r.title},
         {"--no-answers", "", nullptr, 0, 0, &noAnswers},
         {"-o", "the name of the PDF file to write", nullptr, 0, 0, nullptr, &r.outFile},
+        {"--order", "game or school", nullptr, 0, 0, nullptr, &orderWord},
     };
     const std::string why = ReadOptions(args, 1, options, [](const std::string& word) {
         return "'" + word + "' is not an option; name the PDF file after -o";
     });
     if (!why.empty()) return fail(why);
+    if (!orderWord.empty() && !ReadOrder(orderWord, r.order)) return fail(OrderNeeds);
     if (r.perPage && r.perPage != 4 && r.perPage != 6 && r.perPage != 8 && r.perPage != 12)
         return fail("--per-page needs the puzzles on a page: 4, 6, 8 or 12");
     if (r.outFile.empty()) return fail("name the PDF file to write with -o FILE.pdf");
@@ -358,6 +373,19 @@ CommandLineRequest ParseCommandLine(const std::vector<std::string>& args) {
         return ParseToday(args);
     } else if (first == "--solve" || first == "--check") {
         const bool check = first == "--check";
+        // --order stands right after the job (and after --search); the rest reads as ever.
+        std::vector<std::string> rest = args;
+        for (std::size_t i = 1; i < rest.size() && i <= 2; ++i) {
+            if (rest[i] != "--order") continue;
+            if (i + 1 >= rest.size() || !ReadOrder(rest[i + 1], r.order)) {
+                r.kind = CommandLineRequest::Kind::Error;
+                r.error = first + ": " + OrderNeeds;
+                return r;
+            }
+            rest.erase(rest.begin() + static_cast<std::ptrdiff_t>(i), rest.begin() + static_cast<std::ptrdiff_t>(i) + 2);
+            break;
+        }
+        const std::vector<std::string>& args = rest;
         r.search = !check && args.size() > 1 && args[1] == "--search";
         const std::size_t skip = r.search ? 1 : 0;  // --search stands right after --solve
         const std::size_t numbers = args.size() - 1 - skip - (check ? 1 : 0);
@@ -417,16 +445,16 @@ int RunCommandLine(const CommandLineRequest& request, std::ostream& out, std::os
         if (!request.search) {
             const PlayerVerdict v = SolveForPlayer(request.cards, request.answer, ListedSolutions);
             out << "answers: " << v.answers << '\n';
-            for (const Expression& e : v.listed) out << e.text << '\n';
+            for (const Expression& e : v.listed) out << CleanText(e, request.order) << '\n';
             return v.answers > 0 ? 0 : 1;
         }
-        const SolveVerdict v = Solve(request.cards, request.answer, SolveMode::CountAll, ListedSolutions);
+        const SolveVerdict v = Solve(request.cards, request.answer, SolveMode::CountAll, ListedSolutions, {}, {}, request.order);
         out << "solutions: " << v.solutions << '\n';
         for (const std::u16string& attempt : v.listed) out << ToUtf8(DisplayForm(attempt)) << '\n';
         return v.solutions > 0 ? 0 : 1;
     }
     case CommandLineRequest::Kind::Check: {
-        const AnswerCheck c = CheckAnswer(FromUtf8(request.expression), request.cards, request.answer);
+        const AnswerCheck c = CheckAnswer(FromUtf8(request.expression), request.cards, request.answer, request.order);
         if (c.error.kind != AnswerError::Kind::None) {
             err << "error: column " << c.error.offset + 1 << ": " << AnswerMessage(c.error) << '\n';
             return 2;

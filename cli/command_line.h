@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "expr/eval.h"
+
 struct CommandLineRequest {
     enum class Kind { Game, Solve, Check, Deal, Today, Worksheet, Help, Version, Error };
     Kind kind = Kind::Game;
@@ -25,6 +27,7 @@ struct CommandLineRequest {
     uint32_t seed = 0;        // seeded: the fresh deck's shuffle; else the clock's
     std::string deckFile;     // Game: the deck to open (empty: none); Deal: the deck to deal from
     std::string date;         // Today: YYYY-MM-DD, empty for today's date here
+    OperatorOrder order = OperatorOrder::Game;  // --order: how answers and attempts are read and written
     std::string error;       // Error: one line for the player
 };
 

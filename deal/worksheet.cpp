@@ -113,7 +113,7 @@ Worksheet MakeWorksheet(const WorksheetSettings& settings) {
         }
         const PlayerVerdict v = SolveForPlayer(p.cards, p.answer, 1);
         p.answers = v.answers;
-        if (!v.listed.empty()) p.example = v.listed.front().text;
+        if (!v.listed.empty()) p.example = CleanText(v.listed.front(), settings.order);
         p.level = Level(FactsOf(p.cards, p.answer));
         sheet.puzzles.push_back(std::move(p));
         // Deal on past this puzzle's cards, so the next shares none of them: neighbours on a

@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "expr/eval.h"
+
 #include "player/expression.h"
 
 struct WorksheetSettings {
@@ -21,6 +23,9 @@ struct WorksheetSettings {
     int high = 12;    // highest card, 1..99
     int level = 0;    // 1..5, 0 any
     int count = 20;   // puzzles, 1..60
+    // The order the answers are written in and the sheet names; not in the code (it has no
+    // room): the same code in the other order gives the same puzzles, answered in that order.
+    OperatorOrder order = OperatorOrder::Game;
     bool operator==(const WorksheetSettings&) const = default;
 };
 

@@ -42,6 +42,7 @@ frmOptions::frmOptions(frmMain* game)
     tbsOptions = new QTabBar(this);
     tbsOptions->setObjectName("tbsOptions");
     tbsOptions->addTab("Standard");
+    tbsOptions->addTab("Rules");
     tbsOptions->setExpanding(false);
     const int tabHeight = tbsOptions->sizeHint().height();
     tbsOptions->setGeometry(Px(105), Px(120), Px(5895), tabHeight);
@@ -113,6 +114,22 @@ frmOptions::frmOptions(frmMain* game)
                                                       cboLevel, cboHeadStart})
         w->setFont(sans);
 
+    // Rules: the order of operations, for the computer and the player alike.
+    QWidget* rules = picOptions[1]->findChild<QFrame*>();
+    Label5 = new QLabel("&Order of operations", rules);
+    Label5->setObjectName("Label5");
+    Label5->setGeometry(TwipsRect(300, 480, 4800, 255));
+    cboOrder = new QComboBox(rules);
+    cboOrder->setObjectName("cboOrder");
+    cboOrder->addItems({"The game's own: x, then /, then +, then -", "School: x and / left to right, then + and - left to right"});
+    cboOrder->setToolTip("How a calculation is read: 10 - 4 + 3 is 3 in the game's order and 9 in the school's");
+    cboOrder->setAccessibleName("Order of operations");
+    cboOrder->setGeometry(Px(300), Px(840), Px(4900), cboOrder->sizeHint().height());
+    Label5->setBuddy(cboOrder);
+    Label5->setFont(sans);
+    cboOrder->setFont(sans);
+    FitText(Label5);
+
     cmdOK = new QPushButton("OK", this);
     cmdOK->setObjectName("cmdOK");
     cmdOK->setGeometry(TwipsRect(2520, 4455, 1095, 375));
@@ -149,6 +166,7 @@ void frmOptions::Form_Load() {
     chkAnswerOnly->setChecked(ReadSettingInt(DealAnswerOnlySetting) == 1);
     cboLevel->setCurrentIndex(ReadSettingInt(DealLevelSetting));  // entry i is level i, "any" 0
     cboHeadStart->setCurrentIndex(ReadSettingInt(HeadStartSetting));
+    cboOrder->setCurrentIndex(ReadSettingInt(OrderSetting));
 }
 
 void frmOptions::cmdApply_Click() {
@@ -160,6 +178,8 @@ void frmOptions::cmdApply_Click() {
     WriteSetting(DealAnswerOnlySetting, QString::number(chkAnswerOnly->isChecked() ? 1 : 0));
     WriteSetting(DealLevelSetting, QString::number(cboLevel->currentIndex()));
     WriteSetting(HeadStartSetting, QString::number(cboHeadStart->currentIndex()));
+    WriteSetting(OrderSetting, QString::number(cboOrder->currentIndex()));
+    game_->SetOrder(StoredOrder());
     game_->ShowFacePanels(true);
     game_->cmdShuffle_Click();
     game_->cmdDeal_Click();

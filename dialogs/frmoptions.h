@@ -36,6 +36,8 @@ public:
     QComboBox* cboLevel;       // deal only puzzles of one difficulty: "any", "1".."5"
     QLabel* Label4;
     QComboBox* cboHeadStart;   // when the computer starts looking on a new puzzle
+    QLabel* Label5;
+    QComboBox* cboOrder;       // Rules page: the game's own order of operations, or the school's
     QPushButton* cmdOK;
     QPushButton* cmdCancel;
     QPushButton* cmdApply;

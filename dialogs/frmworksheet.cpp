@@ -17,6 +17,7 @@
 
 #include <chrono>
 
+#include "engine/globals.h"
 #include "platform/common_dialog.h"
 #include "platform/msgbox.h"
 #include "platform/printer.h"
@@ -124,6 +125,7 @@ WorksheetSettings frmWorksheet::Settings() const {
     settings.high = cboHigh->currentText().toInt();
     settings.level = cboLevel->currentIndex();  // entry i is level i, "any" 0
     settings.count = spnCount->value();
+    settings.order = SearchOrder;  // the order in force, which the sheet names
     return settings;
 }
 

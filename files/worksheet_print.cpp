@@ -96,16 +96,20 @@ void Puzzle(QPainter& p, const QRectF& cell, int number, const WorksheetPuzzle& 
         p.drawLine(QPointF(cell.left() + unit * 0.3, y), QPointF(cell.right() - unit * 0.3, y));
 }
 
-void Frame(QPainter& p, const SheetLayout& layout, const QString& title, const QString& code, int page, int pages) {
+void Frame(QPainter& p, const SheetLayout& layout, const QString& title, const QString& code, int page, int pages,
+           OperatorOrder order) {
     p.setPen(Qt::black);
-    QRectF heading = Q(layout.title), order = heading;
+    QRectF heading = Q(layout.title), orderLine = heading;
     heading.setHeight(heading.height() * 0.62);
-    order.setTop(heading.bottom());
+    orderLine.setTop(heading.bottom());
     DrawFitted(p, heading, Qt::AlignLeft | Qt::AlignVCenter, title, layout.title.height * 0.45, true);
-    // The answers hold only in the game's order: say which, where every pupil sees it.
-    DrawFitted(p, order, Qt::AlignLeft | Qt::AlignVCenter,
-               "Worked in the game's order: brackets, then *, then /, then +, then -, each left to right "
-               "(so 8 / 2 * 2 is 2, and 5 - 2 + 1 is 2).",
+    // The answers hold only in one order: say which, where every pupil sees it.
+    DrawFitted(p, orderLine, Qt::AlignLeft | Qt::AlignVCenter,
+               order == OperatorOrder::Game
+                   ? "Worked in the game's order: brackets, then *, then /, then +, then -, each left to right "
+                     "(so 8 / 2 * 2 is 2, and 5 - 2 + 1 is 2)."
+                   : "Worked in the school order: brackets, then * and / left to right, then + and - left to right "
+                     "(so 8 / 2 * 2 is 8, and 5 - 2 + 1 is 4).",
                layout.title.height * 0.22);
     p.setFont(Font(layout.footer.height * 0.5));
     p.drawText(Q(layout.footer), Qt::AlignLeft | Qt::AlignVCenter, "Worksheet code " + code);
@@ -147,7 +151,7 @@ bool DrawWorksheet(QPagedPaintDevice& device, const Worksheet& sheet, const Work
     auto nextPage = [&] { return ++pageNumber == 1 || device.newPage(); };
     for (std::size_t first = 0; first < sheet.puzzles.size(); first += look.perPage) {
         if (!nextPage()) return false;
-        Frame(p, layout, look.title, code, pageNumber, pages);
+        Frame(p, layout, look.title, code, pageNumber, pages, sheet.settings.order);
         for (std::size_t i = first; i < std::min(sheet.puzzles.size(), first + look.perPage); ++i)
             Puzzle(p, Q(layout.puzzles[i - first]), static_cast<int>(i + 1), sheet.puzzles[i]);
     }
@@ -156,7 +160,7 @@ bool DrawWorksheet(QPagedPaintDevice& device, const Worksheet& sheet, const Work
         const double lineHeight = (layout.footer.y - layout.title.y - layout.title.height * 1.4) / lines;
         for (std::size_t first = 0; first < sheet.puzzles.size(); first += lines) {
             if (!nextPage()) return false;
-            Frame(p, layout, "Answers: " + look.title, code, pageNumber, pages);
+            Frame(p, layout, "Answers: " + look.title, code, pageNumber, pages, sheet.settings.order);
             for (std::size_t i = first; i < std::min(sheet.puzzles.size(), first + lines); ++i) {
                 const double y = layout.title.y + layout.title.height * 1.4 + (i - first) * lineHeight;
                 const QRectF box(page.x, y, page.width, lineHeight);
@@ -191,6 +195,7 @@ int RunWorksheetCommand(const CommandLineRequest& r, std::ostream& out, std::ost
         settings.level = r.level;
         if (r.count) settings.count = r.count;
     }
+    settings.order = r.order;
     const Worksheet sheet = MakeWorksheet(settings);
     if (sheet.puzzles.empty()) {
         err << "pelorand: --worksheet: " << sheet.error << '\n';

@@ -32,7 +32,7 @@ frmAnswer::frmAnswer(frmMain* game)
     setObjectName("frmAnswer");
     setWindowTitle("Your Answer");
 
-    lblPrompt = new QLabel("&Your answer, with every face card once (+ - * / and brackets):", this);
+    lblPrompt = new QLabel(this);
     lblPrompt->setObjectName("lblPrompt");
     txtAnswer = new QLineEdit(this);
     txtAnswer->setObjectName("txtAnswer");
@@ -47,6 +47,7 @@ frmAnswer::frmAnswer(frmMain* game)
     cmdHint->setObjectName("cmdHint");
     cmdHint->setAutoDefault(false);
     cmdHint->setToolTip("Show one step of a solution");
+    ShowOrder(SearchOrder);
     cmdClose = new QPushButton("Close", this);  // Esc rejects the dialog, which hides it
     cmdClose->setObjectName("cmdClose");
     cmdClose->setAutoDefault(false);
@@ -131,8 +132,18 @@ void frmAnswer::ShowTally() {
     lblTally->setAccessibleName("Tally: " + lblTally->text());
 }
 
+void frmAnswer::ShowOrder(OperatorOrder order) {
+    const bool game = order == OperatorOrder::Game;
+    lblPrompt->setText(game ? "&Your answer, with every face card once (+ - * / and brackets), read in the game's own order:"
+                            : "&Your answer, with every face card once (+ - * / and brackets), read in the school order:");
+    lblPrompt->setToolTip(game ? "Brackets, then every *, then every /, then every +, then every -, each left to right"
+                               : "Brackets, then * and / left to right, then + and - left to right");
+    cmdCheck->setToolTip(game ? "Check your answer in the game's own order of operations"
+                              : "Check your answer in the order of operations taught at school");
+}
+
 void frmAnswer::cmdCheck_Click() {
-    const AnswerCheck c = CheckAnswer(txtAnswer->text().toStdU16String(), FaceCardValues(), Deck[DeckPos]);
+    const AnswerCheck c = CheckAnswer(txtAnswer->text().toStdU16String(), FaceCardValues(), Deck[DeckPos], SearchOrder);
     if (c.error.kind != AnswerError::Kind::None) {
         using K = AnswerError::Kind;
         // Where it went wrong, for those who cannot see the cursor standing there.
@@ -193,7 +204,7 @@ void frmAnswer::cmdHint_Click() {
     QStringList lines;
     for (int i = 0; i < shown; ++i) lines << QString("Hint %1 of %2: %3").arg(i + 1).arg(steps.size()).arg(QString::fromStdString(steps[i]));
     if (shown == static_cast<int>(steps.size())) {
-        lines << "That is a whole solution: " + QString::fromStdString(answer.text);
+        lines << "That is a whole solution: " + QString::fromStdString(CleanText(answer, SearchOrder));
         cmdHint->setEnabled(false);  // nothing more to show for this puzzle
         txtAnswer->setFocus();
     }

@@ -3,6 +3,8 @@
 
 #include <QDialog>
 
+#include "expr/eval.h"
+
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -28,6 +30,7 @@ public:
     QPlainTextEdit* txtResult;
     QLabel* lblTally;
     void ShowTally();  // the tally as the record stands
+    void ShowOrder(OperatorOrder order);  // the prompt and the tips name the order in force
 
 protected:
     // Typing while the result has the focus goes on in the entry.

@@ -234,6 +234,7 @@ void frmMain::Form_Load(const QString& commandLine) {
         move(home.topLeft() + QPoint(Px(1000), Px(1000)));
     }
 
+    SetOrder(StoredOrder());
     InitDeck();
     StartupLoad(commandLine);
     SetWidth();
@@ -292,7 +293,7 @@ void frmMain::PuzzleChanged() {
     BeginHeadStart(StoredHeadStartSeconds());
     SetVerdictText("Checking...");
     tableVerdict_.reset();
-    verdict_->Start(FaceCardValues(), Deck[DeckPos]);
+    verdict_->Start(FaceCardValues(), Deck[DeckPos], SearchOrder);
     if (answer_) answer_->NewPuzzle();
 }
 
@@ -432,6 +433,12 @@ void frmMain::EnableAnswer() {
 
 void frmMain::SetHeadStart(bool waiting) {
     if (QAction* giveUp = MenuItem("mnuEditGiveUp")) giveUp->setEnabled(waiting);
+}
+
+void frmMain::SetOrder(OperatorOrder order) {
+    SearchOrder = order;
+    if (soln_) soln_->ShowOrder(order);
+    if (answer_) answer_->ShowOrder(order);
 }
 
 void frmMain::mnuEditGiveUp_Click() {

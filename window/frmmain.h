@@ -96,6 +96,9 @@ public:
     void SetProgress(const std::u16string& text) override;
     void SetHeadStart(bool waiting) override;  // Give Up is offered while the computer waits
     void mnuEditGiveUp_Click();                // the computer starts looking now
+    // The order of operations both sides read in from now on: the search, the verdict, Your
+    // Answer and the windows that name it.
+    void SetOrder(OperatorOrder order);
 
     std::array<QLabel*, 7> FaceCard{};
     QLabel* AnswerCard = nullptr;

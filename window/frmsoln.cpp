@@ -48,3 +48,11 @@ frmSoln::frmSoln(QWidget* owner)
 }
 
 void frmSoln::cmdDone_Click() { hide(); }
+
+void frmSoln::ShowOrder(OperatorOrder order) {
+    Label1->setText(order == OperatorOrder::Game
+                        ? "Operator order of evaluation : Brackets, Multiplication, Division, Addition and Subtraction."
+                        : "Operator order of evaluation : Brackets, then Multiplication and Division, then Addition and "
+                          "Subtraction, each left to right.");
+    FitText(Label1);
+}

@@ -3,6 +3,8 @@
 
 #include <QDialog>
 
+#include "expr/eval.h"
+
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
@@ -13,6 +15,7 @@ public:
     explicit frmSoln(QWidget* owner);
 
     void cmdDone_Click();
+    void ShowOrder(OperatorOrder order);  // the line that names the order of operations
 
     QLabel* Image1;
     QPlainTextEdit* lblSoln;  // a text box, despite its name

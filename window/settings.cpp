@@ -28,6 +28,8 @@ void WriteSetting(const Setting& setting, double value) {
     WriteSetting(setting, QString::number(value, 'g', 7));  // single precision, as text
 }
 
+OperatorOrder StoredOrder() { return ReadSettingInt(OrderSetting) == 1 ? OperatorOrder::School : OperatorOrder::Game; }
+
 int StoredHeadStartSeconds() {
     static constexpr int Seconds[] = {0, 10, 30, 60, -1};
     return Seconds[ReadSettingInt(HeadStartSetting)];

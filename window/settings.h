@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+#include "expr/eval.h"
+
 struct Setting {
     const char* section;
     const char* key;
@@ -40,6 +42,10 @@ int StoredHeadStartSeconds();
 
 // The clock on the puzzle, in the status bar: shown (1) or not (0).
 inline constexpr Setting ShowClockSetting{"Settings", "ShowClock", "0", 0, 1};
+
+// The order of operations both sides read in: the game's own (0) or the school's (1).
+inline constexpr Setting OrderSetting{"Game", "Order", "0", 0, 1};
+OperatorOrder StoredOrder();
 
 struct DealRule;
 // The stored dealing options.

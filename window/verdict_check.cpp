@@ -23,10 +23,10 @@ void VerdictCheck::Cancel() {
     pool_.clear();  // requests not yet started are dropped outright
 }
 
-void VerdictCheck::Start(std::vector<int> cards, int answer) {
+void VerdictCheck::Start(std::vector<int> cards, int answer, OperatorOrder order) {
     Cancel();
     stop_ = std::stop_source();
-    pool_.start([this, cards = std::move(cards), answer, stop = stop_.get_token()] {
+    pool_.start([this, cards = std::move(cards), answer, order, stop = stop_.get_token()] {
         TableVerdict verdict;
         verdict.player = SolveForPlayer(cards, answer, 20, stop);
         if (verdict.player.status == PlayerVerdict::Status::Cancelled) return;
@@ -37,7 +37,7 @@ void VerdictCheck::Start(std::vector<int> cards, int answer) {
         verdict.level = Level(facts);
         Post(verdict);
         // The computer's search stops at its first hit; with none it goes through every attempt.
-        const SolveVerdict computer = Solve(cards, answer, SolveMode::FirstSolution, 0, stop);
+        const SolveVerdict computer = Solve(cards, answer, SolveMode::FirstSolution, 0, stop, {}, order);
         if (computer.status == SolveVerdict::Status::Cancelled) return;
         verdict.computer = computer.solutions > 0 ? TableVerdict::Computer::CanFind : TableVerdict::Computer::Never;
         Post(std::move(verdict));

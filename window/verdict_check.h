@@ -32,7 +32,7 @@ public:
     explicit VerdictCheck(QObject* parent = nullptr);
     ~VerdictCheck() override;  // cancels, then waits for the worker: it may still be posting
 
-    void Start(std::vector<int> cards, int answer);
+    void Start(std::vector<int> cards, int answer, OperatorOrder order = OperatorOrder::Game);
     void Cancel();
 
     std::function<void(const TableVerdict&)> OnVerdict;
