@@ -45,6 +45,14 @@ std::string CheckEval(const uint8_t* data, std::size_t size) {
         const std::u16string written = WriteNumber(value);
         if (WriteNumber(ReadNumber(written)) != written) return "written value does not read back";
     }
+    // The school order on the same text: it must come to an end with a value of its own, and
+    // where the text has one kind of operator only, the two orders agree.
+    std::u16string school = original;
+    bool zero = false;
+    const double schoolValue = EvalQuiet(school, zero, OperatorOrder::School);
+    if (original.size() <= MaxExprLength && original.find_first_of(u"#~\u00F7") == std::u16string::npos &&
+        !(schoolValue == value || (std::isnan(schoolValue) && std::isnan(value))))
+        return "products alone read differently in the two orders";
     return {};
 }
 
@@ -158,18 +166,21 @@ std::string CheckAnswerText(const uint8_t* data, std::size_t size) {
     const int answer = 1 + data[1] % 30;
     std::u16string text;
     for (std::size_t i = 2; i + 1 < size; i += 2) text.push_back(static_cast<char16_t>(data[i] | data[i + 1] << 8));
-    const AnswerCheck first = CheckAnswer(text, cards, answer);
-    if (first.error.kind != AnswerError::Kind::None) {
-        if (first.error.offset > text.size()) return "error points past the text";
-        return AnswerMessage(first.error).empty() ? "error without a message" : "";
+    for (OperatorOrder order : {OperatorOrder::Game, OperatorOrder::School}) {
+        const AnswerCheck first = CheckAnswer(text, cards, answer, order);
+        if (first.error.kind != AnswerError::Kind::None) {
+            if (first.error.offset > text.size()) return "error points past the text";
+            return AnswerMessage(first.error).empty() ? "error without a message" : "";
+        }
+        const AnswerCheck again = CheckAnswer(first.shown, cards, answer, order);
+        if (again.error.kind != AnswerError::Kind::None) return "the game's reading does not read back";
+        if (again.solves != first.solves || again.dividedByZero != first.dividedByZero || !(again.value == first.value))
+            return "the game's reading re-checks to another verdict";
+        const AnswerCheck clean = CheckAnswer(FromUtf8(first.clean), cards, answer, order);
+        if (clean.error.kind != AnswerError::Kind::None || clean.clean != first.clean || clean.solves != first.solves)
+            return order == OperatorOrder::Game ? "the clean form does not read back to the same answer"
+                                                : "the school clean form does not read back to the same answer";
     }
-    const AnswerCheck again = CheckAnswer(first.shown, cards, answer);
-    if (again.error.kind != AnswerError::Kind::None) return "the game's reading does not read back";
-    if (again.solves != first.solves || again.dividedByZero != first.dividedByZero || !(again.value == first.value))
-        return "the game's reading re-checks to another verdict";
-    const AnswerCheck clean = CheckAnswer(FromUtf8(first.clean), cards, answer);
-    if (clean.error.kind != AnswerError::Kind::None || clean.clean != first.clean || clean.solves != first.solves)
-        return "the clean form does not read back to the same answer";
     return {};
 }
 
@@ -191,6 +202,10 @@ std::string CheckPlayerSolver(const uint8_t* data, std::size_t size) {
         const AnswerCheck c = CheckAnswer(FromUtf8(e.text), cards, answer);
         if (c.error.kind != AnswerError::Kind::None || !c.solves) return "a listed answer does not solve: " + e.text;
         if (c.clean != e.text) return "a listed answer reads back as another: " + e.text;
+        const std::string school = CleanText(e, OperatorOrder::School);
+        const AnswerCheck s = CheckAnswer(FromUtf8(school), cards, answer, OperatorOrder::School);
+        if (s.error.kind != AnswerError::Kind::None || !s.solves || s.clean != school)
+            return "a listed answer in the school order does not solve as written: " + school;
     }
     return {};
 }

@@ -27,8 +27,11 @@
 #include "window/verdict_check.h"
 #include "dialogs/frmoptions.h"
 #include "gui_env.h"
+#include "text_util.h"
+#include "expr/eval.h"
 #include "window/frmanswer.h"
 #include "window/frmsoln.h"
+#include "window/settings.h"
 #include "window/frmsplash.h"
 #include "window/loop_host.h"
 #include "window/status_panel.h"
@@ -695,4 +698,53 @@ TEST_F(GameWindow, OptionsChooseTheHeadStart) {
     EXPECT_EQ(w.lblProgress->text(), "Your turn: 0:30");
     frmOptions again(&w);
     EXPECT_EQ(again.cboHeadStart->currentText(), "after 30 s");
+}
+
+// The school order, chosen on the Rules page: the search, Your Answer, its prompt and the
+// solution window's order line all follow it; the game's order is back with the setting.
+TEST_F(GameWindow, TheSchoolOrderIsOneSettingForBothSides) {
+    frmMain& w = Start();
+    auto* dialogOwned = new frmOptions(&w);  // the window owns it: it goes with the window below
+    frmOptions& dialog = *dialogOwned;
+    ASSERT_EQ(dialog.cboOrder->count(), 2);
+    EXPECT_EQ(dialog.cboOrder->itemText(0), "The game's own: x, then /, then +, then -");
+    EXPECT_EQ(dialog.cboOrder->itemText(1), "School: x and / left to right, then + and - left to right");
+    EXPECT_EQ(dialog.Label5->buddy(), dialog.cboOrder);
+    EXPECT_EQ(dialog.cboOrder->currentIndex(), 0);
+    EXPECT_EQ(w.Soln()->Label1->text(), "Operator order of evaluation : Brackets, Multiplication, Division, Addition and Subtraction.");
+
+    w.mnuEditYourAnswer_Click();
+    frmAnswer* a = w.Answer();
+    DealPuzzle(w, {10, 4, 3}, 9);
+    a->txtAnswer->setText("10 - 4 + 3");
+    a->cmdCheck->click();
+    EXPECT_TRUE(a->txtResult->toPlainText().contains("That makes 3, not 9.")) << a->txtResult->toPlainText().toStdString();
+    EXPECT_TRUE(a->lblPrompt->text().endsWith("read in the game's own order:"));
+
+    dialog.cboOrder->setCurrentIndex(1);
+    dialog.cmdApply_Click();
+    EXPECT_EQ(Setting("Game", "Order"), "1");
+    EXPECT_EQ(SearchOrder, OperatorOrder::School);
+    EXPECT_TRUE(w.Soln()->Label1->text().contains("then Multiplication and Division, then Addition and Subtraction"));
+    EXPECT_TRUE(a->lblPrompt->text().endsWith("read in the school order:"));
+    DealPuzzle(w, {10, 4, 3}, 9);
+    a->txtAnswer->setText("10 - 4 + 3");
+    a->cmdCheck->click();
+    EXPECT_TRUE(a->txtResult->toPlainText().contains("Right!")) << a->txtResult->toPlainText().toStdString();
+
+    // The search's attempts carry their school values.
+    for (int i = 0; i < 20 && Solving; ++i) SearchStep();
+    const std::string shown = w.sbPanels[0]->text().toStdString();
+    if (shown.find(" = ") != std::string::npos) {
+        std::u16string attempt = U16(shown.substr(0, shown.find(" = ")));
+        bool zero = false;
+        EXPECT_EQ(U8(WriteNumber(EvalQuiet(attempt, zero, OperatorOrder::School))), shown.substr(shown.find(" = ") + 3)) << shown;
+    }
+
+    game.reset();
+    frmMain& again = Start();  // the setting comes back
+    EXPECT_EQ(SearchOrder, OperatorOrder::School);
+    Store("Game", "Order", "0");
+    again.SetOrder(StoredOrder());
+    EXPECT_EQ(SearchOrder, OperatorOrder::Game);
 }

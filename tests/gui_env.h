@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "engine/globals.h"
+#include "expr/eval.h"
 #include "platform/common_dialog.h"
 #include "platform/msgbox.h"
 #include "platform/settings_store.h"
@@ -45,6 +46,7 @@ protected:
         FixedNowMs.reset();
         HeadStartUntil = 0;
         WaitingForGiveUp = false;
+        SearchOrder = OperatorOrder::Game;
         SetSettingsFile({});
     }
 

@@ -303,3 +303,39 @@ TEST(CommandLine, UnknownOptionsAreRefusedAndDeckNamesPassThrough) {
     EXPECT_EQ(ParseCommandLine({"-platform", "offscreen"}).kind, CommandLineRequest::Kind::Game);  // Qt's own
     EXPECT_EQ(ParseCommandLine({}).kind, CommandLineRequest::Kind::Game);
 }
+
+TEST(CommandLine, OrderSchoolReadsAndWritesInTheSchoolOrder) {
+    auto run = [](std::vector<std::string> args, std::string& printed) {
+        std::ostringstream out, err;
+        const int status = RunCommandLine(ParseCommandLine(args), out, err);
+        printed = out.str() + err.str();
+        return status;
+    };
+    std::string game, school;
+    EXPECT_EQ(run({"--solve", "10", "4", "3", "9"}, game), 0);
+    EXPECT_EQ(run({"--solve", "--order", "school", "10", "4", "3", "9"}, school), 0);
+    EXPECT_NE(game.find("\n(10 - 4) + 3\n"), std::string::npos) << game;
+    EXPECT_NE(school.find("\n10 - 4 + 3\n"), std::string::npos) << school;
+    EXPECT_EQ(game.substr(0, game.find('\n')), school.substr(0, school.find('\n')));  // the same answers, counted once
+
+    EXPECT_EQ(run({"--check", "--order", "school", "10", "4", "3", "9", "10 - 4 + 3"}, school), 0);
+    EXPECT_EQ(school, "10 - 4 + 3\nvalue: 9\nsolves\n");
+    EXPECT_EQ(run({"--check", "--order", "game", "10", "4", "3", "9", "10 - 4 + 3"}, game), 1);
+    EXPECT_NE(game.find("value: 3"), std::string::npos);
+
+    EXPECT_EQ(run({"--solve", "--search", "--order", "school", "8", "2", "2", "8"}, school), 0);
+    const SolveVerdict v = Solve({8, 2, 2}, 8, SolveMode::CountAll, 20, {}, {}, OperatorOrder::School);
+    EXPECT_EQ(school.substr(0, school.find('\n')), "solutions: " + std::to_string(v.solutions));
+
+    EXPECT_EQ(run({"--deal", "3", "--seed", "5", "--order", "school"}, school), 0);
+    EXPECT_EQ(run({"--deal", "3", "--seed", "5"}, game), 0);
+    EXPECT_EQ(school, game);  // the deals and their levels do not depend on the order
+
+    for (const std::vector<std::string>& bad : std::vector<std::vector<std::string>>{
+             {"--solve", "--order", "maths", "1", "2", "3", "4"}, {"--check", "--order"},
+             {"--deal", "2", "--order", "School"}, {"--worksheet", "--order", "x", "-o", "a.pdf"}}) {
+        std::string said;
+        EXPECT_EQ(run(bad, said), 2) << bad[0];
+        EXPECT_NE(said.find("--order needs game or school"), std::string::npos) << said;
+    }
+}

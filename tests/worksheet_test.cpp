@@ -104,3 +104,26 @@ TEST(WorksheetLayout, EveryBoxStaysOnThePageAndApart) {
         }
     }
 }
+
+// In the school order the sheet has the same puzzles, and every example answer is written so
+// that it is right in the school order.
+TEST(Worksheet, WritesItsAnswersInTheOrderChosen) {
+    WorksheetSettings game;
+    game.seed = 99;
+    game.cards = 4;
+    game.count = 12;
+    WorksheetSettings school = game;
+    school.order = OperatorOrder::School;
+    const Worksheet a = MakeWorksheet(game), b = MakeWorksheet(school);
+    ASSERT_EQ(a.puzzles.size(), b.puzzles.size());
+    EXPECT_EQ(a.code, b.code);  // the code has no room for the order
+    int written = 0;
+    for (std::size_t i = 0; i < a.puzzles.size(); ++i) {
+        EXPECT_EQ(a.puzzles[i].cards, b.puzzles[i].cards);
+        EXPECT_EQ(a.puzzles[i].answer, b.puzzles[i].answer);
+        EXPECT_TRUE(CheckAnswer(U16(b.puzzles[i].example), b.puzzles[i].cards, b.puzzles[i].answer, OperatorOrder::School).solves)
+            << b.puzzles[i].example;
+        written += a.puzzles[i].example != b.puzzles[i].example;
+    }
+    EXPECT_GT(written, 0);  // some need other brackets
+}
