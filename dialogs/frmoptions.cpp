@@ -3,6 +3,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -129,6 +130,12 @@ frmOptions::frmOptions(frmMain* game)
     Label5->setFont(sans);
     cboOrder->setFont(sans);
     FitText(Label5);
+    // The school's entry is long: the list's type shrinks until it shows whole in the page.
+    QFont fitted = cboOrder->font();
+    const QString longest = cboOrder->itemText(1);
+    while (fitted.pointSizeF() > 6 && QFontMetrics(fitted).horizontalAdvance(longest) + 36 > cboOrder->width())
+        fitted.setPointSizeF(fitted.pointSizeF() - 0.5);
+    cboOrder->setFont(fitted);
 
     cmdOK = new QPushButton("OK", this);
     cmdOK->setObjectName("cmdOK");
