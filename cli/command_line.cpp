@@ -2,6 +2,7 @@
 #include "cli/command_line.h"
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <ctime>
 #include <fstream>
@@ -116,7 +117,8 @@ std::string ReadOptions(const std::vector<std::string>& args, std::size_t from, 
 }
 
 // "game" or "school" into order; false for anything else.
-bool ReadOrder(const std::string& word, OperatorOrder& order) {
+bool ReadOrder(std::string word, OperatorOrder& order) {
+    for (char& c : word) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));  // School, SCHOOL
     if (word == "game" || word == "school") {
         order = word == "game" ? OperatorOrder::Game : OperatorOrder::School;
         return true;
@@ -387,6 +389,11 @@ CommandLineRequest ParseCommandLine(const std::vector<std::string>& args) {
                 return r;
             }
             rest.erase(rest.begin() + static_cast<std::ptrdiff_t>(i), rest.begin() + static_cast<std::ptrdiff_t>(i) + 2);
+            if (std::find(rest.begin(), rest.end(), "--order") != rest.end()) {
+                r.kind = CommandLineRequest::Kind::Error;
+                r.error = first + ": --order is given twice; give it once";
+                return r;
+            }
             break;
         }
         const std::vector<std::string>& args = rest;

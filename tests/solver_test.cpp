@@ -333,9 +333,13 @@ TEST(CommandLine, OrderSchoolReadsAndWritesInTheSchoolOrder) {
 
     for (const std::vector<std::string>& bad : std::vector<std::vector<std::string>>{
              {"--solve", "--order", "maths", "1", "2", "3", "4"}, {"--check", "--order"},
-             {"--deal", "2", "--order", "School"}, {"--worksheet", "--order", "x", "-o", "a.pdf"}}) {
+             {"--deal", "2", "--order", "maths"}, {"--worksheet", "--order", "x", "-o", "a.pdf"}}) {
         std::string said;
         EXPECT_EQ(run(bad, said), 2) << bad[0];
         EXPECT_NE(said.find("--order needs game or school"), std::string::npos) << said;
     }
+    std::string said;
+    EXPECT_EQ(run({"--solve", "--order", "school", "--order", "game", "1", "2", "3", "4"}, said), 2);
+    EXPECT_NE(said.find("--order is given twice"), std::string::npos) << said;
+    EXPECT_EQ(run({"--check", "--order", "SCHOOL", "10", "4", "3", "9", "10 - 4 + 3"}, said), 0);  // any case
 }
