@@ -30,12 +30,7 @@ void frmMain::SetPuzzle(const std::vector<int>& cards, int answer) {
     WriteSetting(HighCardSetting, QString::number(HighCard));
     ShowFacePanels(true);
     if (otherCount) SetWidth();  // a window the player has widened stays so for the same row
-    ShowCards();
-    Solving = true;
-    StepCount = 0;
-    cmdAnswer->setEnabled(false);
-    ShowProgress("Looking for a solution...");
-    PuzzleChanged();
+    StartPuzzle();
 }
 
 void frmMain::mnuEditPaste_Click() {

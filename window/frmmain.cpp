@@ -278,13 +278,17 @@ bool frmMain::Deal(bool mayRefuse) {
         if (mayRefuse) return false;
         DeckPos = NextDeckPos(DeckPos);
     }
+    StartPuzzle();
+    return true;
+}
+
+void frmMain::StartPuzzle() {
     ShowCards();
     Solving = true;
     StepCount = 0;
     cmdAnswer->setEnabled(false);
     ShowProgress("Looking for a solution...");
     PuzzleChanged();
-    return true;
 }
 
 void frmMain::PuzzleChanged() {

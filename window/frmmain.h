@@ -132,6 +132,7 @@ private:
     void ShowProgress(const QString& text);
     bool WriteDeck(const QString& path);  // false, after a message, when nothing was written
     void PuzzleChanged();                 // a new puzzle on the table: verdict and race start afresh
+    void StartPuzzle();                   // shows a dealt puzzle and starts its search, count and verdict
     // Deal, under the stored dealing options; false when none qualifies and mayRefuse lets the
     // puzzle on the table stay (else the next puzzle is dealt plainly).
     bool Deal(bool mayRefuse);
