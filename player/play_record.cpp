@@ -26,7 +26,7 @@ void PlayRecord::Count(Puzzle& p) {
 
 void PlayRecord::Started(int cards, int64_t nowMs) {
     Left();
-    open_ = Puzzle{cards, 0, nowMs, nowMs, false, false};
+    open_ = Puzzle{cards, 0, nowMs, nowMs, false, false, false, false};
 }
 
 void PlayRecord::LevelKnown(int level) {
@@ -37,6 +37,7 @@ void PlayRecord::Ended(End how, int64_t nowMs) {
     if (!open_ || open_->ended) return;
     Puzzle& p = *open_;
     p.ended = true;
+    p.played = true;
     p.endMs = nowMs;
     Count(p);
     RecordRow& row = RowOf(p);
@@ -69,11 +70,28 @@ std::optional<int64_t> PlayRecord::Elapsed(int64_t nowMs) const {
     return std::max<int64_t>(0, (open_->ended ? open_->endMs : nowMs) - open_->startMs);
 }
 
+std::optional<PlayRecord::End> PlayRecord::Played(int64_t nowMs) {
+    if (!open_ || open_->ended) return std::nullopt;
+    open_->played = true;
+    if (!open_->computerHit) return std::nullopt;
+    Ended(End::ComputerFirst, nowMs);
+    return End::ComputerFirst;
+}
+
+std::optional<PlayRecord::End> PlayRecord::ComputerHit(int64_t nowMs) {
+    if (!open_ || open_->ended) return std::nullopt;
+    open_->computerHit = true;
+    if (!open_->played) return std::nullopt;
+    Ended(End::ComputerFirst, nowMs);
+    return End::ComputerFirst;
+}
+
 void PlayRecord::Left() {
     if (!open_) return;
     if (!open_->ended) {
         Count(*open_);
-        RowOf(*open_).currentRun = 0;  // a puzzle passed over breaks the run
+        // A puzzle tried and left breaks the run; one passed over unplayed does not.
+        if (open_->played) RowOf(*open_).currentRun = 0;
     }
     open_.reset();
 }

@@ -1,7 +1,9 @@
 // The record of play: per number of face cards and level, how the puzzles put on the table
 // ended, the player's times to a right answer and runs of puzzles solved without hints.
 // Each puzzle counts once: when it ends (the player's right answer, the computer's hit, or
-// giving up) or, unended, when it leaves the table.
+// giving up) or, unended, when it leaves the table. Only a puzzle the player played can be
+// the computer's win: a puzzle dealt and passed over counts as dealt and nothing more, and
+// the computer's hit on it waits until the player plays it (then it was first).
 #pragma once
 
 #include <cstdint>
@@ -35,7 +37,12 @@ public:
     void Started(int cards, int64_t nowMs);
     void LevelKnown(int level);  // 1..5, or 0 when it has no answer
     void Ended(End how, int64_t nowMs);  // only the first end of a puzzle counts
-    void Left();                 // the puzzle leaves the table unended, or the game closes
+    // The player played the puzzle on the table: opened Your Answer for it, picked on the
+    // board, typed or checked. ComputerFirst when that ends it: the computer had hit already.
+    std::optional<End> Played(int64_t nowMs);
+    // The computer's search hit: its win at once when the player has played the puzzle.
+    std::optional<End> ComputerHit(int64_t nowMs);
+    void Left();  // the puzzle leaves the table unended, or the game closes; a played one breaks the run
     bool Open() const { return open_.has_value(); }
     bool HasEnded() const { return open_ && open_->ended; }
     // The time on the puzzle on the table: until now, or until it ended; nothing without one.
@@ -64,6 +71,8 @@ private:
         int64_t startMs = 0, endMs = 0;
         bool ended = false;
         bool counted = false;  // in its row already
+        bool played = false;
+        bool computerHit = false;  // before the player played it
     };
     RecordRow& RowOf(const Puzzle& p) { return rows_[{p.cards, p.level}]; }
     void Count(Puzzle& p);

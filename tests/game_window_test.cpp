@@ -29,6 +29,7 @@
 #include "gui_env.h"
 #include "text_util.h"
 #include "expr/eval.h"
+#include "window/board_view.h"
 #include "window/frmanswer.h"
 #include "window/frmsoln.h"
 #include "window/settings.h"
@@ -537,7 +538,7 @@ TEST_F(YourAnswer, ARightAnswerBeforeTheSearchWinsThePuzzle) {
     frmAnswer* a = w.Answer();
     ASSERT_NE(a, nullptr);
     EXPECT_TRUE(a->isVisible());
-    EXPECT_EQ(a->focusWidget(), a->txtAnswer);  // the entry has the focus within the window
+    EXPECT_EQ(a->focusWidget(), a->fraBoard->cmdTile[0]);  // the board has the focus within the window
     EXPECT_EQ(w.MenuItem("mnuEditYourAnswer")->shortcut(), QKeySequence("Ctrl+E"));
 
     QTest::keyClicks(a->txtAnswer, "8 / 2 * 2");

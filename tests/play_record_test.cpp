@@ -50,7 +50,7 @@ TEST(PlayRecord, CountsEachPuzzleOnceInItsRowWithRunsAndTimes) {
     EXPECT_EQ(r.ComputerFirst(), 1u);
 }
 
-TEST(PlayRecord, APuzzlePassedOverBreaksTheRunAndTheClockStopsAtTheEnd) {
+TEST(PlayRecord, APuzzleTriedAndLeftBreaksTheRunAndTheClockStopsAtTheEnd) {
     PlayRecord r;
     for (int i = 0; i < 3; ++i) {
         r.Started(3, i * 10);
@@ -60,7 +60,8 @@ TEST(PlayRecord, APuzzlePassedOverBreaksTheRunAndTheClockStopsAtTheEnd) {
     r.Started(3, 100);
     r.LevelKnown(1);
     EXPECT_EQ(r.Elapsed(130), 30);
-    r.Started(3, 200);  // passed over
+    r.Played(140);
+    r.Started(3, 200);  // tried, then left
     r.LevelKnown(1);
     r.Ended(End::SolvedAlone, 250);
     EXPECT_EQ(r.Elapsed(999), 50);  // ended: the time stands
@@ -117,4 +118,45 @@ TEST(PlayRecord, WritesACsvASpreadsheetReads) {
     EXPECT_EQ(AnswerTimeText(1'950), "1.9 s");
     EXPECT_EQ(AnswerTimeText(59'999), "59.9 s");
     EXPECT_EQ(AnswerTimeText(65'400), "1:05");
+}
+
+TEST(PlayRecord, OnlyAPuzzleThePlayerPlayedCanBeTheComputersWin) {
+    PlayRecord r;
+    auto deal = [&r](int64_t at) {
+        r.Started(5, at);
+        r.LevelKnown(2);
+    };
+    deal(0);
+    r.Ended(End::SolvedAlone, 10);
+    // Dealt and passed over after the computer's hit: dealt, nothing more, and the run goes on.
+    deal(20);
+    EXPECT_EQ(r.ComputerHit(25), std::nullopt);
+    EXPECT_FALSE(r.HasEnded());
+    deal(30);
+    r.Ended(End::SolvedAlone, 40);
+    // Played after the computer's hit: its win, at the moment the player came to it.
+    deal(50);
+    EXPECT_EQ(r.ComputerHit(55), std::nullopt);
+    EXPECT_EQ(r.Played(60), End::ComputerFirst);
+    EXPECT_EQ(r.Played(61), std::nullopt);  // settled once
+    r.Ended(End::SolvedAlone, 70);          // the player's right answer came after it
+    // Played before the computer's hit: its win when it hits.
+    deal(80);
+    EXPECT_EQ(r.Played(81), std::nullopt);
+    EXPECT_EQ(r.ComputerHit(90), End::ComputerFirst);
+    // Played and solved before the hit: the player's, and the hit after it is no second end.
+    deal(100);
+    r.Played(101);
+    r.Ended(End::SolvedAlone, 110);
+    EXPECT_EQ(r.ComputerHit(115), std::nullopt);
+    r.Left();
+
+    const RecordRow& row = r.Rows().at({5, 2});
+    EXPECT_EQ(row.dealt, 6u);
+    EXPECT_EQ(row.computerFirst, 2u);
+    EXPECT_EQ(row.solved, 3u);
+    EXPECT_EQ(row.longestRun, 2u);  // the passed-over puzzle left it whole; the computer's wins broke it
+    EXPECT_EQ(row.currentRun, 1u);
+    EXPECT_EQ(r.ComputerFirst(), 2u);
+    EXPECT_EQ(row.times, (std::vector<int64_t>{10, 10, 10}));
 }

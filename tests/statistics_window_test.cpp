@@ -43,8 +43,9 @@ TEST_F(Statistics, EachOutcomeCountsOnceInTheTallyAndSurvivesARestart) {
     FixedNowMs = 0;
     frmMain& w = Start();  // the first deal: on the table, not yet counted
 
-    w.SetPuzzle({5, 3, 7, 2}, 24);  // the computer first
+    w.SetPuzzle({5, 3, 7, 2}, 24);  // the computer first, on a puzzle the player plays
     WaitForLevel(w);
+    w.mnuEditYourAnswer_Click();
     ASSERT_TRUE(SearchUntilSolved());
     EXPECT_EQ(Setting("Game", "ComputerWins"), "1");
 

@@ -11,14 +11,19 @@ namespace {
 constexpr double Smallest = 6.0;
 
 template <typename Fits>
-void Shrink(QWidget* w, Fits fits) {
-    QFont font = w->font();
+QFont Shrunk(QFont font, Fits fits) {
     double size = font.pointSizeF();
-    if (size <= 0) return;  // a pixel-sized font: left as the style made it
+    if (size <= 0) return font;  // a pixel-sized font: left as the style made it
     while (!fits(font) && size > Smallest) {
         size -= 0.5;
         font.setPointSizeF(size);
     }
+    return font;
+}
+
+template <typename Fits>
+void Shrink(QWidget* w, Fits fits) {
+    const QFont font = Shrunk(w->font(), fits);
     if (font != w->font()) w->setFont(font);
 }
 
@@ -61,4 +66,11 @@ void FitText(std::initializer_list<QPushButton*> row) {
             b->setFont(font);
         }
     }
+}
+
+QFont FittedFont(const QFont& font, const QString& text, const QSize& room) {
+    return Shrunk(font, [&](const QFont& f) {
+        const QFontMetrics m(f);
+        return m.horizontalAdvance(text) <= room.width() && m.height() <= room.height();
+    });
 }

@@ -1,6 +1,8 @@
 // Fitting a caption into the fixed place the game gives it.
 #pragma once
 
+#include <QFont>
+
 #include <initializer_list>
 
 class QLabel;
@@ -13,3 +15,6 @@ void FitText(QPushButton* button);
 // A row of buttons keeps one size: the smallest any of them needs.
 void FitText(std::initializer_list<QPushButton*> row);
 void FitText(QLabel* label);  // a word-wrapped label must fit its height once wrapped
+// For a widget that draws its own text: the font, shrunk the same way (half a point at a time,
+// never below 6 points), whose text fits room on one line.
+QFont FittedFont(const QFont& font, const QString& text, const QSize& room);

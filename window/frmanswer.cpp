@@ -1,7 +1,8 @@
-// Your Answer: entry, Check, Hint, the game's reading of the answer, and the race's tally.
+// Your Answer: the board, the entry, Check, Hint, the game's reading of the answer, the tally.
 #include "window/frmanswer.h"
 
-#include <QGuiApplication>
+#include <QApplication>
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -15,7 +16,9 @@
 #include "answer/answer.h"
 #include "engine/globals.h"
 #include "engine/search.h"
+#include "player/board_hint.h"
 #include "player/expression.h"
+#include "window/board_view.h"
 #include "window/frmmain.h"
 #include "window/play_stats.h"
 #include "window/settings.h"
@@ -31,6 +34,17 @@ frmAnswer::frmAnswer(frmMain* game)
     : QDialog(game, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint), game_(game) {
     setObjectName("frmAnswer");
     setWindowTitle("Your Answer");
+
+    fraBoard = new BoardView(this);
+    fraBoard->SetWholeNumbersOnly(ReadSettingInt(WholeNumbersOnlySetting) == 1);
+    connect(fraBoard->chkWholeNumbers, &QCheckBox::toggled, this,
+            [](bool on) { WriteSetting(WholeNumbersOnlySetting, QString(on ? "1" : "0")); });
+    connect(fraBoard, &BoardView::Moved, this, [this] {
+        boardLast_ = true;
+        Played();
+    });
+    connect(fraBoard, &BoardView::Stepped, this, &frmAnswer::BoardStepped);
+    connect(fraBoard, &BoardView::Finished, this, &frmAnswer::BoardFinished);
 
     lblPrompt = new QLabel(this);
     lblPrompt->setObjectName("lblPrompt");
@@ -71,18 +85,26 @@ frmAnswer::frmAnswer(frmMain* game)
     buttons->addStretch();
     buttons->addWidget(cmdClose);
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(fraBoard);
+    layout->addSpacing(6);
     layout->addWidget(lblPrompt);
     layout->addWidget(txtAnswer);
     layout->addLayout(buttons);
     layout->addWidget(lblResult);
     layout->addWidget(txtResult);
     layout->addWidget(lblTally);
-    resize(460, 320);
+    txtResult->setMinimumHeight(110);
+    resize(sizeHint().expandedTo(QSize(460, 0)));
 
     txtResult->installEventFilter(this);
+    connect(txtAnswer, &QLineEdit::textEdited, this, [this] {
+        boardLast_ = false;
+        Played();
+    });
     connect(cmdCheck, &QPushButton::clicked, this, &frmAnswer::cmdCheck_Click);
     connect(cmdHint, &QPushButton::clicked, this, &frmAnswer::cmdHint_Click);
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::reject);
+    fraBoard->SetPuzzle(FaceCardValues(), Deck[DeckPos]);  // the puzzle on the table when first opened
     ShowTally();
 }
 
@@ -100,7 +122,29 @@ void frmAnswer::ShowBesideGame() {
     show();
     raise();
     activateWindow();
-    txtAnswer->setFocus();
+    Played();  // opened for the puzzle on the table
+    fraBoard->FocusBoard();
+}
+
+void frmAnswer::Played() {
+    RecordPlayed();
+    ShowTally();  // the computer's earlier hit may count now
+}
+
+void frmAnswer::PlayCard(int faceCard) {
+    ShowBesideGame();
+    fraBoard->PickCard(faceCard);
+}
+
+void frmAnswer::BoardStepped() {
+    const std::optional<int> made = fraBoard->Model().LastMade();
+    txtAnswer->setText(made ? QString::fromStdString(fraBoard->Model().AnswerText(*made, SearchOrder)) : QString());
+    txtAnswer->setAccessibleDescription({});
+}
+
+void frmAnswer::BoardFinished() {
+    cmdCheck_Click();
+    fraBoard->Say(txtResult->accessibleDescription());
 }
 
 bool frmAnswer::eventFilter(QObject* watched, QEvent* event) {
@@ -108,6 +152,14 @@ bool frmAnswer::eventFilter(QObject* watched, QEvent* event) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const bool typing = !key->text().isEmpty() && key->text()[0].isPrint() &&
                             !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+        // After a step on the board, its keys go on on the board (Backspace takes the step back).
+        const bool boardKey = key->key() == Qt::Key_Backspace || key->matches(QKeySequence::Undo) ||
+                              (!key->text().isEmpty() && QString("1234567+-*/xX\u00D7\u00F7").contains(key->text()));
+        if (boardLast_ && boardKey) {
+            fraBoard->FocusBoard();
+            QCoreApplication::sendEvent(focusWidget(), event);
+            return true;
+        }
         if (typing || key->key() == Qt::Key_Backspace) {
             txtAnswer->setFocus(Qt::OtherFocusReason);
             txtAnswer->deselect();
@@ -119,6 +171,8 @@ bool frmAnswer::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void frmAnswer::NewPuzzle() {
+    fraBoard->SetPuzzle(FaceCardValues(), Deck[DeckPos]);
+    boardLast_ = false;
     cmdHint->setEnabled(true);
     txtAnswer->clear();
     txtResult->clear();
@@ -143,6 +197,7 @@ void frmAnswer::ShowOrder(OperatorOrder order) {
 }
 
 void frmAnswer::cmdCheck_Click() {
+    Played();  // the computer's earlier hit, if any, is settled first
     const AnswerCheck c = CheckAnswer(txtAnswer->text().toStdU16String(), FaceCardValues(), Deck[DeckPos], SearchOrder);
     if (c.error.kind != AnswerError::Kind::None) {
         using K = AnswerError::Kind;
@@ -188,6 +243,7 @@ void frmAnswer::cmdCheck_Click() {
 }
 
 void frmAnswer::cmdHint_Click() {
+    Played();
     const TableVerdict* verdict = game_->VerdictOnTable();
     if (!verdict) {
         txtResult->setPlainText("The puzzle is still being checked. Ask again in a moment.");
@@ -206,7 +262,18 @@ void frmAnswer::cmdHint_Click() {
     if (shown == static_cast<int>(steps.size())) {
         lines << "That is a whole solution: " + QString::fromStdString(CleanText(answer, SearchOrder));
         cmdHint->setEnabled(false);  // nothing more to show for this puzzle
-        txtAnswer->setFocus();
+        if (!boardLast_) txtAnswer->setFocus();
+    }
+    // On the board: the next step to play, its tiles and operation picked.
+    if (fraBoard->Model().Tiles().size() > 1) {
+        if (const std::optional<BoardHint> next = NextStep(fraBoard->Model(), answer)) {
+            fraBoard->ShowHint(*next, boardLast_ || fraBoard->isAncestorOf(focusWidget()));
+            if (!next->followsSimplest) lines << "Your steps have left that answer; the board shows a next step from the cards as they stand.";
+        } else {
+            const QString stuck = QString("The cards on the board can no longer make %1: press Undo or Start Over.").arg(Deck[DeckPos]);
+            lines << stuck;
+            fraBoard->Say(stuck);
+        }
     }
     txtResult->setPlainText(lines.join('\n'));
 }

@@ -1,10 +1,12 @@
-// "Your Answer": the player types a solution, the game checks it exactly and keeps the score.
+// "Your Answer": the player plays the cards on the board or types a solution; the game checks
+// it exactly and keeps the score.
 #pragma once
 
 #include <QDialog>
 
 #include "expr/eval.h"
 
+class BoardView;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -20,8 +22,10 @@ public:
     void cmdHint_Click();   // one more step of a solution
     void NewPuzzle();       // a deal, shuffle, load or Options Apply: a fresh entry and race
     void ShowBesideGame();
+    void PlayCard(int faceCard);  // shown, with the table's face card picked on the board
 
-    QLabel* lblPrompt;
+    BoardView* fraBoard;  // the first way: the cards themselves
+    QLabel* lblPrompt;    // the second way: typing
     QLineEdit* txtAnswer;
     QPushButton* cmdCheck;
     QPushButton* cmdHint;
@@ -37,7 +41,12 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void Played();         // the player played the puzzle on the table: the record, then the tally
+    void BoardStepped();   // the typed line shows the answer the steps make so far
+    void BoardFinished();  // one tile left: judged by the same check as a typed answer
+
     frmMain* game_;
+    bool boardLast_ = false;    // the player's last input was on the board, not in the typed line
     bool raceDecided_ = false;  // a right answer has settled this puzzle's race
     int hints_ = 0;             // steps of a solution shown for this puzzle
 };

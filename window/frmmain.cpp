@@ -7,6 +7,7 @@
 #include <QIcon>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -84,6 +85,10 @@ void frmMain::CreateControls() {
     for (int i = 0; i < PanelCount; ++i) {
         FaceCard[i] = MakeCard(client, QString("FaceCard%1").arg(i), TwipsRect(120 + 1500 * i, 540, 1395, 2055));
         FaceCard[i]->setVisible(i == 0);
+        // A click plays the card on the board.
+        FaceCard[i]->setCursor(Qt::PointingHandCursor);
+        FaceCard[i]->setToolTip("Play with this card");
+        FaceCard[i]->installEventFilter(this);
     }
     AnswerCard = MakeCard(client, "AnswerCard", TwipsRect(120, 2820, 1395, 2055));
 
@@ -322,6 +327,11 @@ void frmMain::mnuEditYourAnswer_Click() {
     answer_->ShowBesideGame();
 }
 
+void frmMain::FaceCard_Click(int index) {
+    if (!answer_) answer_ = new frmAnswer(this);
+    answer_->PlayCard(index);
+}
+
 void frmMain::ShowVerdict(const TableVerdict& verdict) {
     // Deal, Shuffle and Open never wait for the worker: a verdict for another puzzle is late.
     if (verdict.player.cards != FaceCardValues() || verdict.player.answer != Deck[DeckPos]) return;
@@ -431,7 +441,8 @@ void frmMain::SetStatusPanel(int panel, const std::u16string& text) {
 }
 
 void frmMain::EnableAnswer() {
-    RecordEnd(PlayRecord::End::ComputerFirst);  // nothing when the player's answer came first
+    RecordComputerHit();  // the computer's win only on a puzzle the player plays
+    if (answer_) answer_->ShowTally();
     cmdAnswer->setEnabled(true);
 }
 
@@ -457,6 +468,17 @@ void frmMain::SetSolutionText(const std::u16string& text) {
 }
 
 void frmMain::SetProgress(const std::u16string& text) { ShowProgress(QString::fromStdU16String(text)); }
+
+bool frmMain::eventFilter(QObject* watched, QEvent* e) {
+    if (e->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton) {
+        const auto card = std::find(FaceCard.begin(), FaceCard.end(), watched);
+        if (card != FaceCard.end()) {
+            FaceCard_Click(static_cast<int>(card - FaceCard.begin()));
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, e);
+}
 
 bool frmMain::event(QEvent* e) {
     if (e->type() == QEvent::Show && !activatedOnce_) {

@@ -62,6 +62,7 @@ public:
     void mnuEditCopy_Click();
     void mnuFilePrintWorksheet_Click();  // a sheet of puzzles for a class
     void mnuEditYourAnswer_Click();  // the player's own answer, checked as the game counts
+    void FaceCard_Click(int index);  // Your Answer, with that card picked on the board
     // A puzzle given as text (defined in files/set_puzzle.cpp): from the clipboard, or typed.
     void mnuEditPaste_Click();
     void mnuFileNewPuzzle_Click();
@@ -120,6 +121,7 @@ public:
 
 protected:
     bool event(QEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;  // a click on a face card
     void closeEvent(QCloseEvent* e) override;
 
 private:

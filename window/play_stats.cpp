@@ -49,16 +49,33 @@ void SaveRecord() {
     }
 }
 
-void RecordEnd(PlayRecord::End how) {
-    PlayRecord& record = Record();
-    if (!record.Open() || record.HasEnded()) return;
-    record.Ended(how, NowMs());
+namespace {
+
+// The tally follows the record's ends, one for each.
+void Tally(PlayRecord::End how) {
     using End = PlayRecord::End;
     if (how == End::SolvedAlone || how == End::SolvedWithHints) AddToTally(PlayerWinsSetting);
     if (how == End::SolvedWithHints) AddToTally(HintWinsSetting);
     if (how == End::ComputerFirst) AddToTally(ComputerWinsSetting);
     SaveRecord();
 }
+
+void Settle(std::optional<PlayRecord::End> how) {
+    if (how) Tally(*how);
+}
+
+}  // namespace
+
+void RecordEnd(PlayRecord::End how) {
+    PlayRecord& record = Record();
+    if (!record.Open() || record.HasEnded()) return;
+    record.Ended(how, NowMs());
+    Tally(how);
+}
+
+void RecordPlayed() { Settle(Record().Played(NowMs())); }
+
+void RecordComputerHit() { Settle(Record().ComputerHit(NowMs())); }
 
 void ResetRecord() {
     Record().Reset();

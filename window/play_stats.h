@@ -12,6 +12,10 @@ PlayRecord StoredRecord();
 PlayRecord& Record();
 // A puzzle ended: the record's row, and the tally (player, hints, computer) with it.
 void RecordEnd(PlayRecord::End how);
+// The player played the puzzle on the table (opened Your Answer, picked, typed, checked).
+void RecordPlayed();
+// The computer's search hit the puzzle on the table: its win once the player has played it.
+void RecordComputerHit();
 // Writes the rows to the settings.
 void SaveRecord();
 // Clears every row and the tally, stored at once.

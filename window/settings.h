@@ -51,6 +51,9 @@ struct DealRule;
 // The stored dealing options.
 DealRule StoredDealRule();
 
+// The board refuses steps that make a fraction or a number below zero (1), or takes any (0).
+inline constexpr Setting WholeNumbersOnlySetting{"Game", "WholeNumbersOnly", "0", 0, 1};
+
 // The race against the computer, puzzles won by each side; hint wins are among the player's.
 inline constexpr Setting PlayerWinsSetting{"Game", "PlayerWins", "0", 0, 1e9};
 inline constexpr Setting ComputerWinsSetting{"Game", "ComputerWins", "0", 0, 1e9};
