@@ -16,3 +16,4 @@ std::string CheckCounter(const uint8_t* data, std::size_t size);  // cards and a
 std::string CheckPuzzleText(const uint8_t* data, std::size_t size);  // any text as a typed puzzle
 std::string CheckPlayRecord(const uint8_t* data, std::size_t size);  // "key=value" lines as the stored record
 std::string CheckSettings(const uint8_t* data, std::size_t size);  // any bytes as the settings file
+std::string CheckBoard(const uint8_t* data, std::size_t size);  // cards, an answer card, then picks on the board

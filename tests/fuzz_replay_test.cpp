@@ -39,4 +39,5 @@ TEST(FuzzReplay, EveryKeptInputStillPasses) {
     EXPECT_GT(Replay("counter", CheckCounter), 0);
     EXPECT_GT(Replay("puzzletext", CheckPuzzleText), 0);
     EXPECT_GT(Replay("record", CheckPlayRecord), 0);
+    EXPECT_GT(Replay("board", CheckBoard), 0);
 }
