@@ -143,6 +143,9 @@ void TileButton::paintEvent(QPaintEvent*) {
 
 BoardView::BoardView(QWidget* parent) : QWidget(parent) {
     setObjectName("fraBoard");
+    lblGoal = new QLabel(this);
+    lblGoal->setObjectName("lblGoal");
+    lblGoal->setWordWrap(true);
     auto* tiles = new QHBoxLayout;
     tiles->setSpacing(Px(90));
     for (int i = 0; i < MaxTiles; ++i) {
@@ -212,6 +215,7 @@ BoardView::BoardView(QWidget* parent) : QWidget(parent) {
     lower->addWidget(lblBoard, 2, 0, 1, 2);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(lblGoal);
     layout->addLayout(tiles);
     layout->addLayout(buttons);
     layout->addLayout(lower);
@@ -224,6 +228,7 @@ BoardView::BoardView(QWidget* parent) : QWidget(parent) {
 void BoardView::SetPuzzle(const std::vector<int>& cards, int answer) {
     board_ = Board(cards, answer);
     board_.SetWholeNumbersOnly(chkWholeNumbers->isChecked());
+    lblGoal->setText(QString("Make %1: pick a card, an operation and another card, and go on until one card is left.").arg(answer));
     hinted_.reset();
     Say({});
     Refresh();

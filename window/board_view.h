@@ -75,7 +75,8 @@ public:
     QPushButton* cmdStartOver = nullptr;
     QCheckBox* chkWholeNumbers = nullptr;
     QListWidget* lstSteps = nullptr;
-    QLabel* lblBoard = nullptr;
+    QLabel* lblGoal = nullptr;   // what to make, and how
+    QLabel* lblBoard = nullptr;  // why a step was refused, or what the last card makes
 
 signals:
     void Moved();     // the player did something on the board

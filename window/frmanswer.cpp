@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QFrame>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -86,7 +87,10 @@ frmAnswer::frmAnswer(frmMain* game)
     buttons->addWidget(cmdClose);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(fraBoard);
-    layout->addSpacing(6);
+    auto* line = new QFrame(this);  // the board above, typing below
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    layout->addWidget(line);
     layout->addWidget(lblPrompt);
     layout->addWidget(txtAnswer);
     layout->addLayout(buttons);
