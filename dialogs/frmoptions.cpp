@@ -136,6 +136,24 @@ frmOptions::frmOptions(frmMain* game)
     while (fitted.pointSizeF() > 6 && QFontMetrics(fitted).horizontalAdvance(longest) + 36 > cboOrder->width())
         fitted.setPointSizeF(fitted.pointSizeF() - 0.5);
     cboOrder->setFont(fitted);
+    // The language: each named in its own words, so anyone finds theirs; from the next start.
+    Label6 = new QLabel("&Language", rules);
+    Label6->setObjectName("Label6");
+    Label6->setGeometry(TwipsRect(300, 1560, 2175, 255));
+    cboLanguage = new QComboBox(rules);
+    cboLanguage->setObjectName("cboLanguage");
+    cboLanguage->addItems({"The system's", "English", "Deutsch", QString::fromUtf8("Fran\u00E7ais")});
+    cboLanguage->setToolTip("The language of the game's windows");
+    cboLanguage->setAccessibleName("Language");
+    cboLanguage->setGeometry(Px(2820), Px(1500), Px(2250), cboLanguage->sizeHint().height());
+    Label6->setBuddy(cboLanguage);
+    lblLanguage = new QLabel("A new language takes effect the next time Pelorand starts.", rules);
+    lblLanguage->setObjectName("lblLanguage");
+    lblLanguage->setWordWrap(true);
+    lblLanguage->setGeometry(TwipsRect(300, 2040, 4900, 600));
+    for (QWidget* w : std::initializer_list<QWidget*>{Label6, cboLanguage, lblLanguage}) w->setFont(sans);
+    FitText(Label6);
+    FitText(lblLanguage);
 
     cmdOK = new QPushButton("OK", this);
     cmdOK->setObjectName("cmdOK");
@@ -174,6 +192,7 @@ void frmOptions::Form_Load() {
     cboLevel->setCurrentIndex(ReadSettingInt(DealLevelSetting));  // entry i is level i, "any" 0
     cboHeadStart->setCurrentIndex(ReadSettingInt(HeadStartSetting));
     cboOrder->setCurrentIndex(ReadSettingInt(OrderSetting));
+    cboLanguage->setCurrentIndex(ReadSettingInt(LanguageSetting));
 }
 
 void frmOptions::cmdApply_Click() {
@@ -186,6 +205,7 @@ void frmOptions::cmdApply_Click() {
     WriteSetting(DealLevelSetting, QString::number(cboLevel->currentIndex()));
     WriteSetting(HeadStartSetting, QString::number(cboHeadStart->currentIndex()));
     WriteSetting(OrderSetting, QString::number(cboOrder->currentIndex()));
+    WriteSetting(LanguageSetting, QString::number(cboLanguage->currentIndex()));
     game_->SetOrder(StoredOrder());
     game_->ShowFacePanels(true);
     game_->cmdShuffle_Click();

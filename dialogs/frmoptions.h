@@ -38,6 +38,9 @@ public:
     QComboBox* cboHeadStart;   // when the computer starts looking on a new puzzle
     QLabel* Label5;
     QComboBox* cboOrder;       // Rules page: the game's own order of operations, or the school's
+    QLabel* Label6;
+    QComboBox* cboLanguage;    // Rules page: the system's language, English, Deutsch, Français
+    QLabel* lblLanguage;       // which takes effect at the next start
     QPushButton* cmdOK;
     QPushButton* cmdCancel;
     QPushButton* cmdApply;

@@ -5,7 +5,7 @@
 set -euo pipefail
 
 packages=(cmake g++ make pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev
-          libbenchmark-dev fonts-liberation libqt6svg6 ${EXTRA_PACKAGES:-})
+          libbenchmark-dev fonts-liberation libqt6svg6 qt6-tools-dev qt6-l10n-tools qt6-translations-l10n ${EXTRA_PACKAGES:-})
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -8,7 +8,9 @@
 #include "cli/command_line.h"
 #include "engine/mainloop.h"
 #include "files/worksheet_print.h"
+#include "platform/language.h"
 #include "window/loop_host.h"
+#include "window/settings.h"
 
 namespace {
 
@@ -25,6 +27,9 @@ bool DisplayAvailable(int argc, char* argv[]) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    // The command line speaks the environment's language, as GNU tools do; the game the one
+    // chosen in Options (below), else the same.
+    UseLanguage(SystemLanguage());
     // Decided before any application object exists: --solve must work without a display.
     const CommandLineRequest request = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
     if (request.kind == CommandLineRequest::Kind::Worksheet) {
@@ -35,6 +40,7 @@ int main(int argc, char* argv[]) {
             if (type == QtCriticalMsg || type == QtFatalMsg) std::cerr << "pelorand: " << text.toStdString() << '\n';
         });
         QGuiApplication app(argc, argv);
+        UseLanguage(SystemLanguage());  // again, now for the application's own texts too
         return RunWorksheetCommand(request, std::cout, std::cerr);
     }
     if (request.kind != CommandLineRequest::Kind::Game) return RunCommandLine(request, std::cout, std::cerr);
@@ -45,6 +51,7 @@ int main(int argc, char* argv[]) {
 
     QApplication app(argc, argv);
     QApplication::setApplicationName("Pelorand");
+    UseLanguage(StartLanguage());
     QApplication::setQuitOnLastWindowClosed(false);  // the loop ends when the game window closes
     // The whole command line is one deck file name, spaces and all (Qt's own options aside).
     QStringList words = QApplication::arguments().mid(1);

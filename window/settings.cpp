@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "deal/dealing.h"
+#include "platform/language.h"
 #include "platform/settings_store.h"
 
 double ReadSetting(const Setting& setting) {
@@ -40,4 +41,10 @@ DealRule StoredDealRule() {
     rule.answerOnly = ReadSettingInt(DealAnswerOnlySetting) == 1;
     rule.level = ReadSettingInt(DealLevelSetting);
     return rule;
+}
+
+QString StartLanguage() {
+    static const char* const Chosen[] = {"", "en", "de", "fr"};
+    const QString chosen = Chosen[ReadSettingInt(LanguageSetting)];
+    return chosen.isEmpty() ? SystemLanguage() : chosen;
 }

@@ -1,0 +1,81 @@
+// The environment's language, and the translators for the game, Qt and the core.
+#include "platform/language.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+#include <memory>
+
+#include "lang/translate.h"
+
+namespace {
+
+QString inUse = "en";
+std::unique_ptr<QTranslator> game, qt;
+
+// "de_DE.UTF-8" -> "de"; nothing for what the game does not speak ("C", "en_GB" is English).
+QString Spoken(QString name) {
+    name = name.section('.', 0, 0).section('@', 0, 0).section('_', 0, 0).trimmed().toLower();
+    if (name == "en" || Languages.contains(name)) return name;
+    return {};
+}
+
+std::string CoreText(const char* context, const char* source, const char* comment, int n) {
+    if (!game) return source;
+    const QString text = game->translate(context, source, comment, n);
+    return text.isEmpty() ? std::string(source) : text.toStdString();
+}
+
+std::string CoreNumber(int64_t value) { return QLocale().toString(static_cast<qlonglong>(value)).toStdString(); }
+
+}  // namespace
+
+QString SystemLanguage() {
+    QString locale;
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        locale = qEnvironmentVariable(name);
+        if (!locale.isEmpty()) break;
+    }
+    QStringList wanted;
+    if (locale != "C" && locale != "POSIX" && !locale.startsWith("C.")) wanted = qEnvironmentVariable("LANGUAGE").split(':', Qt::SkipEmptyParts);
+    wanted << locale;
+    for (const QString& w : wanted)
+        if (const QString spoken = Spoken(w); !spoken.isEmpty()) return spoken;
+    return "en";
+}
+
+void UseLanguage(const QString& language) {
+    static const QLocale original;  // English keeps the numbers as the system writes them, as always
+    auto* app = QCoreApplication::instance();
+    for (auto* t : {game.get(), qt.get()})
+        if (t && app) QCoreApplication::removeTranslator(t);
+    game.reset();
+    qt.reset();
+    inUse = "en";
+    lang::Install(nullptr);
+    lang::InstallNumbers(nullptr);
+    QLocale::setDefault(original);
+    if (language != "pseudo" && !Languages.contains(language)) return;
+
+    game = std::make_unique<QTranslator>();
+    if (!game->load(":/i18n/pelorand_" + language + ".qm")) {
+        game.reset();
+        return;
+    }
+    inUse = language;
+    if (language != "pseudo") {
+        QLocale::setDefault(QLocale(language));
+        qt = std::make_unique<QTranslator>();
+        if (!qt->load("qtbase_" + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) qt.reset();
+        lang::InstallNumbers(CoreNumber);
+    }
+    lang::Install(CoreText);
+    if (app) {
+        QCoreApplication::installTranslator(game.get());
+        if (qt) QCoreApplication::installTranslator(qt.get());
+    }
+}
+
+QString LanguageInUse() { return inUse; }
