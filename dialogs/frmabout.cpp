@@ -36,7 +36,7 @@ bool GetKeyValue(intptr_t KeyRoot, const QString& KeyName, const QString& SubKey
 frmAbout::frmAbout(QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
     setObjectName("frmAbout");
-    setWindowTitle("About Pelorand");
+    setWindowTitle(tr("About Pelorand"));
     setFixedSize(Px(4680), Px(3075));
 
     picIcon = new QLabel(this);
@@ -59,17 +59,17 @@ frmAbout::frmAbout(QWidget* owner)
     lblTitle->setFont(title);
     lblVersion = label("lblVersion", VersionText(), TwipsRect(1050, 780, 3400, 225));
     lblDescription = label("lblDescription",
-                           "A concentration exercise: make the answer card from all the face cards, each used "
-                           "once, with + - * / and brackets.",
+                           tr("A concentration exercise: make the answer card from all the face cards, each used "
+                              "once, with + - * / and brackets."),
                            TwipsRect(1050, 1125, 3400, 1000));
-    lblDisclaimer = label("lblDisclaimer", "Free to play and to share.", TwipsRect(255, 2625, 2700, 300));
+    lblDisclaimer = label("lblDisclaimer", tr("Free to play and to share."), TwipsRect(255, 2625, 2700, 300));
 
-    cmdOK = new QPushButton("OK", this);
+    cmdOK = new QPushButton(tr("OK"), this);
     cmdOK->setObjectName("cmdOK");
     cmdOK->setGeometry(TwipsRect(3240, 2160, 1260, 345));
     cmdOK->setDefault(true);  // Enter; Esc rejects the dialog, which closes it too
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
-    cmdSysInfo = new QPushButton("&System Info...", this);
+    cmdSysInfo = new QPushButton(tr("&System Info..."), this);
     cmdSysInfo->setObjectName("cmdSysInfo");
     cmdSysInfo->setGeometry(TwipsRect(3240, 2580, 1260, 345));
     cmdSysInfo->setAutoDefault(false);
@@ -87,5 +87,5 @@ void frmAbout::StartSysInfo() {
             tool = folder + "/MSINFO32.EXE";
     }
     if (tool.isEmpty() || !QProcess::startDetached(tool, {}))
-        MsgBox("System Information Is Unavailable At This Time", this);
+        MsgBox(tr("System Information Is Unavailable At This Time"), this);
 }

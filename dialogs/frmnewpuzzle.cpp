@@ -10,22 +10,22 @@
 frmNewPuzzle::frmNewPuzzle(QWidget* owner, const QString& current)
     : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
     setObjectName("frmNewPuzzle");
-    setWindowTitle("New Puzzle");
-    auto* prompt = new QLabel("&Face cards, then = and the answer card (for example 3 9 3 9 = 17):", this);
+    setWindowTitle(tr("New Puzzle"));
+    auto* prompt = new QLabel(tr("&Face cards, then = and the answer card (for example 3 9 3 9 = 17):"), this);
     txtPuzzle = new QLineEdit(current, this);
     txtPuzzle->setObjectName("txtPuzzle");
-    txtPuzzle->setAccessibleName("Puzzle");
+    txtPuzzle->setAccessibleName(tr("Puzzle"));
     txtPuzzle->selectAll();
     prompt->setBuddy(txtPuzzle);
     lblProblem = new QLabel(this);
     lblProblem->setObjectName("lblProblem");
     lblProblem->setWordWrap(true);
-    lblProblem->setAccessibleName("Problem");
+    lblProblem->setAccessibleName(tr("Problem"));
     lblProblem->setMinimumHeight(2 * fontMetrics().lineSpacing() + 4);  // room for the longest sentence
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     cmdOK = buttons->button(QDialogButtonBox::Ok);
-    cmdOK->setText("&Play");
+    cmdOK->setText(tr("&Play"));
     connect(buttons, &QDialogButtonBox::accepted, this, &frmNewPuzzle::cmdOK_Click);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     // A new problem is shown only after the next try: editing clears the old one.

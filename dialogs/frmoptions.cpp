@@ -37,13 +37,13 @@ frmOptions::frmOptions(frmMain* game)
     : QDialog(game, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       game_(game) {
     setObjectName("frmOptions");
-    setWindowTitle("Options");
+    setWindowTitle(tr("Options"));
     setFixedSize(Px(6150), Px(5010));
 
     tbsOptions = new QTabBar(this);
     tbsOptions->setObjectName("tbsOptions");
-    tbsOptions->addTab("Standard");
-    tbsOptions->addTab("Rules");
+    tbsOptions->addTab(tr("Standard"));
+    tbsOptions->addTab(tr("Rules"));
     tbsOptions->setExpanding(false);
     const int tabHeight = tbsOptions->sizeHint().height();
     tbsOptions->setGeometry(Px(105), Px(120), Px(5895), tabHeight);
@@ -66,49 +66,49 @@ frmOptions::frmOptions(frmMain* game)
     }
     QWidget* page = picOptions[0]->findChild<QFrame*>();
 
-    Label1 = new QLabel("Number of puzzle cards", page);
+    Label1 = new QLabel(tr("Number of puzzle cards"), page);
     Label1->setObjectName("Label1");
     Label1->setGeometry(TwipsRect(300, 480, 2175, 255));
     cboCardCnt = new QComboBox(page);
     cboCardCnt->setObjectName("cboCardCnt");
     cboCardCnt->addItems({"3", "4", "5", "6", "7"});
-    cboCardCnt->setToolTip("Choose the number of cards in the top row");
+    cboCardCnt->setToolTip(tr("Choose the number of cards in the top row"));
     cboCardCnt->setGeometry(Px(2820), Px(420), Px(1575), cboCardCnt->sizeHint().height());
     Label1->setBuddy(cboCardCnt);
 
-    Label2 = new QLabel("Highest card", page);
+    Label2 = new QLabel(tr("Highest card"), page);
     Label2->setObjectName("Label2");
     Label2->setGeometry(TwipsRect(300, 1140, 2175, 255));
     cboHighCard = new QComboBox(page);
     cboHighCard->setObjectName("cboHighCard");
     cboHighCard->addItems({"5", "6", "7", "8", "9", "10", "12", "15", "20", "25", "30", "40", "50"});
-    cboHighCard->setToolTip("Set the highst card limit");
+    cboHighCard->setToolTip(tr("Set the highst card limit"));
     cboHighCard->setGeometry(Px(2820), Px(1080), Px(1575), cboHighCard->sizeHint().height());
     Label2->setBuddy(cboHighCard);
     // Dealing: below the two game options, in the same frame; the defaults deal every puzzle.
-    chkAnswerOnly = new QCheckBox("Deal only puzzles with an a&nswer", page);
+    chkAnswerOnly = new QCheckBox(tr("Deal only puzzles with an a&nswer"), page);
     chkAnswerOnly->setObjectName("chkAnswerOnly");
-    chkAnswerOnly->setToolTip("Deal skips puzzles that no answer solves");
+    chkAnswerOnly->setToolTip(tr("Deal skips puzzles that no answer solves"));
     chkAnswerOnly->setGeometry(Px(300), Px(1740), Px(4700), chkAnswerOnly->sizeHint().height());
-    Label3 = new QLabel("&Difficulty", page);
+    Label3 = new QLabel(tr("&Difficulty"), page);
     Label3->setObjectName("Label3");
     Label3->setGeometry(TwipsRect(300, 2400, 2175, 255));
     cboLevel = new QComboBox(page);
     cboLevel->setObjectName("cboLevel");
-    cboLevel->addItems({"any", "1", "2", "3", "4", "5"});
-    cboLevel->setToolTip("Deal only puzzles of this difficulty, 1 easy to 5 hard");
-    cboLevel->setAccessibleName("Difficulty of the puzzles dealt");
+    cboLevel->addItems({tr("any"), "1", "2", "3", "4", "5"});
+    cboLevel->setToolTip(tr("Deal only puzzles of this difficulty, 1 easy to 5 hard"));
+    cboLevel->setAccessibleName(tr("Difficulty of the puzzles dealt"));
     cboLevel->setGeometry(Px(2820), Px(2340), Px(1575), cboLevel->sizeHint().height());
     Label3->setBuddy(cboLevel);
     // The player's head start: the race is the game's own at once, the default.
-    Label4 = new QLabel("Computer &starts", page);
+    Label4 = new QLabel(tr("Computer &starts"), page);
     Label4->setObjectName("Label4");
     Label4->setGeometry(TwipsRect(300, 2940, 2175, 255));
     cboHeadStart = new QComboBox(page);
     cboHeadStart->setObjectName("cboHeadStart");
-    cboHeadStart->addItems({"at once", "after 10 s", "after 30 s", "after 60 s", "only when I give up"});
-    cboHeadStart->setToolTip("Give yourself time before the computer starts its search");
-    cboHeadStart->setAccessibleName("When the computer starts looking");
+    cboHeadStart->addItems({tr("at once"), tr("after 10 s"), tr("after 30 s"), tr("after 60 s"), tr("only when I give up")});
+    cboHeadStart->setToolTip(tr("Give yourself time before the computer starts its search"));
+    cboHeadStart->setAccessibleName(tr("When the computer starts looking"));
     cboHeadStart->setGeometry(Px(2820), Px(2880), Px(2250), cboHeadStart->sizeHint().height());
     Label4->setBuddy(cboHeadStart);
     for (QWidget* w : std::initializer_list<QWidget*>{Label1, Label2, Label3, Label4, cboCardCnt, cboHighCard, chkAnswerOnly,
@@ -117,14 +117,14 @@ frmOptions::frmOptions(frmMain* game)
 
     // Rules: the order of operations, for the computer and the player alike.
     QWidget* rules = picOptions[1]->findChild<QFrame*>();
-    Label5 = new QLabel("&Order of operations", rules);
+    Label5 = new QLabel(tr("&Order of operations"), rules);
     Label5->setObjectName("Label5");
     Label5->setGeometry(TwipsRect(300, 480, 4800, 255));
     cboOrder = new QComboBox(rules);
     cboOrder->setObjectName("cboOrder");
-    cboOrder->addItems({"The game's own: x, then /, then +, then -", "School: x and / left to right, then + and - left to right"});
-    cboOrder->setToolTip("How a calculation is read: 10 - 4 + 3 is 3 in the game's order and 9 in the school's");
-    cboOrder->setAccessibleName("Order of operations");
+    cboOrder->addItems({tr("The game's own: x, then /, then +, then -"), tr("School: x and / left to right, then + and - left to right")});
+    cboOrder->setToolTip(tr("How a calculation is read: 10 - 4 + 3 is 3 in the game's order and 9 in the school's"));
+    cboOrder->setAccessibleName(tr("Order of operations"));
     cboOrder->setGeometry(Px(300), Px(840), Px(4900), cboOrder->sizeHint().height());
     Label5->setBuddy(cboOrder);
     Label5->setFont(sans);
@@ -137,17 +137,17 @@ frmOptions::frmOptions(frmMain* game)
         fitted.setPointSizeF(fitted.pointSizeF() - 0.5);
     cboOrder->setFont(fitted);
     // The language: each named in its own words, so anyone finds theirs; from the next start.
-    Label6 = new QLabel("&Language", rules);
+    Label6 = new QLabel(tr("&Language"), rules);
     Label6->setObjectName("Label6");
     Label6->setGeometry(TwipsRect(300, 1560, 2175, 255));
     cboLanguage = new QComboBox(rules);
     cboLanguage->setObjectName("cboLanguage");
-    cboLanguage->addItems({"The system's", "English", "Deutsch", QString::fromUtf8("Fran\u00E7ais")});
-    cboLanguage->setToolTip("The language of the game's windows");
-    cboLanguage->setAccessibleName("Language");
+    cboLanguage->addItems({tr("The system's"), "English", "Deutsch", QString::fromUtf8("Fran\u00E7ais")});
+    cboLanguage->setToolTip(tr("The language of the game's windows"));
+    cboLanguage->setAccessibleName(tr("Language"));
     cboLanguage->setGeometry(Px(2820), Px(1500), Px(2250), cboLanguage->sizeHint().height());
     Label6->setBuddy(cboLanguage);
-    lblLanguage = new QLabel("A new language takes effect the next time Pelorand starts.", rules);
+    lblLanguage = new QLabel(tr("A new language takes effect the next time Pelorand starts."), rules);
     lblLanguage->setObjectName("lblLanguage");
     lblLanguage->setWordWrap(true);
     lblLanguage->setGeometry(TwipsRect(300, 2040, 4900, 600));
@@ -155,14 +155,14 @@ frmOptions::frmOptions(frmMain* game)
     FitText(Label6);
     FitText(lblLanguage);
 
-    cmdOK = new QPushButton("OK", this);
+    cmdOK = new QPushButton(tr("OK"), this);
     cmdOK->setObjectName("cmdOK");
     cmdOK->setGeometry(TwipsRect(2520, 4455, 1095, 375));
     cmdOK->setDefault(true);
-    cmdCancel = new QPushButton("Cancel", this);  // Esc: QDialog rejects, which is Cancel
+    cmdCancel = new QPushButton(tr("Cancel"), this);  // Esc: QDialog rejects, which is Cancel
     cmdCancel->setObjectName("cmdCancel");
     cmdCancel->setGeometry(TwipsRect(3720, 4455, 1095, 375));
-    cmdApply = new QPushButton("Apply", this);
+    cmdApply = new QPushButton(tr("Apply"), this);
     cmdApply->setObjectName("cmdApply");
     cmdApply->setGeometry(TwipsRect(4920, 4455, 1095, 375));
     FitText(Label1);

@@ -43,11 +43,11 @@ QComboBox* List(QWidget* parent, const char* name, const QStringList& entries, c
 frmWorksheet::frmWorksheet(QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint), seed_(FreshSeed()) {
     setObjectName("frmWorksheet");
-    setWindowTitle("Print Worksheet");
+    setWindowTitle(tr("Print Worksheet"));
 
     cboCards = List(this, "cboCards", {"3", "4", "5", "6", "7"}, "4");
     cboHigh = List(this, "cboHigh", {"5", "6", "7", "8", "9", "10", "12", "15", "20", "25", "30", "40", "50"}, "12");
-    cboLevel = List(this, "cboLevel", {"any", "1", "2", "3", "4", "5"}, "any");
+    cboLevel = List(this, "cboLevel", {tr("any"), "1", "2", "3", "4", "5"}, tr("any"));
     spnCount = new QSpinBox(this);
     spnCount->setObjectName("spnCount");
     spnCount->setRange(1, WorksheetMostPuzzles);
@@ -55,29 +55,29 @@ frmWorksheet::frmWorksheet(QWidget* owner)
     QStringList layouts;
     for (int n : WorksheetLayouts) layouts << QString::number(n);
     cboPerPage = List(this, "cboPerPage", layouts, "8");
-    chkAnswers = new QCheckBox("Include an &answer page", this);
+    chkAnswers = new QCheckBox(tr("Include an &answer page"), this);
     chkAnswers->setObjectName("chkAnswers");
     chkAnswers->setChecked(true);
-    txtTitle = new QLineEdit("Pelorand worksheet", this);
+    txtTitle = new QLineEdit(tr("Pelorand worksheet"), this);
     txtTitle->setObjectName("txtTitle");
     txtTitle->setMaxLength(120);
     txtCode = new QLineEdit(this);
     txtCode->setObjectName("txtCode");
-    txtCode->setPlaceholderText("a code from an earlier sheet");
+    txtCode->setPlaceholderText(tr("a code from an earlier sheet"));
     lblCode = new QLabel(this);
     lblCode->setObjectName("lblCode");
     lblCode->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 
     auto* form = new QFormLayout;
-    form->addRow("Number of &cards:", cboCards);
-    form->addRow("&Highest card:", cboHigh);
-    form->addRow("&Difficulty:", cboLevel);
-    form->addRow("&Number of puzzles:", spnCount);
-    form->addRow("Puzzles per pa&ge:", cboPerPage);
+    form->addRow(tr("Number of &cards:"), cboCards);
+    form->addRow(tr("&Highest card:"), cboHigh);
+    form->addRow(tr("&Difficulty:"), cboLevel);
+    form->addRow(tr("&Number of puzzles:"), spnCount);
+    form->addRow(tr("Puzzles per pa&ge:"), cboPerPage);
     form->addRow("", chkAnswers);
-    form->addRow("&Title line:", txtTitle);
-    form->addRow("&From code:", txtCode);
-    form->addRow("Code of this sheet:", lblCode);
+    form->addRow(tr("&Title line:"), txtTitle);
+    form->addRow(tr("&From code:"), txtCode);
+    form->addRow(tr("Code of this sheet:"), lblCode);
     // Each field's label names it for a screen reader too.
     for (int row = 0; row < form->rowCount(); ++row) {
         auto* label = qobject_cast<QLabel*>(form->itemAt(row, QFormLayout::LabelRole) ? form->itemAt(row, QFormLayout::LabelRole)->widget() : nullptr);
@@ -85,14 +85,14 @@ frmWorksheet::frmWorksheet(QWidget* owner)
         if (label && !label->text().isEmpty() && field) field->setAccessibleName(label->text().remove('&').remove(':'));
     }
 
-    cmdNew = new QPushButton("New &puzzles", this);
+    cmdNew = new QPushButton(tr("New &puzzles"), this);
     cmdNew->setObjectName("cmdNew");
-    cmdNew->setToolTip("Other puzzles with the same settings");
-    cmdPreview = new QPushButton("Pre&view...", this);
+    cmdNew->setToolTip(tr("Other puzzles with the same settings"));
+    cmdPreview = new QPushButton(tr("Pre&view..."), this);
     cmdPreview->setObjectName("cmdPreview");
-    cmdPrint = new QPushButton("P&rint...", this);
+    cmdPrint = new QPushButton(tr("P&rint..."), this);
     cmdPrint->setObjectName("cmdPrint");
-    cmdClose = new QPushButton("Close", this);  // Esc too
+    cmdClose = new QPushButton(tr("Close"), this);  // Esc too
     cmdClose->setObjectName("cmdClose");
     // No button answers Enter: Enter in "From code" reads the code, and nothing else happens.
     for (QPushButton* button : {cmdNew, cmdPreview, cmdPrint, cmdClose}) button->setAutoDefault(false);
@@ -180,9 +180,9 @@ bool frmWorksheet::Paint(QPrinter& printer) {
     }
     if (!DrawWorksheet(printer, sheet, Look())) {
         ReplacePrinter();  // the failed one would refuse every later setting
-        MsgBox("Unable to print the worksheet: " +
-                   (printer.outputFileName().isEmpty() ? QString("the printer could not be started.")
-                                                       : "the file " + printer.outputFileName() + " could not be written."),
+        MsgBox(printer.outputFileName().isEmpty()
+                   ? tr("Unable to print the worksheet: the printer could not be started.")
+                   : tr("Unable to print the worksheet: the file %1 could not be written.").arg(printer.outputFileName()),
                this);
         return false;
     }
@@ -192,7 +192,7 @@ bool frmWorksheet::Paint(QPrinter& printer) {
 void frmWorksheet::cmdPreview_Click() {
     if (!txtCode->text().trimmed().isEmpty() && !UseCode()) return;
     QPrintPreviewDialog preview(&CurrentPrinter(), this);
-    preview.setWindowTitle("Worksheet preview");
+    preview.setWindowTitle(tr("Worksheet preview"));
     connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* printer) { Paint(*printer); });
     preview.exec();
 }

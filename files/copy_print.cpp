@@ -23,19 +23,19 @@ void frmMain::mnuFilePrint_Click() {
     if (!painter.begin(&printer)) {
         QString why;
         if (!printer.outputFileName().isEmpty())
-            why = "the file " + printer.outputFileName() + " could not be written.";
+            why = tr("the file %1 could not be written.").arg(printer.outputFileName());
         else if (printer.printerName().isEmpty())
-            why = "no printer is available. Choose one with Page Setup.";
+            why = tr("no printer is available. Choose one with Page Setup.");
         else
-            why = "the printer " + printer.printerName() + " could not be started.";
+            why = tr("the printer %1 could not be started.").arg(printer.printerName());
         ReplacePrinter();  // the failed one would refuse Page Setup's choices from now on
-        MsgBox("Unable to print: " + why, this);
+        MsgBox(tr("Unable to print: %1").arg(why), this);
         return;
     }
     painter.drawPixmap(PrintArea(image.size(), printer.resolution(), painter.viewport()), image);
     if (!painter.end()) {
         ReplacePrinter();
-        MsgBox("Unable to print: the page could not be finished.", this);
+        MsgBox(tr("Unable to print: the page could not be finished."), this);
     }
 }
 

@@ -4,22 +4,28 @@
 #include <algorithm>
 
 #include "engine/globals.h"
+#include "lang/translate.h"
 
 DecodedDeck DecodeDeck(const uint8_t* data, std::size_t size) {
     DecodedDeck out;
     if (size != DeckFileSize) return out;
     std::copy(data, data + DeckFileSize, out.bytes.begin());
     out.result = DecodedDeck::Result::Unusable;
-    const std::string bad = "The file is not a valid puzzle deck: ";
+    using lang::Args;
+    using lang::Number;
+    using lang::translate;
     if (out.FaceCards() < 3 || out.FaceCards() > 7) {
-        out.reason = bad + "it has " + std::to_string(out.FaceCards()) + " face cards, where 3 to 7 are possible.";
+        out.reason = Args(translate("Deck", "The file is not a valid puzzle deck: it has %1 face cards, where 3 to 7 are possible."),
+                          {Number(out.FaceCards())});
     } else if (out.DeckPos() > DeckLast) {
-        out.reason = bad + "its answer card position " + std::to_string(out.DeckPos()) + " lies beyond the deck.";
+        out.reason = Args(translate("Deck", "The file is not a valid puzzle deck: its answer card position %1 lies beyond the deck."),
+                          {Number(out.DeckPos())});
     } else if (out.HighCard() < 1 || out.HighCard() > 99) {
-        out.reason = bad + "its highest card " + std::to_string(out.HighCard()) + " is outside 1 to 99.";
+        out.reason = Args(translate("Deck", "The file is not a valid puzzle deck: its highest card %1 is outside 1 to 99."),
+                          {Number(out.HighCard())});
     } else if (auto card = std::find_if(out.bytes.begin() + DeckFirst, out.bytes.end(), [](uint8_t v) { return v > 99; });
                card != out.bytes.end()) {
-        out.reason = bad + "it holds a card of " + std::to_string(*card) + ", above 99.";
+        out.reason = Args(translate("Deck", "The file is not a valid puzzle deck: it holds a card of %1, above 99."), {Number(*card)});
     } else {
         if (out.bytes[2] < DeckFirst) out.bytes[2] = DeckLast;
         out.result = DecodedDeck::Result::Ok;

@@ -1,4 +1,5 @@
 // The game window's deck-file commands: LoadFile, Open, Save, Save As and the start-up load.
+#include <QCoreApplication>
 #include <QAction>
 #include <QDir>
 #include <QFile>
@@ -17,7 +18,7 @@ namespace {
 
 const QString Untitled = "Untitled";
 
-void LoadFailed(const QString& description) { MsgBox("Unable to load file: Error " + description); }
+void LoadFailed(const QString& description) { MsgBox(QCoreApplication::translate("frmMain", "Unable to load file: Error %1").arg(description)); }
 
 }  // namespace
 
@@ -26,11 +27,11 @@ bool frmMain::LoadFile(const QString& NewFile) {
     if (!info.exists()) {
         // No such file in a real folder reads as an empty file: refused without a message.
         if (info.absoluteDir().exists()) return false;
-        LoadFailed("Path not found: " + info.absolutePath());
+        LoadFailed(tr("Path not found: %1").arg(info.absolutePath()));
         return false;
     }
     if (!info.isFile()) {  // a folder or a device: opening it could block or mislead
-        LoadFailed("Not a file: " + NewFile);
+        LoadFailed(tr("Not a file: %1").arg(NewFile));
         return false;
     }
     QFile file(NewFile);
@@ -62,7 +63,7 @@ bool frmMain::LoadFile(const QString& NewFile) {
     ShowCards();
     Solving = true;  // StepCount runs on: a load is not a deal
     cmdAnswer->setEnabled(false);
-    ShowProgress("Looking for a solution...");
+    ShowProgress(tr("Looking for a solution..."));
     PuzzleChanged();
     return true;
 }
@@ -110,7 +111,7 @@ bool frmMain::WriteDeck(const QString& path) {
         file.write(reinterpret_cast<const char*>(bytes.data()), bytes.size()) == static_cast<qint64>(bytes.size()) &&
         file.commit())
         return true;
-    MsgBox("Unable to save file: Error " + file.errorString());
+    MsgBox(tr("Unable to save file: Error %1").arg(file.errorString()));
     return false;
 }
 

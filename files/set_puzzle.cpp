@@ -37,7 +37,7 @@ void frmMain::mnuEditPaste_Click() {
     const QString text = QGuiApplication::clipboard()->text();
     const PuzzleRead read = ReadPuzzleText(text.left(1000).toStdString());
     if (!read.Ok()) {
-        MsgBox("The clipboard does not hold a puzzle, so the table stays as it is. " + QString::fromStdString(read.error));
+        MsgBox(tr("The clipboard does not hold a puzzle, so the table stays as it is. %1").arg(QString::fromStdString(read.error)));
         return;
     }
     SetPuzzle(read.cards, read.answer);
@@ -53,7 +53,7 @@ void frmMain::mnuFileToday_Click() {
     const QDate today = QDate::currentDate();
     const std::optional<DayPuzzle> puzzle = PuzzleOfTheDay(today.year(), today.month(), today.day(), FaceCards);
     if (!puzzle) {
-        MsgBox("No puzzle with an answer turned up for today, so the table stays as it is.");
+        MsgBox(tr("No puzzle with an answer turned up for today, so the table stays as it is."));
         return;
     }
     SetPuzzle(puzzle->cards, puzzle->answer);

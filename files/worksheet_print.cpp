@@ -1,6 +1,7 @@
 // The worksheet's pages: puzzles as large cards with room to write, then a page of answers.
 #include "files/worksheet_print.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
@@ -13,6 +14,7 @@
 #include <chrono>
 #include <ostream>
 
+#include "lang/translate.h"
 #include "cli/command_line.h"
 
 namespace {
@@ -106,14 +108,14 @@ void Frame(QPainter& p, const SheetLayout& layout, const QString& title, const Q
     // The answers hold only in one order: say which, where every pupil sees it.
     DrawFitted(p, orderLine, Qt::AlignLeft | Qt::AlignVCenter,
                order == OperatorOrder::Game
-                   ? "Worked in the game's order: brackets, then *, then /, then +, then -, each left to right "
-                     "(so 8 / 2 * 2 is 2, and 5 - 2 + 1 is 2)."
-                   : "Worked in the school order: brackets, then * and / left to right, then + and - left to right "
-                     "(so 8 / 2 * 2 is 8, and 5 - 2 + 1 is 4).",
+                   ? QCoreApplication::translate("Worksheet", "Worked in the game's order: brackets, then *, then /, then +, then -, each left to right "
+                                                          "(so 8 / 2 * 2 is 2, and 5 - 2 + 1 is 2).")
+                   : QCoreApplication::translate("Worksheet", "Worked in the school order: brackets, then * and / left to right, then + and - left "
+                                                          "to right (so 8 / 2 * 2 is 8, and 5 - 2 + 1 is 4)."),
                layout.title.height * 0.22);
     p.setFont(Font(layout.footer.height * 0.5));
-    p.drawText(Q(layout.footer), Qt::AlignLeft | Qt::AlignVCenter, "Worksheet code " + code);
-    p.drawText(Q(layout.footer), Qt::AlignRight | Qt::AlignVCenter, QString("Page %1 of %2").arg(page).arg(pages));
+    p.drawText(Q(layout.footer), Qt::AlignLeft | Qt::AlignVCenter, QCoreApplication::translate("Worksheet", "Worksheet code %1").arg(code));
+    p.drawText(Q(layout.footer), Qt::AlignRight | Qt::AlignVCenter, QCoreApplication::translate("Worksheet", "Page %1 of %2").arg(page).arg(pages));
 }
 
 QString AnswerLine(int number, const WorksheetPuzzle& puzzle) {
@@ -122,7 +124,7 @@ QString AnswerLine(int number, const WorksheetPuzzle& puzzle) {
     // The count before the example, so that a long example is all that may ever be cut.
     line += QString("=> %1   (%2):   %3")
                 .arg(puzzle.answer)
-                .arg(puzzle.answers == 1 ? QString("1 answer") : QString("%1 answers").arg(puzzle.answers))
+                .arg(QCoreApplication::translate("Worksheet", "%n answer(s)", nullptr, puzzle.answers))
                 .arg(QString::fromStdString(puzzle.example));
     return line;
 }
@@ -160,7 +162,7 @@ bool DrawWorksheet(QPagedPaintDevice& device, const Worksheet& sheet, const Work
         const double lineHeight = (layout.footer.y - layout.title.y - layout.title.height * 1.4) / lines;
         for (std::size_t first = 0; first < sheet.puzzles.size(); first += lines) {
             if (!nextPage()) return false;
-            Frame(p, layout, "Answers: " + look.title, code, pageNumber, pages, sheet.settings.order);
+            Frame(p, layout, QCoreApplication::translate("Worksheet", "Answers: %1").arg(look.title), code, pageNumber, pages, sheet.settings.order);
             for (std::size_t i = first; i < std::min(sheet.puzzles.size(), first + lines); ++i) {
                 const double y = layout.title.y + layout.title.height * 1.4 + (i - first) * lineHeight;
                 const QRectF box(page.x, y, page.width, lineHeight);
@@ -212,7 +214,7 @@ int RunWorksheetCommand(const CommandLineRequest& r, std::ostream& out, std::ost
     pdf.setTitle(look.title);
     pdf.setCreator("Pelorand");
     if (!DrawWorksheet(pdf, sheet, look)) {
-        err << "pelorand: --worksheet: the file " << r.outFile << " could not be written\n";
+        err << lang::Args(lang::translate("Cli", "pelorand: --worksheet: the file %1 could not be written"), {r.outFile}) << '\n';
         return 1;
     }
     out << sheet.code << '\n';

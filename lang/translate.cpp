@@ -15,8 +15,15 @@ void InstallNumbers(NumberWriter writer) { numbers = writer; }
 
 std::string Number(int64_t value) { return numbers ? numbers(value) : std::to_string(value); }
 
+std::string EnglishPlural(const char* source, int n) {
+    const std::string text = source;
+    const std::size_t at = text.find("(s)");
+    if (at == std::string::npos) return text;
+    return text.substr(0, at) + (n == 1 ? "" : "s") + text.substr(at + 3);
+}
+
 std::string translate(const char* context, const char* source, const char* comment, int n) {
-    std::string text = installed ? installed(context, source, comment, n) : std::string(source);
+    std::string text = installed ? installed(context, source, comment, n) : n >= 0 ? EnglishPlural(source, n) : std::string(source);
     if (n >= 0) {
         const std::string written = Number(n);
         for (std::size_t at = 0; (at = text.find("%n", at)) != std::string::npos; at += written.size())

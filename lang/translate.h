@@ -20,6 +20,9 @@ using NumberWriter = std::string (*)(int64_t value);
 void InstallNumbers(NumberWriter writer);
 
 std::string translate(const char* context, const char* source, const char* comment = nullptr, int n = -1);
+// English, the source language, spells its plurals in the source: "%n answer(s)" is "1 answer",
+// "2 answers". (The one "(s)" in a text; a translation spells its own plural forms.)
+std::string EnglishPlural(const char* source, int n);
 std::string Number(int64_t value);
 
 // "%1" to "%9" in text replaced by the arguments in order, as QString::arg does: one text with

@@ -1,6 +1,7 @@
 // The help viewer: one QTextBrowser window for the whole program, closed on HELP_QUIT.
 #include "platform/help_engine.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QPointer>
@@ -23,7 +24,7 @@ bool WinHelp(QWidget* owner, const QString& helpFile, unsigned command, unsigned
     if (command != HELP_CONTENTS) return false;
     QFile file(helpFile);
     if (!file.open(QIODevice::ReadOnly)) {
-        MsgBox("Cannot find the help file " + helpFile + ". The help contents cannot be shown.", owner);
+        MsgBox(QCoreApplication::translate("Help", "Cannot find the help file %1. The help contents cannot be shown.").arg(helpFile), owner);
         return false;
     }
     if (!viewer) {
@@ -36,7 +37,7 @@ bool WinHelp(QWidget* owner, const QString& helpFile, unsigned command, unsigned
         viewer->setSearchPaths({QFileInfo(helpFile).absolutePath()});
     }
     viewer->setHtml(QString::fromUtf8(file.readAll()));
-    viewer->setWindowTitle(viewer->documentTitle().isEmpty() ? "Pelorand Help" : viewer->documentTitle());
+    viewer->setWindowTitle(viewer->documentTitle().isEmpty() ? QCoreApplication::translate("Help", "Pelorand Help") : viewer->documentTitle());
     viewer->show();
     viewer->raise();
     viewer->activateWindow();

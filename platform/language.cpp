@@ -13,6 +13,16 @@
 namespace {
 
 QString inUse = "en";
+
+// English is the source language: every text stands as written, but for its plurals.
+class English : public QTranslator {
+public:
+    QString translate(const char*, const char* source, const char*, int n) const override {
+        return n >= 0 ? QString::fromStdString(lang::EnglishPlural(source, n)) : QString();
+    }
+    bool isEmpty() const override { return false; }
+};
+
 std::unique_ptr<QTranslator> game, qt;
 
 // "de_DE.UTF-8" -> "de"; nothing for what the game does not speak ("C", "en_GB" is English).
@@ -57,12 +67,15 @@ void UseLanguage(const QString& language) {
     lang::Install(nullptr);
     lang::InstallNumbers(nullptr);
     QLocale::setDefault(original);
-    if (language != "pseudo" && !Languages.contains(language)) return;
-
-    game = std::make_unique<QTranslator>();
-    if (!game->load(":/i18n/pelorand_" + language + ".qm")) {
-        game.reset();
-        return;
+    if (language != "pseudo" && !Languages.contains(language)) {
+        game = std::make_unique<English>();
+    } else {
+        game = std::make_unique<QTranslator>();
+        if (!game->load(":/i18n/pelorand_" + language + ".qm")) game = std::make_unique<English>();
+    }
+    if (dynamic_cast<English*>(game.get())) {
+        if (app) QCoreApplication::installTranslator(game.get());
+        return;  // the core's plurals are English without a translator
     }
     inUse = language;
     if (language != "pseudo") {

@@ -7,5 +7,5 @@ dirs=(engine expr solver answer player deal cli lang window dialogs files platfo
 sources=$(for d in "${dirs[@]}"; do ls "$d"/*.cpp "$d"/*.h 2>/dev/null; done)
 for lang in de fr; do
   # shellcheck disable=SC2086
-  /usr/lib/qt6/bin/lupdate -silent -locations none -no-obsolete $sources -target-language "$lang" -ts "translations/pelorand_$lang.ts"
+  /usr/lib/qt6/bin/lupdate -silent -locations none -no-obsolete -I . $sources -target-language "$lang" -ts "translations/pelorand_$lang.ts"
 done

@@ -1,4 +1,644 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
+<context>
+    <name>BoardView</name>
+    <message>
+        <source>Plus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add (key +)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Subtract (key -)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Times</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Multiply (key * or x)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Divided by</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Divide (key /)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing can be divided by 0. Pick another card or operation.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 makes %2, which is not a whole number. Only whole numbers are allowed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 makes %2, which is below zero. Only whole numbers from 0 up are allowed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>That number is too large to work with. Pick another step.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pick this card (key %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Take back the last step (Backspace or Ctrl+Z)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start &amp;Over</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Back to the cards on the table (Esc)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Whole numbers only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Refuse a step that makes a fraction or a number below zero</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Steps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;teps:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Make %1: pick a card, an operation and another card, and go on until one card is left.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Step %1: %2</source>
+        <extracomment>A step on the board, for a screen reader: &quot;Step 2: 15 ÷ 6 = 5/2&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Cli</name>
+    <message>
+        <source>pelorand: --worksheet: the file %1 could not be written</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Deck</name>
+    <message>
+        <source>The file is not a valid puzzle deck: it has %1 face cards, where 3 to 7 are possible.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is not a valid puzzle deck: its answer card position %1 lies beyond the deck.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is not a valid puzzle deck: its highest card %1 is outside 1 to 99.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is not a valid puzzle deck: it holds a card of %1, above 99.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Help</name>
+    <message>
+        <source>Cannot find the help file %1. The help contents cannot be shown.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pelorand Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Tally</name>
+    <message>
+        <source>You %1 (%2 with hints), the computer %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You %1, the computer %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TileButton</name>
+    <message>
+        <source>Card %1</source>
+        <extracomment>A card on the board, for a screen reader: &quot;Card 5/2&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hint: pick this card next</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Worksheet</name>
+    <message>
+        <source>Worked in the game&apos;s order: brackets, then *, then /, then +, then -, each left to right (so 8 / 2 * 2 is 2, and 5 - 2 + 1 is 2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Worked in the school order: brackets, then * and / left to right, then + and - left to right (so 8 / 2 * 2 is 8, and 5 - 2 + 1 is 4).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Worksheet code %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n answer(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Answers: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>About Pelorand</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A concentration exercise: make the answer card from all the face cards, each used once, with + - * / and brackets.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Free to play and to share.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;System Info...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System Information Is Unavailable At This Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmAnswer</name>
+    <message>
+        <source>Your Answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Check</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Hint</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show one step of a solution</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Result:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tally: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Your answer, with every face card once (+ - * / and brackets), read in the game&apos;s own order:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Your answer, with every face card once (+ - * / and brackets), read in the school order:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Brackets, then every *, then every /, then every +, then every -, each left to right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Brackets, then * and / left to right, then + and - left to right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check your answer in the game&apos;s own order of operations</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check your answer in the order of operations taught at school</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(at character %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none: it divides by zero</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The game reads it as: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Value: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Worked out exactly:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Broken down like this:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You got it first!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The computer was first this time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The puzzle is still being checked. Ask again in a moment.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This puzzle has no solution at all: deal the next one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hint %1 of %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>That is a whole solution: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your steps have left that answer; the board shows a next step from the cards as they stand.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The cards on the board can no longer make %1: press Undo or Start Over.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>Time on this puzzle: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file %1 could not be written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no printer is available. Choose one with Page Setup.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the printer %1 could not be started.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to print: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to print: the page could not be finished.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to load file: Error %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Path not found: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not a file: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Looking for a solution...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to save file: Error %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The clipboard does not hold a puzzle, so the table stays as it is. %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No puzzle with an answer turned up for today, so the table stays as it is.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmNewPuzzle</name>
+    <message>
+        <source>New Puzzle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Face cards, then = and the answer card (for example 3 9 3 9 = 17):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Puzzle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Problem</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmOptions</name>
+    <message>
+        <source>Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number of puzzle cards</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the number of cards in the top row</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Highest card</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set the highst card limit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deal only puzzles with an a&amp;nswer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deal skips puzzles that no answer solves</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Difficulty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>any</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deal only puzzles of this difficulty, 1 easy to 5 hard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Difficulty of the puzzles dealt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Computer &amp;starts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>at once</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>after 10 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>after 30 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>after 60 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>only when I give up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Give yourself time before the computer starts its search</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>When the computer starts looking</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Order of operations</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The game&apos;s own: x, then /, then +, then -</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>School: x and / left to right, then + and - left to right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How a calculation is read: 10 - 4 + 3 is 3 in the game&apos;s order and 9 in the school&apos;s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Order of operations</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The system&apos;s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The language of the game&apos;s windows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A new language takes effect the next time Pelorand starts.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmWorksheet</name>
+    <message>
+        <source>Print Worksheet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>any</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Include an &amp;answer page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pelorand worksheet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a code from an earlier sheet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number of &amp;cards:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Highest card:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Difficulty:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Number of puzzles:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Puzzles per pa&amp;ge:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Title line:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;From code:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Code of this sheet:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New &amp;puzzles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other puzzles with the same settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pre&amp;view...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P&amp;rint...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to print the worksheet: the printer could not be started.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to print the worksheet: the file %1 could not be written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Worksheet preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
 </TS>

@@ -2,6 +2,7 @@
 #include "window/board_view.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -31,10 +32,10 @@ struct OpButton {
     const char* tip;
 };
 constexpr OpButton Ops[] = {
-    {BoardOp::Add, "cmdAdd", "Plus", "Add (key +)"},
-    {BoardOp::Subtract, "cmdSubtract", "Minus", "Subtract (key -)"},
-    {BoardOp::Multiply, "cmdMultiply", "Times", "Multiply (key * or x)"},
-    {BoardOp::Divide, "cmdDivide", "Divided by", "Divide (key /)"},
+    {BoardOp::Add, "cmdAdd", QT_TRANSLATE_NOOP("BoardView", "Plus"), QT_TRANSLATE_NOOP("BoardView", "Add (key +)")},
+    {BoardOp::Subtract, "cmdSubtract", QT_TRANSLATE_NOOP("BoardView", "Minus"), QT_TRANSLATE_NOOP("BoardView", "Subtract (key -)")},
+    {BoardOp::Multiply, "cmdMultiply", QT_TRANSLATE_NOOP("BoardView", "Times"), QT_TRANSLATE_NOOP("BoardView", "Multiply (key * or x)")},
+    {BoardOp::Divide, "cmdDivide", QT_TRANSLATE_NOOP("BoardView", "Divided by"), QT_TRANSLATE_NOOP("BoardView", "Divide (key /)")},
 };
 
 // The operation a typed character stands for.
@@ -53,12 +54,12 @@ QString Refused(Board::Refusal why, const std::optional<BoardStep>& step) {
     const QString made = step ? Q(TileText(step->result)) : QString();
     const QString tried = step ? Q(TileText(step->left) + " " + OpSign(step->op) + " " + TileText(step->right)) : QString();
     switch (why) {
-    case Board::Refusal::DivideByZero: return "Nothing can be divided by 0. Pick another card or operation.";
+    case Board::Refusal::DivideByZero: return QCoreApplication::translate("BoardView", "Nothing can be divided by 0. Pick another card or operation.");
     case Board::Refusal::Fraction:
-        return QString("%1 makes %2, which is not a whole number. Only whole numbers are allowed.").arg(tried, made);
+        return QCoreApplication::translate("BoardView", "%1 makes %2, which is not a whole number. Only whole numbers are allowed.").arg(tried, made);
     case Board::Refusal::BelowZero:
-        return QString("%1 makes %2, which is below zero. Only whole numbers from 0 up are allowed.").arg(tried, made);
-    case Board::Refusal::TooLarge: return "That number is too large to work with. Pick another step.";
+        return QCoreApplication::translate("BoardView", "%1 makes %2, which is below zero. Only whole numbers from 0 up are allowed.").arg(tried, made);
+    case Board::Refusal::TooLarge: return QCoreApplication::translate("BoardView", "That number is too large to work with. Pick another step.");
     case Board::Refusal::None: break;
     }
     return {};
@@ -78,14 +79,15 @@ TileButton::TileButton(QWidget* parent) : QAbstractButton(parent) {
 void TileButton::SetValue(const Fraction& value) {
     value_ = value;
     setText(Q(TileText(value)));
-    setAccessibleName("Card " + text());
+    //: A card on the board, for a screen reader: "Card 5/2"
+    setAccessibleName(tr("Card %1").arg(text()));
     update();
 }
 
 void TileButton::SetHinted(bool hinted) {
     if (hinted_ == hinted) return;
     hinted_ = hinted;
-    setAccessibleDescription(hinted ? QString("Hint: pick this card next") : QString());
+    setAccessibleDescription(hinted ? tr("Hint: pick this card next") : QString());
     update();
 }
 
@@ -151,7 +153,7 @@ BoardView::BoardView(QWidget* parent) : QWidget(parent) {
     for (int i = 0; i < MaxTiles; ++i) {
         cmdTile[i] = new TileButton(this);
         cmdTile[i]->setObjectName(QString("cmdTile%1").arg(i));
-        cmdTile[i]->setToolTip(QString("Pick this card (key %1)").arg(i + 1));
+        cmdTile[i]->setToolTip(tr("Pick this card (key %1)").arg(i + 1));
         tiles->addWidget(cmdTile[i]);
         connect(cmdTile[i], &QAbstractButton::clicked, this, [this, i] { PickTile(i); });
     }
@@ -161,8 +163,8 @@ BoardView::BoardView(QWidget* parent) : QWidget(parent) {
     for (int i = 0; i < 4; ++i) {
         auto* b = new QPushButton(QString::fromUtf8(OpSign(Ops[i].op)), this);
         b->setObjectName(Ops[i].name);
-        b->setAccessibleName(Ops[i].spoken);
-        b->setToolTip(Ops[i].tip);
+        b->setAccessibleName(tr(Ops[i].spoken));
+        b->setToolTip(tr(Ops[i].tip));
         b->setCheckable(true);
         b->setAutoDefault(false);
         QFont f = b->font();
@@ -176,12 +178,12 @@ BoardView::BoardView(QWidget* parent) : QWidget(parent) {
         connect(b, &QPushButton::clicked, this, [this, op] { PickOp(op); });
     }
     buttons->addSpacing(Px(180));
-    cmdUndo = new QPushButton("&Undo", this);
+    cmdUndo = new QPushButton(tr("&Undo"), this);
     cmdUndo->setObjectName("cmdUndo");
-    cmdUndo->setToolTip("Take back the last step (Backspace or Ctrl+Z)");
-    cmdStartOver = new QPushButton("Start &Over", this);
+    cmdUndo->setToolTip(tr("Take back the last step (Backspace or Ctrl+Z)"));
+    cmdStartOver = new QPushButton(tr("Start &Over"), this);
     cmdStartOver->setObjectName("cmdStartOver");
-    cmdStartOver->setToolTip("Back to the cards on the table (Esc)");
+    cmdStartOver->setToolTip(tr("Back to the cards on the table (Esc)"));
     for (QPushButton* b : {cmdUndo, cmdStartOver}) {
         b->setAutoDefault(false);
         buttons->addWidget(b);
@@ -190,17 +192,17 @@ BoardView::BoardView(QWidget* parent) : QWidget(parent) {
     connect(cmdUndo, &QPushButton::clicked, this, &BoardView::Undo);
     connect(cmdStartOver, &QPushButton::clicked, this, &BoardView::StartOver);
 
-    chkWholeNumbers = new QCheckBox("&Whole numbers only", this);
+    chkWholeNumbers = new QCheckBox(tr("&Whole numbers only"), this);
     chkWholeNumbers->setObjectName("chkWholeNumbers");
-    chkWholeNumbers->setToolTip("Refuse a step that makes a fraction or a number below zero");
+    chkWholeNumbers->setToolTip(tr("Refuse a step that makes a fraction or a number below zero"));
     connect(chkWholeNumbers, &QCheckBox::toggled, this, [this](bool on) { board_.SetWholeNumbersOnly(on); });
 
     lstSteps = new QListWidget(this);
     lstSteps->setObjectName("lstSteps");
-    lstSteps->setAccessibleName("Steps");
+    lstSteps->setAccessibleName(tr("Steps"));
     lstSteps->setSelectionMode(QAbstractItemView::NoSelection);
     lstSteps->setFixedHeight(lstSteps->fontMetrics().height() * 4 + 8);
-    auto* stepsLabel = new QLabel("S&teps:", this);
+    auto* stepsLabel = new QLabel(tr("S&teps:"), this);
     stepsLabel->setBuddy(lstSteps);
 
     lblBoard = new QLabel(this);
@@ -228,7 +230,7 @@ BoardView::BoardView(QWidget* parent) : QWidget(parent) {
 void BoardView::SetPuzzle(const std::vector<int>& cards, int answer) {
     board_ = Board(cards, answer);
     board_.SetWholeNumbersOnly(chkWholeNumbers->isChecked());
-    lblGoal->setText(QString("Make %1: pick a card, an operation and another card, and go on until one card is left.").arg(answer));
+    lblGoal->setText(tr("Make %1: pick a card, an operation and another card, and go on until one card is left.").arg(answer));
     hinted_.reset();
     Say({});
     Refresh();
@@ -303,7 +305,7 @@ void BoardView::ShowHint(const BoardHint& hint, bool focus) {
 
 void BoardView::Say(const QString& text) {
     lblBoard->setText(text);
-    lblBoard->setAccessibleName(text.isEmpty() ? QString("Board") : text);
+    lblBoard->setAccessibleName(text.isEmpty() ? tr("Board") : text);
 }
 
 void BoardView::FocusBoard() {
@@ -331,7 +333,8 @@ void BoardView::Refresh() {
     int n = 0;
     for (const BoardStep& step : board_.Steps()) {
         auto* item = new QListWidgetItem(Q(StepText(step)), lstSteps);
-        item->setData(Qt::AccessibleTextRole, QString("Step %1: %2").arg(++n).arg(item->text()));
+        //: A step on the board, for a screen reader: "Step 2: 15 ÷ 6 = 5/2"
+        item->setData(Qt::AccessibleTextRole, tr("Step %1: %2").arg(++n).arg(item->text()));
     }
     if (n > 0) lstSteps->scrollToBottom();
 }

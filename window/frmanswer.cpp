@@ -34,7 +34,7 @@ QString Q(const std::u16string& s) { return QString::fromStdU16String(s); }
 frmAnswer::frmAnswer(frmMain* game)
     : QDialog(game, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint), game_(game) {
     setObjectName("frmAnswer");
-    setWindowTitle("Your Answer");
+    setWindowTitle(tr("Your Answer"));
 
     fraBoard = new BoardView(this);
     fraBoard->SetWholeNumbersOnly(ReadSettingInt(WholeNumbersOnlySetting) == 1);
@@ -51,30 +51,29 @@ frmAnswer::frmAnswer(frmMain* game)
     lblPrompt->setObjectName("lblPrompt");
     txtAnswer = new QLineEdit(this);
     txtAnswer->setObjectName("txtAnswer");
-    txtAnswer->setAccessibleName("Your answer");
+    txtAnswer->setAccessibleName(tr("Your answer"));
     lblPrompt->setBuddy(txtAnswer);
 
-    cmdCheck = new QPushButton("&Check", this);
+    cmdCheck = new QPushButton(tr("&Check"), this);
     cmdCheck->setObjectName("cmdCheck");
     cmdCheck->setDefault(true);  // Enter in the entry checks
-    cmdCheck->setToolTip("Check your answer in the game's own order of operations");
-    cmdHint = new QPushButton("&Hint", this);
+    cmdHint = new QPushButton(tr("&Hint"), this);
     cmdHint->setObjectName("cmdHint");
     cmdHint->setAutoDefault(false);
-    cmdHint->setToolTip("Show one step of a solution");
+    cmdHint->setToolTip(tr("Show one step of a solution"));
     ShowOrder(SearchOrder);
-    cmdClose = new QPushButton("Close", this);  // Esc rejects the dialog, which hides it
+    cmdClose = new QPushButton(tr("Close"), this);  // Esc rejects the dialog, which hides it
     cmdClose->setObjectName("cmdClose");
     cmdClose->setAutoDefault(false);
 
     txtResult = new QPlainTextEdit(this);
     txtResult->setObjectName("txtResult");
     txtResult->setReadOnly(true);
-    txtResult->setAccessibleName("Result");
+    txtResult->setAccessibleName(tr("Result"));
     txtResult->setMinimumHeight(150);
     // Read and copied from the keyboard too (Alt+R, then Ctrl+A, Ctrl+C).
     txtResult->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    lblResult = new QLabel("&Result:", this);
+    lblResult = new QLabel(tr("&Result:"), this);
     lblResult->setObjectName("lblResult");
     lblResult->setBuddy(txtResult);
     lblTally = new QLabel(this);
@@ -187,17 +186,17 @@ void frmAnswer::NewPuzzle() {
 
 void frmAnswer::ShowTally() {
     lblTally->setText(TallyText());
-    lblTally->setAccessibleName("Tally: " + lblTally->text());
+    lblTally->setAccessibleName(tr("Tally: %1").arg(lblTally->text()));
 }
 
 void frmAnswer::ShowOrder(OperatorOrder order) {
     const bool game = order == OperatorOrder::Game;
-    lblPrompt->setText(game ? "&Your answer, with every face card once (+ - * / and brackets), read in the game's own order:"
-                            : "&Your answer, with every face card once (+ - * / and brackets), read in the school order:");
-    lblPrompt->setToolTip(game ? "Brackets, then every *, then every /, then every +, then every -, each left to right"
-                               : "Brackets, then * and / left to right, then + and - left to right");
-    cmdCheck->setToolTip(game ? "Check your answer in the game's own order of operations"
-                              : "Check your answer in the order of operations taught at school");
+    lblPrompt->setText(game ? tr("&Your answer, with every face card once (+ - * / and brackets), read in the game's own order:")
+                            : tr("&Your answer, with every face card once (+ - * / and brackets), read in the school order:"));
+    lblPrompt->setToolTip(game ? tr("Brackets, then every *, then every /, then every +, then every -, each left to right")
+                               : tr("Brackets, then * and / left to right, then + and - left to right"));
+    cmdCheck->setToolTip(game ? tr("Check your answer in the game's own order of operations")
+                              : tr("Check your answer in the order of operations taught at school"));
 }
 
 void frmAnswer::cmdCheck_Click() {
@@ -207,7 +206,7 @@ void frmAnswer::cmdCheck_Click() {
         using K = AnswerError::Kind;
         // Where it went wrong, for those who cannot see the cursor standing there.
         const bool placed = c.error.kind != K::Empty && c.error.kind != K::TooLong && c.error.kind != K::LeftOut;
-        txtResult->setPlainText(Q(c.verdict) + (placed ? QString(" (at character %1)").arg(c.error.offset + 1) : QString()));
+        txtResult->setPlainText(Q(c.verdict) + (placed ? " " + tr("(at character %1)").arg(c.error.offset + 1) : QString()));
         txtResult->setAccessibleDescription(Q(c.verdict));
         // Back in the entry where it went wrong; a screen reader hears why with the entry.
         txtAnswer->setAccessibleDescription(Q(c.verdict));
@@ -216,26 +215,26 @@ void frmAnswer::cmdCheck_Click() {
         return;
     }
     txtAnswer->setAccessibleDescription({});
-    const QString value = c.dividedByZero ? QString("none: it divides by zero") : QString::fromStdString(c.value.ToText());
+    const QString value = c.dividedByZero ? tr("none: it divides by zero") : QString::fromStdString(c.value.ToText());
     QStringList lines;
     QString raceLine;
-    lines << "The game reads it as: " + Q(c.shown) << "Value: " + value;
+    lines << tr("The game reads it as: %1").arg(Q(c.shown)) << tr("Value: %1").arg(value);
     if (!c.steps.empty()) {
-        lines << "Worked out exactly:";
+        lines << tr("Worked out exactly:");
         for (const std::string& step : c.steps) lines << "  " + QString::fromStdString(step);
     }
     lines << Q(c.verdict);
     if (c.solves && !raceDecided_) {
         raceDecided_ = true;
         if (Solving) {  // the search has not found one yet: the player wins this puzzle
-            std::u16string solution = c.shown + u" = " + value.toStdU16String() + u"\r\nBroken down like this:";
+            std::u16string solution = c.shown + u" = " + value.toStdU16String() + u"\r\n" + tr("Broken down like this:").toStdU16String();
             for (const std::string& step : c.steps) solution += u"\r\n" + QString::fromStdString(step).toStdU16String();
             RecordEnd(hints_ > 0 ? PlayRecord::End::SolvedWithHints : PlayRecord::End::SolvedAlone);
             game_->PlayerSolved(solution);
-            raceLine = "You got it first!";
+            raceLine = tr("You got it first!");
             lines << raceLine;
         } else {  // the record counted the computer's win when its search hit
-            raceLine = "The computer was first this time.";
+            raceLine = tr("The computer was first this time.");
             lines << raceLine;
         }
         ShowTally();
@@ -250,11 +249,11 @@ void frmAnswer::cmdHint_Click() {
     Played();
     const TableVerdict* verdict = game_->VerdictOnTable();
     if (!verdict) {
-        txtResult->setPlainText("The puzzle is still being checked. Ask again in a moment.");
+        txtResult->setPlainText(tr("The puzzle is still being checked. Ask again in a moment."));
         return;
     }
     if (verdict->player.NoAnswer() || verdict->player.listed.empty()) {
-        txtResult->setPlainText("This puzzle has no solution at all: deal the next one.");
+        txtResult->setPlainText(tr("This puzzle has no solution at all: deal the next one."));
         return;
     }
     // One step of the simplest answer a press, the whole answer with the last.
@@ -262,9 +261,9 @@ void frmAnswer::cmdHint_Click() {
     const std::vector<std::string> steps = ExactSteps(answer);
     const int shown = std::min<int>(++hints_, static_cast<int>(steps.size()));
     QStringList lines;
-    for (int i = 0; i < shown; ++i) lines << QString("Hint %1 of %2: %3").arg(i + 1).arg(steps.size()).arg(QString::fromStdString(steps[i]));
+    for (int i = 0; i < shown; ++i) lines << tr("Hint %1 of %2: %3").arg(i + 1).arg(steps.size()).arg(QString::fromStdString(steps[i]));
     if (shown == static_cast<int>(steps.size())) {
-        lines << "That is a whole solution: " + QString::fromStdString(CleanText(answer, SearchOrder));
+        lines << tr("That is a whole solution: %1").arg(QString::fromStdString(CleanText(answer, SearchOrder)));
         cmdHint->setEnabled(false);  // nothing more to show for this puzzle
         if (!boardLast_) txtAnswer->setFocus();
     }
@@ -272,9 +271,9 @@ void frmAnswer::cmdHint_Click() {
     if (fraBoard->Model().Tiles().size() > 1) {
         if (const std::optional<BoardHint> next = NextStep(fraBoard->Model(), answer)) {
             fraBoard->ShowHint(*next, boardLast_ || fraBoard->isAncestorOf(focusWidget()));
-            if (!next->followsSimplest) lines << "Your steps have left that answer; the board shows a next step from the cards as they stand.";
+            if (!next->followsSimplest) lines << tr("Your steps have left that answer; the board shows a next step from the cards as they stand.");
         } else {
-            const QString stuck = QString("The cards on the board can no longer make %1: press Undo or Start Over.").arg(Deck[DeckPos]);
+            const QString stuck = tr("The cards on the board can no longer make %1: press Undo or Start Over.").arg(Deck[DeckPos]);
             lines << stuck;
             fraBoard->Say(stuck);
         }

@@ -14,7 +14,7 @@
 void frmMain::CreateClock() {
     sbClock = new StatusPanel("0:00", sbStatusBar);
     sbClock->setObjectName("sbStatusBarClock");
-    sbClock->setSpokenPrefix("Time on this puzzle: ");
+    sbClock->setSpokenPrefix(tr("Time on this puzzle: "));
     sbClock->setMinimumWidth(Px(700));
     sbStatusBar->addPermanentWidget(sbClock);
     const bool on = ReadSettingInt(ShowClockSetting) == 1;

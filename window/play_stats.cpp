@@ -1,6 +1,8 @@
 // The record of play in the settings: one key per row under "Statistics".
 #include "window/play_stats.h"
 
+#include <QCoreApplication>
+
 #include <map>
 #include <memory>
 
@@ -88,7 +90,6 @@ QString TallyText() {
     const auto you = static_cast<qint64>(ReadSetting(PlayerWinsSetting));
     const auto hints = static_cast<qint64>(ReadSetting(HintWinsSetting));
     const auto computer = static_cast<qint64>(ReadSetting(ComputerWinsSetting));
-    QString text = QString("You %1").arg(you);
-    if (hints > 0) text += QString(" (%1 with hints)").arg(hints);
-    return text + QString(", the computer %1").arg(computer);
+    if (hints > 0) return QCoreApplication::translate("Tally", "You %1 (%2 with hints), the computer %3").arg(you).arg(hints).arg(computer);
+    return QCoreApplication::translate("Tally", "You %1, the computer %2").arg(you).arg(computer);
 }
