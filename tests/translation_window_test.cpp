@@ -1,0 +1,252 @@
+// Every window in another language: under the pseudo language, whose every text is marked, no
+// English text may be left unmarked (it would have bypassed the translation); in German and
+// French, no text may be cut off by its place.
+#include <QAbstractButton>
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QStyle>
+#include <QTabBar>
+#include <QTableWidget>
+#include <QTest>
+#include <QTextBrowser>
+
+#include "dialogs/frmabout.h"
+#include "dialogs/frmnewpuzzle.h"
+#include "dialogs/frmoptions.h"
+#include "dialogs/frmstatistics.h"
+#include "dialogs/frmworksheet.h"
+#include "gui_env.h"
+#include "platform/language.h"
+#include "window/board_view.h"
+#include "window/frmanswer.h"
+#include "window/frmsoln.h"
+#include "window/frmsplash.h"
+#include "window/status_panel.h"
+
+namespace {
+
+const QString Mark = QString::fromUtf8("\u27E6");
+
+// A text no language changes: numbers, signs and attempts, the game's name, the languages'
+// own names, file names; or the placeholders the game replaces before anyone sees them.
+bool LanguageFree(QString text) {
+    text.remove('&');
+    static const QStringList names{"Pelorand", "English", "Deutsch", QString::fromUtf8("Fran\u00E7ais"), "Label1", "Text1"};
+    if (names.contains(text.trimmed())) return true;
+    if (text.contains(QRegularExpression("\\.pld$|\\.PLD$|\\.csv$"))) return true;
+    // Words are two letters or more in a row; "x" alone is a sign.
+    return !text.contains(QRegularExpression("[A-Za-z\u00C0-\u024F]{2,}"));
+}
+
+// Qt's own buttons (a tab bar's arrows, a button box's Cancel): Qt's translations name them.
+bool QtsOwn(QWidget* w) {
+    if (w->objectName().startsWith("Scroll") || w->objectName().startsWith("qt_")) return true;
+    auto* box = qobject_cast<QDialogButtonBox*>(w->parentWidget());
+    auto* button = qobject_cast<QPushButton*>(w);
+    return box && button && box->standardButton(button) != QDialogButtonBox::NoButton;
+}
+
+class Walk {
+public:
+    QStringList problems;
+
+    void Text(const QString& text, const QString& where) {
+        if (text.isEmpty() || LanguageFree(text) || text.contains(Mark)) return;
+        problems << where + ": \"" + text + "\"";
+    }
+
+    void Widget(QWidget* top) {
+        QList<QWidget*> all = top->findChildren<QWidget*>();
+        all.prepend(top);
+        for (QWidget* w : all) {
+            if (QtsOwn(w)) continue;
+            const QString at = top->objectName() + "/" + (w->objectName().isEmpty() ? w->metaObject()->className() : w->objectName());
+            if (w->isWindow()) Text(w->windowTitle(), at + " title");
+            Text(w->toolTip(), at + " tip");
+            Text(w->accessibleName(), at + " name");
+            Text(w->accessibleDescription(), at + " description");
+            Text(w->whatsThis(), at + " what's this");
+            if (auto* l = qobject_cast<QLabel*>(w)) Text(l->text(), at);
+            if (auto* b = qobject_cast<QAbstractButton*>(w)) Text(b->text(), at);
+            if (auto* e = qobject_cast<QLineEdit*>(w)) {
+                Text(e->placeholderText(), at + " placeholder");
+                if (e->isReadOnly()) Text(e->text(), at);
+            }
+            if (auto* c = qobject_cast<QComboBox*>(w))
+                for (int i = 0; i < c->count(); ++i) Text(c->itemText(i), at + " item");
+            if (auto* t = qobject_cast<QTabBar*>(w))
+                for (int i = 0; i < t->count(); ++i) Text(t->tabText(i), at + " tab");
+            if (auto* g = qobject_cast<QGroupBox*>(w)) Text(g->title(), at);
+            if (auto* p = qobject_cast<QPlainTextEdit*>(w))
+                for (const QString& line : p->toPlainText().split('\n')) Text(line, at);
+            if (auto* list = qobject_cast<QListWidget*>(w))
+                for (int i = 0; i < list->count(); ++i) Text(list->item(i)->data(Qt::AccessibleTextRole).toString(), at + " item");
+            if (auto* table = qobject_cast<QTableWidget*>(w)) {
+                for (int c = 0; c < table->columnCount(); ++c)
+                    if (table->horizontalHeaderItem(c)) {
+                        Text(table->horizontalHeaderItem(c)->text(), at + " header");
+                        Text(table->horizontalHeaderItem(c)->toolTip(), at + " header tip");
+                    }
+                for (int r = 0; r < table->rowCount(); ++r)
+                    for (int c = 0; c < table->columnCount(); ++c)
+                        if (table->item(r, c)) Text(table->item(r, c)->text(), at + " cell");
+            }
+            if (auto* s = qobject_cast<StatusPanel*>(w)) {
+                Text(s->text(), at);
+                Text(s->SpokenName(), at + " spoken");
+            }
+            if (auto* m = qobject_cast<QMenu*>(w)) Text(m->title(), at + " menu");
+        }
+        for (QAction* a : top->findChildren<QAction*>()) {
+            Text(a->text(), "action " + a->objectName());
+            Text(a->toolTip(), "action " + a->objectName() + " tip");
+            Text(a->statusTip(), "action " + a->objectName() + " status");
+        }
+    }
+};
+
+// Whether a text shows whole in its widget, as drawn in its font.
+QStringList Clipped(QWidget* top) {
+    QStringList out;
+    QList<QWidget*> all = top->findChildren<QWidget*>();
+    all.prepend(top);
+    for (QWidget* w : all) {
+        if (!w->isVisible()) continue;
+        const QFontMetrics m(w->font());
+        const QString at = top->objectName() + "/" + w->objectName();
+        if (auto* l = qobject_cast<QLabel*>(w); l && !l->text().isEmpty() && l->pixmap().isNull()) {
+            QString text = l->text();
+            text.remove('&');
+            const QRect room = l->contentsRect();
+            const int flags = int(l->alignment()) | (l->wordWrap() ? Qt::TextWordWrap : 0);
+            const QRect needed = m.boundingRect(room, flags, text);
+            if (needed.width() > room.width() || needed.height() > room.height())
+                out << at + ": \"" + text + "\" needs " + QString::number(needed.width()) + "x" + QString::number(needed.height()) +
+                           " in " + QString::number(room.width()) + "x" + QString::number(room.height());
+        }
+        if (auto* b = qobject_cast<QPushButton*>(w); b && !b->text().isEmpty()) {
+            QString text = b->text();
+            text.remove('&');
+            const int icon = b->icon().isNull() ? 0 : b->iconSize().width() + 4;
+            const int frame = 2 * b->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, b);
+            if (m.horizontalAdvance(text) + icon + frame > b->width())
+                out << at + ": \"" + text + "\" is wider than its button (" + QString::number(b->width()) + ")";
+        }
+        if (auto* c = qobject_cast<QCheckBox*>(w); c && c->sizeHint().width() > c->width())
+            out << at + ": \"" + c->text() + "\" is cut off (" + QString::number(c->sizeHint().width()) + " > " +
+                       QString::number(c->width()) + ")";
+        if (auto* c = qobject_cast<QComboBox*>(w))
+            for (int i = 0; i < c->count(); ++i)
+                if (m.horizontalAdvance(c->itemText(i)) + 24 > c->width())
+                    out << at + ": item \"" + c->itemText(i) + "\" is wider than its list (" + QString::number(c->width()) + ")";
+        if (auto* t = qobject_cast<QTabBar*>(w))
+            for (int i = 0; i < t->count(); ++i)
+                if (t->tabRect(i).right() > t->width()) out << at + ": tab \"" + t->tabText(i) + "\" is cut off";
+    }
+    return out;
+}
+
+class InEveryLanguage : public GuiTest {
+protected:
+    void TearDown() override {
+        UseLanguage("en");
+        GuiTest::TearDown();
+    }
+
+    // Opens every window and dialog, each with texts in every place that can hold one, and
+    // calls look on each.
+    template <class Look>
+    void EveryWindow(Look look) {
+        FixedNowMs = 0;
+        frmMain& w = Start();
+        w.SetPuzzle({3, 3, 8, 8}, 24);
+        w.mnuViewClock_Click();
+        QCoreApplication::processEvents();
+        for (int i = 0; i < 500 && Solving; ++i) SearchStep();  // the status bar's attempts and counts
+        look(&w);
+
+        w.mnuEditYourAnswer_Click();
+        frmAnswer* a = w.Answer();
+        a->fraBoard->chkWholeNumbers->setChecked(true);
+        QTest::keyClicks(a->fraBoard->cmdTile[2], "3/1");  // refused: 8 / 3 is a fraction
+        look(a);
+        a->fraBoard->chkWholeNumbers->setChecked(false);
+        QTest::keyClicks(a->fraBoard->cmdTile[2], "1 3/1 1-2 2/1");  // 8 / (3 - 8 / 3), judged
+        look(a);
+        a->txtAnswer->setText("8 / (3 - 8 / 4)");  // not on the table
+        a->cmdCheck->click();
+        look(a);
+        a->txtAnswer->setText("8 * 3 + 3 - 8");  // a wrong value
+        a->cmdCheck->click();
+        look(a);
+        QElapsedTimer clock;
+        clock.start();
+        while (!w.VerdictOnTable() && clock.elapsed() < 20000) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        for (int i = 0; i < 3; ++i) a->cmdHint->click();
+        look(a);
+
+        w.cmdAnswer_Click();
+        look(w.Soln());
+        frmOptions options(&w);
+        options.show();
+        look(&options);
+        options.NextTab(1);
+        look(&options);
+        frmAbout about(&w);
+        about.show();
+        look(&about);
+        frmWorksheet sheet(&w);
+        sheet.show();
+        look(&sheet);
+        frmNewPuzzle puzzle(&w, "3 9 3 9 = 17");
+        puzzle.show();
+        look(&puzzle);
+        frmStatistics stats(&w);
+        stats.show();
+        look(&stats);
+        frmSplash splash;
+        splash.show();
+        look(&splash);
+    }
+};
+
+}  // namespace
+
+TEST_F(InEveryLanguage, EveryTextGoesThroughTheTranslation) {
+    UseLanguage("pseudo");
+    Walk walk;
+    EveryWindow([&walk](QWidget* window) {
+        QCoreApplication::processEvents();
+        walk.Widget(window);
+    });
+    // The messages of the game too: a text that is no puzzle, a deck that is no deck.
+    game->mnuEditPaste_Click();
+    for (const QString& m : messages) walk.Text(m, "message box");
+    walk.problems.removeDuplicates();
+    EXPECT_TRUE(walk.problems.isEmpty()) << walk.problems.join('\n').toStdString();
+}
+
+TEST_F(InEveryLanguage, NoTextIsCutOffInGermanOrFrench) {
+    for (const char* language : {"de", "fr"}) {
+        UseLanguage(language);
+        QStringList clipped;
+        EveryWindow([&clipped](QWidget* window) {
+            QCoreApplication::processEvents();
+            clipped << Clipped(window);
+        });
+        clipped.removeDuplicates();
+        EXPECT_TRUE(clipped.isEmpty()) << language << ":\n" << clipped.join('\n').toStdString();
+        game.reset();
+    }
+}
