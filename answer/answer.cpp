@@ -9,6 +9,7 @@
 #include "engine/search.h"
 #include "expr/eval.h"
 #include "expr/utf8.h"
+#include "lang/translate.h"
 #include "player/expression.h"
 
 namespace {
@@ -171,52 +172,78 @@ private:
     AnswerError error_;
 };
 
-std::string Count(int n) {
-    const char* words[] = {"none", "one", "two", "three", "four", "five", "six", "seven", "eight", "nine", "ten"};
-    return n >= 0 && n <= 10 ? words[n] : std::to_string(n);
-}
+using lang::Args;
+using lang::translate;
 
-// "uses 3 three times" reads better than "uses 3 3 times".
-std::string Times(int n) {
+// The words a sentence counts in: "uses 3 three times" reads better than "uses 3 3 times".
+std::string Count(int n) {
     switch (n) {
-    case 1: return "once";
-    case 2: return "twice";
-    default: return Count(n) + " times";
+    case 0: return translate("AnswerMessage", "none");
+    case 1: return translate("AnswerMessage", "one");
+    case 2: return translate("AnswerMessage", "two");
+    case 3: return translate("AnswerMessage", "three");
+    case 4: return translate("AnswerMessage", "four");
+    case 5: return translate("AnswerMessage", "five");
+    case 6: return translate("AnswerMessage", "six");
+    case 7: return translate("AnswerMessage", "seven");
+    case 8: return translate("AnswerMessage", "eight");
+    case 9: return translate("AnswerMessage", "nine");
+    case 10: return translate("AnswerMessage", "ten");
+    default: return lang::Number(n);
     }
 }
 
-std::u16string Ascii(const std::string& s) { return {s.begin(), s.end()}; }
+std::string Times(int n) {
+    switch (n) {
+    case 1: return translate("AnswerMessage", "once");
+    case 2: return translate("AnswerMessage", "twice");
+    //: "three times": %1 is a number in words (three) or, above ten, in digits
+    default: return Args(translate("AnswerMessage", "%1 times"), {Count(n)});
+    }
+}
+
+std::u16string Ascii(const std::string& s) { return FromUtf8(s); }
 
 }  // namespace
 
 std::string AnswerMessage(const AnswerError& e) {
     using K = AnswerError::Kind;
-    const std::string card = e.card > 99 ? "a number" : std::to_string(e.card);
+    const std::string card = e.card > 99 ? translate("AnswerMessage", "a number") : std::to_string(e.card);
     switch (e.kind) {
     case K::None: return {};
-    case K::Empty: return "Type an answer that uses every face card once.";
-    case K::TooLong: return "The answer is longer than " + std::to_string(MaxLength) + " characters, more than the game reads.";
+    case K::Empty: return translate("AnswerMessage", "Type an answer that uses every face card once.");
+    case K::TooLong:
+        return Args(translate("AnswerMessage", "The answer is longer than %1 characters, more than the game reads."),
+                    {lang::Number(static_cast<int64_t>(MaxLength))});
     case K::BadCharacter:
-        if (e.character < 0x20 || (e.character >= 0xD800 && e.character < 0xE000)) return "The answer holds a character that is not a number, an operator or a bracket.";
-        if (e.character == u'=') return "Only the answer card may follow '=', at the very end.";
-        return std::string(1, '\'').append(ToUtf8(std::u16string_view(&e.character, 1))).append("' is not a number, an operator or a bracket.");
-    case K::NotOnTable: return "Your answer uses " + card + ", which is not on the table.";
-    case K::UsedTooOften: return "Your answer uses " + card + " " + Times(e.used) + ", but the table has " + Count(e.onTable) + ".";
+        if (e.character < 0x20 || (e.character >= 0xD800 && e.character < 0xE000))
+            return translate("AnswerMessage", "The answer holds a character that is not a number, an operator or a bracket.");
+        if (e.character == u'=') return translate("AnswerMessage", "Only the answer card may follow '=', at the very end.");
+        return Args(translate("AnswerMessage", "'%1' is not a number, an operator or a bracket."),
+                    {ToUtf8(std::u16string_view(&e.character, 1))});
+    case K::NotOnTable: return Args(translate("AnswerMessage", "Your answer uses %1, which is not on the table."), {card});
+    case K::UsedTooOften:
+        //: "Your answer uses 3 three times, but the table has two."
+        return Args(translate("AnswerMessage", "Your answer uses %1 %2, but the table has %3."), {card, Times(e.used), Count(e.onTable)});
     case K::LeftOut: {
         std::string list;
-        for (std::size_t i = 0; i < e.cards.size(); ++i)
-            list += (i == 0 ? "" : i + 1 == e.cards.size() ? " and " : ", ") + std::to_string(e.cards[i]);
-        return "Your answer leaves out " + (list.empty() ? card : list) + ": every face card is used once.";
+        for (std::size_t i = 0; i < e.cards.size(); ++i) {
+            if (i == 0) list = std::to_string(e.cards[i]);
+            //: a list of cards: "3, 4 and 5"
+            else if (i + 1 == e.cards.size()) list = Args(translate("AnswerMessage", "%1 and %2"), {list, std::to_string(e.cards[i])});
+            else list += ", " + std::to_string(e.cards[i]);
+        }
+        return Args(translate("AnswerMessage", "Your answer leaves out %1: every face card is used once."), {list.empty() ? card : list});
     }
-    case K::UnaryMinus: return "A minus sign must stand between two numbers.";
-    case K::MissingNumber: return "An operator must stand between two numbers.";
-    case K::MissingOperator: return "An operator is missing between two numbers.";
-    case K::EmptyBrackets: return "A pair of brackets holds nothing.";
-    case K::Unclosed: return "A bracket is not closed.";
-    case K::StrayClose: return "A closing bracket has no opening bracket.";
-    case K::TooDeep: return "There are too many brackets inside one another.";
+    case K::UnaryMinus: return translate("AnswerMessage", "A minus sign must stand between two numbers.");
+    case K::MissingNumber: return translate("AnswerMessage", "An operator must stand between two numbers.");
+    case K::MissingOperator: return translate("AnswerMessage", "An operator is missing between two numbers.");
+    case K::EmptyBrackets: return translate("AnswerMessage", "A pair of brackets holds nothing.");
+    case K::Unclosed: return translate("AnswerMessage", "A bracket is not closed.");
+    case K::StrayClose: return translate("AnswerMessage", "A closing bracket has no opening bracket.");
+    case K::TooDeep: return translate("AnswerMessage", "There are too many brackets inside one another.");
     case K::OtherResult:
-        return "Your answer ends with = " + card + ", but the answer card is " + std::to_string(e.answerCard) + ".";
+        return Args(translate("AnswerMessage", "Your answer ends with = %1, but the answer card is %2."), {card, std::to_string(e.answerCard)});
     }
     return {};
 }
@@ -253,7 +280,7 @@ AnswerCheck CheckAnswer(std::u16string_view text, const std::vector<int>& cards,
     const std::optional<Expression> tree = ReadNotation(read.notation, order);
     if (!tree) {  // the parser wrote it, so it always reads; refuse rather than guess
         out.error = {AnswerError::Kind::BadCharacter, 0};
-        out.verdict = u"the answer could not be read";
+        out.verdict = FromUtf8(translate("AnswerCheck", "the answer could not be read"));
         return out;
     }
     out.clean = CleanText(Canonical(*tree), order);
@@ -267,21 +294,26 @@ AnswerCheck CheckAnswer(std::u16string_view text, const std::vector<int>& cards,
     out.computerValue = EvalQuiet(computer, computerByZero, order);
     out.computerHit = IsHit(out.computerValue, computerByZero, answer);
 
-    const std::u16string target = Ascii(std::to_string(answer));
+    const std::string target = std::to_string(answer);
+    auto say = [](const std::string& text, std::initializer_list<std::string> args = {}) { return FromUtf8(Args(text, args)); };
+    // A second sentence, when there is one, after a space.
+    auto more = [&out](const std::u16string& sentence) {
+        out.verdict += u' ';
+        out.verdict += sentence;
+    };
     if (out.dividedByZero) {
-        out.verdict = u"That divides by zero, and an answer that divides by zero never counts.";
+        out.verdict = say(translate("AnswerCheck", "That divides by zero, and an answer that divides by zero never counts."));
     } else if (out.solves) {
-        out.verdict = u"Right!";
+        out.verdict = say(translate("AnswerCheck", "Right!"));
         if (computerByZero)
-            out.verdict += u" The computer's own 15-digit arithmetic meets a division by zero on the way, so the computer could never find this answer.";
+            more(say(translate("AnswerCheck", "The computer's own 15-digit arithmetic meets a division by zero on the way, so the computer could never find this answer.")));
         else if (!out.computerHit)
-            out.verdict += u" The computer's own 15-digit arithmetic makes it " + FullDigits(out.computerValue) +
-                           u", so the computer could never find this answer.";
+            more(say(translate("AnswerCheck", "The computer's own 15-digit arithmetic makes it %1, so the computer could never find this answer."),
+                     {ToUtf8(FullDigits(out.computerValue))}));
     } else {
-        out.verdict = u"That makes " + Ascii(out.value.ToText()) + u", not " + target + u".";
+        out.verdict = say(translate("AnswerCheck", "That makes %1, not %2."), {out.value.ToText(), target});
         if (out.computerHit)
-            out.verdict += u" The computer's own 15-digit arithmetic would round it to " + target +
-                           u" and count it, but exactly it is not " + target + u".";
+            more(say(translate("AnswerCheck", "The computer's own 15-digit arithmetic would round it to %1 and count it, but exactly it is not %1."), {target}));
     }
     return out;
 }

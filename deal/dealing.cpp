@@ -1,6 +1,8 @@
 // Shuffle's draws, the ring's next place, and the search for a puzzle the rule accepts.
 #include "deal/dealing.h"
 
+#include "lang/translate.h"
+
 #include <algorithm>
 #include <cmath>
 #include <iterator>
@@ -47,12 +49,18 @@ bool DealQualifying(uint8_t (&deck)[55], int16_t& deckPos, int16_t faceCards, in
 }
 
 std::string NothingQualifies(const DealRule& rule) {
-    return (rule.level > 0 ? "No puzzle of difficulty " + std::to_string(rule.level) : std::string("No puzzle with an answer")) +
-           " turned up in " + std::to_string(DealSearchLimit) + " deals";
+    using lang::translate;
+    const std::string deals = lang::Number(DealSearchLimit);
+    if (rule.level > 0) return lang::Args(translate("Dealing", "No puzzle of difficulty %1 turned up in %2 deals"), {std::to_string(rule.level), deals});
+    return lang::Args(translate("Dealing", "No puzzle with an answer turned up in %1 deals"), {deals});
 }
 
 std::string NothingQualifiesMessage(const DealRule& rule, bool stays) {
-    return NothingQualifies(rule) + (stays ? ", so the puzzle on the table stays. " : ", so the next puzzle is dealt as it comes. ") +
-           (rule.level > 0 ? "Choose another difficulty, number of cards or highest card in Options."
-                           : "Choose more cards or a higher highest card in Options.");
+    using lang::translate;
+    //: %1: "No puzzle of difficulty 5 turned up in 104 deals"
+    const std::string text = stays ? rule.level > 0 ? translate("Dealing", "%1, so the puzzle on the table stays. Choose another difficulty, number of cards or highest card in Options.")
+                                                    : translate("Dealing", "%1, so the puzzle on the table stays. Choose more cards or a higher highest card in Options.")
+                             : rule.level > 0 ? translate("Dealing", "%1, so the next puzzle is dealt as it comes. Choose another difficulty, number of cards or highest card in Options.")
+                                              : translate("Dealing", "%1, so the next puzzle is dealt as it comes. Choose more cards or a higher highest card in Options.");
+    return lang::Args(text, {NothingQualifies(rule)});
 }

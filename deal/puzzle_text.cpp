@@ -3,8 +3,14 @@
 
 #include <algorithm>
 #include <cctype>
+#include <iterator>
+
+#include "lang/translate.h"
 
 namespace {
+
+using lang::Args;
+using lang::translate;
 
 constexpr const char* Example = "3 9 3 9 = 17";
 
@@ -41,15 +47,14 @@ bool ReadCard(const std::string& word, int& value, std::string& error) {
     bool digits = !word.empty();
     for (char c : word) digits = digits && std::isdigit(static_cast<unsigned char>(c));
     if (!digits) {
-        error = std::string("\"").append(Shown(word)).append("\" is not a card: write every card as a whole number, as in ");
-        error.append(Example).append(".");
+        error = Args(translate("PuzzleText", "\"%1\" is not a card: write every card as a whole number, as in %2."), {Shown(word), Example});
         return false;
     }
     const std::size_t first = std::min(word.find_first_not_of('0'), word.size());
     value = 0;  // no overflow, however long: more than two digits is too high anyway
     for (std::size_t i = first; i < word.size(); ++i) value = word.size() - first > 2 ? 100 : value * 10 + (word[i] - '0');
     if (value < 1 || value > 99) {
-        error = std::string("Cards go from 1 to 99, and ").append(Shown(word)).append(" is not one of them.");
+        error = Args(translate("PuzzleText", "Cards go from 1 to 99, and %1 is not one of them."), {Shown(word)});
         return false;
     }
     return true;
@@ -61,25 +66,24 @@ PuzzleRead ReadPuzzleText(std::string_view input) {
     PuzzleRead out;
     std::string text = Trim(input);
     if (text.size() > 200) {
-        out.error = std::string("That is far too long for a puzzle: write 3 to 7 face cards, then \"=\" and the answer card, as in ") +
-                    Example + ".";
+        out.error = Args(translate("PuzzleText", "That is far too long for a puzzle: write 3 to 7 face cards, then \"=\" and the answer card, as in %1."), {Example});
         return out;
     }
     if (text.empty()) {
-        out.error = std::string("There is no puzzle to read: write the face cards, then \"=\" and the answer card, as in ") +
-                    Example + ".";
+        out.error = Args(translate("PuzzleText", "There is no puzzle to read: write the face cards, then \"=\" and the answer card, as in %1."), {Example});
         return out;
     }
-    // "Solve:" as Copy writes it, in any case.
-    if (text.size() >= 6) {
-        std::string head = text.substr(0, 6);
+    // "Solve:" as Copy writes it, in any case, or as a German or French teacher writes it
+    // ("Löse:", "Résous :"), the colon after a space too.
+    if (const std::size_t colon = text.find(':'); colon != std::string::npos && colon <= 12) {
+        std::string head = Trim(text.substr(0, colon));
         for (char& c : head) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        if (head == "solve:") text = Trim(text.substr(6));
+        static const std::string_view Heads[] = {"solve", "l\xC3\xB6se", "l\xC3\x96se", "l\xC3\xB6sen", "l\xC3\x96sen", "r\xC3\xA9sous", "r\xC3\x89sous", "resous", "r\xC3\xA9soudre", "r\xC3\x89soudre", "resoudre"};
+        if (std::find(std::begin(Heads), std::end(Heads), head) != std::end(Heads)) text = Trim(text.substr(colon + 1));
     }
     std::string cardsPart, answerPart;
     if (!SplitAtSeparator(text, cardsPart, answerPart)) {
-        out.error = std::string("The answer card is missing: write \"=\" and the answer card after the face cards, as in ") +
-                    Example + ".";
+        out.error = Args(translate("PuzzleText", "The answer card is missing: write \"=\" and the answer card after the face cards, as in %1."), {Example});
         return out;
     }
     std::vector<std::string> words;
@@ -94,11 +98,11 @@ PuzzleRead ReadPuzzleText(std::string_view input) {
     }
     const std::string answer = Trim(answerPart);
     if (answer.empty() || answer.find_first_of(" \t,;=") != std::string::npos) {
-        out.error = std::string("Write one answer card after the \"=\", as in ") + Example + ".";
+        out.error = Args(translate("PuzzleText", "Write one answer card after the \"=\", as in %1."), {Example});
         return out;
     }
     if (words.size() < 3 || words.size() > 7) {
-        out.error = "A puzzle has 3 to 7 face cards, and this text has " + std::to_string(words.size()) + ".";
+        out.error = Args(translate("PuzzleText", "A puzzle has 3 to 7 face cards, and this text has %1."), {std::to_string(words.size())});
         return out;
     }
     for (const std::string& w : words) {

@@ -2,6 +2,171 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>AnswerCheck</name>
+    <message>
+        <source>the answer could not be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>That divides by zero, and an answer that divides by zero never counts.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The computer&apos;s own 15-digit arithmetic meets a division by zero on the way, so the computer could never find this answer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The computer&apos;s own 15-digit arithmetic makes it %1, so the computer could never find this answer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>That makes %1, not %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The computer&apos;s own 15-digit arithmetic would round it to %1 and count it, but exactly it is not %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>AnswerMessage</name>
+    <message>
+        <source>none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>one</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>two</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>three</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>four</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>five</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>six</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>seven</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>eight</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nine</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>once</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>twice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 times</source>
+        <extracomment>&quot;three times&quot;: %1 is a number in words (three) or, above ten, in digits</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type an answer that uses every face card once.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The answer is longer than %1 characters, more than the game reads.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The answer holds a character that is not a number, an operator or a bracket.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only the answer card may follow &apos;=&apos;, at the very end.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a number, an operator or a bracket.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your answer uses %1, which is not on the table.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your answer uses %1 %2, but the table has %3.</source>
+        <extracomment>&quot;Your answer uses 3 three times, but the table has two.&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <extracomment>a list of cards: &quot;3, 4 and 5&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your answer leaves out %1: every face card is used once.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A minus sign must stand between two numbers.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An operator must stand between two numbers.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An operator is missing between two numbers.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A pair of brackets holds nothing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A bracket is not closed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A closing bracket has no opening bracket.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There are too many brackets inside one another.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your answer ends with = %1, but the answer card is %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>BoardView</name>
     <message>
         <source>Plus</source>
@@ -109,6 +274,34 @@
     </message>
 </context>
 <context>
+    <name>Dealing</name>
+    <message>
+        <source>No puzzle of difficulty %1 turned up in %2 deals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No puzzle with an answer turned up in %1 deals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, so the puzzle on the table stays. Choose another difficulty, number of cards or highest card in Options.</source>
+        <extracomment>%1: &quot;No puzzle of difficulty 5 turned up in 104 deals&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, so the puzzle on the table stays. Choose more cards or a higher highest card in Options.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, so the next puzzle is dealt as it comes. Choose another difficulty, number of cards or highest card in Options.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, so the next puzzle is dealt as it comes. Choose more cards or a higher highest card in Options.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Deck</name>
     <message>
         <source>The file is not a valid puzzle deck: it has %1 face cards, where 3 to 7 are possible.</source>
@@ -135,6 +328,37 @@
     </message>
     <message>
         <source>Pelorand Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PuzzleText</name>
+    <message>
+        <source>&quot;%1&quot; is not a card: write every card as a whole number, as in %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cards go from 1 to 99, and %1 is not one of them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>That is far too long for a puzzle: write 3 to 7 face cards, then &quot;=&quot; and the answer card, as in %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no puzzle to read: write the face cards, then &quot;=&quot; and the answer card, as in %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The answer card is missing: write &quot;=&quot; and the answer card after the face cards, as in %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write one answer card after the &quot;=&quot;, as in %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A puzzle has 3 to 7 face cards, and this text has %1.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
