@@ -14,7 +14,6 @@
 
 #include "answer/answer.h"
 #include "engine/globals.h"
-#include "engine/search.h"
 #include "player/expression.h"
 #include "window/frmmain.h"
 #include "window/play_stats.h"
