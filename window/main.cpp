@@ -9,6 +9,7 @@
 #include "engine/mainloop.h"
 #include "files/worksheet_print.h"
 #include "window/loop_host.h"
+#include "window/startup_trace.h"
 
 namespace {
 
@@ -25,6 +26,7 @@ bool DisplayAvailable(int argc, char* argv[]) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    TraceStartup("main");
     // Decided before any application object exists: --solve must work without a display.
     const CommandLineRequest request = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
     if (request.kind == CommandLineRequest::Kind::Worksheet) {
@@ -44,6 +46,7 @@ int main(int argc, char* argv[]) {
     }
 
     QApplication app(argc, argv);
+    TraceStartup("QApplication made");
     QApplication::setApplicationName("Pelorand");
     QApplication::setQuitOnLastWindowClosed(false);  // the loop ends when the game window closes
     // The whole command line is one deck file name, spaces and all (Qt's own options aside).
