@@ -6,8 +6,8 @@
 #include <map>
 
 #include "engine/globals.h"
-#include "engine/search.h"
 #include "expr/eval.h"
+#include "expr/notation.h"
 #include "expr/utf8.h"
 #include "lang/translate.h"
 #include "player/expression.h"

@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "engine/globals.h"
-#include "engine/search.h"
 
 namespace {
 

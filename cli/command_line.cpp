@@ -17,8 +17,8 @@
 #include "deal/level.h"
 #include "engine/globals.h"
 #include "files/deck.h"
-#include "engine/search.h"
 #include "expr/eval.h"
+#include "expr/notation.h"
 #include "expr/utf8.h"
 #include "player/player_solver.h"
 #include "solver/solver.h"
@@ -252,8 +252,10 @@ CommandLineRequest ParseWorksheet(const std::vector<std::string>& args) {
     return r;
 }
 
-// The deals: the first puzzle is the one on the table (a fresh deck's first deal, as the game
-// starts; a deck file's own), then each Deal in turn.
+// The deals, as the game puts them on the table: first the puzzle a start shows (a fresh deck's
+// first deal under the options, as the game starts; a deck file's own puzzle whatever the
+// options, as opening it in the game shows it, so a teacher who saved a deck learns its level),
+// then each Deal in turn.
 int RunDeal(const CommandLineRequest& request, std::ostream& out, std::ostream& err) {
     int16_t faceCards = static_cast<int16_t>(request.faceCards ? request.faceCards : 5);
     int16_t highCard = static_cast<int16_t>(request.highCard ? request.highCard : 25);
@@ -335,13 +337,16 @@ const char* const Usage =
     "                 game read it, its exact value (a whole number or a fraction such as 17/3)\n"
     "                 and whether it solves. Exit status 0 when it solves, 1 when it does not,\n"
     "                 2 when it cannot be read or the arguments are wrong\n"
-    "  --deal         print the next N puzzles (1 to 10000) exactly as Deal gives them, one a line:\n"
+    "  --deal         print N puzzles (1 to 10000) as the game puts them on the table, one a line:\n"
     "                 C1 ... Cn => A  level K (level - when it has no answer). From a fresh deck\n"
     "                 shuffled from seed S (or from the clock), with C face cards (3 to 7, default\n"
-    "                 5) and highest card H (1 to 99, default 25); or from a saved deck, with its\n"
-    "                 own cards and highest card unless given. --answer-only deals only puzzles\n"
-    "                 with an answer, --level L only puzzles of difficulty L (1 easy to 5 hard).\n"
-    "                 Exit status 0; 1 when no puzzle qualifies; 2 for bad arguments\n"
+    "                 5) and highest card H (1 to 99, default 25): the game's first deal, then\n"
+    "                 each Deal. From a saved deck, with its own cards and highest card unless\n"
+    "                 given: first the deck's own puzzle, as opening the deck shows it, then each\n"
+    "                 Deal after it. --answer-only deals only puzzles with an answer, --level L\n"
+    "                 only puzzles of difficulty L (1 easy to 5 hard); the deck's own puzzle is\n"
+    "                 printed whatever they say. Exit 0; 1 when no puzzle qualifies; 2 for bad\n"
+    "                 arguments\n"
     "  --today        print today's puzzle as --deal prints a puzzle: fixed by the date alone, the\n"
     "                 same on every machine that day, with an answer, of middle difficulty; with\n"
     "                 C face cards (3 to 7, default 5), for the date given by --date if any.\n"

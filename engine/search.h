@@ -6,7 +6,8 @@
 // PlaceBrackets, evaluates the text with EvalExpr and judges it by the one hit rule (IsHit:
 // the value is the answer card exactly, as doubles, and nothing was divided by zero). Steps remember nothing but StepCount, so an unsolvable puzzle is
 // searched until the next deal. On a hit the attempt and its breakdown are turned into the
-// display form ("05#(03x07)~02" becomes "5 + (3 * 7) - 2") and handed to the window.
+// display form ("05#(03x07)~02" becomes "5 + (3 * 7) - 2", expr/notation.h) and handed to
+// the window.
 #pragma once
 
 #include <string>
@@ -35,7 +36,3 @@ bool HeadStartRunning();
 // One attempt on the puzzle in Deck at DeckPos with FaceCards cards; writes to MainForm.
 // During the player's head start it makes none and counts none: it only writes the countdown.
 void SearchStep();
-
-// The player's form of a solution text: operators spelled " + ", " - ", " * ", " / " and
-// two-digit card codes with a leading zero shortened ("05" -> "5"); computed values untouched.
-std::u16string DisplayForm(std::u16string text);

@@ -27,8 +27,8 @@
 #include <string>
 #include <string_view>
 
-inline constexpr char16_t DivideSign = u'\u00F7';
-inline constexpr std::u16string_view OpChars = u"#x\u00F7~";
+#include "expr/notation.h"
+
 inline constexpr std::size_t MaxExprLength = 4096;
 
 // Which operators a pass takes. The game's own order: x, then divide, then #, then ~, each

@@ -9,7 +9,9 @@ QString overridePath;
 
 QString SettingsFile() {
     if (!overridePath.isEmpty()) return overridePath;
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, "Pelorand", "Pelorand").fileName();
+    // Qt fixes the per-user folder once per run; asking again builds a whole QSettings.
+    static const QString perUser = QSettings(QSettings::IniFormat, QSettings::UserScope, "Pelorand", "Pelorand").fileName();
+    return perUser;
 }
 
 void SetSettingsFile(const QString& path) { overridePath = path; }

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
 #include <iterator>
 #include <sstream>
 
@@ -10,6 +12,7 @@
 #include "deal/dealing.h"
 #include "deal/level.h"
 #include "engine/globals.h"
+#include "files/deck.h"
 #include "player/player_solver.h"
 
 namespace {
@@ -21,6 +24,59 @@ std::vector<int> CardsAt(const uint8_t (&deck)[55], int16_t pos, int16_t n) {
 }
 
 }  // namespace
+
+// A saved deck: the first line is the deck's own puzzle, the one opening it in the game puts on
+// the table, whatever the dealing options; then each Deal after it under the options.
+TEST(CommandLine, DealFromADeckFilePrintsItsOwnPuzzleFirstThenEachDeal) {
+    uint8_t deck[55] = {};
+    SeedRandom(41);
+    ShuffleCards(deck, 20);
+    const int16_t at = 30, n = 4;
+    const std::vector<int> own = CardsAt(deck, at, n);
+    const int ownLevel = PuzzleLevel(own, deck[at]);
+    const int otherLevel = ownLevel == 5 ? 1 : ownLevel + 1;  // a level the deck's own puzzle is not
+    const std::filesystem::path file = std::filesystem::temp_directory_path() / "pelorand-deal-test.pld";
+    {
+        const DeckBytes bytes = EncodeDeck(deck, 20, n, at);
+        std::ofstream(file, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    }
+    auto line = [](const std::vector<int>& cards, int answer) {
+        std::string text;
+        for (int c : cards) text += std::to_string(c) + " ";
+        const int level = PuzzleLevel(cards, answer);
+        return text + "=> " + std::to_string(answer) + "  level " + (level > 0 ? std::to_string(level) : "-") + "\n";
+    };
+    struct Case { const char* name; std::vector<std::string> options; DealRule rule; };
+    const Case cases[] = {
+        {"plain", {}, DealRule{}},
+        {"answer only", {"--answer-only"}, DealRule{true, 0}},
+        {"another level", {"--level", std::to_string(otherLevel)}, DealRule{false, otherLevel}},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> args = {"--deal", "4"};
+        args.insert(args.end(), c.options.begin(), c.options.end());
+        args.push_back(file.string());
+        std::ostringstream out, err;
+        ASSERT_EQ(RunCommandLine(ParseCommandLine(args), out, err), 0) << c.name << ": " << err.str();
+        // By hand: the deck's own puzzle, then three deals from it.
+        uint8_t ring[55];
+        std::copy(std::begin(deck), std::end(deck), ring);
+        int16_t pos = at;
+        std::string expected = line(own, deck[at]);
+        for (int i = 0; i < 3; ++i) {
+            ASSERT_TRUE(DealQualifying(ring, pos, n, 20, c.rule)) << c.name;
+            expected += line(CardsAt(ring, pos, n), ring[pos]);
+        }
+        EXPECT_EQ(out.str(), expected) << c.name;
+        EXPECT_EQ(out.str().substr(0, out.str().find('\n') + 1), line(own, deck[at])) << c.name;
+    }
+    // The first line stands even where the options would have passed it by.
+    std::ostringstream out, err;
+    ASSERT_EQ(RunCommandLine(ParseCommandLine({"--deal", "1", "--level", std::to_string(otherLevel), file.string()}), out, err), 0);
+    EXPECT_EQ(out.str(), line(own, deck[at]));
+    EXPECT_NE(PuzzleLevel(own, deck[at]), otherLevel);
+    std::filesystem::remove(file);
+}
 
 // With the options on, Deal stops at exactly the puzzles of the ring that qualify, in ring
 // order; with them off, at every one.

@@ -484,6 +484,7 @@ TEST_F(GameWindow, VerdictPanelSaysWhetherThePuzzleCanBeSolved) {
 TEST_F(GameWindow, VerdictOfAnEarlierPuzzleIsDropped) {
     frmMain& w = Start();
     DealPuzzle(w, {1, 1, 1, 1}, 99);  // no solution, known in a moment
+    QCoreApplication::processEvents();  // the worker starts at the next delivery of events
     std::this_thread::sleep_for(std::chrono::milliseconds(300));  // its verdict waits in the queue
     DealPuzzle(w, {5, 3, 7, 2}, 24);  // the next deal comes first
     QElapsedTimer clock;

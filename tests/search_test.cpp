@@ -12,6 +12,7 @@
 #include "engine/mainloop.h"
 #include "engine/search.h"
 #include "expr/eval.h"
+#include "expr/notation.h"
 #include "text_util.h"
 
 namespace {
@@ -184,21 +185,6 @@ TEST_F(Search, CountsStepsAndShowsTheInternalNotation) {
     EXPECT_EQ(view.panel2, "25");
     EXPECT_EQ(view.attempts.back().substr(0, 2), "01");  // codes keep their leading zero
     EXPECT_TRUE(Solving);
-}
-
-TEST(DisplayFormTest, ShortensOnlyCardCodes) {
-    struct Case { const char* internal; const char* display; };
-    const Case cases[] = {
-        {"05#(03x07)~02 = 24", "5 + (3 * 7) - 2 = 24"},
-        {"10÷20x50 = 0.01", "10 / 20 * 50 = 0.01"},
-        {"05x60 = 300", "5 * 60 = 300"},
-        {"41#02.05 = 43.05", "41 + 02.05 = 43.05"},  // joined to a fraction: not a code
-        {"01÷1E-05 = 100000", "1 / 1E-05 = 100000"},
-        {"0.05x09 = 0.45", "0.05 * 9 = 0.45"},
-        {"(09)#-3 = 6", "(9) + -3 = 6"},
-        {"07÷00 = 7E+15", "7 / 0 = 7E+15"},
-    };
-    for (const Case& c : cases) EXPECT_EQ(U8(DisplayForm(U16(c.internal))), c.display) << c.internal;
 }
 
 // Every success the search reports must really evaluate to the answer card, and its text must

@@ -16,7 +16,6 @@
 
 #include "answer/answer.h"
 #include "engine/globals.h"
-#include "engine/search.h"
 #include "player/board_hint.h"
 #include "player/expression.h"
 #include "window/board_view.h"

@@ -13,6 +13,7 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QStyle>
+#include <QTimer>
 #include <QToolBar>
 
 #include <algorithm>
@@ -26,6 +27,7 @@
 #include "dialogs/frmworksheet.h"
 #include "platform/msgbox.h"
 #include "window/fit_text.h"
+#include "window/deferred_icon.h"
 #include "window/frmanswer.h"
 #include "window/frmsoln.h"
 #include "window/frmsplash.h"
@@ -60,7 +62,6 @@ void LoadResources() { Q_INIT_RESOURCE(resources); }
 frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     LoadResources();
     setObjectName("frmMain");
-    setWindowIcon(QIcon(":/pelorand.svg"));
     MainForm = this;  // the search writes here from now on
     CreateControls();
     CreateActions();
@@ -101,7 +102,7 @@ void frmMain::CreateControls() {
         {&cmdExit, "cmdExit", "E&xit", "Exit back to windows", QStyle::SP_DialogCloseButton, 6060, &frmMain::cmdExit_Click},
     };
     for (const Button& b : buttons) {
-        auto* button = new QPushButton(style()->standardIcon(b.icon), b.caption, client);
+        auto* button = new QPushButton(DeferredStandardIcon(b.icon), b.caption, client);
         button->setObjectName(b.name);
         button->setToolTip(b.tip);
         button->setGeometry(TwipsRect(b.left, 3420, 1215, 975));
@@ -205,7 +206,7 @@ void frmMain::CreateActions() {
         {"YourAnswer", "Your Answer", "Check your own answer", QStyle::SP_CustomBase, ":/your-answer.svg"},
     };
     for (const Tool& t : tools) {
-        QAction* button = tbToolBar->addAction(t.drawn ? QIcon(t.drawn) : style()->standardIcon(t.icon), t.key);
+        QAction* button = tbToolBar->addAction(t.drawn ? DeferredIcon([file = QString(t.drawn)] { return QIcon(file); }) : DeferredStandardIcon(t.icon), t.key);
         button->setObjectName(QString("tbToolBar") + t.key);
         button->setToolTip(t.tip);
         button->setData(QString(t.key));
@@ -485,6 +486,8 @@ bool frmMain::event(QEvent* e) {
         activatedOnce_ = true;
         activateWindow();  // so the splash closes even where nothing else activates us
         raise();
+        // Drawn for the window manager in five sizes: once the window is on the screen, not before.
+        QTimer::singleShot(0, this, [this] { setWindowIcon(QIcon(":/pelorand.svg")); });
     }
     if (e->type() == QEvent::WindowActivate) Form_Activate();
     return QMainWindow::event(e);

@@ -18,7 +18,6 @@ frmSoln::frmSoln(QWidget* owner)
     Image1 = new QLabel(this);
     Image1->setObjectName("Image1");
     Image1->setGeometry(TwipsRect(60, 120, 480, 480));
-    Image1->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(Px(480), Px(480)));
 
     lblSoln = new QPlainTextEdit("Text1", this);
     lblSoln->setObjectName("lblSoln");
@@ -26,9 +25,6 @@ frmSoln::frmSoln(QWidget* owner)
     lblSoln->setReadOnly(true);
     lblSoln->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     lblSoln->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    QFont font("MS Sans Serif", 12, QFont::Bold);
-    font.setStyleHint(QFont::SansSerif);
-    lblSoln->setFont(font);
     lblSoln->setAccessibleName("Solution");
 
     cmdDone = new QPushButton("&Done", this);
@@ -45,6 +41,18 @@ frmSoln::frmSoln(QWidget* owner)
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     FitText(Label1);
     FitText(cmdDone);
+}
+
+void frmSoln::showEvent(QShowEvent* e) {
+    // The window is made hidden with the game window; its picture and its font (a family
+    // that most systems replace, which takes a search) wait until it is first shown.
+    if (Image1->pixmap().isNull()) {
+        Image1->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(Px(480), Px(480)));
+        QFont font("MS Sans Serif", 12, QFont::Bold);
+        font.setStyleHint(QFont::SansSerif);
+        lblSoln->setFont(font);
+    }
+    QDialog::showEvent(e);
 }
 
 void frmSoln::cmdDone_Click() { hide(); }

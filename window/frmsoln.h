@@ -21,4 +21,7 @@ public:
     QPlainTextEdit* lblSoln;  // a text box, despite its name
     QPushButton* cmdDone;
     QLabel* Label1;
+
+protected:
+    void showEvent(QShowEvent* e) override;  // the picture is drawn when first shown
 };

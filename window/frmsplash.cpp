@@ -13,6 +13,7 @@
 #include "window/frmmain.h"
 #include "window/settings.h"
 #include "window/twips.h"
+#include "window/startup_trace.h"
 
 QString VersionText() {
     return QString("Version %1.%2.%3").arg(PELORAND_VERSION_MAJOR).arg(PELORAND_VERSION_MINOR).arg(PELORAND_VERSION_PATCH);
@@ -32,7 +33,6 @@ frmSplash::frmSplash() : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindow
     picLogo = new QLabel(fraMainFrame);
     picLogo->setObjectName("picLogo");
     picLogo->setGeometry(TwipsRect(360, 720, 1800, 1800));
-    picLogo->setPixmap(QIcon(":/pelorand.svg").pixmap(Px(1800), Px(1800)));
 
     auto label = [this](const char* name, const QString& text, QRect place, int points, bool bold) {
         auto* l = new QLabel(text, fraMainFrame);
@@ -60,9 +60,12 @@ void frmSplash::Form_Load(const QString& commandLine) {
         move(screen->availableGeometry().center() - rect().center());
 
     auto* game = new frmMain();
+    TraceStartup("game window built");
     game->Splash = this;
     game->Form_Load(commandLine);
+    TraceStartup("game window loaded (Form_Load)");
     game->show();
+    TraceStartup("game window shown: mapped, flushed to the X server");
 }
 
 void frmSplash::CloseOnceDrawn() {
@@ -76,6 +79,8 @@ void frmSplash::CloseOnceDrawn() {
 }
 
 void frmSplash::showEvent(QShowEvent* e) {
+    // Drawn as the splash appears, after the game window is already on its way to the screen.
+    if (picLogo->pixmap().isNull()) picLogo->setPixmap(QIcon(":/pelorand.svg").pixmap(Px(1800), Px(1800)));
     QWidget::showEvent(e);
     if (windowHandle()) windowHandle()->installEventFilter(this);
 }

@@ -11,6 +11,7 @@
 #include "platform/language.h"
 #include "window/loop_host.h"
 #include "window/settings.h"
+#include "window/startup_trace.h"
 
 namespace {
 
@@ -27,6 +28,7 @@ bool DisplayAvailable(int argc, char* argv[]) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    TraceStartup("main");
     // The command line speaks the environment's language, as GNU tools do; the game the one
     // chosen in Options (below), else the same.
     UseLanguage(SystemLanguage());
@@ -50,6 +52,7 @@ int main(int argc, char* argv[]) {
     }
 
     QApplication app(argc, argv);
+    TraceStartup("QApplication made");
     QApplication::setApplicationName("Pelorand");
     UseLanguage(StartLanguage());
     QApplication::setQuitOnLastWindowClosed(false);  // the loop ends when the game window closes

@@ -4,6 +4,7 @@
 #include <QLocale>
 #include <QMetaObject>
 #include <QThread>
+#include <QTimer>
 
 #include "deal/level.h"
 #include "solver/solver.h"
@@ -26,7 +27,16 @@ void VerdictCheck::Cancel() {
 void VerdictCheck::Start(std::vector<int> cards, int answer, OperatorOrder order) {
     Cancel();
     stop_ = std::stop_source();
-    pool_.start([this, cards = std::move(cards), answer, order, stop = stop_.get_token()] {
+    // The worker starts at the next delivery of events: the first deal happens while the game
+    // window is being built, and until it is on the screen the processors belong to the window
+    // system. A Start or Cancel before then stops it from starting at all.
+    QTimer::singleShot(0, this, [this, cards = std::move(cards), answer, order, stop = stop_.get_token()]() mutable {
+        if (!stop.stop_requested()) Launch(std::move(cards), answer, order, stop);
+    });
+}
+
+void VerdictCheck::Launch(std::vector<int> cards, int answer, OperatorOrder order, std::stop_token stop) {
+    pool_.start([this, cards = std::move(cards), answer, order, stop] {
         TableVerdict verdict;
         verdict.player = SolveForPlayer(cards, answer, 20, stop);
         if (verdict.player.status == PlayerVerdict::Status::Cancelled) return;

@@ -20,12 +20,12 @@ struct TableVerdict {
     Computer computer = Computer::Checking;
 };
 
-// Start hands the solvers their own copy of the cards; the verdicts come back as queued calls
-// to OnVerdict on the window's thread, between search steps: first the player's answers, then
-// (when there are any) the puzzle's level, then whether the computer's own search could ever
-// find one. A new Start
-// cancels the check before it at once and never waits for it; a verdict always names the
-// puzzle it answers, so the window can drop a late one.
+// Start hands the solvers their own copy of the cards; the worker starts at the next delivery
+// of events, and the verdicts come back as queued calls to OnVerdict on the window's thread,
+// between search steps: first the player's answers, then (when there are any) the puzzle's
+// level, then whether the computer's own search could ever find one. A new Start cancels the
+// check before it at once and never waits for it; a verdict always names the puzzle it
+// answers, so the window can drop a late one.
 class VerdictCheck : public QObject {
     Q_OBJECT
 public:
@@ -38,6 +38,7 @@ public:
     std::function<void(const TableVerdict&)> OnVerdict;
 
 private:
+    void Launch(std::vector<int> cards, int answer, OperatorOrder order, std::stop_token stop);
     void Post(TableVerdict verdict);
 
     QThreadPool pool_;
