@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QSaveFile>
 #include <QTableWidget>
+
+#include <iterator>
 #include <QVBoxLayout>
 
 #include "platform/common_dialog.h"
@@ -16,49 +18,54 @@
 
 namespace {
 
-const QStringList Columns = {"Cards", "Level", "Dealt", "Solved", "With hints", "Computer first", "Given up",
-                             "Best time", "Median time", "Current run", "Longest run"};
-
+const char* const Columns[] = {QT_TRANSLATE_NOOP("frmStatistics", "Cards"), QT_TRANSLATE_NOOP("frmStatistics", "Level"),
+                               QT_TRANSLATE_NOOP("frmStatistics", "Dealt"), QT_TRANSLATE_NOOP("frmStatistics", "Solved"),
+                               QT_TRANSLATE_NOOP("frmStatistics", "With hints"), QT_TRANSLATE_NOOP("frmStatistics", "Computer first"),
+                               QT_TRANSLATE_NOOP("frmStatistics", "Given up"), QT_TRANSLATE_NOOP("frmStatistics", "Best time"),
+                               QT_TRANSLATE_NOOP("frmStatistics", "Median time"), QT_TRANSLATE_NOOP("frmStatistics", "Current run"),
+                               QT_TRANSLATE_NOOP("frmStatistics", "Longest run")};
 QString Time(std::optional<int64_t> ms) { return ms ? QString::fromStdString(AnswerTimeText(*ms)) : QString::fromUtf8("\u2014"); }
 
-const QStringList Tips = {"The number of face cards",
-                          "The puzzle's difficulty, 1 easy to 5 hard; none: it has no answer, or its level was not yet known",
-                          "Puzzles put on the table",
-                          "Solved by you before the computer, without hints",
-                          "Solved by you before the computer, after a hint",
-                          "The computer's search found a solution first",
-                          "You let the computer start with Give Up",
-                          "Your fastest right answer",
-                          "Half your right answers were faster, half slower",
-                          "Puzzles solved without hints in a row, up to now",
-                          "The most puzzles solved without hints in a row"};
+const char* const Tips[] = {QT_TRANSLATE_NOOP("frmStatistics", "The number of face cards"),
+                             QT_TRANSLATE_NOOP("frmStatistics", "The puzzle's difficulty, 1 easy to 5 hard; none: it has no answer, or its level was not yet known"),
+                             QT_TRANSLATE_NOOP("frmStatistics", "Puzzles put on the table"),
+                             QT_TRANSLATE_NOOP("frmStatistics", "Solved by you before the computer, without hints"),
+                             QT_TRANSLATE_NOOP("frmStatistics", "Solved by you before the computer, after a hint"),
+                             QT_TRANSLATE_NOOP("frmStatistics", "The computer's search found a solution first"),
+                             QT_TRANSLATE_NOOP("frmStatistics", "You let the computer start with Give Up"),
+                             QT_TRANSLATE_NOOP("frmStatistics", "Your fastest right answer"),
+                             QT_TRANSLATE_NOOP("frmStatistics", "Half your right answers were faster, half slower"),
+                             QT_TRANSLATE_NOOP("frmStatistics", "Puzzles solved without hints in a row, up to now"),
+                             QT_TRANSLATE_NOOP("frmStatistics", "The most puzzles solved without hints in a row")};
 
 }  // namespace
 
 frmStatistics::frmStatistics(QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
     setObjectName("frmStatistics");
-    setWindowTitle("Statistics");
-    tblRecord = new QTableWidget(0, static_cast<int>(Columns.size()), this);
+    setWindowTitle(tr("Statistics"));
+    tblRecord = new QTableWidget(0, static_cast<int>(std::size(Columns)), this);
     tblRecord->setObjectName("tblRecord");
-    tblRecord->setAccessibleName("Statistics by number of cards and level");
-    tblRecord->setHorizontalHeaderLabels(Columns);
+    tblRecord->setAccessibleName(tr("Statistics by number of cards and level"));
+    QStringList headers;
+    for (const char* c : Columns) headers << tr(c);
+    tblRecord->setHorizontalHeaderLabels(headers);
     tblRecord->verticalHeader()->hide();
     tblRecord->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tblRecord->setSelectionBehavior(QAbstractItemView::SelectRows);
     tblRecord->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    for (int c = 0; c < Columns.size(); ++c) tblRecord->horizontalHeaderItem(c)->setToolTip(Tips[c]);
-    lblEmpty = new QLabel("No puzzles recorded yet: deal one and play.", this);
+    for (int c = 0; c < static_cast<int>(std::size(Tips)); ++c) tblRecord->horizontalHeaderItem(c)->setToolTip(tr(Tips[c]));
+    lblEmpty = new QLabel(tr("No puzzles recorded yet: deal one and play."), this);
     lblEmpty->setObjectName("lblEmpty");
     lblDone = new QLabel(this);
     lblDone->setObjectName("lblDone");
-    lblDone->setAccessibleName("Export");
+    lblDone->setAccessibleName(tr("Export"));
 
-    cmdExport = new QPushButton("&Export as CSV...", this);
+    cmdExport = new QPushButton(tr("&Export as CSV..."), this);
     cmdExport->setObjectName("cmdExport");
-    cmdReset = new QPushButton("&Reset...", this);
+    cmdReset = new QPushButton(tr("&Reset..."), this);
     cmdReset->setObjectName("cmdReset");
-    cmdClose = new QPushButton("Close", this);
+    cmdClose = new QPushButton(tr("Close"), this);
     cmdClose->setObjectName("cmdClose");
     cmdClose->setDefault(true);
     connect(cmdExport, &QPushButton::clicked, this, &frmStatistics::cmdExport_Click);
@@ -86,7 +93,7 @@ void frmStatistics::Refresh() {
     int r = 0;
     for (const auto& [key, row] : rows) {
         const QStringList cells = {QString::number(key.first),
-                                   key.second ? QString::number(key.second) : QString("none"),
+                                   key.second ? QString::number(key.second) : tr("none"),
                                    QString::number(row.dealt),
                                    QString::number(row.solved),
                                    QString::number(row.withHints),
@@ -112,22 +119,22 @@ bool frmStatistics::WriteCsv(const QString& path) {
     QSaveFile file(path);
     const QByteArray text = QByteArray::fromStdString(Record().Csv());
     if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
-        MsgBox("The statistics could not be written to " + path + ": " + file.errorString() + ".", this);
+        MsgBox(tr("The statistics could not be written to %1: %2.").arg(path, file.errorString()), this);
         return false;
     }
-    lblDone->setText("Written to " + path + ".");
+    lblDone->setText(tr("Written to %1.").arg(path));
     return true;
 }
 
 void frmStatistics::cmdExport_Click() {
     CommonDialog dialog;
-    dialog.ShowSaveTable(this, "Export statistics", QDir::home().filePath("pelorand-statistics.csv"));
+    dialog.ShowSaveTable(this, tr("Export statistics"), QDir::home().filePath("pelorand-statistics.csv"));
     if (!dialog.FileName.isEmpty()) WriteCsv(dialog.FileName);
 }
 
 void frmStatistics::cmdReset_Click() {
-    if (!AskYesNo("Clear the statistics? Every count, time and run goes, and the Your Answer tally with them. "
-                  "This cannot be undone.",
+    if (!AskYesNo(tr("Clear the statistics? Every count, time and run goes, and the Your Answer tally with them. "
+                     "This cannot be undone."),
                   this))
         return;
     ResetRecord();

@@ -6,6 +6,8 @@
 #include <limits>
 #include <string>
 
+#include "expr/utf8.h"
+#include "lang/translate.h"
 #include "engine/globals.h"
 #include "expr/brackets.h"
 #include "expr/eval.h"
@@ -16,20 +18,22 @@ namespace {
 constexpr std::u16string_view OpPool = u"#~\u00F7x#~\u00F7x#~~\u00F7x#~#";
 constexpr int MaxCards = 7;
 
+std::u16string Tr(const char* context, const char* text) { return FromUtf8(lang::translate(context, text)); }
+
 // "Your turn: 0:27", the seconds left rounded up; written only when it changes.
 void ShowHeadStart(int64_t now, bool force) {
-    static std::u16string shown;
-    std::u16string text = u"Your turn";
-    if (!WaitingForGiveUp) {
-        const int64_t left = (HeadStartUntil - now + 999) / 1000;
+    static int64_t shown = -2;  // the seconds shown, -1 for no time limit
+    const int64_t left = WaitingForGiveUp ? -1 : (HeadStartUntil - now + 999) / 1000;
+    if (left == shown && !force) return;
+    shown = left;
+    std::string text;
+    if (left >= 0) {
         const std::string clock = std::to_string(left / 60) + ":" + (left % 60 < 10 ? "0" : "") + std::to_string(left % 60);
-        text.append(u": ").append(clock.begin(), clock.end());
+        text = lang::Args(lang::translate("Search", "Your turn: %1"), {clock});
     } else {
-        text.append(u": no time limit");
+        text = lang::translate("Search", "Your turn: no time limit");
     }
-    if (text == shown && !force) return;
-    shown = text;
-    if (MainForm) MainForm->SetProgress(text);
+    if (MainForm) MainForm->SetProgress(FromUtf8(text));
 }
 
 void EndHeadStart() {
@@ -37,7 +41,7 @@ void EndHeadStart() {
     WaitingForGiveUp = false;
     if (MainForm) {
         MainForm->SetHeadStart(false);
-        MainForm->SetProgress(u"Looking for a solution...");
+        MainForm->SetProgress(Tr("Search", "Looking for a solution..."));
     }
 }
 
@@ -51,7 +55,7 @@ void BeginHeadStart(int seconds) {
     if (MainForm) {
         MainForm->SetHeadStart(true);
         // The last puzzle's attempt and count would read as this one's.
-        MainForm->SetStatusPanel(1, u"Status");
+        MainForm->SetStatusPanel(1, Tr("Search", "Status"));
         MainForm->SetStatusPanel(2, u"");
     }
     ShowHeadStart(NowMs(), true);
@@ -117,13 +121,13 @@ void SearchStep() {
 
     Solving = false;
     if (MainForm) {
-        MainForm->SetStatusPanel(1, u"Got it, do you give up?");
+        MainForm->SetStatusPanel(1, Tr("Search", "Got it, do you give up?"));
         MainForm->EnableAnswer();
     }
-    SolnText.append(u"\r\nBroken down like this:").append(Breakdown);
-    SolnText = DisplayForm(std::move(SolnText));
+    // The words after the display form, which would read an x in them as a times sign.
+    SolnText = DisplayForm(std::move(SolnText)) + u"\r\n" + Tr("Search", "Broken down like this:") + DisplayForm(Breakdown);
     if (MainForm) {
         MainForm->SetSolutionText(SolnText);
-        MainForm->SetProgress(u"Solution found.");
+        MainForm->SetProgress(Tr("Search", "Solution found."));
     }
 }

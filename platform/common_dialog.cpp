@@ -1,6 +1,7 @@
 // The file and printer dialogs, on Qt's own widgets so they behave the same everywhere.
 #include "platform/common_dialog.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QPrintDialog>
@@ -12,11 +13,12 @@ void CommonDialog::ShowOpen(QWidget* owner) { Show(owner, false); }
 void CommonDialog::ShowSave(QWidget* owner) { Show(owner, true); }
 
 void CommonDialog::Show(QWidget* owner, bool save) {
-    Choose(owner, save, DialogTitle, Filter, DefaultExt, InitialName, save ? "save" : "open");
+    Choose(owner, save, QCoreApplication::translate("CommonDialog", "Save puzzle"), QCoreApplication::translate("CommonDialog", "Puzzles (*.PLD)"), DefaultExt,
+           InitialName, save ? "save" : "open");
 }
 
 void CommonDialog::ShowSaveTable(QWidget* owner, const QString& title, const QString& initialName) {
-    Choose(owner, true, title, "Spreadsheet tables (*.csv)", "csv", initialName, "save table");
+    Choose(owner, true, title, QCoreApplication::translate("CommonDialog", "Spreadsheet tables (*.csv)"), "csv", initialName, "save table");
 }
 
 void CommonDialog::Choose(QWidget* owner, bool save, const QString& title, const QString& filter, const QString& suffix,

@@ -21,8 +21,7 @@ public:
     QString FileName;
     QString FileTitle;
 
-    static inline const QString DialogTitle = "Save puzzle";
-    static inline const QString Filter = "Puzzles (*.PLD)";
+    // The title ("Save puzzle") and the filter ("Puzzles (*.PLD)") are said in the reader's words.
     static inline const QString DefaultExt = "PLD";
     static inline const QString InitialName = "puzzle.pld";
 

@@ -274,6 +274,21 @@
     </message>
 </context>
 <context>
+    <name>CommonDialog</name>
+    <message>
+        <source>Save puzzle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Puzzles (*.PLD)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spreadsheet tables (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Dealing</name>
     <message>
         <source>No puzzle of difficulty %1 turned up in %2 deals</source>
@@ -363,6 +378,17 @@
     </message>
 </context>
 <context>
+    <name>Search</name>
+    <message>
+        <source>Your turn: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your turn: no time limit</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Tally</name>
     <message>
         <source>You %1 (%2 with hints), the computer %3</source>
@@ -382,6 +408,44 @@
     </message>
     <message>
         <source>Hint: pick this card next</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Verdict</name>
+    <message numerus="yes">
+        <source>%Ln answer(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Checking...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No solution</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>beyond the computer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verdict: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verdict: %1, difficulty %2 of 5, beyond the computer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verdict: %1, difficulty %2 of 5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verdict: %1, beyond the computer</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -615,6 +679,234 @@
         <source>No puzzle with an answer turned up for today, so the table stays as it is.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Play with this card</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Shuffle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shuffle the deck</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Deal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deal, new puzzle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the answer to the puzzle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exit back to windows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last attempt: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Attempts: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;New Puzzle...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Today&apos;s Puzzle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Page Set&amp;up...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print &amp;Worksheet...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Paste Puzzle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paste &amp;Special...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Your Answer...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Give Up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status &amp;Bar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Options...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Statistics...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Clock</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;About Pelorand...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load saved deck</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save this deck</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print this puzzle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shuffle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deal a card, next puzzle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Display the answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your Answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check your own answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checking...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You got it first!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verdict: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Answer card %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Face card %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Progress: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>frmNewPuzzle</name>
@@ -775,6 +1067,179 @@
     </message>
     <message>
         <source>Apply</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmSoln</name>
+    <message>
+        <source>Solution</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Done</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Operator order of evaluation : Brackets, Multiplication, Division, Addition and Subtraction.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Operator order of evaluation : Brackets, then Multiplication and Division, then Addition and Subtraction, each left to right.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmSplash</name>
+    <message>
+        <source>Version %1.%2.%3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An arithmetic card puzzle: a concentration exercise.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loading...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmStatistics</name>
+    <message>
+        <source>Cards</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dealt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Solved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With hints</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Computer first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Given up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Best time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Median time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current run</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Longest run</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The number of face cards</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The puzzle&apos;s difficulty, 1 easy to 5 hard; none: it has no answer, or its level was not yet known</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Puzzles put on the table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Solved by you before the computer, without hints</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Solved by you before the computer, after a hint</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The computer&apos;s search found a solution first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You let the computer start with Give Up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your fastest right answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Half your right answers were faster, half slower</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Puzzles solved without hints in a row, up to now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The most puzzles solved without hints in a row</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Statistics by number of cards and level</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No puzzles recorded yet: deal one and play.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Export as CSV...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Reset...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The statistics could not be written to %1: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Written to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export statistics</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear the statistics? Every count, time and run goes, and the Your Answer tally with them. This cannot be undone.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -88,7 +88,7 @@ void frmMain::CreateControls() {
         FaceCard[i]->setVisible(i == 0);
         // A click plays the card on the board.
         FaceCard[i]->setCursor(Qt::PointingHandCursor);
-        FaceCard[i]->setToolTip("Play with this card");
+        FaceCard[i]->setToolTip(tr("Play with this card"));
         FaceCard[i]->installEventFilter(this);
     }
     AnswerCard = MakeCard(client, "AnswerCard", TwipsRect(120, 2820, 1395, 2055));
@@ -96,15 +96,15 @@ void frmMain::CreateControls() {
     struct Button { QPushButton** slot; const char* name; const char* caption; const char* tip;
                     QStyle::StandardPixmap icon; double left; void (frmMain::*handler)(); };
     const Button buttons[] = {
-        {&cmdShuffle, "cmdShuffle", "&Shuffle", "Shuffle the deck", QStyle::SP_BrowserReload, 1920, &frmMain::cmdShuffle_Click},
-        {&cmdDeal, "cmdDeal", "&Deal", "Deal, new puzzle", QStyle::SP_ArrowRight, 3300, &frmMain::cmdDeal_Click},
-        {&cmdAnswer, "cmdAnswer", "&Answer", "Show the answer to the puzzle", QStyle::SP_DialogApplyButton, 4680, &frmMain::cmdAnswer_Click},
-        {&cmdExit, "cmdExit", "E&xit", "Exit back to windows", QStyle::SP_DialogCloseButton, 6060, &frmMain::cmdExit_Click},
+        {&cmdShuffle, "cmdShuffle", QT_TR_NOOP("&Shuffle"), QT_TR_NOOP("Shuffle the deck"), QStyle::SP_BrowserReload, 1920, &frmMain::cmdShuffle_Click},
+        {&cmdDeal, "cmdDeal", QT_TR_NOOP("&Deal"), QT_TR_NOOP("Deal, new puzzle"), QStyle::SP_ArrowRight, 3300, &frmMain::cmdDeal_Click},
+        {&cmdAnswer, "cmdAnswer", QT_TR_NOOP("&Answer"), QT_TR_NOOP("Show the answer to the puzzle"), QStyle::SP_DialogApplyButton, 4680, &frmMain::cmdAnswer_Click},
+        {&cmdExit, "cmdExit", QT_TR_NOOP("E&xit"), QT_TR_NOOP("Exit back to windows"), QStyle::SP_DialogCloseButton, 6060, &frmMain::cmdExit_Click},
     };
     for (const Button& b : buttons) {
-        auto* button = new QPushButton(DeferredStandardIcon(b.icon), b.caption, client);
+        auto* button = new QPushButton(DeferredStandardIcon(b.icon), tr(b.caption), client);
         button->setObjectName(b.name);
-        button->setToolTip(b.tip);
+        button->setToolTip(tr(b.tip));
         button->setGeometry(TwipsRect(b.left, 3420, 1215, 975));
         button->setIconSize(QSize(24, 24));
         button->setAutoDefault(false);
@@ -122,10 +122,10 @@ void frmMain::CreateControls() {
     sbStatusBar->setObjectName("sbStatusBar");
     sbStatusBar->setSizeGripEnabled(false);
     for (int i = 0; i < 2; ++i) {
-        sbPanels[i] = new StatusPanel(i == 0 ? "Status" : "", sbStatusBar);
+        sbPanels[i] = new StatusPanel(i == 0 ? tr("Status") : QString(), sbStatusBar);
         sbPanels[i]->setObjectName(QString("sbStatusBarPanel%1").arg(i + 1));
         sbPanels[i]->setMinimumWidth(Px(1200));
-        sbPanels[i]->setSpokenPrefix(i == 0 ? "Last attempt: " : "Attempts: ");
+        sbPanels[i]->setSpokenPrefix(i == 0 ? tr("Last attempt: ") : tr("Attempts: "));
         sbStatusBar->addWidget(sbPanels[i], i == 0 ? 4 : 1);
     }
     sbVerdict = new StatusPanel("", sbStatusBar);
@@ -143,47 +143,47 @@ void frmMain::CreateActions() {
     struct Menu { const char* name; const char* caption; std::vector<Item> items; };
     const QKeySequence none;
     const Menu menus[] = {
-        {"mnuFile", "&File", {
-            {"mnuFileNewPuzzle", "&New Puzzle...", QKeySequence::New, true, false, &frmMain::mnuFileNewPuzzle_Click},
-            {"mnuFileToday", "&Today's Puzzle", QKeySequence(Qt::CTRL | Qt::Key_T), true, false, &frmMain::mnuFileToday_Click},
-            {"mnuFileOpen", "&Open", QKeySequence::Open, true, false, &frmMain::mnuFileOpen_Click},
+        {"mnuFile", QT_TR_NOOP("&File"), {
+            {"mnuFileNewPuzzle", QT_TR_NOOP("&New Puzzle..."), QKeySequence::New, true, false, &frmMain::mnuFileNewPuzzle_Click},
+            {"mnuFileToday", QT_TR_NOOP("&Today's Puzzle"), QKeySequence(Qt::CTRL | Qt::Key_T), true, false, &frmMain::mnuFileToday_Click},
+            {"mnuFileOpen", QT_TR_NOOP("&Open"), QKeySequence::Open, true, false, &frmMain::mnuFileOpen_Click},
             {"mnuFileBar1", "-", none, true, false, nullptr},
-            {"mnuFileSave", "&Save", QKeySequence::Save, false, false, &frmMain::mnuFileSave_Click},
-            {"mnuFileSaveAs", "Save &As...", none, true, false, &frmMain::mnuFileSaveAs_Click},
+            {"mnuFileSave", QT_TR_NOOP("&Save"), QKeySequence::Save, false, false, &frmMain::mnuFileSave_Click},
+            {"mnuFileSaveAs", QT_TR_NOOP("Save &As..."), none, true, false, &frmMain::mnuFileSaveAs_Click},
             {"mnuFileBar2", "-", none, true, false, nullptr},
-            {"mnuFilePageSetup", "Page Set&up...", none, true, false, &frmMain::mnuFilePageSetup_Click},
-            {"mnuFilePrint", "&Print...", QKeySequence::Print, true, false, &frmMain::mnuFilePrint_Click},
-            {"mnuFilePrintWorksheet", "Print &Worksheet...", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), true, false, &frmMain::mnuFilePrintWorksheet_Click},
+            {"mnuFilePageSetup", QT_TR_NOOP("Page Set&up..."), none, true, false, &frmMain::mnuFilePageSetup_Click},
+            {"mnuFilePrint", QT_TR_NOOP("&Print..."), QKeySequence::Print, true, false, &frmMain::mnuFilePrint_Click},
+            {"mnuFilePrintWorksheet", QT_TR_NOOP("Print &Worksheet..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), true, false, &frmMain::mnuFilePrintWorksheet_Click},
             {"mnuFileBar4", "-", none, true, false, nullptr},
-            {"mnuFileExit", "E&xit", none, true, false, &frmMain::cmdExit_Click}}},
-        {"mnuEdit", "&Edit", {
-            {"mnuEditUndo", "&Undo", QKeySequence::Undo, false, false, nullptr},
+            {"mnuFileExit", QT_TR_NOOP("E&xit"), none, true, false, &frmMain::cmdExit_Click}}},
+        {"mnuEdit", QT_TR_NOOP("&Edit"), {
+            {"mnuEditUndo", QT_TR_NOOP("&Undo"), QKeySequence::Undo, false, false, nullptr},
             {"mnuEditBar1", "-", none, true, false, nullptr},
-            {"mnuEditCut", "Cu&t", QKeySequence::Cut, false, false, nullptr},
-            {"mnuEditCopy", "&Copy", QKeySequence::Copy, true, false, &frmMain::mnuEditCopy_Click},
-            {"mnuEditPaste", "&Paste Puzzle", QKeySequence::Paste, true, false, &frmMain::mnuEditPaste_Click},
-            {"mnuEditPasteSpecial", "Paste &Special...", none, false, false, nullptr},
+            {"mnuEditCut", QT_TR_NOOP("Cu&t"), QKeySequence::Cut, false, false, nullptr},
+            {"mnuEditCopy", QT_TR_NOOP("&Copy"), QKeySequence::Copy, true, false, &frmMain::mnuEditCopy_Click},
+            {"mnuEditPaste", QT_TR_NOOP("&Paste Puzzle"), QKeySequence::Paste, true, false, &frmMain::mnuEditPaste_Click},
+            {"mnuEditPasteSpecial", QT_TR_NOOP("Paste &Special..."), none, false, false, nullptr},
             {"mnuEditBar2", "-", none, true, false, nullptr},
-            {"mnuEditYourAnswer", "&Your Answer...", QKeySequence(Qt::CTRL | Qt::Key_E), true, false, &frmMain::mnuEditYourAnswer_Click},
-            {"mnuEditGiveUp", "&Give Up", QKeySequence(Qt::CTRL | Qt::Key_G), false, false, &frmMain::mnuEditGiveUp_Click}}},
-        {"mnuView", "&View", {
-            {"mnuViewToolbar", "&Toolbar", none, true, true, &frmMain::mnuViewToolbar_Click},
-            {"mnuViewStatusBar", "Status &Bar", none, true, true, &frmMain::mnuViewStatusBar_Click},
+            {"mnuEditYourAnswer", QT_TR_NOOP("&Your Answer..."), QKeySequence(Qt::CTRL | Qt::Key_E), true, false, &frmMain::mnuEditYourAnswer_Click},
+            {"mnuEditGiveUp", QT_TR_NOOP("&Give Up"), QKeySequence(Qt::CTRL | Qt::Key_G), false, false, &frmMain::mnuEditGiveUp_Click}}},
+        {"mnuView", QT_TR_NOOP("&View"), {
+            {"mnuViewToolbar", QT_TR_NOOP("&Toolbar"), none, true, true, &frmMain::mnuViewToolbar_Click},
+            {"mnuViewStatusBar", QT_TR_NOOP("Status &Bar"), none, true, true, &frmMain::mnuViewStatusBar_Click},
             {"mnuViewBar2", "-", none, true, false, nullptr},
-            {"mnuViewOptions", "&Options...", none, true, false, &frmMain::mnuViewOptions_Click},
+            {"mnuViewOptions", QT_TR_NOOP("&Options..."), none, true, false, &frmMain::mnuViewOptions_Click},
             {"mnuViewBar3", "-", none, true, false, nullptr},
-            {"mnuViewStatistics", "&Statistics...", none, true, false, &frmMain::mnuViewStatistics_Click},
-            {"mnuViewClock", "&Clock", none, true, true, &frmMain::mnuViewClock_Click}}},
-        {"mnuhelp", "&Help", {
-            {"munHelpShow", "&Help", QKeySequence::HelpContents, true, false, &frmMain::munHelpShow_Click},
+            {"mnuViewStatistics", QT_TR_NOOP("&Statistics..."), none, true, false, &frmMain::mnuViewStatistics_Click},
+            {"mnuViewClock", QT_TR_NOOP("&Clock"), none, true, true, &frmMain::mnuViewClock_Click}}},
+        {"mnuhelp", QT_TR_NOOP("&Help"), {
+            {"munHelpShow", QT_TR_NOOP("&Help"), QKeySequence::HelpContents, true, false, &frmMain::munHelpShow_Click},
             {"mnuHelpSep1", "-", none, true, false, nullptr},
-            {"mnuHelpAbout", "&About Pelorand...", none, true, false, &frmMain::mnuHelpAbout_Click}}},
+            {"mnuHelpAbout", QT_TR_NOOP("&About Pelorand..."), none, true, false, &frmMain::mnuHelpAbout_Click}}},
     };
     for (const Menu& m : menus) {
-        QMenu* menu = menuBar()->addMenu(m.caption);
+        QMenu* menu = menuBar()->addMenu(tr(m.caption));
         menu->setObjectName(m.name);
         for (const Item& item : m.items) {
-            QAction* action = item.caption == QString("-") ? menu->addSeparator() : menu->addAction(item.caption);
+            QAction* action = item.caption == QString("-") ? menu->addSeparator() : menu->addAction(tr(item.caption));
             action->setParent(this);
             action->setObjectName(item.name);
             action->setShortcut(item.key);
@@ -197,20 +197,20 @@ void frmMain::CreateActions() {
     // name: what a screen reader calls the button; icon: the style's, or one drawn for the game.
     struct Tool { const char* key; const char* name; const char* tip; QStyle::StandardPixmap icon; const char* drawn; };
     const Tool tools[] = {
-        {"Open", "Open", "Load saved deck", QStyle::SP_DialogOpenButton, nullptr},
-        {"Save", "Save", "Save this deck", QStyle::SP_DialogSaveButton, nullptr},
-        {"Print", "Print", "Print this puzzle", QStyle::SP_FileDialogDetailedView, nullptr},
-        {"Shuffle", "Shuffle", "Shuffle the deck", QStyle::SP_BrowserReload, nullptr},
-        {"Deal", "Deal", "Deal a card, next puzzle", QStyle::SP_ArrowRight, nullptr},
-        {"Answer", "Answer", "Display the answer", QStyle::SP_DialogApplyButton, nullptr},
-        {"YourAnswer", "Your Answer", "Check your own answer", QStyle::SP_CustomBase, ":/your-answer.svg"},
+        {"Open", QT_TR_NOOP("Open"), QT_TR_NOOP("Load saved deck"), QStyle::SP_DialogOpenButton, nullptr},
+        {"Save", QT_TR_NOOP("Save"), QT_TR_NOOP("Save this deck"), QStyle::SP_DialogSaveButton, nullptr},
+        {"Print", QT_TR_NOOP("Print"), QT_TR_NOOP("Print this puzzle"), QStyle::SP_FileDialogDetailedView, nullptr},
+        {"Shuffle", QT_TR_NOOP("Shuffle"), QT_TR_NOOP("Shuffle the deck"), QStyle::SP_BrowserReload, nullptr},
+        {"Deal", QT_TR_NOOP("Deal"), QT_TR_NOOP("Deal a card, next puzzle"), QStyle::SP_ArrowRight, nullptr},
+        {"Answer", QT_TR_NOOP("Answer"), QT_TR_NOOP("Display the answer"), QStyle::SP_DialogApplyButton, nullptr},
+        {"YourAnswer", QT_TR_NOOP("Your Answer"), QT_TR_NOOP("Check your own answer"), QStyle::SP_CustomBase, ":/your-answer.svg"},
     };
     for (const Tool& t : tools) {
-        QAction* button = tbToolBar->addAction(t.drawn ? DeferredIcon([file = QString(t.drawn)] { return QIcon(file); }) : DeferredStandardIcon(t.icon), t.key);
+        QAction* button = tbToolBar->addAction(t.drawn ? DeferredIcon([file = QString(t.drawn)] { return QIcon(file); }) : DeferredStandardIcon(t.icon), tr(t.name));
         button->setObjectName(QString("tbToolBar") + t.key);
-        button->setToolTip(t.tip);
+        button->setToolTip(tr(t.tip));
         button->setData(QString(t.key));
-        if (QWidget* widget = tbToolBar->widgetForAction(button)) widget->setAccessibleName(t.name);
+        if (QWidget* widget = tbToolBar->widgetForAction(button)) widget->setAccessibleName(tr(t.name));
     }
     connect(tbToolBar, &QToolBar::actionTriggered, this,
             [this](QAction* button) { tbToolBar_ButtonClick(button->data().toString()); });
@@ -219,7 +219,10 @@ void frmMain::CreateActions() {
 
 QAction* frmMain::MenuItem(const QString& name) const { return findChild<QAction*>(name); }
 
-void frmMain::SetCaption() { setWindowTitle(FileTitle + " - Pelorand"); }
+void frmMain::SetCaption() {
+    // "Untitled" stays the game's own mark for no file; only the caption says it in the reader's words.
+    setWindowTitle((FileTitle == "Untitled" ? tr("Untitled") : FileTitle) + " - Pelorand");
+}
 
 void frmMain::Form_Load(const QString& commandLine) {
     InitHelp(this);
@@ -293,7 +296,7 @@ void frmMain::StartPuzzle() {
     Solving = true;
     StepCount = 0;
     cmdAnswer->setEnabled(false);
-    ShowProgress("Looking for a solution...");
+    ShowProgress(tr("Looking for a solution..."));
     PuzzleChanged();
 }
 
@@ -301,7 +304,7 @@ void frmMain::PuzzleChanged() {
     Record().Started(FaceCards, NowMs());  // the puzzle before leaves the record's table
     SaveRecord();
     BeginHeadStart(StoredHeadStartSeconds());
-    SetVerdictText("Checking...");
+    SetVerdictText(tr("Checking..."));
     tableVerdict_.reset();
     verdict_->Start(FaceCardValues(), Deck[DeckPos], SearchOrder);
     if (answer_) answer_->NewPuzzle();
@@ -315,7 +318,7 @@ void frmMain::PlayerSolved(const std::u16string& solutionText) {
     SolnText = solutionText;
     SetSolutionText(solutionText);
     EnableAnswer();
-    ShowProgress("You got it first!");
+    ShowProgress(tr("You got it first!"));
 }
 
 void frmMain::mnuFilePrintWorksheet_Click() {
@@ -348,12 +351,12 @@ void frmMain::SetVerdictText(const QString& text, const QString& accessibleName)
     // computer" is wider than the panel's share of a narrow window): the attempt panel gives
     // way, always by the same amount, so the panels stand still from deal to deal; the tooltip
     // holds the whole text whatever the width.
-    const QString longest = QString::fromUtf8("99,999 answers \u00B7 \u2605\u2605\u2605\u2605\u2605 \u00B7 beyond the computer");
+    const QString longest = LongestVerdictText();
     const int wanted = sbVerdict->fontMetrics().horizontalAdvance(longest) + sbVerdict->fontMetrics().averageCharWidth() * 2;
     sbVerdict->setMinimumWidth(std::max(Px(1800), std::min(wanted, width() * 3 / 5)));
     sbVerdict->setToolTip(text);
     // A screen reader hears what it is.
-    sbVerdict->setAccessibleName(accessibleName.isEmpty() ? "Verdict: " + text : accessibleName);
+    sbVerdict->setAccessibleName(accessibleName.isEmpty() ? tr("Verdict: %1").arg(text) : accessibleName);
 }
 
 void frmMain::ShowFacePanels(bool visible) {
@@ -364,16 +367,16 @@ void frmMain::ShowFacePanels(bool visible) {
 void frmMain::ShowCards() {
     // A screen reader reads the name: it carries the role and the value together.
     AnswerCard->setText(QString::number(Deck[DeckPos]));
-    AnswerCard->setAccessibleName("Answer card " + AnswerCard->text());
+    AnswerCard->setAccessibleName(tr("Answer card %1").arg(AnswerCard->text()));
     for (int i = 0; i < FaceCards && i < PanelCount; ++i) {
         FaceCard[i]->setText(QString::number(FaceCardValue(static_cast<int16_t>(i))));
-        FaceCard[i]->setAccessibleName(QString("Face card %1: %2").arg(i + 1).arg(FaceCard[i]->text()));
+        FaceCard[i]->setAccessibleName(tr("Face card %1: %2").arg(i + 1).arg(FaceCard[i]->text()));
     }
 }
 
 void frmMain::ShowProgress(const QString& text) {
     lblProgress->setText(text);
-    lblProgress->setAccessibleName("Progress: " + text);
+    lblProgress->setAccessibleName(tr("Progress: %1").arg(text));
 }
 
 void frmMain::cmdAnswer_Click() {

@@ -12,7 +12,7 @@
 frmSoln::frmSoln(QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
     setObjectName("frmSoln");
-    setWindowTitle("Solution");
+    setWindowTitle(tr("Solution"));
     setFixedSize(Px(8940), Px(2085));
 
     Image1 = new QLabel(this);
@@ -25,16 +25,15 @@ frmSoln::frmSoln(QWidget* owner)
     lblSoln->setReadOnly(true);
     lblSoln->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     lblSoln->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    lblSoln->setAccessibleName("Solution");
+    lblSoln->setAccessibleName(tr("Solution"));
 
-    cmdDone = new QPushButton("&Done", this);
+    cmdDone = new QPushButton(tr("&Done"), this);
     cmdDone->setObjectName("cmdDone");
     cmdDone->setGeometry(TwipsRect(7200, 60, 1695, 375));
     cmdDone->setDefault(true);  // Enter; Escape closes a dialog by itself
     connect(cmdDone, &QPushButton::clicked, this, &frmSoln::cmdDone_Click);
 
-    Label1 = new QLabel(
-        "Operator order of evaluation : Brackets, Multiplication, Division, Addition and Subtraction.", this);
+    Label1 = new QLabel(tr("Operator order of evaluation : Brackets, Multiplication, Division, Addition and Subtraction."), this);
     Label1->setObjectName("Label1");
     Label1->setGeometry(TwipsRect(7200, 480, 1695, 1515));
     Label1->setWordWrap(true);
@@ -59,8 +58,8 @@ void frmSoln::cmdDone_Click() { hide(); }
 
 void frmSoln::ShowOrder(OperatorOrder order) {
     Label1->setText(order == OperatorOrder::Game
-                        ? "Operator order of evaluation : Brackets, Multiplication, Division, Addition and Subtraction."
-                        : "Operator order of evaluation : Brackets, then Multiplication and Division, then Addition and "
-                          "Subtraction, each left to right.");
+                        ? tr("Operator order of evaluation : Brackets, Multiplication, Division, Addition and Subtraction.")
+                        : tr("Operator order of evaluation : Brackets, then Multiplication and Division, then Addition and "
+                             "Subtraction, each left to right."));
     FitText(Label1);
 }

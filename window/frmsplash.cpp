@@ -1,6 +1,7 @@
 // Splash window: title, version and a drawn logo, closed once the game window is active.
 #include "window/frmsplash.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
@@ -16,7 +17,7 @@
 #include "window/startup_trace.h"
 
 QString VersionText() {
-    return QString("Version %1.%2.%3").arg(PELORAND_VERSION_MAJOR).arg(PELORAND_VERSION_MINOR).arg(PELORAND_VERSION_PATCH);
+    return QCoreApplication::translate("frmSplash", "Version %1.%2.%3").arg(PELORAND_VERSION_MAJOR).arg(PELORAND_VERSION_MINOR).arg(PELORAND_VERSION_PATCH);
 }
 
 frmSplash::frmSplash() : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint) {
@@ -47,10 +48,10 @@ frmSplash::frmSplash() : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindow
     lblProductName = label("lblProductName", "", TwipsRect(2400, 720, 4500, 900), 28, true);
     lblVersion = label("lblVersion", "", TwipsRect(2400, 1740, 4500, 360), 11, true);
     lblPlatform = label("lblPlatform", "Win95/WinNT", TwipsRect(2400, 2160, 4500, 360), 11, false);
-    auto* tagline = label("lblCompany", "An arithmetic card puzzle: a concentration exercise.",
+    auto* tagline = label("lblCompany", tr("An arithmetic card puzzle: a concentration exercise."),
                           TwipsRect(360, 3000, 6600, 360), 10, false);
     tagline->setWordWrap(true);
-    label("lblWarning", "Loading...", TwipsRect(360, 3720, 6600, 360), 9, false);
+    label("lblWarning", tr("Loading..."), TwipsRect(360, 3720, 6600, 360), 9, false);
 }
 
 void frmSplash::Form_Load(const QString& commandLine) {

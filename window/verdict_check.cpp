@@ -1,10 +1,14 @@
 // The solver's worker: one thread, low priority, stop on every new request.
 #include "window/verdict_check.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QMetaObject>
 #include <QThread>
 #include <QTimer>
+
+#include <algorithm>
+#include <limits>
 
 #include "deal/level.h"
 #include "solver/solver.h"
@@ -66,27 +70,38 @@ void VerdictCheck::Post(TableVerdict verdict) {
 namespace {
 
 QString Answers(const TableVerdict& verdict) {
-    const uint64_t n = verdict.player.answers;
-    return n == 1 ? QString("1 answer") : QLocale().toString(static_cast<qulonglong>(n)) + " answers";
+    const int n = static_cast<int>(std::min<uint64_t>(verdict.player.answers, std::numeric_limits<int>::max()));
+    return QCoreApplication::translate("Verdict", "%Ln answer(s)", nullptr, n);
 }
 
 }  // namespace
 
 QString VerdictText(const TableVerdict& verdict) {
-    if (verdict.player.status != PlayerVerdict::Status::Complete) return "Checking...";
-    if (verdict.player.answers == 0) return "No solution";
+    if (verdict.player.status != PlayerVerdict::Status::Complete) return QCoreApplication::translate("Verdict", "Checking...");
+    if (verdict.player.answers == 0) return QCoreApplication::translate("Verdict", "No solution");
     const QString dot = QString::fromUtf8(" \u00B7 ");
     QString text = Answers(verdict);
     if (verdict.level >= 1)
         text += dot + QString(verdict.level, QChar(0x2605)) + QString(5 - verdict.level, QChar(0x2606));  // filled, then empty stars
-    if (verdict.computer == TableVerdict::Computer::Never) text += dot + "beyond the computer";
+    if (verdict.computer == TableVerdict::Computer::Never) text += dot + QCoreApplication::translate("Verdict", "beyond the computer");
     return text;
 }
 
 QString VerdictAccessibleName(const TableVerdict& verdict) {
-    if (verdict.player.status != PlayerVerdict::Status::Complete || verdict.player.answers == 0) return "Verdict: " + VerdictText(verdict);
-    QString name = "Verdict: " + Answers(verdict);
-    if (verdict.level >= 1) name += QString(", difficulty %1 of 5").arg(verdict.level);
-    if (verdict.computer == TableVerdict::Computer::Never) name += ", beyond the computer";
-    return name;
+    if (verdict.player.status != PlayerVerdict::Status::Complete || verdict.player.answers == 0)
+        return QCoreApplication::translate("Verdict", "Verdict: %1").arg(VerdictText(verdict));
+    const bool level = verdict.level >= 1, never = verdict.computer == TableVerdict::Computer::Never;
+    if (level && never)
+        return QCoreApplication::translate("Verdict", "Verdict: %1, difficulty %2 of 5, beyond the computer").arg(Answers(verdict)).arg(verdict.level);
+    if (level) return QCoreApplication::translate("Verdict", "Verdict: %1, difficulty %2 of 5").arg(Answers(verdict)).arg(verdict.level);
+    if (never) return QCoreApplication::translate("Verdict", "Verdict: %1, beyond the computer").arg(Answers(verdict));
+    return QCoreApplication::translate("Verdict", "Verdict: %1").arg(Answers(verdict));
+}
+
+QString LongestVerdictText() {
+    TableVerdict v;
+    v.player.answers = 99999;
+    v.level = 5;
+    v.computer = TableVerdict::Computer::Never;
+    return VerdictText(v);
 }

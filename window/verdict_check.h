@@ -51,3 +51,5 @@ private:
 QString VerdictText(const TableVerdict& verdict);
 // The same for a screen reader: "Verdict: 12 answers, difficulty 2 of 5, beyond the computer".
 QString VerdictAccessibleName(const TableVerdict& verdict);
+// The widest the panel ever says: 99,999 answers, five stars, beyond the computer.
+QString LongestVerdictText();
