@@ -18,8 +18,6 @@ namespace {
 constexpr std::u16string_view OpPool = u"#~\u00F7x#~\u00F7x#~~\u00F7x#~#";
 constexpr int MaxCards = 7;
 
-std::u16string Tr(const char* context, const char* text) { return FromUtf8(lang::translate(context, text)); }
-
 // "Your turn: 0:27", the seconds left rounded up; written only when it changes.
 void ShowHeadStart(int64_t now, bool force) {
     static int64_t shown = -2;  // the seconds shown, -1 for no time limit
@@ -41,7 +39,7 @@ void EndHeadStart() {
     WaitingForGiveUp = false;
     if (MainForm) {
         MainForm->SetHeadStart(false);
-        MainForm->SetProgress(Tr("Search", "Looking for a solution..."));
+        MainForm->SetProgress(FromUtf8(lang::translate("Search", "Looking for a solution...")));
     }
 }
 
@@ -55,7 +53,7 @@ void BeginHeadStart(int seconds) {
     if (MainForm) {
         MainForm->SetHeadStart(true);
         // The last puzzle's attempt and count would read as this one's.
-        MainForm->SetStatusPanel(1, Tr("Search", "Status"));
+        MainForm->SetStatusPanel(1, FromUtf8(lang::translate("Search", "Status")));
         MainForm->SetStatusPanel(2, u"");
     }
     ShowHeadStart(NowMs(), true);
@@ -121,13 +119,13 @@ void SearchStep() {
 
     Solving = false;
     if (MainForm) {
-        MainForm->SetStatusPanel(1, Tr("Search", "Got it, do you give up?"));
+        MainForm->SetStatusPanel(1, FromUtf8(lang::translate("Search", "Got it, do you give up?")));
         MainForm->EnableAnswer();
     }
     // The words after the display form, which would read an x in them as a times sign.
-    SolnText = DisplayForm(std::move(SolnText)) + u"\r\n" + Tr("Search", "Broken down like this:") + DisplayForm(Breakdown);
+    SolnText = DisplayForm(std::move(SolnText)) + u"\r\n" + FromUtf8(lang::translate("Search", "Broken down like this:")) + DisplayForm(Breakdown);
     if (MainForm) {
         MainForm->SetSolutionText(SolnText);
-        MainForm->SetProgress(Tr("Search", "Solution found."));
+        MainForm->SetProgress(FromUtf8(lang::translate("Search", "Solution found.")));
     }
 }

@@ -4,6 +4,9 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
+#include <QClipboard>
+#include <QFile>
+#include <QGuiApplication>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGroupBox>
@@ -42,8 +45,9 @@ const QString Mark = QString::fromUtf8("\u27E6");
 // own names, file names; or the placeholders the game replaces before anyone sees them.
 bool LanguageFree(QString text) {
     text.remove('&');
-    static const QStringList names{"Pelorand", "English", "Deutsch", QString::fromUtf8("Fran\u00E7ais"), "Label1", "Text1"};
+    static const QStringList names{"Pelorand", "English", "Deutsch", QString::fromUtf8("Fran\u00E7ais"), "Win95/WinNT", "Label1", "Text1"};
     if (names.contains(text.trimmed())) return true;
+    if (text.contains(QRegularExpression("^[2-9A-Z]{11}$"))) return true;  // a worksheet's code
     if (text.contains(QRegularExpression("\\.pld$|\\.PLD$|\\.csv$"))) return true;
     // Words are two letters or more in a row; "x" alone is a sign.
     return !text.contains(QRegularExpression("[A-Za-z\u00C0-\u024F]{2,}"));
@@ -175,6 +179,14 @@ protected:
         QCoreApplication::processEvents();
         for (int i = 0; i < 500 && Solving; ++i) SearchStep();  // the status bar's attempts and counts
         look(&w);
+        Store("Game", "HeadStart", "1");  // the countdown
+        w.SetPuzzle({3, 3, 8, 8}, 24);
+        look(&w);
+        Store("Game", "HeadStart", "4");
+        w.SetPuzzle({3, 3, 8, 8}, 24);
+        look(&w);
+        Store("Game", "HeadStart", "0");
+        w.SetPuzzle({3, 3, 8, 8}, 24);
 
         w.mnuEditYourAnswer_Click();
         frmAnswer* a = w.Answer();
@@ -231,7 +243,15 @@ TEST_F(InEveryLanguage, EveryTextGoesThroughTheTranslation) {
         walk.Widget(window);
     });
     // The messages of the game too: a text that is no puzzle, a deck that is no deck.
+    QGuiApplication::clipboard()->setText("3 9 = 17");
     game->mnuEditPaste_Click();
+    QFile bad(dir.filePath("bad.pld"));
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+    bad.write(QByteArray(1, 25) + QByteArray(1, 9) + QByteArray(53, 1));  // nine face cards
+    bad.close();
+    game->LoadFile(bad.fileName());
+    game->LoadFile(dir.filePath("no such folder/x.pld"));
+    ASSERT_GE(messages.size(), 3) << messages.join("\n").toStdString();
     for (const QString& m : messages) walk.Text(m, "message box");
     walk.problems.removeDuplicates();
     EXPECT_TRUE(walk.problems.isEmpty()) << walk.problems.join('\n').toStdString();

@@ -387,6 +387,26 @@
         <source>Your turn: no time limit</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Looking for a solution...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Got it, do you give up?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Broken down like this:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Solution found.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Tally</name>
