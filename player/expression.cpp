@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "expr/eval.h"
+#include "lang/translate.h"
 
 namespace {
 
@@ -135,7 +136,10 @@ void Steps(const Expression& e, std::vector<std::string>& out, bool& stopped) {
         std::string step = Operand(sofar) + Sign(e.op) + Operand(next);
         const auto result = Apply(e.op, sofar, next);
         if (!result) {
-            out.push_back(step + (next.IsZero() && e.op == Op::Divide ? ": a division by zero" : ": too large to work out"));
+            //: a step that cannot be worked out: "8 / 0: a division by zero"
+            out.push_back(lang::Args(next.IsZero() && e.op == Op::Divide ? lang::translate("ExactSteps", "%1: a division by zero")
+                                                                          : lang::translate("ExactSteps", "%1: too large to work out"),
+                                     {step}));
             stopped = true;
             return;
         }
