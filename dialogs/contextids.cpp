@@ -5,6 +5,7 @@
 #include <QFileInfo>
 
 #include "platform/help_engine.h"
+#include "platform/language.h"
 
 QPointer<QWidget> HelpWnd;
 QString HelpFile;
@@ -25,6 +26,12 @@ void InitHelp(QWidget* hWnd, const QString& programFolder) {
     HelpFile = HelpFileIn(programFolder);
 }
 
-void ShowHelpContents() { WinHelp(HelpWnd, HelpFile, HELP_CONTENTS, 0); }
+QString HelpFileFor(const QString& file, const QString& language) {
+    if (language == "en" || !file.endsWith(".HLP")) return file;
+    const QString translated = file.left(file.size() - 4) + "_" + language + ".HLP";
+    return QFileInfo::exists(translated) ? translated : file;
+}
+
+void ShowHelpContents() { WinHelp(HelpWnd, HelpFileFor(HelpFile, LanguageInUse()), HELP_CONTENTS, 0); }
 
 void QuitHelp() { WinHelp(HelpWnd, HelpFile, HELP_QUIT, 0); }

@@ -11,6 +11,9 @@ extern QString HelpFile;           // the program's folder and "PELORAND.HLP"
 
 // The help file in folder, joined with exactly one separator.
 QString HelpFileIn(const QString& folder);
+// The help file in the language in use: PELORAND_de.HLP beside PELORAND.HLP when there is one,
+// else the English one.
+QString HelpFileFor(const QString& file, const QString& language);
 
 // The folder that holds the help file: the program's own folder when the file is there (a build
 // tree, or an install that keeps it beside the program), else the installed data folder, which

@@ -3,6 +3,9 @@
 #include <QCoreApplication>
 #include <QLocale>
 
+#include <QFile>
+
+#include "dialogs/contextids.h"
 #include "gui_env.h"
 #include "lang/translate.h"
 #include "platform/language.h"
@@ -74,4 +77,15 @@ TEST_F(Language, ATranslationServesTheWindowsAndTheCoreAndEnglishUndoesIt) {
     EXPECT_EQ(QCoreApplication::translate("Worksheet", "%n answer(s)", nullptr, 2), "2 answers");
     UseLanguage("xx");  // a language the game does not speak: English
     EXPECT_EQ(LanguageInUse(), "en");
+}
+
+TEST_F(Language, TheHelpFileIsTheLanguagesOwnWhereThereIsOne) {
+    for (const char* name : {"PELORAND.HLP", "PELORAND_de.HLP"}) {
+        QFile file(dir.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    const QString english = HelpFileIn(dir.path());
+    EXPECT_EQ(HelpFileFor(english, "de"), dir.filePath("PELORAND_de.HLP"));
+    EXPECT_EQ(HelpFileFor(english, "fr"), english);  // none in French here: the English one
+    EXPECT_EQ(HelpFileFor(english, "en"), english);
 }
