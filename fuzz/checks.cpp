@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <map>
 #include <cmath>
+#include <limits>
+#include <optional>
 #include <set>
 #include <vector>
 
@@ -264,5 +266,93 @@ std::string CheckPlayRecord(const uint8_t* data, std::size_t size) {
     again.Load(record.Save());
     if (again.Rows() != record.Rows()) return "the record does not survive its own stored text";
     (void)record.Csv();
+    return {};
+}
+
+namespace {
+
+// An answer built from the bytes over the cards, each used once: its fully bracketed text in
+// the player's spelling and its exact value, worked out here apart from the reader.
+struct BuiltAnswer {
+    std::string text;
+    std::optional<Fraction> value;  // nothing: it divides by zero or overflows somewhere
+};
+
+BuiltAnswer BuildAnswer(const std::vector<int>& cards, const uint8_t*& at, const uint8_t* end) {
+    auto next = [&] { return at < end ? *at++ : 0; };
+    std::vector<BuiltAnswer> stack;
+    std::size_t used = 0;
+    static const char* const spelled[] = {" + ", " - ", " * ", " / "};
+    while (used < cards.size() || stack.size() > 1) {
+        const uint8_t b = next();
+        if (used < cards.size() && (stack.size() < 2 || b % 3 == 0)) {
+            stack.push_back({std::to_string(cards[used]), Fraction(cards[used])});
+            ++used;
+            continue;
+        }
+        BuiltAnswer right = std::move(stack.back());
+        stack.pop_back();
+        BuiltAnswer& left = stack.back();
+        const int op = (b >> 2) % 4;
+        std::optional<Fraction> value;
+        if (left.value && right.value) {
+            if (op == 0) value = left.value->Plus(*right.value);
+            if (op == 1) value = left.value->Minus(*right.value);
+            if (op == 2) value = left.value->Times(*right.value);
+            if (op == 3) value = left.value->Divided(*right.value);
+        }
+        left = {"(" + left.text + spelled[op] + right.text + ")", value};
+    }
+    return stack.back();
+}
+
+}  // namespace
+
+// The answer reader and the exact value alone: an answer built from the bytes (3 to 7 cards,
+// each once, fully bracketed) reads without an error, in both orders, to the value worked out
+// here, and solves exactly when that value is the answer card. For 3 and 4 cards the player's
+// solver lists every answer, and one that solves must be among them.
+std::string CheckAnswerValue(const uint8_t* data, std::size_t size) {
+    if (size < 3) return {};
+    const uint8_t* at = data;
+    const uint8_t* const end = data + size;
+    const int n = 3 + *at++ % 5;
+    const bool aimed = *at & 1;  // aim the answer card at the value half the time, so it solves
+    int answer = 1 + *at++ % 99;
+    std::vector<int> cards;
+    for (int i = 0; i < n; ++i) cards.push_back(1 + (at < end ? *at++ : i * 7) % 99);
+    const BuiltAnswer built = BuildAnswer(cards, at, end);
+    if (!built.value) return {};  // a division by zero somewhere: the reader's own concern
+    const Fraction value = *built.value;
+    if (aimed && value.IsWhole() && value.Num() >= 1 && value.Num() <= 99) answer = static_cast<int>(value.Num());
+    AnswerCheck first;
+    for (OperatorOrder order : {OperatorOrder::Game, OperatorOrder::School}) {
+        const AnswerCheck c = CheckAnswer(FromUtf8(built.text), cards, answer, order);
+        if (c.error.kind != AnswerError::Kind::None) return "a well-formed answer was refused: " + built.text;
+        if (c.dividedByZero || !(c.value == value)) return "the reader's exact value is not the answer's: " + built.text;
+        if (c.solves != (value == Fraction(answer))) return "solves is not the exact value against the answer card: " + built.text;
+        if (order == OperatorOrder::Game) first = c;
+    }
+    if (!first.solves || n > 3) return {};
+    const PlayerVerdict all = SolveForPlayer(cards, answer, std::numeric_limits<std::size_t>::max());
+    if (all.listed.size() != all.answers) return "the full listing is not as long as the count";
+    for (const Expression& e : all.listed)
+        if (e.text == first.clean) return {};
+    return "a solving answer is missing from the solver's listing: " + first.clean;
+}
+
+// The count by value against the walk over every attempt, on 3 and 4 cards only, where the
+// walk is quick: the same cards and answers as the counter target, many times as often.
+std::string CheckCounterSmall(const uint8_t* data, std::size_t size) {
+    if (size < 5) return {};
+    const int n = 3 + (data[0] % 4 == 0);  // a four-card deal one time in four
+    if (size < static_cast<std::size_t>(n) + 2) return {};
+    std::vector<int> cards;
+    for (int i = 0; i < n; ++i) cards.push_back(data[1 + i] % 100);
+    const int answer = data[1 + n] % 100;
+    const std::optional<uint64_t> counted = CountHits(cards, answer);
+    if (!counted) return "a deal was refused";
+    const SolveVerdict walked = Solve(cards, answer, SolveMode::CountAll, 0);
+    if (*counted != walked.solutions) return "the count by value differs from the walk";
     return {};
 }

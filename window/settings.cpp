@@ -7,18 +7,26 @@
 #include "platform/language.h"
 #include "platform/settings_store.h"
 
-double ReadSetting(const Setting& setting) {
+double SettingValue(const Setting& setting, const QString& stored) {
     bool ok = false;
-    double value = GetSetting(AppTitle, setting.section, setting.key, setting.fallback).trimmed().toDouble(&ok);
+    double value = stored.trimmed().toDouble(&ok);
     if (!ok || !std::isfinite(value) || value < setting.low || value > setting.high)
         return QString(setting.fallback).toDouble();
     return value;
 }
 
-int16_t ReadSettingInt(const Setting& setting) {
-    double value = std::nearbyint(ReadSetting(setting));
+int16_t SettingValueInt(const Setting& setting, const QString& stored) {
+    double value = std::nearbyint(SettingValue(setting, stored));
     if (value < setting.low || value > setting.high) value = QString(setting.fallback).toDouble();
     return static_cast<int16_t>(value);
+}
+
+double ReadSetting(const Setting& setting) {
+    return SettingValue(setting, GetSetting(AppTitle, setting.section, setting.key, setting.fallback));
+}
+
+int16_t ReadSettingInt(const Setting& setting) {
+    return SettingValueInt(setting, GetSetting(AppTitle, setting.section, setting.key, setting.fallback));
 }
 
 void WriteSetting(const Setting& setting, const QString& value) {

@@ -31,6 +31,9 @@ inline constexpr Setting DealLevelSetting{"Game", "DealLevel", "0", 0, 5};
 double ReadSetting(const Setting& setting);
 // As above, rounded to a whole number (a half to the even neighbour).
 int16_t ReadSettingInt(const Setting& setting);
+// The same two for a text as stored, without the store: how every stored text is judged.
+double SettingValue(const Setting& setting, const QString& stored);
+int16_t SettingValueInt(const Setting& setting, const QString& stored);
 void WriteSetting(const Setting& setting, const QString& value);
 void WriteSetting(const Setting& setting, double value);
 
@@ -64,3 +67,9 @@ inline constexpr Setting WholeNumbersOnlySetting{"Game", "WholeNumbersOnly", "0"
 inline constexpr Setting PlayerWinsSetting{"Game", "PlayerWins", "0", 0, 1e9};
 inline constexpr Setting ComputerWinsSetting{"Game", "ComputerWins", "0", 0, 1e9};
 inline constexpr Setting HintWinsSetting{"Game", "HintWins", "0", 0, 1e9};
+
+// Every setting declared in this file, for whoever must check them all.
+inline constexpr const Setting* AllSettings[] = {
+    &MainLeft, &MainTop, &MainWidth, &MainHeight, &FaceCardsSetting, &HighCardSetting, &DealAnswerOnlySetting,
+    &DealLevelSetting, &HeadStartSetting, &ShowClockSetting, &OrderSetting, &PlayerWinsSetting, &ComputerWinsSetting,
+    &HintWinsSetting};
