@@ -485,11 +485,11 @@
     <name>Worksheet</name>
     <message>
         <source>Worked in the game&apos;s order: brackets, then *, then /, then +, then -, each left to right (so 8 / 2 * 2 is 2, and 5 - 2 + 1 is 2).</source>
-        <translation>Gerechnet in der Reihenfolge des Spiels: Klammern, dann *, dann /, dann +, dann -, jeweils von links nach rechts (also ist 8 / 2 * 2 gleich 2 und 5 - 2 + 1 gleich 2).</translation>
+        <translation>Gerechnet wie im Spiel: Klammern, dann *, dann /, dann +, dann -, jeweils von links nach rechts (also 8 / 2 * 2 = 2 und 5 - 2 + 1 = 2).</translation>
     </message>
     <message>
         <source>Worked in the school order: brackets, then * and / left to right, then + and - left to right (so 8 / 2 * 2 is 8, and 5 - 2 + 1 is 4).</source>
-        <translation>Gerechnet in der Reihenfolge der Schule: Klammern, dann * und / von links nach rechts, dann + und - von links nach rechts (also ist 8 / 2 * 2 gleich 8 und 5 - 2 + 1 gleich 4).</translation>
+        <translation>Gerechnet wie in der Schule: Klammern, dann * und / von links nach rechts, dann + und - von links nach rechts (also 8 / 2 * 2 = 8 und 5 - 2 + 1 = 4).</translation>
     </message>
     <message>
         <source>Worksheet code %1</source>
@@ -1039,7 +1039,7 @@
     </message>
     <message>
         <source>only when I give up</source>
-        <translation>erst, wenn ich aufgebe</translation>
+        <translation>wenn ich aufgebe</translation>
     </message>
     <message>
         <source>Give yourself time before the computer starts its search</source>
@@ -1059,7 +1059,7 @@
     </message>
     <message>
         <source>School: x and / left to right, then + and - left to right</source>
-        <translation>Schule: x und / von links nach rechts, dann + und - von links nach rechts</translation>
+        <translation>Schule: erst x und /, dann + und -, je von links nach rechts</translation>
     </message>
     <message>
         <source>How a calculation is read: 10 - 4 + 3 is 3 in the game&apos;s order and 9 in the school&apos;s</source>
