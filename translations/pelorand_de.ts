@@ -5,7 +5,7 @@
     <name>AnswerCheck</name>
     <message>
         <source>the answer could not be read</source>
-        <translation>die Lösung ließ sich nicht lesen</translation>
+        <translation>Die Lösung ließ sich nicht lesen.</translation>
     </message>
     <message>
         <source>That divides by zero, and an answer that divides by zero never counts.</source>
@@ -332,7 +332,7 @@
     </message>
     <message>
         <source>The file is not a valid puzzle deck: it holds a card of %1, above 99.</source>
-        <translation>Die Datei ist kein gültiger Kartenstapel: Sie enthält eine Karte %1, also über 99.</translation>
+        <translation>Die Datei ist kein gültiger Kartenstapel: Sie enthält eine Karte mit dem Wert %1, also über 99.</translation>
     </message>
 </context>
 <context>
