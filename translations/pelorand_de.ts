@@ -5,418 +5,430 @@
     <name>AnswerCheck</name>
     <message>
         <source>the answer could not be read</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Lösung ließ sich nicht lesen.</translation>
     </message>
     <message>
         <source>That divides by zero, and an answer that divides by zero never counts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hier wird durch null geteilt, und eine Lösung, die durch null teilt, zählt nie.</translation>
     </message>
     <message>
         <source>Right!</source>
-        <translation type="unfinished"></translation>
+        <translation>Richtig!</translation>
     </message>
     <message>
         <source>The computer&apos;s own 15-digit arithmetic meets a division by zero on the way, so the computer could never find this answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Computer rechnet auf 15 Stellen genau und teilt dabei unterwegs durch null, deshalb könnte er diese Lösung nie finden.</translation>
     </message>
     <message>
         <source>The computer&apos;s own 15-digit arithmetic makes it %1, so the computer could never find this answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Computer rechnet auf 15 Stellen genau und kommt dabei auf %1, deshalb könnte er diese Lösung nie finden.</translation>
     </message>
     <message>
         <source>That makes %1, not %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das ergibt %1, nicht %2.</translation>
     </message>
     <message>
         <source>The computer&apos;s own 15-digit arithmetic would round it to %1 and count it, but exactly it is not %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Computer rechnet auf 15 Stellen genau: Er würde das auf %1 runden und gelten lassen, aber genau gerechnet ist es nicht %1.</translation>
     </message>
 </context>
 <context>
     <name>AnswerMessage</name>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>keine</translation>
     </message>
     <message>
         <source>one</source>
-        <translation type="unfinished"></translation>
+        <translation>eine</translation>
     </message>
     <message>
         <source>two</source>
-        <translation type="unfinished"></translation>
+        <translation>zwei</translation>
     </message>
     <message>
         <source>three</source>
-        <translation type="unfinished"></translation>
+        <translation>drei</translation>
     </message>
     <message>
         <source>four</source>
-        <translation type="unfinished"></translation>
+        <translation>vier</translation>
     </message>
     <message>
         <source>five</source>
-        <translation type="unfinished"></translation>
+        <translation>fünf</translation>
     </message>
     <message>
         <source>six</source>
-        <translation type="unfinished"></translation>
+        <translation>sechs</translation>
     </message>
     <message>
         <source>seven</source>
-        <translation type="unfinished"></translation>
+        <translation>sieben</translation>
     </message>
     <message>
         <source>eight</source>
-        <translation type="unfinished"></translation>
+        <translation>acht</translation>
     </message>
     <message>
         <source>nine</source>
-        <translation type="unfinished"></translation>
+        <translation>neun</translation>
     </message>
     <message>
         <source>ten</source>
-        <translation type="unfinished"></translation>
+        <translation>zehn</translation>
     </message>
     <message>
         <source>once</source>
-        <translation type="unfinished"></translation>
+        <translation>einmal</translation>
     </message>
     <message>
         <source>twice</source>
-        <translation type="unfinished"></translation>
+        <translation>zweimal</translation>
     </message>
     <message>
         <source>%1 times</source>
         <extracomment>&quot;three times&quot;: %1 is a number in words (three) or, above ten, in digits</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Mal</translation>
     </message>
     <message>
         <source>a number</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Zahl</translation>
     </message>
     <message>
         <source>Type an answer that uses every face card once.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gib eine Lösung ein, die jede Karte genau einmal verwendet.</translation>
     </message>
     <message>
         <source>The answer is longer than %1 characters, more than the game reads.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Lösung hat mehr als %1 Zeichen, so viel liest das Spiel nicht.</translation>
     </message>
     <message>
         <source>The answer holds a character that is not a number, an operator or a bracket.</source>
-        <translation type="unfinished"></translation>
+        <translation>In der Lösung steht ein Zeichen, das keine Zahl, kein Rechenzeichen und keine Klammer ist.</translation>
     </message>
     <message>
         <source>Only the answer card may follow &apos;=&apos;, at the very end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach „=“ darf nur noch die Zielkarte stehen, ganz am Ende.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a number, an operator or a bracket.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine Zahl, kein Rechenzeichen und keine Klammer.</translation>
     </message>
     <message>
         <source>Your answer uses %1, which is not on the table.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deine Lösung verwendet %1, aber das ist keine Karte auf dem Tisch.</translation>
     </message>
     <message>
         <source>Your answer uses %1 %2, but the table has %3.</source>
         <extracomment>&quot;Your answer uses 3 three times, but the table has two.&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Deine Lösung verwendet die %1 %2, aber auf dem Tisch gibt es nur %3 davon.</translation>
     </message>
     <message>
         <source>%1 and %2</source>
         <extracomment>a list of cards: &quot;3, 4 and 5&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 und %2</translation>
     </message>
     <message>
         <source>Your answer leaves out %1: every face card is used once.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deine Lösung lässt %1 aus: Jede Karte wird genau einmal verwendet.</translation>
     </message>
     <message>
         <source>A minus sign must stand between two numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Minuszeichen muss zwischen zwei Zahlen stehen.</translation>
     </message>
     <message>
         <source>An operator must stand between two numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Rechenzeichen muss zwischen zwei Zahlen stehen.</translation>
     </message>
     <message>
         <source>An operator is missing between two numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwischen zwei Zahlen fehlt ein Rechenzeichen.</translation>
     </message>
     <message>
         <source>A pair of brackets holds nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>In einem Klammerpaar steht nichts.</translation>
     </message>
     <message>
         <source>A bracket is not closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Klammer wird nicht geschlossen.</translation>
     </message>
     <message>
         <source>A closing bracket has no opening bracket.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu einer schließenden Klammer fehlt die öffnende.</translation>
     </message>
     <message>
         <source>There are too many brackets inside one another.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es stehen zu viele Klammern ineinander.</translation>
     </message>
     <message>
         <source>Your answer ends with = %1, but the answer card is %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deine Lösung endet mit = %1, aber die Zielkarte ist %2.</translation>
     </message>
 </context>
 <context>
     <name>BoardView</name>
     <message>
         <source>Plus</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus</translation>
     </message>
     <message>
         <source>Add (key +)</source>
-        <translation type="unfinished"></translation>
+        <translation>Addieren (Taste +)</translation>
     </message>
     <message>
         <source>Minus</source>
-        <translation type="unfinished"></translation>
+        <translation>Minus</translation>
     </message>
     <message>
         <source>Subtract (key -)</source>
-        <translation type="unfinished"></translation>
+        <translation>Subtrahieren (Taste -)</translation>
     </message>
     <message>
         <source>Times</source>
-        <translation type="unfinished"></translation>
+        <translation>Mal</translation>
     </message>
     <message>
         <source>Multiply (key * or x)</source>
-        <translation type="unfinished"></translation>
+        <translation>Multiplizieren (Taste * oder x)</translation>
     </message>
     <message>
         <source>Divided by</source>
-        <translation type="unfinished"></translation>
+        <translation>Geteilt durch</translation>
     </message>
     <message>
         <source>Divide (key /)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dividieren (Taste /)</translation>
     </message>
     <message>
         <source>Nothing can be divided by 0. Pick another card or operation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Durch 0 kann man nicht teilen. Wähle eine andere Karte oder Rechenart.</translation>
     </message>
     <message>
         <source>%1 makes %2, which is not a whole number. Only whole numbers are allowed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ergibt %2, und das ist keine ganze Zahl. Nur ganze Zahlen sind erlaubt.</translation>
     </message>
     <message>
         <source>%1 makes %2, which is below zero. Only whole numbers from 0 up are allowed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ergibt %2, und das ist kleiner als null. Nur ganze Zahlen ab 0 sind erlaubt.</translation>
     </message>
     <message>
         <source>That number is too large to work with. Pick another step.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Zahl ist zu groß zum Weiterrechnen. Wähle einen anderen Schritt.</translation>
     </message>
     <message>
         <source>Pick this card (key %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Karte wählen (Taste %1)</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rückgängig</translation>
     </message>
     <message>
         <source>Take back the last step (Backspace or Ctrl+Z)</source>
-        <translation type="unfinished"></translation>
+        <translation>Den letzten Schritt zurücknehmen (Backspace oder Ctrl+Z)</translation>
     </message>
     <message>
         <source>Start &amp;Over</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neu beginnen</translation>
     </message>
     <message>
         <source>Back to the cards on the table (Esc)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück zu den Karten auf dem Tisch (Esc)</translation>
     </message>
     <message>
         <source>&amp;Whole numbers only</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur &amp;ganze Zahlen</translation>
     </message>
     <message>
         <source>Refuse a step that makes a fraction or a number below zero</source>
-        <translation type="unfinished"></translation>
+        <translation>Keinen Schritt erlauben, der einen Bruch oder eine Zahl unter null ergibt</translation>
     </message>
     <message>
         <source>Steps</source>
-        <translation type="unfinished"></translation>
+        <translation>Schritte</translation>
     </message>
     <message>
         <source>S&amp;teps:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schritte:</translation>
     </message>
     <message>
         <source>Make %1: pick a card, an operation and another card, and go on until one card is left.</source>
-        <translation type="unfinished"></translation>
+        <translation>Komm auf %1: Wähle eine Karte, eine Rechenart und eine zweite Karte. Mach weiter, bis nur noch eine Karte übrig ist.</translation>
     </message>
     <message>
         <source>Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielfeld</translation>
     </message>
     <message>
         <source>Step %1: %2</source>
         <extracomment>A step on the board, for a screen reader: &quot;Step 2: 15 ÷ 6 = 5/2&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Schritt %1: %2</translation>
     </message>
 </context>
 <context>
     <name>Cli</name>
     <message>
         <source>pelorand: --worksheet: the file %1 could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>pelorand: --worksheet: die Datei %1 konnte nicht geschrieben werden</translation>
     </message>
 </context>
 <context>
     <name>CommonDialog</name>
     <message>
         <source>Save puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufgabe speichern</translation>
     </message>
     <message>
         <source>Puzzles (*.PLD)</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufgaben (*.PLD)</translation>
     </message>
     <message>
         <source>Spreadsheet tables (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabellen (*.csv)</translation>
     </message>
 </context>
 <context>
     <name>Dealing</name>
     <message>
         <source>No puzzle of difficulty %1 turned up in %2 deals</source>
-        <translation type="unfinished"></translation>
+        <translation>Unter %2 gegebenen Aufgaben war keine der Schwierigkeitsstufe %1</translation>
     </message>
     <message>
         <source>No puzzle with an answer turned up in %1 deals</source>
-        <translation type="unfinished"></translation>
+        <translation>Unter %1 gegebenen Aufgaben war keine mit Lösung</translation>
     </message>
     <message>
         <source>%1, so the puzzle on the table stays. Choose another difficulty, number of cards or highest card in Options.</source>
         <extracomment>%1: &quot;No puzzle of difficulty 5 turned up in 104 deals&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, deshalb bleibt die Aufgabe auf dem Tisch liegen. Wähle in den Einstellungen eine andere Schwierigkeit, Anzahl der Karten oder höchste Karte.</translation>
     </message>
     <message>
         <source>%1, so the puzzle on the table stays. Choose more cards or a higher highest card in Options.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, deshalb bleibt die Aufgabe auf dem Tisch liegen. Wähle in den Einstellungen mehr Karten oder eine größere höchste Karte.</translation>
     </message>
     <message>
         <source>%1, so the next puzzle is dealt as it comes. Choose another difficulty, number of cards or highest card in Options.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, deshalb kommt die nächste Aufgabe ohne Auswahl. Wähle in den Einstellungen eine andere Schwierigkeit, Anzahl der Karten oder höchste Karte.</translation>
     </message>
     <message>
         <source>%1, so the next puzzle is dealt as it comes. Choose more cards or a higher highest card in Options.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, deshalb kommt die nächste Aufgabe ohne Auswahl. Wähle in den Einstellungen mehr Karten oder eine größere höchste Karte.</translation>
     </message>
 </context>
 <context>
     <name>Deck</name>
     <message>
         <source>The file is not a valid puzzle deck: it has %1 face cards, where 3 to 7 are possible.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist kein gültiger Kartenstapel: Sie legt %1 Karten auf den Tisch, möglich sind 3 bis 7.</translation>
     </message>
     <message>
         <source>The file is not a valid puzzle deck: its answer card position %1 lies beyond the deck.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist kein gültiger Kartenstapel: Die Position %1 ihrer Zielkarte liegt außerhalb des Stapels.</translation>
     </message>
     <message>
         <source>The file is not a valid puzzle deck: its highest card %1 is outside 1 to 99.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist kein gültiger Kartenstapel: Ihre höchste Karte %1 liegt nicht zwischen 1 und 99.</translation>
     </message>
     <message>
         <source>The file is not a valid puzzle deck: it holds a card of %1, above 99.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist kein gültiger Kartenstapel: Sie enthält eine Karte mit dem Wert %1, also über 99.</translation>
+    </message>
+</context>
+<context>
+    <name>ExactSteps</name>
+    <message>
+        <source>%1: a division by zero</source>
+        <extracomment>a step that cannot be worked out: &quot;8 / 0: a division by zero&quot;</extracomment>
+        <translation>%1: eine Division durch null</translation>
+    </message>
+    <message>
+        <source>%1: too large to work out</source>
+        <translation>%1: zu groß zum Ausrechnen</translation>
     </message>
 </context>
 <context>
     <name>Help</name>
     <message>
         <source>Cannot find the help file %1. The help contents cannot be shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Hilfedatei %1 wurde nicht gefunden. Die Hilfe kann nicht angezeigt werden.</translation>
     </message>
     <message>
         <source>Pelorand Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Pelorand-Hilfe</translation>
     </message>
 </context>
 <context>
     <name>PuzzleText</name>
     <message>
         <source>&quot;%1&quot; is not a card: write every card as a whole number, as in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine Karte: Schreib jede Karte als ganze Zahl, wie in %2.</translation>
     </message>
     <message>
         <source>Cards go from 1 to 99, and %1 is not one of them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Karten gehen von 1 bis 99, und %1 gehört nicht dazu.</translation>
     </message>
     <message>
         <source>That is far too long for a puzzle: write 3 to 7 face cards, then &quot;=&quot; and the answer card, as in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das ist viel zu lang für eine Aufgabe: Schreib 3 bis 7 Karten, dann „=“ und die Zielkarte, wie in %1.</translation>
     </message>
     <message>
         <source>There is no puzzle to read: write the face cards, then &quot;=&quot; and the answer card, as in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hier steht keine Aufgabe: Schreib die Karten, dann „=“ und die Zielkarte, wie in %1.</translation>
     </message>
     <message>
         <source>The answer card is missing: write &quot;=&quot; and the answer card after the face cards, as in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zielkarte fehlt: Schreib nach den Karten „=“ und die Zielkarte, wie in %1.</translation>
     </message>
     <message>
         <source>Write one answer card after the &quot;=&quot;, as in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreib nach dem „=“ genau eine Zielkarte, wie in %1.</translation>
     </message>
     <message>
         <source>A puzzle has 3 to 7 face cards, and this text has %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Aufgabe hat 3 bis 7 Karten, dieser Text hat %1.</translation>
     </message>
 </context>
 <context>
     <name>Search</name>
     <message>
         <source>Your turn: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Du bist dran: %1</translation>
     </message>
     <message>
         <source>Your turn: no time limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Du bist dran: ohne Zeitlimit</translation>
     </message>
     <message>
         <source>Looking for a solution...</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Computer sucht eine Lösung ...</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>Got it, do you give up?</source>
-        <translation type="unfinished"></translation>
+        <translation>Gefunden! Gibst du auf?</translation>
     </message>
     <message>
         <source>Broken down like this:</source>
-        <translation type="unfinished"></translation>
+        <translation>Schritt für Schritt:</translation>
     </message>
     <message>
         <source>Solution found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lösung gefunden.</translation>
     </message>
 </context>
 <context>
     <name>Tally</name>
     <message>
         <source>You %1 (%2 with hints), the computer %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Du %L1 (%L2 mit Tipps), der Computer %L3</translation>
     </message>
     <message>
         <source>You %1, the computer %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Du %L1, der Computer %L2</translation>
     </message>
 </context>
 <context>
@@ -424,930 +436,930 @@
     <message>
         <source>Card %1</source>
         <extracomment>A card on the board, for a screen reader: &quot;Card 5/2&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Karte %1</translation>
     </message>
     <message>
         <source>Hint: pick this card next</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipp: Wähle als Nächstes diese Karte</translation>
     </message>
 </context>
 <context>
     <name>Verdict</name>
     <message numerus="yes">
         <source>%Ln answer(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln Lösung</numerusform>
+            <numerusform>%Ln Lösungen</numerusform>
         </translation>
     </message>
     <message>
         <source>Checking...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird geprüft ...</translation>
     </message>
     <message>
         <source>No solution</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Lösung</translation>
     </message>
     <message>
         <source>beyond the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>für den Computer unlösbar</translation>
     </message>
     <message>
         <source>Verdict: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bewertung: %1</translation>
     </message>
     <message>
         <source>Verdict: %1, difficulty %2 of 5, beyond the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Bewertung: %1, Schwierigkeitsstufe %2 von 5, für den Computer unlösbar</translation>
     </message>
     <message>
         <source>Verdict: %1, difficulty %2 of 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Bewertung: %1, Schwierigkeitsstufe %2 von 5</translation>
     </message>
     <message>
         <source>Verdict: %1, beyond the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Bewertung: %1, für den Computer unlösbar</translation>
     </message>
 </context>
 <context>
     <name>Worksheet</name>
     <message>
         <source>Worked in the game&apos;s order: brackets, then *, then /, then +, then -, each left to right (so 8 / 2 * 2 is 2, and 5 - 2 + 1 is 2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerechnet wie im Spiel: Klammern, dann *, dann /, dann +, dann -, jeweils von links nach rechts (also 8 / 2 * 2 = 2 und 5 - 2 + 1 = 2).</translation>
     </message>
     <message>
         <source>Worked in the school order: brackets, then * and / left to right, then + and - left to right (so 8 / 2 * 2 is 8, and 5 - 2 + 1 is 4).</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerechnet wie in der Schule: Klammern, dann * und / von links nach rechts, dann + und - von links nach rechts (also 8 / 2 * 2 = 8 und 5 - 2 + 1 = 4).</translation>
     </message>
     <message>
         <source>Worksheet code %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Code des Arbeitsblatts: %1</translation>
     </message>
     <message>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite %1 von %L2</translation>
     </message>
     <message numerus="yes">
         <source>%n answer(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln Lösung</numerusform>
+            <numerusform>%Ln Lösungen</numerusform>
         </translation>
     </message>
     <message>
         <source>Answers: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lösungen: %1</translation>
     </message>
 </context>
 <context>
     <name>frmAbout</name>
     <message>
         <source>About Pelorand</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Pelorand</translation>
     </message>
     <message>
         <source>A concentration exercise: make the answer card from all the face cards, each used once, with + - * / and brackets.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Konzentrationsübung: Komm mit allen Karten, jede genau einmal, und mit + - * / und Klammern auf die Zielkarte.</translation>
     </message>
     <message>
         <source>Free to play and to share.</source>
-        <translation type="unfinished"></translation>
+        <translation>Frei zum Spielen und Weitergeben.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>&amp;System Info...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Systeminfo...</translation>
     </message>
     <message>
         <source>System Information Is Unavailable At This Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Systeminformationen sind zurzeit nicht verfügbar.</translation>
     </message>
 </context>
 <context>
     <name>frmAnswer</name>
     <message>
         <source>Your Answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Deine Lösung</translation>
     </message>
     <message>
         <source>Your answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Deine Lösung</translation>
     </message>
     <message>
         <source>&amp;Check</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Prüfen</translation>
     </message>
     <message>
         <source>&amp;Hint</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tipp</translation>
     </message>
     <message>
         <source>Show one step of a solution</source>
-        <translation type="unfinished"></translation>
+        <translation>Einen Schritt einer Lösung zeigen</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis</translation>
     </message>
     <message>
         <source>&amp;Result:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ergebnis:</translation>
     </message>
     <message>
         <source>Tally: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Punktestand: %1</translation>
     </message>
     <message>
         <source>&amp;Your answer, with every face card once (+ - * / and brackets), read in the game&apos;s own order:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deine Lösung, mit jeder Karte genau einmal (+ - * / und Klammern), gerechnet in der Reihenfolge des Spiels:</translation>
     </message>
     <message>
         <source>&amp;Your answer, with every face card once (+ - * / and brackets), read in the school order:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deine Lösung, mit jeder Karte genau einmal (+ - * / und Klammern), gerechnet in der Reihenfolge der Schule:</translation>
     </message>
     <message>
         <source>Brackets, then every *, then every /, then every +, then every -, each left to right</source>
-        <translation type="unfinished"></translation>
+        <translation>Klammern, dann jedes *, dann jedes /, dann jedes +, dann jedes -, jeweils von links nach rechts</translation>
     </message>
     <message>
         <source>Brackets, then * and / left to right, then + and - left to right</source>
-        <translation type="unfinished"></translation>
+        <translation>Klammern, dann * und / von links nach rechts, dann + und - von links nach rechts</translation>
     </message>
     <message>
         <source>Check your answer in the game&apos;s own order of operations</source>
-        <translation type="unfinished"></translation>
+        <translation>Deine Lösung in der Rechenreihenfolge des Spiels prüfen</translation>
     </message>
     <message>
         <source>Check your answer in the order of operations taught at school</source>
-        <translation type="unfinished"></translation>
+        <translation>Deine Lösung in der Rechenreihenfolge der Schule prüfen</translation>
     </message>
     <message>
         <source>(at character %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>(bei Zeichen %1)</translation>
     </message>
     <message>
         <source>none: it divides by zero</source>
-        <translation type="unfinished"></translation>
+        <translation>keiner, denn es wird durch null geteilt</translation>
     </message>
     <message>
         <source>The game reads it as: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Spiel liest: %1</translation>
     </message>
     <message>
         <source>Value: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Wert: %1</translation>
     </message>
     <message>
         <source>Worked out exactly:</source>
-        <translation type="unfinished"></translation>
+        <translation>Genau ausgerechnet:</translation>
     </message>
     <message>
         <source>Broken down like this:</source>
-        <translation type="unfinished"></translation>
+        <translation>Schritt für Schritt:</translation>
     </message>
     <message>
         <source>You got it first!</source>
-        <translation type="unfinished"></translation>
+        <translation>Du warst schneller!</translation>
     </message>
     <message>
         <source>The computer was first this time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diesmal war der Computer schneller.</translation>
     </message>
     <message>
         <source>The puzzle is still being checked. Ask again in a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Aufgabe wird noch geprüft. Frag gleich noch einmal.</translation>
     </message>
     <message>
         <source>This puzzle has no solution at all: deal the next one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Aufgabe hat gar keine Lösung: Gib die nächste.</translation>
     </message>
     <message>
         <source>Hint %1 of %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipp %1 von %L2: %3</translation>
     </message>
     <message>
         <source>That is a whole solution: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Das ist die ganze Lösung: %1</translation>
     </message>
     <message>
         <source>Your steps have left that answer; the board shows a next step from the cards as they stand.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deine Schritte führen von dieser Lösung weg; das Spielfeld zeigt einen nächsten Schritt mit den Karten, wie sie jetzt liegen.</translation>
     </message>
     <message>
         <source>The cards on the board can no longer make %1: press Undo or Start Over.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit den Karten auf dem Spielfeld kommst du nicht mehr auf %1: Drück Rückgängig oder Neu beginnen.</translation>
     </message>
 </context>
 <context>
     <name>frmMain</name>
     <message>
         <source>Time on this puzzle: </source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit für diese Aufgabe: </translation>
     </message>
     <message>
         <source>the file %1 could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 konnte nicht geschrieben werden.</translation>
     </message>
     <message>
         <source>no printer is available. Choose one with Page Setup.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist kein Drucker da. Wähle einen unter Seite einrichten.</translation>
     </message>
     <message>
         <source>the printer %1 could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Drucker %1 konnte nicht gestartet werden.</translation>
     </message>
     <message>
         <source>Unable to print: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucken nicht möglich: %1</translation>
     </message>
     <message>
         <source>Unable to print: the page could not be finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucken nicht möglich: Die Seite konnte nicht fertiggestellt werden.</translation>
     </message>
     <message>
         <source>Unable to load file: Error %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei kann nicht geladen werden: Fehler %1</translation>
     </message>
     <message>
         <source>Path not found: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pfad nicht gefunden: %1</translation>
     </message>
     <message>
         <source>Not a file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Datei: %1</translation>
     </message>
     <message>
         <source>Looking for a solution...</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Computer sucht eine Lösung ...</translation>
     </message>
     <message>
         <source>Unable to save file: Error %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei kann nicht gespeichert werden: Fehler %1</translation>
     </message>
     <message>
         <source>The clipboard does not hold a puzzle, so the table stays as it is. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>In der Zwischenablage steht keine Aufgabe, deshalb bleibt der Tisch, wie er ist. %1</translation>
     </message>
     <message>
         <source>No puzzle with an answer turned up for today, so the table stays as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Für heute fand sich keine Aufgabe mit Lösung, deshalb bleibt der Tisch, wie er ist.</translation>
     </message>
     <message>
         <source>Play with this card</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit dieser Karte spielen</translation>
     </message>
     <message>
         <source>&amp;Shuffle</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mischen</translation>
     </message>
     <message>
         <source>Shuffle the deck</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Karten mischen</translation>
     </message>
     <message>
         <source>&amp;Deal</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Geben</translation>
     </message>
     <message>
         <source>Deal, new puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben: neue Aufgabe</translation>
     </message>
     <message>
         <source>&amp;Answer</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Auflösung</translation>
     </message>
     <message>
         <source>Show the answer to the puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Auflösung der Aufgabe zeigen</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>Exit back to windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Pelorand beenden</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>Last attempt: </source>
-        <translation type="unfinished"></translation>
+        <translation>Letzter Versuch: </translation>
     </message>
     <message>
         <source>Attempts: </source>
-        <translation type="unfinished"></translation>
+        <translation>Versuche: </translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>&amp;New Puzzle...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neue Aufgabe...</translation>
     </message>
     <message>
         <source>&amp;Today&apos;s Puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufgabe des &amp;Tages</translation>
     </message>
     <message>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ö&amp;ffnen</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Speichern</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern &amp;unter...</translation>
     </message>
     <message>
         <source>Page Set&amp;up...</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite ein&amp;richten...</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drucken...</translation>
     </message>
     <message>
         <source>Print &amp;Worksheet...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Arbeitsblatt drucken...</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>B&amp;earbeiten</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rückgängig</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus&amp;schneiden</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kopieren</translation>
     </message>
     <message>
         <source>&amp;Paste Puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufgabe &amp;einfügen</translation>
     </message>
     <message>
         <source>Paste &amp;Special...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inhalte einfügen...</translation>
     </message>
     <message>
         <source>&amp;Your Answer...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deine Lösung...</translation>
     </message>
     <message>
         <source>&amp;Give Up</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aufgeben</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;nsicht</translation>
     </message>
     <message>
         <source>&amp;Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Symbolleiste</translation>
     </message>
     <message>
         <source>Status &amp;Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Status&amp;leiste</translation>
     </message>
     <message>
         <source>&amp;Options...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einstellungen...</translation>
     </message>
     <message>
         <source>&amp;Statistics...</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;tatistik...</translation>
     </message>
     <message>
         <source>&amp;Clock</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Uhr</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>&amp;About Pelorand...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;ber Pelorand...</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen</translation>
     </message>
     <message>
         <source>Load saved deck</source>
-        <translation type="unfinished"></translation>
+        <translation>Gespeicherten Kartenstapel laden</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>Save this deck</source>
-        <translation type="unfinished"></translation>
+        <translation>Diesen Kartenstapel speichern</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucken</translation>
     </message>
     <message>
         <source>Print this puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Aufgabe drucken</translation>
     </message>
     <message>
         <source>Shuffle</source>
-        <translation type="unfinished"></translation>
+        <translation>Mischen</translation>
     </message>
     <message>
         <source>Deal</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben</translation>
     </message>
     <message>
         <source>Deal a card, next puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Karte geben: nächste Aufgabe</translation>
     </message>
     <message>
         <source>Answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Auflösung</translation>
     </message>
     <message>
         <source>Display the answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Auflösung zeigen</translation>
     </message>
     <message>
         <source>Your Answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Deine Lösung</translation>
     </message>
     <message>
         <source>Check your own answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Deine eigene Lösung prüfen</translation>
     </message>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbenannt</translation>
     </message>
     <message>
         <source>Checking...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird geprüft ...</translation>
     </message>
     <message>
         <source>You got it first!</source>
-        <translation type="unfinished"></translation>
+        <translation>Du warst schneller!</translation>
     </message>
     <message>
         <source>Verdict: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bewertung: %1</translation>
     </message>
     <message>
         <source>Answer card %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zielkarte %1</translation>
     </message>
     <message>
         <source>Face card %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Karte %1: %2</translation>
     </message>
     <message>
         <source>Progress: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortschritt: %1</translation>
     </message>
 </context>
 <context>
     <name>frmNewPuzzle</name>
     <message>
         <source>New Puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Aufgabe</translation>
     </message>
     <message>
         <source>&amp;Face cards, then = and the answer card (for example 3 9 3 9 = 17):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Karten, dann = und die Zielkarte (zum Beispiel 3 9 3 9 = 17):</translation>
     </message>
     <message>
         <source>Puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufgabe</translation>
     </message>
     <message>
         <source>Problem</source>
-        <translation type="unfinished"></translation>
+        <translation>Problem</translation>
     </message>
     <message>
         <source>&amp;Play</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Spielen</translation>
     </message>
 </context>
 <context>
     <name>frmOptions</name>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>Standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Allgemein</translation>
     </message>
     <message>
         <source>Rules</source>
-        <translation type="unfinished"></translation>
+        <translation>Regeln</translation>
     </message>
     <message>
         <source>Number of puzzle cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl der Karten</translation>
     </message>
     <message>
         <source>Choose the number of cards in the top row</source>
-        <translation type="unfinished"></translation>
+        <translation>Wähle, wie viele Karten in der oberen Reihe liegen</translation>
     </message>
     <message>
         <source>Highest card</source>
-        <translation type="unfinished"></translation>
+        <translation>Höchste Karte</translation>
     </message>
     <message>
         <source>Set the highst card limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Lege fest, wie hoch eine Karte höchstens sein darf</translation>
     </message>
     <message>
         <source>Deal only puzzles with an a&amp;nswer</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur Aufgaben mit &amp;Lösung geben</translation>
     </message>
     <message>
         <source>Deal skips puzzles that no answer solves</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben überspringt Aufgaben, die keine Lösung haben</translation>
     </message>
     <message>
         <source>&amp;Difficulty</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schwierigkeit</translation>
     </message>
     <message>
         <source>any</source>
-        <translation type="unfinished"></translation>
+        <translation>beliebig</translation>
     </message>
     <message>
         <source>Deal only puzzles of this difficulty, 1 easy to 5 hard</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur Aufgaben dieser Schwierigkeit geben, von 1 leicht bis 5 schwer</translation>
     </message>
     <message>
         <source>Difficulty of the puzzles dealt</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwierigkeit der gegebenen Aufgaben</translation>
     </message>
     <message>
         <source>Computer &amp;starts</source>
-        <translation type="unfinished"></translation>
+        <translation>Computer &amp;beginnt</translation>
     </message>
     <message>
         <source>at once</source>
-        <translation type="unfinished"></translation>
+        <translation>sofort</translation>
     </message>
     <message>
         <source>after 10 s</source>
-        <translation type="unfinished"></translation>
+        <translation>nach 10 s</translation>
     </message>
     <message>
         <source>after 30 s</source>
-        <translation type="unfinished"></translation>
+        <translation>nach 30 s</translation>
     </message>
     <message>
         <source>after 60 s</source>
-        <translation type="unfinished"></translation>
+        <translation>nach 60 s</translation>
     </message>
     <message>
         <source>only when I give up</source>
-        <translation type="unfinished"></translation>
+        <translation>wenn ich aufgebe</translation>
     </message>
     <message>
         <source>Give yourself time before the computer starts its search</source>
-        <translation type="unfinished"></translation>
+        <translation>Gib dir Zeit, bevor der Computer mit seiner Suche beginnt</translation>
     </message>
     <message>
         <source>When the computer starts looking</source>
-        <translation type="unfinished"></translation>
+        <translation>Wann der Computer zu suchen beginnt</translation>
     </message>
     <message>
         <source>&amp;Order of operations</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rechenreihenfolge</translation>
     </message>
     <message>
         <source>The game&apos;s own: x, then /, then +, then -</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel: x, dann /, dann +, dann -</translation>
     </message>
     <message>
         <source>School: x and / left to right, then + and - left to right</source>
-        <translation type="unfinished"></translation>
+        <translation>Schule: erst x und /, dann + und -, je von links nach rechts</translation>
     </message>
     <message>
         <source>How a calculation is read: 10 - 4 + 3 is 3 in the game&apos;s order and 9 in the school&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>So wird gerechnet: 10 - 4 + 3 ergibt 3 in der Reihenfolge des Spiels und 9 in der Reihenfolge der Schule</translation>
     </message>
     <message>
         <source>Order of operations</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechenreihenfolge</translation>
     </message>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;prache</translation>
     </message>
     <message>
         <source>The system&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie im System</translation>
     </message>
     <message>
         <source>The language of the game&apos;s windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sprache in den Fenstern des Spiels</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache</translation>
     </message>
     <message>
         <source>A new language takes effect the next time Pelorand starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine neue Sprache gilt ab dem nächsten Start von Pelorand.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Übernehmen</translation>
     </message>
 </context>
 <context>
     <name>frmSoln</name>
     <message>
         <source>Solution</source>
-        <translation type="unfinished"></translation>
+        <translation>Auflösung</translation>
     </message>
     <message>
         <source>&amp;Done</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fertig</translation>
     </message>
     <message>
         <source>Operator order of evaluation : Brackets, Multiplication, Division, Addition and Subtraction.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechenreihenfolge: Klammern, Multiplikation, Division, Addition und Subtraktion.</translation>
     </message>
     <message>
         <source>Operator order of evaluation : Brackets, then Multiplication and Division, then Addition and Subtraction, each left to right.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechenreihenfolge: Klammern, dann Multiplikation und Division, dann Addition und Subtraktion, jeweils von links nach rechts.</translation>
     </message>
 </context>
 <context>
     <name>frmSplash</name>
     <message>
         <source>Version %1.%2.%3</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1.%2.%3</translation>
     </message>
     <message>
         <source>An arithmetic card puzzle: a concentration exercise.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Rechenspiel mit Karten: eine Konzentrationsübung.</translation>
     </message>
     <message>
         <source>Loading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird geladen ...</translation>
     </message>
 </context>
 <context>
     <name>frmStatistics</name>
     <message>
         <source>Cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Karten</translation>
     </message>
     <message>
         <source>Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Stufe</translation>
     </message>
     <message>
         <source>Dealt</source>
-        <translation type="unfinished"></translation>
+        <translation>Gegeben</translation>
     </message>
     <message>
         <source>Solved</source>
-        <translation type="unfinished"></translation>
+        <translation>Gelöst</translation>
     </message>
     <message>
         <source>With hints</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Tipps</translation>
     </message>
     <message>
         <source>Computer first</source>
-        <translation type="unfinished"></translation>
+        <translation>Computer schneller</translation>
     </message>
     <message>
         <source>Given up</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufgegeben</translation>
     </message>
     <message>
         <source>Best time</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestzeit</translation>
     </message>
     <message>
         <source>Median time</source>
-        <translation type="unfinished"></translation>
+        <translation>Mittlere Zeit</translation>
     </message>
     <message>
         <source>Current run</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelle Serie</translation>
     </message>
     <message>
         <source>Longest run</source>
-        <translation type="unfinished"></translation>
+        <translation>Längste Serie</translation>
     </message>
     <message>
         <source>The number of face cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Anzahl der Karten</translation>
     </message>
     <message>
         <source>The puzzle&apos;s difficulty, 1 easy to 5 hard; none: it has no answer, or its level was not yet known</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Schwierigkeit der Aufgabe, von 1 leicht bis 5 schwer; keine: Sie hat keine Lösung, oder ihre Stufe war noch nicht bekannt</translation>
     </message>
     <message>
         <source>Puzzles put on the table</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufgaben, die auf den Tisch kamen</translation>
     </message>
     <message>
         <source>Solved by you before the computer, without hints</source>
-        <translation type="unfinished"></translation>
+        <translation>Von dir vor dem Computer gelöst, ohne Tipps</translation>
     </message>
     <message>
         <source>Solved by you before the computer, after a hint</source>
-        <translation type="unfinished"></translation>
+        <translation>Von dir vor dem Computer gelöst, nach einem Tipp</translation>
     </message>
     <message>
         <source>The computer&apos;s search found a solution first</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Suche des Computers hat zuerst eine Lösung gefunden</translation>
     </message>
     <message>
         <source>You let the computer start with Give Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Du hast den Computer mit Aufgeben anfangen lassen</translation>
     </message>
     <message>
         <source>Your fastest right answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Deine schnellste richtige Lösung</translation>
     </message>
     <message>
         <source>Half your right answers were faster, half slower</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Hälfte deiner richtigen Lösungen war schneller, die Hälfte langsamer</translation>
     </message>
     <message>
         <source>Puzzles solved without hints in a row, up to now</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufgaben, die du bis jetzt hintereinander ohne Tipps gelöst hast</translation>
     </message>
     <message>
         <source>The most puzzles solved without hints in a row</source>
-        <translation type="unfinished"></translation>
+        <translation>Die meisten Aufgaben, die du hintereinander ohne Tipps gelöst hast</translation>
     </message>
     <message>
         <source>Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistik</translation>
     </message>
     <message>
         <source>Statistics by number of cards and level</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistik nach Anzahl der Karten und Stufe</translation>
     </message>
     <message>
         <source>No puzzles recorded yet: deal one and play.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch keine Aufgaben gespielt: Gib eine und spiel los.</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Export</translation>
     </message>
     <message>
         <source>&amp;Export as CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>Als CSV &amp;exportieren...</translation>
     </message>
     <message>
         <source>&amp;Reset...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zurücksetzen...</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>keine</translation>
     </message>
     <message>
         <source>The statistics could not be written to %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Statistik konnte nicht in %1 geschrieben werden: %2.</translation>
     </message>
     <message>
         <source>Written to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gespeichert in %1.</translation>
     </message>
     <message>
         <source>Export statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistik exportieren</translation>
     </message>
     <message>
         <source>Clear the statistics? Every count, time and run goes, and the Your Answer tally with them. This cannot be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistik löschen? Alle Zahlen, Zeiten und Serien gehen verloren und mit ihnen der Punktestand in „Deine Lösung“. Das lässt sich nicht rückgängig machen.</translation>
     </message>
 </context>
 <context>
     <name>frmWorksheet</name>
     <message>
         <source>Print Worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Arbeitsblatt drucken</translation>
     </message>
     <message>
         <source>any</source>
-        <translation type="unfinished"></translation>
+        <translation>beliebig</translation>
     </message>
     <message>
         <source>Include an &amp;answer page</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit &amp;Lösungsseite</translation>
     </message>
     <message>
         <source>Pelorand worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Pelorand-Arbeitsblatt</translation>
     </message>
     <message>
         <source>a code from an earlier sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Code von einem früheren Blatt</translation>
     </message>
     <message>
         <source>Number of &amp;cards:</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl der &amp;Karten:</translation>
     </message>
     <message>
         <source>&amp;Highest card:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Höchste Karte:</translation>
     </message>
     <message>
         <source>&amp;Difficulty:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schwierigkeit:</translation>
     </message>
     <message>
         <source>&amp;Number of puzzles:</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl der &amp;Aufgaben:</translation>
     </message>
     <message>
         <source>Puzzles per pa&amp;ge:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufgaben pro S&amp;eite:</translation>
     </message>
     <message>
         <source>&amp;Title line:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Titelzeile:</translation>
     </message>
     <message>
         <source>&amp;From code:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus &amp;Code:</translation>
     </message>
     <message>
         <source>Code of this sheet:</source>
-        <translation type="unfinished"></translation>
+        <translation>Code dieses Blatts:</translation>
     </message>
     <message>
         <source>New &amp;puzzles</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neue Aufgaben</translation>
     </message>
     <message>
         <source>Other puzzles with the same settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Andere Aufgaben mit denselben Einstellungen</translation>
     </message>
     <message>
         <source>Pre&amp;view...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vorschau...</translation>
     </message>
     <message>
         <source>P&amp;rint...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drucken...</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Unable to print the worksheet: the printer could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Arbeitsblatt kann nicht gedruckt werden: Der Drucker konnte nicht gestartet werden.</translation>
     </message>
     <message>
         <source>Unable to print the worksheet: the file %1 could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Arbeitsblatt kann nicht gedruckt werden: Die Datei %1 konnte nicht geschrieben werden.</translation>
     </message>
     <message>
         <source>Worksheet preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschau des Arbeitsblatts</translation>
     </message>
 </context>
 </TS>
