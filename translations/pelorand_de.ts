@@ -226,7 +226,7 @@
     </message>
     <message>
         <source>Take back the last step (Backspace or Ctrl+Z)</source>
-        <translation>Den letzten Schritt zurücknehmen (Backspace oder Ctrl+Z)</translation>
+        <translation>Den letzten Schritt zurücknehmen (Rücktaste oder Strg+Z)</translation>
     </message>
     <message>
         <source>Start &amp;Over</source>

@@ -336,6 +336,18 @@
     </message>
 </context>
 <context>
+    <name>ExactSteps</name>
+    <message>
+        <source>%1: a division by zero</source>
+        <extracomment>a step that cannot be worked out: &quot;8 / 0: a division by zero&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: too large to work out</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Help</name>
     <message>
         <source>Cannot find the help file %1. The help contents cannot be shown.</source>
