@@ -22,9 +22,13 @@
 #include "expr/utf8.h"
 #include "player/player_solver.h"
 #include "solver/solver.h"
+#include "lang/translate.h"
 #include "version.h"
 
 namespace {
+
+using lang::Args;
+using lang::translate;
 
 constexpr int ListedSolutions = 20;
 
@@ -77,7 +81,7 @@ bool IsQtOption(const std::string& word) {
 // One option of a job: a number in a range, a flag, or a text.
 struct Option {
     const char* name;
-    const char* what;     // what its value must be, for the message
+    std::string what;     // what its value must be, for the message
     int* number = nullptr;
     long long low = 0, high = 0;
     bool* flag = nullptr;
@@ -93,23 +97,24 @@ std::string ReadOptions(const std::vector<std::string>& args, std::size_t from, 
         const std::string& word = args[i];
         const auto option = std::find_if(options.begin(), options.end(), [&](const Option& o) { return word == o.name; });
         if (option == options.end()) {
-            if (word.size() > 1 && word[0] == '-') return "unknown option '" + word + "'";
+            if (word.size() > 1 && word[0] == '-') return Args(translate("Cli", "unknown option '%1'"), {word});
             if (std::string why = positional(word); !why.empty()) return why;
             continue;
         }
-        if (std::find(seen.begin(), seen.end(), word) != seen.end()) return word + " is given twice; give it once";
+        if (std::find(seen.begin(), seen.end(), word) != seen.end()) return Args(translate("Cli", "%1 is given twice; give it once"), {word});
         seen.push_back(word);
         if (option->flag) {
             *option->flag = true;
             continue;
         }
-        if (i + 1 >= args.size()) return std::string(option->name) + " needs " + option->what;
+        //: "--cards needs the number of face cards, 3 to 7"
+        if (i + 1 >= args.size()) return Args(translate("Cli", "%1 needs %2"), {option->name, option->what});
         const std::string& value = args[++i];
         if (option->text) {
             *option->text = value;
         } else {
             const long long n = Number(value, option->low, option->high);
-            if (n < 0) return std::string(option->name) + " needs " + option->what;
+            if (n < 0) return Args(translate("Cli", "%1 needs %2"), {option->name, option->what});
             *option->number = static_cast<int>(n);
         }
     }
@@ -125,7 +130,7 @@ bool ReadOrder(std::string word, OperatorOrder& order) {
     }
     return false;
 }
-const char* const OrderNeeds = "--order needs game or school";
+std::string OrderNeeds() { return translate("Cli", "--order needs game or school"); }
 
 // --deal N [--cards C] [--high H] [--answer-only] [--level L] [--order O] [--seed S | DECK-FILE]
 CommandLineRequest ParseDeal(const std::vector<std::string>& args) {
@@ -136,30 +141,30 @@ CommandLineRequest ParseDeal(const std::vector<std::string>& args) {
         return r;
     };
     if (args.size() < 2 || (r.count = static_cast<int>(Number(args[1], 1, 10000))) < 0)
-        return fail("give how many puzzles to deal, a whole number from 1 to 10000");
+        return fail(translate("Cli", "give how many puzzles to deal, a whole number from 1 to 10000"));
     std::string seed, orderWord;
     const std::vector<Option> options = {
-        {"--cards", "the number of face cards, 3 to 7", &r.faceCards, 3, 7},
-        {"--high", "the highest card, 1 to 99", &r.highCard, 1, 99},
-        {"--level", "a difficulty from 1 to 5", &r.level, 1, 5},
+        {"--cards", translate("Cli", "the number of face cards, 3 to 7"), &r.faceCards, 3, 7},
+        {"--high", translate("Cli", "the highest card, 1 to 99"), &r.highCard, 1, 99},
+        {"--level", translate("Cli", "a difficulty from 1 to 5"), &r.level, 1, 5},
         {"--answer-only", "", nullptr, 0, 0, &r.answerOnly},
-        {"--seed", "a whole number from 0 to 4294967295", nullptr, 0, 0, nullptr, &seed},
-        {"--order", "game or school", nullptr, 0, 0, nullptr, &orderWord},
+        {"--seed", translate("Cli", "a whole number from 0 to 4294967295"), nullptr, 0, 0, nullptr, &seed},
+        {"--order", translate("Cli", "game or school"), nullptr, 0, 0, nullptr, &orderWord},
     };
     const std::string why = ReadOptions(args, 2, options, [&](const std::string& word) -> std::string {
-        if (!r.deckFile.empty()) return "give one deck file, not two ('" + r.deckFile + "' and '" + word + "')";
+        if (!r.deckFile.empty()) return Args(translate("Cli", "give one deck file, not two ('%1' and '%2')"), {r.deckFile, word});
         r.deckFile = word;
         return {};
     });
     if (!why.empty()) return fail(why);
-    if (!orderWord.empty() && !ReadOrder(orderWord, r.order)) return fail(OrderNeeds);
+    if (!orderWord.empty() && !ReadOrder(orderWord, r.order)) return fail(OrderNeeds());
     if (!seed.empty()) {
         const long long value = Number(seed, 0, 4294967295LL);
-        if (value < 0) return fail("--seed needs a whole number from 0 to 4294967295");
+        if (value < 0) return fail(translate("Cli", "--seed needs a whole number from 0 to 4294967295"));
         r.seeded = true;
         r.seed = static_cast<uint32_t>(value);
     }
-    if (r.seeded && !r.deckFile.empty()) return fail("give --seed or a deck file, not both");
+    if (r.seeded && !r.deckFile.empty()) return fail(translate("Cli", "give --seed or a deck file, not both"));
     r.kind = CommandLineRequest::Kind::Deal;
     return r;
 }
@@ -168,15 +173,15 @@ CommandLineRequest ParseDeal(const std::vector<std::string>& args) {
 CommandLineRequest ParseToday(const std::vector<std::string>& args) {
     CommandLineRequest r;
     const std::vector<Option> options = {
-        {"--cards", "the number of face cards, 3 to 7", &r.faceCards, 3, 7},
-        {"--date", "a date written YYYY-MM-DD", nullptr, 0, 0, nullptr, &r.date},
+        {"--cards", translate("Cli", "the number of face cards, 3 to 7"), &r.faceCards, 3, 7},
+        {"--date", translate("Cli", "a date written YYYY-MM-DD"), nullptr, 0, 0, nullptr, &r.date},
     };
     std::string why = ReadOptions(args, 1, options, [](const std::string& word) {
-        return "'" + word + "' is not an option of --today";
+        return Args(translate("Cli", "'%1' is not an option of --today"), {word});
     });
     int year = 0, month = 0, day = 0;
     if (why.empty() && !r.date.empty() && !ReadIsoDate(r.date, year, month, day))
-        why = "--date needs a date written YYYY-MM-DD, such as 2026-12-07, not '" + r.date + "'";
+        why = Args(translate("Cli", "--date needs a date written YYYY-MM-DD, such as 2026-12-07, not '%1'"), {r.date});
     if (!why.empty()) {
         r.kind = CommandLineRequest::Kind::Error;
         r.error = "--today: " + why;
@@ -189,7 +194,8 @@ CommandLineRequest ParseToday(const std::vector<std::string>& args) {
 // One line per puzzle, as --deal and --today print them.
 void PrintPuzzle(std::ostream& out, const std::vector<int>& cards, int answer, int level) {
     for (int c : cards) out << c << ' ';
-    out << "=> " << answer << "  level " << (level > 0 ? std::to_string(level) : "-") << '\n';
+    //: the end of a line of --deal: "=> 24  level 3" (level - when the puzzle has no answer)
+    out << "=> " << answer << "  " << Args(translate("Cli", "level %1"), {level > 0 ? std::to_string(level) : "-"}) << '\n';
 }
 
 int RunToday(const CommandLineRequest& request, std::ostream& out, std::ostream& err) {
@@ -206,7 +212,7 @@ int RunToday(const CommandLineRequest& request, std::ostream& out, std::ostream&
     }
     const std::optional<DayPuzzle> puzzle = PuzzleOfTheDay(year, month, day, request.faceCards ? request.faceCards : 5);
     if (!puzzle) {
-        err << "pelorand: --today: no puzzle with an answer turned up for that day.\n";
+        err << translate("Cli", "pelorand: --today: no puzzle with an answer turned up for that day.") << '\n';
         return 1;
     }
     PrintPuzzle(out, puzzle->cards, puzzle->answer, puzzle->level);
@@ -224,29 +230,29 @@ CommandLineRequest ParseWorksheet(const std::vector<std::string>& args) {
     };
     bool noAnswers = false;
     std::string orderWord;
-    r.title = "Pelorand worksheet";
+    r.title = translate("Worksheet", "Pelorand worksheet");
     const std::vector<Option> options = {
-        {"--cards", "the number of face cards, 3 to 7", &r.faceCards, 3, 7},
-        {"--high", "the highest card, 1 to 99", &r.highCard, 1, 99},
-        {"--level", "a difficulty from 1 to 5", &r.level, 1, 5},
-        {"--count", "the number of puzzles, 1 to 60", &r.count, 1, 60},
-        {"--per-page", "the puzzles on a page: 4, 6, 8 or 12", &r.perPage, 4, 12},
-        {"--code", "a worksheet code", nullptr, 0, 0, nullptr, &r.code},
-        {"--title", "the title line", nullptr, 0, 0, nullptr, &r.title},
+        {"--cards", translate("Cli", "the number of face cards, 3 to 7"), &r.faceCards, 3, 7},
+        {"--high", translate("Cli", "the highest card, 1 to 99"), &r.highCard, 1, 99},
+        {"--level", translate("Cli", "a difficulty from 1 to 5"), &r.level, 1, 5},
+        {"--count", translate("Cli", "the number of puzzles, 1 to 60"), &r.count, 1, 60},
+        {"--per-page", translate("Cli", "the puzzles on a page: 4, 6, 8 or 12"), &r.perPage, 4, 12},
+        {"--code", translate("Cli", "a worksheet code"), nullptr, 0, 0, nullptr, &r.code},
+        {"--title", translate("Cli", "the title line"), nullptr, 0, 0, nullptr, &r.title},
         {"--no-answers", "", nullptr, 0, 0, &noAnswers},
-        {"-o", "the name of the PDF file to write", nullptr, 0, 0, nullptr, &r.outFile},
-        {"--order", "game or school", nullptr, 0, 0, nullptr, &orderWord},
+        {"-o", translate("Cli", "the name of the PDF file to write"), nullptr, 0, 0, nullptr, &r.outFile},
+        {"--order", translate("Cli", "game or school"), nullptr, 0, 0, nullptr, &orderWord},
     };
     const std::string why = ReadOptions(args, 1, options, [](const std::string& word) {
-        return "'" + word + "' is not an option; name the PDF file after -o";
+        return Args(translate("Cli", "'%1' is not an option; name the PDF file after -o"), {word});
     });
     if (!why.empty()) return fail(why);
-    if (!orderWord.empty() && !ReadOrder(orderWord, r.order)) return fail(OrderNeeds);
+    if (!orderWord.empty() && !ReadOrder(orderWord, r.order)) return fail(OrderNeeds());
     if (r.perPage && r.perPage != 4 && r.perPage != 6 && r.perPage != 8 && r.perPage != 12)
-        return fail("--per-page needs the puzzles on a page: 4, 6, 8 or 12");
-    if (r.outFile.empty()) return fail("name the PDF file to write with -o FILE.pdf");
+        return fail(translate("Cli", "--per-page needs the puzzles on a page: 4, 6, 8 or 12"));
+    if (r.outFile.empty()) return fail(translate("Cli", "name the PDF file to write with -o FILE.pdf"));
     if (!r.code.empty() && (r.faceCards || r.highCard || r.level || r.count))
-        return fail("a code holds the cards, highest card, level and count: give --code or those, not both");
+        return fail(translate("Cli", "a code holds the cards, highest card, level and count: give --code or those, not both"));
     r.answerOnly = !noAnswers;  // here: whether the sheet has its answer page
     r.kind = CommandLineRequest::Kind::Worksheet;
     return r;
@@ -271,10 +277,10 @@ int RunDeal(const CommandLineRequest& request, std::ostream& out, std::ostream& 
         if (file) bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
         const DecodedDeck decoded = DecodeDeck(bytes.data(), bytes.size());
         if (!file || decoded.result != DecodedDeck::Result::Ok) {
-            err << "pelorand: --deal: cannot read the deck '" << request.deckFile << "': "
-                << (!file ? "no such file or no permission to read it"
-                          : decoded.result == DecodedDeck::Result::WrongLength ? "a deck file is exactly 55 bytes" : decoded.reason)
-                << '\n';
+            const std::string why = !file ? translate("Cli", "no such file or no permission to read it")
+                                    : decoded.result == DecodedDeck::Result::WrongLength ? translate("Cli", "a deck file is exactly 55 bytes")
+                                                                                         : decoded.reason;
+            err << Args(translate("Cli", "pelorand: --deal: cannot read the deck '%1': %2"), {request.deckFile, why}) << '\n';
             return 2;
         }
         std::copy(decoded.bytes.begin(), decoded.bytes.end(), deck);
@@ -305,66 +311,69 @@ int RunDeal(const CommandLineRequest& request, std::ostream& out, std::ostream& 
     }
 }
 
-const char* const Usage =
-    "Usage: pelorand [DECK-FILE]\n"
-    "       pelorand --solve [--search] [--order O] C1 C2 C3 [C4 ... C7] ANSWER\n"
-    "       pelorand --check [--order O] C1 C2 C3 [C4 ... C7] ANSWER \"EXPRESSION\"\n"
-    "       pelorand --deal N [--cards C] [--high H] [--answer-only] [--level L] [--order O]\n"
-    "                         [--seed S | DECK-FILE]\n"
-    "       pelorand --today [--cards C] [--date YYYY-MM-DD]\n"
-    "       pelorand --worksheet [--cards C] [--high H] [--level L] [--count N] [--per-page P]\n"
-    "                            [--code CODE] [--title TEXT] [--no-answers] [--order O] -o FILE.pdf\n"
-    "       pelorand --help | --version\n"
-    "\n"
-    "Pelorand is an arithmetic card puzzle: make the answer card from all the face cards,\n"
-    "each used once, with + - * / and brackets, in the game's own order of operations\n"
-    "(brackets, then multiplication, division, addition and subtraction, each left to right).\n"
-    "\n"
-    "Two rules. Your answers are worked out exactly, in whole numbers and fractions: an answer\n"
-    "solves when it makes exactly the answer card and never divides by zero. The computer's own\n"
-    "search works every step to 15 digits and counts only an exact hit, so it can miss answers\n"
-    "that you can find.\n"
-    "\n"
-    "  DECK-FILE      start the game with a saved deck (.pld)\n"
-    "  --solve        count every distinct answer that solves the puzzle and show up to 20, simplest\n"
-    "                 first; answers that differ only in the order or grouping of things added or\n"
-    "                 multiplied count once. 3 to 7 face cards and the answer card, each 1 to 99.\n"
-    "                 Exit status 0 when it has an answer, 1 when it has none, 2 for bad arguments\n"
-    "  --solve --search\n"
-    "                 the same for the computer's own attempts: how many of the texts its search\n"
-    "                 can write solve by its 15-digit arithmetic, and up to 20 of them\n"
-    "  --check        check your own answer, such as \"5 + 3 * 7 - 2\", exactly; prints it as the\n"
-    "                 game read it, its exact value (a whole number or a fraction such as 17/3)\n"
-    "                 and whether it solves. Exit status 0 when it solves, 1 when it does not,\n"
-    "                 2 when it cannot be read or the arguments are wrong\n"
-    "  --deal         print N puzzles (1 to 10000) as the game puts them on the table, one a line:\n"
-    "                 C1 ... Cn => A  level K (level - when it has no answer). From a fresh deck\n"
-    "                 shuffled from seed S (or from the clock), with C face cards (3 to 7, default\n"
-    "                 5) and highest card H (1 to 99, default 25): the game's first deal, then\n"
-    "                 each Deal. From a saved deck, with its own cards and highest card unless\n"
-    "                 given: first the deck's own puzzle, as opening the deck shows it, then each\n"
-    "                 Deal after it. --answer-only deals only puzzles with an answer, --level L\n"
-    "                 only puzzles of difficulty L (1 easy to 5 hard); the deck's own puzzle is\n"
-    "                 printed whatever they say. Exit 0; 1 when no puzzle qualifies; 2 for bad\n"
-    "                 arguments\n"
-    "  --today        print today's puzzle as --deal prints a puzzle: fixed by the date alone, the\n"
-    "                 same on every machine that day, with an answer, of middle difficulty; with\n"
-    "                 C face cards (3 to 7, default 5), for the date given by --date if any.\n"
-    "                 Exit status 0; 1 when no puzzle turns up; 2 for bad arguments\n"
-    "  --worksheet    write a worksheet for a class as a PDF file, without a display: N puzzles\n"
-    "                 (1 to 60, default 20) with an answer, of C cards (default 4) up to H\n"
-    "                 (default 12), of difficulty L when given, P to a page (4, 6, 8 or 12,\n"
-    "                 default 8), then a page of answers (unless --no-answers). Prints the\n"
-    "                 sheet's code; --code CODE makes the same sheet again. Exit status 0;\n"
-    "                 1 when no puzzle fits or the file cannot be written; 2 for bad arguments\n"
-    "  --order O      the order of operations to read and write in: game (the default: brackets,\n"
-    "                 then every *, then every /, then every +, then every -) or school\n"
-    "                 (brackets, then * and / left to right, then + and - left to right)\n"
-    "  -h, --help     show this text\n"
-    "  --version      show the version\n"
-    "  --             what follows is a deck file name, even one that starts with '-'\n"
-    "\n"
-    "Results go to standard output; every error and message goes to standard error.\n";
+// --help; its translation keeps the option names and the layout of the columns.
+std::string UsageText() {
+    return translate("Cli",
+        "Usage: pelorand [DECK-FILE]\n"
+        "       pelorand --solve [--search] [--order O] C1 C2 C3 [C4 ... C7] ANSWER\n"
+        "       pelorand --check [--order O] C1 C2 C3 [C4 ... C7] ANSWER \"EXPRESSION\"\n"
+        "       pelorand --deal N [--cards C] [--high H] [--answer-only] [--level L] [--order O]\n"
+        "                         [--seed S | DECK-FILE]\n"
+        "       pelorand --today [--cards C] [--date YYYY-MM-DD]\n"
+        "       pelorand --worksheet [--cards C] [--high H] [--level L] [--count N] [--per-page P]\n"
+        "                            [--code CODE] [--title TEXT] [--no-answers] [--order O] -o FILE.pdf\n"
+        "       pelorand --help | --version\n"
+        "\n"
+        "Pelorand is an arithmetic card puzzle: make the answer card from all the face cards,\n"
+        "each used once, with + - * / and brackets, in the game's own order of operations\n"
+        "(brackets, then multiplication, division, addition and subtraction, each left to right).\n"
+        "\n"
+        "Two rules. Your answers are worked out exactly, in whole numbers and fractions: an answer\n"
+        "solves when it makes exactly the answer card and never divides by zero. The computer's own\n"
+        "search works every step to 15 digits and counts only an exact hit, so it can miss answers\n"
+        "that you can find.\n"
+        "\n"
+        "  DECK-FILE      start the game with a saved deck (.pld)\n"
+        "  --solve        count every distinct answer that solves the puzzle and show up to 20, simplest\n"
+        "                 first; answers that differ only in the order or grouping of things added or\n"
+        "                 multiplied count once. 3 to 7 face cards and the answer card, each 1 to 99.\n"
+        "                 Exit status 0 when it has an answer, 1 when it has none, 2 for bad arguments\n"
+        "  --solve --search\n"
+        "                 the same for the computer's own attempts: how many of the texts its search\n"
+        "                 can write solve by its 15-digit arithmetic, and up to 20 of them\n"
+        "  --check        check your own answer, such as \"5 + 3 * 7 - 2\", exactly; prints it as the\n"
+        "                 game read it, its exact value (a whole number or a fraction such as 17/3)\n"
+        "                 and whether it solves. Exit status 0 when it solves, 1 when it does not,\n"
+        "                 2 when it cannot be read or the arguments are wrong\n"
+        "  --deal         print N puzzles (1 to 10000) as the game puts them on the table, one a line:\n"
+        "                 C1 ... Cn => A  level K (level - when it has no answer). From a fresh deck\n"
+        "                 shuffled from seed S (or from the clock), with C face cards (3 to 7, default\n"
+        "                 5) and highest card H (1 to 99, default 25): the game's first deal, then\n"
+        "                 each Deal. From a saved deck, with its own cards and highest card unless\n"
+        "                 given: first the deck's own puzzle, as opening the deck shows it, then each\n"
+        "                 Deal after it. --answer-only deals only puzzles with an answer, --level L\n"
+        "                 only puzzles of difficulty L (1 easy to 5 hard); the deck's own puzzle is\n"
+        "                 printed whatever they say. Exit 0; 1 when no puzzle qualifies; 2 for bad\n"
+        "                 arguments\n"
+        "  --today        print today's puzzle as --deal prints a puzzle: fixed by the date alone, the\n"
+        "                 same on every machine that day, with an answer, of middle difficulty; with\n"
+        "                 C face cards (3 to 7, default 5), for the date given by --date if any.\n"
+        "                 Exit status 0; 1 when no puzzle turns up; 2 for bad arguments\n"
+        "  --worksheet    write a worksheet for a class as a PDF file, without a display: N puzzles\n"
+        "                 (1 to 60, default 20) with an answer, of C cards (default 4) up to H\n"
+        "                 (default 12), of difficulty L when given, P to a page (4, 6, 8 or 12,\n"
+        "                 default 8), then a page of answers (unless --no-answers). Prints the\n"
+        "                 sheet's code; --code CODE makes the same sheet again. Exit status 0;\n"
+        "                 1 when no puzzle fits or the file cannot be written; 2 for bad arguments\n"
+        "  --order O      the order of operations to read and write in: game (the default: brackets,\n"
+        "                 then every *, then every /, then every +, then every -) or school\n"
+        "                 (brackets, then * and / left to right, then + and - left to right)\n"
+        "  -h, --help     show this text\n"
+        "  --version      show the version\n"
+        "  --             what follows is a deck file name, even one that starts with '-'\n"
+        "\n"
+        "Results go to standard output; every error and message goes to standard error.\n");
+}
 
 }  // namespace
 
@@ -390,13 +399,13 @@ CommandLineRequest ParseCommandLine(const std::vector<std::string>& args) {
             if (rest[i] != "--order") continue;
             if (i + 1 >= rest.size() || !ReadOrder(rest[i + 1], r.order)) {
                 r.kind = CommandLineRequest::Kind::Error;
-                r.error = first + ": " + OrderNeeds;
+                r.error = first + ": " + OrderNeeds();
                 return r;
             }
             rest.erase(rest.begin() + static_cast<std::ptrdiff_t>(i), rest.begin() + static_cast<std::ptrdiff_t>(i) + 2);
             if (std::find(rest.begin(), rest.end(), "--order") != rest.end()) {
                 r.kind = CommandLineRequest::Kind::Error;
-                r.error = first + ": --order is given twice; give it once";
+                r.error = first + ": " + Args(translate("Cli", "%1 is given twice; give it once"), {"--order"});
                 return r;
             }
             break;
@@ -407,7 +416,8 @@ CommandLineRequest ParseCommandLine(const std::vector<std::string>& args) {
         const std::size_t numbers = args.size() - 1 - skip - (check ? 1 : 0);
         r.kind = CommandLineRequest::Kind::Error;
         if (args.size() < (check ? 6u : 5u) + skip || numbers < 4 || numbers > 8) {
-            r.error = first + ": give 3 to 7 face cards and then the answer card" + (check ? ", then the answer in quotes" : "");
+            r.error = first + ": " + (check ? translate("Cli", "give 3 to 7 face cards and then the answer card, then the answer in quotes")
+                                            : translate("Cli", "give 3 to 7 face cards and then the answer card"));
             return r;
         }
         for (std::size_t i = 1; i <= numbers; ++i) {
@@ -415,14 +425,14 @@ CommandLineRequest ParseCommandLine(const std::vector<std::string>& args) {
             const int value = Card(word);
             if (value < 0) {
                 const bool answerTooEarly = check && !word.empty() && (word.find_first_of("+-*/()x ") != std::string::npos);
-                r.error = answerTooEarly ? "--check: the answer in quotes comes last, once, after the answer card"
-                                         : first + ": '" + word + "' is not a card: each card and the answer must be a whole number from 1 to 99";
+                r.error = answerTooEarly ? "--check: " + translate("Cli", "the answer in quotes comes last, once, after the answer card")
+                                         : first + ": " + Args(translate("Cli", "'%1' is not a card: each card and the answer must be a whole number from 1 to 99"), {word});
                 return r;
             }
             (i < numbers ? r.cards.push_back(value) : void(r.answer = value));
         }
         if (check && Card(args.back()) >= 0) {  // a bare number: the quoted answer is missing
-            r.error = "--check: give the answer in quotes after the answer card";
+            r.error = "--check: " + translate("Cli", "give the answer in quotes after the answer card");
             return r;
         }
         if (check) r.expression = args.back();
@@ -432,8 +442,8 @@ CommandLineRequest ParseCommandLine(const std::vector<std::string>& args) {
     } else if (first.size() > 1 && first[0] == '-' && !IsQtOption(first)) {
         r.kind = CommandLineRequest::Kind::Error;
         const std::string near = Nearest(first);
-        r.error = "unknown option '" + first + "'" + (near.empty() ? "" : "; did you mean " + near + "?") +
-                  " (a deck file whose name starts with '-' opens as ./" + first + " or after --)";
+        r.error = near.empty() ? Args(translate("Cli", "unknown option '%1' (a deck file whose name starts with '-' opens as ./%1 or after --)"), {first})
+                               : Args(translate("Cli", "unknown option '%1'; did you mean %2? (a deck file whose name starts with '-' opens as ./%1 or after --)"), {first, near});
     } else {
         r.deckFile = Joined(args, 0);  // the whole line is one deck file name, spaces and all
     }
@@ -443,13 +453,13 @@ CommandLineRequest ParseCommandLine(const std::vector<std::string>& args) {
 int RunCommandLine(const CommandLineRequest& request, std::ostream& out, std::ostream& err) {
     switch (request.kind) {
     case CommandLineRequest::Kind::Help:
-        out << Usage;
+        out << UsageText();
         return 0;
     case CommandLineRequest::Kind::Version:
         out << "pelorand " << PELORAND_VERSION_MAJOR << '.' << PELORAND_VERSION_MINOR << '.' << PELORAND_VERSION_PATCH << '\n';
         return 0;
     case CommandLineRequest::Kind::Error:
-        err << "pelorand: " << request.error << "\nTry 'pelorand --help' for more information.\n";
+        err << "pelorand: " << request.error << '\n' << translate("Cli", "Try 'pelorand --help' for more information.") << '\n';
         return 2;
     case CommandLineRequest::Kind::Deal:
         return RunDeal(request, out, err);
@@ -460,23 +470,25 @@ int RunCommandLine(const CommandLineRequest& request, std::ostream& out, std::os
     case CommandLineRequest::Kind::Solve: {
         if (!request.search) {
             const PlayerVerdict v = SolveForPlayer(request.cards, request.answer, ListedSolutions);
-            out << "answers: " << v.answers << '\n';
+            //: --solve's first line: how many answers solve, "answers: 3"
+            out << Args(translate("Cli", "answers: %1"), {lang::Number(static_cast<int64_t>(v.answers))}) << '\n';
             for (const Expression& e : v.listed) out << CleanText(e, request.order) << '\n';
             return v.answers > 0 ? 0 : 1;
         }
         const SolveVerdict v = Solve(request.cards, request.answer, SolveMode::CountAll, ListedSolutions, {}, {}, request.order);
-        out << "solutions: " << v.solutions << '\n';
+        out << Args(translate("Cli", "solutions: %1"), {lang::Number(static_cast<int64_t>(v.solutions))}) << '\n';
         for (const std::u16string& attempt : v.listed) out << ToUtf8(DisplayForm(attempt)) << '\n';
         return v.solutions > 0 ? 0 : 1;
     }
     case CommandLineRequest::Kind::Check: {
         const AnswerCheck c = CheckAnswer(FromUtf8(request.expression), request.cards, request.answer, request.order);
         if (c.error.kind != AnswerError::Kind::None) {
-            err << "error: column " << c.error.offset + 1 << ": " << AnswerMessage(c.error) << '\n';
+            err << Args(translate("Cli", "error: column %1: %2"), {std::to_string(c.error.offset + 1), AnswerMessage(c.error)}) << '\n';
             return 2;
         }
-        out << ToUtf8(c.shown) << '\n' << "value: " << (c.dividedByZero ? "none (divides by zero)" : c.value.ToText()) << '\n'
-            << (c.solves ? "solves" : "does not solve") << '\n';
+        out << ToUtf8(c.shown) << '\n'
+            << Args(translate("Cli", "value: %1"), {c.dividedByZero ? translate("Cli", "none (divides by zero)") : c.value.ToText()}) << '\n'
+            << (c.solves ? translate("Cli", "solves") : translate("Cli", "does not solve")) << '\n';
         return c.solves ? 0 : 1;
     }
     case CommandLineRequest::Kind::Game:

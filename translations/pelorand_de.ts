@@ -272,6 +272,256 @@
         <source>pelorand: --worksheet: the file %1 could not be written</source>
         <translation>pelorand: --worksheet: die Datei %1 konnte nicht geschrieben werden</translation>
     </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is given twice; give it once</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 needs %2</source>
+        <extracomment>&quot;--cards needs the number of face cards, 3 to 7&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--order needs game or school</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>give how many puzzles to deal, a whole number from 1 to 10000</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the number of face cards, 3 to 7</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the highest card, 1 to 99</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a difficulty from 1 to 5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a whole number from 0 to 4294967295</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>game or school</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>give one deck file, not two (&apos;%1&apos; and &apos;%2&apos;)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--seed needs a whole number from 0 to 4294967295</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>give --seed or a deck file, not both</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a date written YYYY-MM-DD</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not an option of --today</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--date needs a date written YYYY-MM-DD, such as 2026-12-07, not &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>level %1</source>
+        <extracomment>the end of a line of --deal: &quot;=&gt; 24 level 3&quot; (level - when the puzzle has no answer)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pelorand: --today: no puzzle with an answer turned up for that day.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the number of puzzles, 1 to 60</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the puzzles on a page: 4, 6, 8 or 12</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a worksheet code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the title line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the name of the PDF file to write</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not an option; name the PDF file after -o</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--per-page needs the puzzles on a page: 4, 6, 8 or 12</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>name the PDF file to write with -o FILE.pdf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a code holds the cards, highest card, level and count: give --code or those, not both</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no such file or no permission to read it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a deck file is exactly 55 bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pelorand: --deal: cannot read the deck &apos;%1&apos;: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: pelorand [DECK-FILE]
+       pelorand --solve [--search] [--order O] C1 C2 C3 [C4 ... C7] ANSWER
+       pelorand --check [--order O] C1 C2 C3 [C4 ... C7] ANSWER &quot;EXPRESSION&quot;
+       pelorand --deal N [--cards C] [--high H] [--answer-only] [--level L] [--order O]
+                         [--seed S | DECK-FILE]
+       pelorand --today [--cards C] [--date YYYY-MM-DD]
+       pelorand --worksheet [--cards C] [--high H] [--level L] [--count N] [--per-page P]
+                            [--code CODE] [--title TEXT] [--no-answers] [--order O] -o FILE.pdf
+       pelorand --help | --version
+
+Pelorand is an arithmetic card puzzle: make the answer card from all the face cards,
+each used once, with + - * / and brackets, in the game&apos;s own order of operations
+(brackets, then multiplication, division, addition and subtraction, each left to right).
+
+Two rules. Your answers are worked out exactly, in whole numbers and fractions: an answer
+solves when it makes exactly the answer card and never divides by zero. The computer&apos;s own
+search works every step to 15 digits and counts only an exact hit, so it can miss answers
+that you can find.
+
+  DECK-FILE      start the game with a saved deck (.pld)
+  --solve        count every distinct answer that solves the puzzle and show up to 20, simplest
+                 first; answers that differ only in the order or grouping of things added or
+                 multiplied count once. 3 to 7 face cards and the answer card, each 1 to 99.
+                 Exit status 0 when it has an answer, 1 when it has none, 2 for bad arguments
+  --solve --search
+                 the same for the computer&apos;s own attempts: how many of the texts its search
+                 can write solve by its 15-digit arithmetic, and up to 20 of them
+  --check        check your own answer, such as &quot;5 + 3 * 7 - 2&quot;, exactly; prints it as the
+                 game read it, its exact value (a whole number or a fraction such as 17/3)
+                 and whether it solves. Exit status 0 when it solves, 1 when it does not,
+                 2 when it cannot be read or the arguments are wrong
+  --deal         print N puzzles (1 to 10000) as the game puts them on the table, one a line:
+                 C1 ... Cn =&gt; A  level K (level - when it has no answer). From a fresh deck
+                 shuffled from seed S (or from the clock), with C face cards (3 to 7, default
+                 5) and highest card H (1 to 99, default 25): the game&apos;s first deal, then
+                 each Deal. From a saved deck, with its own cards and highest card unless
+                 given: first the deck&apos;s own puzzle, as opening the deck shows it, then each
+                 Deal after it. --answer-only deals only puzzles with an answer, --level L
+                 only puzzles of difficulty L (1 easy to 5 hard); the deck&apos;s own puzzle is
+                 printed whatever they say. Exit 0; 1 when no puzzle qualifies; 2 for bad
+                 arguments
+  --today        print today&apos;s puzzle as --deal prints a puzzle: fixed by the date alone, the
+                 same on every machine that day, with an answer, of middle difficulty; with
+                 C face cards (3 to 7, default 5), for the date given by --date if any.
+                 Exit status 0; 1 when no puzzle turns up; 2 for bad arguments
+  --worksheet    write a worksheet for a class as a PDF file, without a display: N puzzles
+                 (1 to 60, default 20) with an answer, of C cards (default 4) up to H
+                 (default 12), of difficulty L when given, P to a page (4, 6, 8 or 12,
+                 default 8), then a page of answers (unless --no-answers). Prints the
+                 sheet&apos;s code; --code CODE makes the same sheet again. Exit status 0;
+                 1 when no puzzle fits or the file cannot be written; 2 for bad arguments
+  --order O      the order of operations to read and write in: game (the default: brackets,
+                 then every *, then every /, then every +, then every -) or school
+                 (brackets, then * and / left to right, then + and - left to right)
+  -h, --help     show this text
+  --version      show the version
+  --             what follows is a deck file name, even one that starts with &apos;-&apos;
+
+Results go to standard output; every error and message goes to standard error.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>give 3 to 7 face cards and then the answer card, then the answer in quotes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>give 3 to 7 face cards and then the answer card</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the answer in quotes comes last, once, after the answer card</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a card: each card and the answer must be a whole number from 1 to 99</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>give the answer in quotes after the answer card</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos; (a deck file whose name starts with &apos;-&apos; opens as ./%1 or after --)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;; did you mean %2? (a deck file whose name starts with &apos;-&apos; opens as ./%1 or after --)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Try &apos;pelorand --help&apos; for more information.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answers: %1</source>
+        <extracomment>--solve&apos;s first line: how many answers solve, &quot;answers: 3&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>solutions: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>error: column %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>value: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none (divides by zero)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>solves</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>does not solve</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pelorand: the game needs a display; --solve, --check, --deal and --worksheet work without one (see --help)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CommonDialog</name>
@@ -509,6 +759,10 @@
     <message>
         <source>Answers: %1</source>
         <translation>Lösungen: %1</translation>
+    </message>
+    <message>
+        <source>Pelorand worksheet</source>
+        <translation type="unfinished">Pelorand-Arbeitsblatt</translation>
     </message>
 </context>
 <context>

@@ -8,6 +8,7 @@
 #include "cli/command_line.h"
 #include "engine/mainloop.h"
 #include "files/worksheet_print.h"
+#include "lang/translate.h"
 #include "platform/language.h"
 #include "window/loop_host.h"
 #include "window/settings.h"
@@ -47,7 +48,8 @@ int main(int argc, char* argv[]) {
     }
     if (request.kind != CommandLineRequest::Kind::Game) return RunCommandLine(request, std::cout, std::cerr);
     if (!DisplayAvailable(argc, argv)) {
-        std::cerr << "pelorand: the game needs a display; --solve, --check, --deal and --worksheet work without one (see --help)\n";
+        std::cerr << lang::translate("Cli", "pelorand: the game needs a display; --solve, --check, --deal and --worksheet work without one (see --help)")
+                  << '\n';
         return 1;
     }
 
