@@ -1039,7 +1039,7 @@
     </message>
     <message>
         <source>only when I give up</source>
-        <translation>seulement si j&apos;abandonne</translation>
+        <translation>quand j&apos;abandonne</translation>
     </message>
     <message>
         <source>Give yourself time before the computer starts its search</source>
@@ -1059,7 +1059,7 @@
     </message>
     <message>
         <source>School: x and / left to right, then + and - left to right</source>
-        <translation>École&#xa0;: x et / de gauche à droite, puis + et - de gauche à droite</translation>
+        <translation>École&#xa0;: x et /, puis + et -, chaque fois de gauche à droite</translation>
     </message>
     <message>
         <source>How a calculation is read: 10 - 4 + 3 is 3 in the game&apos;s order and 9 in the school&apos;s</source>
