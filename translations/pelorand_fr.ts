@@ -462,7 +462,7 @@
     </message>
     <message>
         <source>beyond the computer</source>
-        <translation>hors de portée de l&apos;ordinateur</translation>
+        <translation>l&apos;ordinateur échoue</translation>
     </message>
     <message>
         <source>Verdict: %1</source>
@@ -470,7 +470,7 @@
     </message>
     <message>
         <source>Verdict: %1, difficulty %2 of 5, beyond the computer</source>
-        <translation>Verdict&#xa0;: %1, difficulté %2 sur 5, hors de portée de l&apos;ordinateur</translation>
+        <translation>Verdict&#xa0;: %1, difficulté %2 sur 5, l&apos;ordinateur échoue</translation>
     </message>
     <message>
         <source>Verdict: %1, difficulty %2 of 5</source>
@@ -478,7 +478,7 @@
     </message>
     <message>
         <source>Verdict: %1, beyond the computer</source>
-        <translation>Verdict&#xa0;: %1, hors de portée de l&apos;ordinateur</translation>
+        <translation>Verdict&#xa0;: %1, l&apos;ordinateur échoue</translation>
     </message>
 </context>
 <context>
