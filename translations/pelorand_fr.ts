@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>The computer&apos;s own 15-digit arithmetic would round it to %1 and count it, but exactly it is not %1.</source>
-        <translation>Avec son propre calcul à 15 chiffres, l&apos;ordinateur arrondirait à %1 et la compterait, mais en valeur exacte, ce n&apos;est pas %1.</translation>
+        <translation>Avec son propre calcul à 15 chiffres, l&apos;ordinateur arrondirait ta réponse à %1 et la compterait juste, mais en valeur exacte, ce n&apos;est pas %1.</translation>
     </message>
 </context>
 <context>
@@ -305,7 +305,7 @@
     </message>
     <message>
         <source>%1, so the puzzle on the table stays. Choose more cards or a higher highest card in Options.</source>
-        <translation>%1&#xa0;: le problème sur la table reste donc. Dans Options, prends plus de cartes ou une carte la plus haute plus grande.</translation>
+        <translation>%1&#xa0;: le problème sur la table reste donc. Dans Options, prends plus de cartes ou monte la carte la plus haute.</translation>
     </message>
     <message>
         <source>%1, so the next puzzle is dealt as it comes. Choose another difficulty, number of cards or highest card in Options.</source>
@@ -313,7 +313,7 @@
     </message>
     <message>
         <source>%1, so the next puzzle is dealt as it comes. Choose more cards or a higher highest card in Options.</source>
-        <translation>%1&#xa0;: le problème suivant est donc distribué tel qu&apos;il vient. Dans Options, prends plus de cartes ou une carte la plus haute plus grande.</translation>
+        <translation>%1&#xa0;: le problème suivant est donc distribué tel qu&apos;il vient. Dans Options, prends plus de cartes ou monte la carte la plus haute.</translation>
     </message>
 </context>
 <context>
@@ -999,7 +999,7 @@
     </message>
     <message>
         <source>Deal skips puzzles that no answer solves</source>
-        <translation>Distribuer saute les problèmes sans solution</translation>
+        <translation>«&#xa0;Distribuer&#xa0;» saute les problèmes sans solution</translation>
     </message>
     <message>
         <source>&amp;Difficulty</source>
