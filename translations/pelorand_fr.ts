@@ -5,272 +5,272 @@
     <name>AnswerCheck</name>
     <message>
         <source>the answer could not be read</source>
-        <translation type="unfinished"></translation>
+        <translation>la réponse n&apos;a pas pu être lue</translation>
     </message>
     <message>
         <source>That divides by zero, and an answer that divides by zero never counts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Là, on divise par zéro, et une réponse qui divise par zéro ne compte jamais.</translation>
     </message>
     <message>
         <source>Right!</source>
-        <translation type="unfinished"></translation>
+        <translation>C&apos;est juste&#xa0;!</translation>
     </message>
     <message>
         <source>The computer&apos;s own 15-digit arithmetic meets a division by zero on the way, so the computer could never find this answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Avec son propre calcul à 15 chiffres, l&apos;ordinateur tombe sur une division par zéro en chemin&#xa0;: il ne pourrait donc jamais trouver cette réponse.</translation>
     </message>
     <message>
         <source>The computer&apos;s own 15-digit arithmetic makes it %1, so the computer could never find this answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Avec son propre calcul à 15 chiffres, l&apos;ordinateur obtient %1&#xa0;: il ne pourrait donc jamais trouver cette réponse.</translation>
     </message>
     <message>
         <source>That makes %1, not %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cela fait %1, pas %2.</translation>
     </message>
     <message>
         <source>The computer&apos;s own 15-digit arithmetic would round it to %1 and count it, but exactly it is not %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Avec son propre calcul à 15 chiffres, l&apos;ordinateur arrondirait ta réponse à %1 et la compterait juste, mais en valeur exacte, ce n&apos;est pas %1.</translation>
     </message>
 </context>
 <context>
     <name>AnswerMessage</name>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune</translation>
     </message>
     <message>
         <source>one</source>
-        <translation type="unfinished"></translation>
+        <translation>une</translation>
     </message>
     <message>
         <source>two</source>
-        <translation type="unfinished"></translation>
+        <translation>deux</translation>
     </message>
     <message>
         <source>three</source>
-        <translation type="unfinished"></translation>
+        <translation>trois</translation>
     </message>
     <message>
         <source>four</source>
-        <translation type="unfinished"></translation>
+        <translation>quatre</translation>
     </message>
     <message>
         <source>five</source>
-        <translation type="unfinished"></translation>
+        <translation>cinq</translation>
     </message>
     <message>
         <source>six</source>
-        <translation type="unfinished"></translation>
+        <translation>six</translation>
     </message>
     <message>
         <source>seven</source>
-        <translation type="unfinished"></translation>
+        <translation>sept</translation>
     </message>
     <message>
         <source>eight</source>
-        <translation type="unfinished"></translation>
+        <translation>huit</translation>
     </message>
     <message>
         <source>nine</source>
-        <translation type="unfinished"></translation>
+        <translation>neuf</translation>
     </message>
     <message>
         <source>ten</source>
-        <translation type="unfinished"></translation>
+        <translation>dix</translation>
     </message>
     <message>
         <source>once</source>
-        <translation type="unfinished"></translation>
+        <translation>une fois</translation>
     </message>
     <message>
         <source>twice</source>
-        <translation type="unfinished"></translation>
+        <translation>deux fois</translation>
     </message>
     <message>
         <source>%1 times</source>
         <extracomment>&quot;three times&quot;: %1 is a number in words (three) or, above ten, in digits</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 fois</translation>
     </message>
     <message>
         <source>a number</source>
-        <translation type="unfinished"></translation>
+        <translation>un nombre</translation>
     </message>
     <message>
         <source>Type an answer that uses every face card once.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écris une réponse qui utilise chaque carte une fois.</translation>
     </message>
     <message>
         <source>The answer is longer than %1 characters, more than the game reads.</source>
-        <translation type="unfinished"></translation>
+        <translation>La réponse dépasse %1 caractères&#xa0;: c&apos;est plus que ce que le jeu peut lire.</translation>
     </message>
     <message>
         <source>The answer holds a character that is not a number, an operator or a bracket.</source>
-        <translation type="unfinished"></translation>
+        <translation>La réponse contient un caractère qui n&apos;est ni un nombre, ni un signe d&apos;opération, ni une parenthèse.</translation>
     </message>
     <message>
         <source>Only the answer card may follow &apos;=&apos;, at the very end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Après «&#xa0;=&#xa0;», seule la carte cible peut venir, tout à la fin.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a number, an operator or a bracket.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est ni un nombre, ni un signe d&apos;opération, ni une parenthèse.</translation>
     </message>
     <message>
         <source>Your answer uses %1, which is not on the table.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta réponse utilise %1, qui n&apos;est pas sur la table.</translation>
     </message>
     <message>
         <source>Your answer uses %1 %2, but the table has %3.</source>
         <extracomment>&quot;Your answer uses 3 three times, but the table has two.&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ta réponse utilise %1 %2, mais il y en a %3 sur la table.</translation>
     </message>
     <message>
         <source>%1 and %2</source>
         <extracomment>a list of cards: &quot;3, 4 and 5&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 et %2</translation>
     </message>
     <message>
         <source>Your answer leaves out %1: every face card is used once.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta réponse oublie %1&#xa0;: chaque carte doit servir une fois.</translation>
     </message>
     <message>
         <source>A minus sign must stand between two numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un signe moins doit se trouver entre deux nombres.</translation>
     </message>
     <message>
         <source>An operator must stand between two numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un signe d&apos;opération doit se trouver entre deux nombres.</translation>
     </message>
     <message>
         <source>An operator is missing between two numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il manque un signe d&apos;opération entre deux nombres.</translation>
     </message>
     <message>
         <source>A pair of brackets holds nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une paire de parenthèses est vide.</translation>
     </message>
     <message>
         <source>A bracket is not closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une parenthèse n&apos;est pas fermée.</translation>
     </message>
     <message>
         <source>A closing bracket has no opening bracket.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une parenthèse fermante n&apos;a pas de parenthèse ouvrante.</translation>
     </message>
     <message>
         <source>There are too many brackets inside one another.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il y a trop de parenthèses les unes dans les autres.</translation>
     </message>
     <message>
         <source>Your answer ends with = %1, but the answer card is %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta réponse finit par = %1, mais la carte cible est %2.</translation>
     </message>
 </context>
 <context>
     <name>BoardView</name>
     <message>
         <source>Plus</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus</translation>
     </message>
     <message>
         <source>Add (key +)</source>
-        <translation type="unfinished"></translation>
+        <translation>Additionner (touche +)</translation>
     </message>
     <message>
         <source>Minus</source>
-        <translation type="unfinished"></translation>
+        <translation>Moins</translation>
     </message>
     <message>
         <source>Subtract (key -)</source>
-        <translation type="unfinished"></translation>
+        <translation>Soustraire (touche -)</translation>
     </message>
     <message>
         <source>Times</source>
-        <translation type="unfinished"></translation>
+        <translation>Fois</translation>
     </message>
     <message>
         <source>Multiply (key * or x)</source>
-        <translation type="unfinished"></translation>
+        <translation>Multiplier (touche * ou x)</translation>
     </message>
     <message>
         <source>Divided by</source>
-        <translation type="unfinished"></translation>
+        <translation>Divisé par</translation>
     </message>
     <message>
         <source>Divide (key /)</source>
-        <translation type="unfinished"></translation>
+        <translation>Diviser (touche /)</translation>
     </message>
     <message>
         <source>Nothing can be divided by 0. Pick another card or operation.</source>
-        <translation type="unfinished"></translation>
+        <translation>On ne peut rien diviser par 0. Choisis une autre carte ou une autre opération.</translation>
     </message>
     <message>
         <source>%1 makes %2, which is not a whole number. Only whole numbers are allowed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fait %2, qui n&apos;est pas un nombre entier. Seuls les nombres entiers sont permis.</translation>
     </message>
     <message>
         <source>%1 makes %2, which is below zero. Only whole numbers from 0 up are allowed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fait %2, qui est en dessous de zéro. Seuls les nombres entiers à partir de 0 sont permis.</translation>
     </message>
     <message>
         <source>That number is too large to work with. Pick another step.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce nombre est trop grand pour continuer. Choisis une autre étape.</translation>
     </message>
     <message>
         <source>Pick this card (key %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir cette carte (touche %1)</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>Take back the last step (Backspace or Ctrl+Z)</source>
-        <translation type="unfinished"></translation>
+        <translation>Reprendre la dernière étape (Retour arrière ou Ctrl+Z)</translation>
     </message>
     <message>
         <source>Start &amp;Over</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Recommencer</translation>
     </message>
     <message>
         <source>Back to the cards on the table (Esc)</source>
-        <translation type="unfinished"></translation>
+        <translation>Revenir aux cartes de la table (Esc)</translation>
     </message>
     <message>
         <source>&amp;Whole numbers only</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nombres entiers seulement</translation>
     </message>
     <message>
         <source>Refuse a step that makes a fraction or a number below zero</source>
-        <translation type="unfinished"></translation>
+        <translation>Refuser une étape qui donne une fraction ou un nombre en dessous de zéro</translation>
     </message>
     <message>
         <source>Steps</source>
-        <translation type="unfinished"></translation>
+        <translation>Étapes</translation>
     </message>
     <message>
         <source>S&amp;teps:</source>
-        <translation type="unfinished"></translation>
+        <translation>Éta&amp;pes&#xa0;:</translation>
     </message>
     <message>
         <source>Make %1: pick a card, an operation and another card, and go on until one card is left.</source>
-        <translation type="unfinished"></translation>
+        <translation>Obtiens %1&#xa0;: choisis une carte, une opération et une autre carte, et continue jusqu&apos;à ce qu&apos;il ne reste qu&apos;une carte.</translation>
     </message>
     <message>
         <source>Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Plateau</translation>
     </message>
     <message>
         <source>Step %1: %2</source>
         <extracomment>A step on the board, for a screen reader: &quot;Step 2: 15 ÷ 6 = 5/2&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Étape %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
     <name>Cli</name>
     <message>
         <source>pelorand: --worksheet: the file %1 could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>pelorand: --worksheet: impossible d&apos;écrire le fichier %1</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;</source>
@@ -527,62 +527,74 @@ Results go to standard output; every error and message goes to standard error.
     <name>CommonDialog</name>
     <message>
         <source>Save puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le problème</translation>
     </message>
     <message>
         <source>Puzzles (*.PLD)</source>
-        <translation type="unfinished"></translation>
+        <translation>Problèmes (*.PLD)</translation>
     </message>
     <message>
         <source>Spreadsheet tables (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tableaux pour tableur (*.csv)</translation>
     </message>
 </context>
 <context>
     <name>Dealing</name>
     <message>
         <source>No puzzle of difficulty %1 turned up in %2 deals</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun problème de difficulté %1 n&apos;est sorti en %2 distributions</translation>
     </message>
     <message>
         <source>No puzzle with an answer turned up in %1 deals</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun problème avec une solution n&apos;est sorti en %1 distributions</translation>
     </message>
     <message>
         <source>%1, so the puzzle on the table stays. Choose another difficulty, number of cards or highest card in Options.</source>
         <extracomment>%1: &quot;No puzzle of difficulty 5 turned up in 104 deals&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: le problème sur la table reste donc. Dans Options, change la difficulté, le nombre de cartes ou la carte la plus haute.</translation>
     </message>
     <message>
         <source>%1, so the puzzle on the table stays. Choose more cards or a higher highest card in Options.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: le problème sur la table reste donc. Dans Options, prends plus de cartes ou monte la carte la plus haute.</translation>
     </message>
     <message>
         <source>%1, so the next puzzle is dealt as it comes. Choose another difficulty, number of cards or highest card in Options.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: le problème suivant est donc distribué tel qu&apos;il vient. Dans Options, change la difficulté, le nombre de cartes ou la carte la plus haute.</translation>
     </message>
     <message>
         <source>%1, so the next puzzle is dealt as it comes. Choose more cards or a higher highest card in Options.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: le problème suivant est donc distribué tel qu&apos;il vient. Dans Options, prends plus de cartes ou monte la carte la plus haute.</translation>
     </message>
 </context>
 <context>
     <name>Deck</name>
     <message>
         <source>The file is not a valid puzzle deck: it has %1 face cards, where 3 to 7 are possible.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce fichier n&apos;est pas un paquet de cartes valide&#xa0;: il a %1 cartes, alors que 3 à 7 sont possibles.</translation>
     </message>
     <message>
         <source>The file is not a valid puzzle deck: its answer card position %1 lies beyond the deck.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce fichier n&apos;est pas un paquet de cartes valide&#xa0;: la position %1 de sa carte cible est au-delà du paquet.</translation>
     </message>
     <message>
         <source>The file is not a valid puzzle deck: its highest card %1 is outside 1 to 99.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce fichier n&apos;est pas un paquet de cartes valide&#xa0;: sa carte la plus haute, %1, n&apos;est pas entre 1 et 99.</translation>
     </message>
     <message>
         <source>The file is not a valid puzzle deck: it holds a card of %1, above 99.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce fichier n&apos;est pas un paquet de cartes valide&#xa0;: il contient une carte de %1, au-dessus de 99.</translation>
+    </message>
+</context>
+<context>
+    <name>ExactSteps</name>
+    <message>
+        <source>%1: a division by zero</source>
+        <extracomment>a step that cannot be worked out: &quot;8 / 0: a division by zero&quot;</extracomment>
+        <translation>%1&#xa0;: une division par zéro</translation>
+    </message>
+    <message>
+        <source>%1: too large to work out</source>
+        <translation>%1&#xa0;: trop grand pour être calculé</translation>
     </message>
 </context>
 <context>
@@ -601,84 +613,84 @@ Results go to standard output; every error and message goes to standard error.
     <name>Help</name>
     <message>
         <source>Cannot find the help file %1. The help contents cannot be shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de trouver le fichier d&apos;aide %1. L&apos;aide ne peut pas être affichée.</translation>
     </message>
     <message>
         <source>Pelorand Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide de Pelorand</translation>
     </message>
 </context>
 <context>
     <name>PuzzleText</name>
     <message>
         <source>&quot;%1&quot; is not a card: write every card as a whole number, as in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas une carte&#xa0;: écris chaque carte comme un nombre entier, comme dans %2.</translation>
     </message>
     <message>
         <source>Cards go from 1 to 99, and %1 is not one of them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les cartes vont de 1 à 99, et %1 n&apos;en fait pas partie.</translation>
     </message>
     <message>
         <source>That is far too long for a puzzle: write 3 to 7 face cards, then &quot;=&quot; and the answer card, as in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>C&apos;est bien trop long pour un problème&#xa0;: écris 3 à 7 cartes, puis «&#xa0;=&#xa0;» et la carte cible, comme dans %1.</translation>
     </message>
     <message>
         <source>There is no puzzle to read: write the face cards, then &quot;=&quot; and the answer card, as in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;y a pas de problème à lire&#xa0;: écris les cartes, puis «&#xa0;=&#xa0;» et la carte cible, comme dans %1.</translation>
     </message>
     <message>
         <source>The answer card is missing: write &quot;=&quot; and the answer card after the face cards, as in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il manque la carte cible&#xa0;: écris «&#xa0;=&#xa0;» et la carte cible après les cartes, comme dans %1.</translation>
     </message>
     <message>
         <source>Write one answer card after the &quot;=&quot;, as in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écris une seule carte cible après le «&#xa0;=&#xa0;», comme dans %1.</translation>
     </message>
     <message>
         <source>A puzzle has 3 to 7 face cards, and this text has %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un problème a de 3 à 7 cartes, et ce texte en a %1.</translation>
     </message>
 </context>
 <context>
     <name>Search</name>
     <message>
         <source>Your turn: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>À toi de jouer&#xa0;: %1</translation>
     </message>
     <message>
         <source>Your turn: no time limit</source>
-        <translation type="unfinished"></translation>
+        <translation>À toi de jouer&#xa0;: sans limite de temps</translation>
     </message>
     <message>
         <source>Looking for a solution...</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche d&apos;une solution...</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>État</translation>
     </message>
     <message>
         <source>Got it, do you give up?</source>
-        <translation type="unfinished"></translation>
+        <translation>Trouvé&#xa0;! Tu abandonnes&#xa0;?</translation>
     </message>
     <message>
         <source>Broken down like this:</source>
-        <translation type="unfinished"></translation>
+        <translation>Décomposé ainsi&#xa0;:</translation>
     </message>
     <message>
         <source>Solution found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solution trouvée.</translation>
     </message>
 </context>
 <context>
     <name>Tally</name>
     <message>
         <source>You %1 (%2 with hints), the computer %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Toi %L1 (dont %L2 avec indices), l&apos;ordinateur %L3</translation>
     </message>
     <message>
         <source>You %1, the computer %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Toi %L1, l&apos;ordinateur %L2</translation>
     </message>
 </context>
 <context>
@@ -686,79 +698,79 @@ Results go to standard output; every error and message goes to standard error.
     <message>
         <source>Card %1</source>
         <extracomment>A card on the board, for a screen reader: &quot;Card 5/2&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Carte %1</translation>
     </message>
     <message>
         <source>Hint: pick this card next</source>
-        <translation type="unfinished"></translation>
+        <translation>Indice&#xa0;: choisis cette carte ensuite</translation>
     </message>
 </context>
 <context>
     <name>Verdict</name>
     <message numerus="yes">
         <source>%Ln answer(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln solution</numerusform>
+            <numerusform>%Ln solutions</numerusform>
         </translation>
     </message>
     <message>
         <source>Checking...</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérification...</translation>
     </message>
     <message>
         <source>No solution</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune solution</translation>
     </message>
     <message>
         <source>beyond the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;ordinateur échoue</translation>
     </message>
     <message>
         <source>Verdict: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Verdict&#xa0;: %1</translation>
     </message>
     <message>
         <source>Verdict: %1, difficulty %2 of 5, beyond the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Verdict&#xa0;: %1, difficulté %2 sur 5, l&apos;ordinateur échoue</translation>
     </message>
     <message>
         <source>Verdict: %1, difficulty %2 of 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Verdict&#xa0;: %1, difficulté %2 sur 5</translation>
     </message>
     <message>
         <source>Verdict: %1, beyond the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Verdict&#xa0;: %1, l&apos;ordinateur échoue</translation>
     </message>
 </context>
 <context>
     <name>Worksheet</name>
     <message>
         <source>Worked in the game&apos;s order: brackets, then *, then /, then +, then -, each left to right (so 8 / 2 * 2 is 2, and 5 - 2 + 1 is 2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Les calculs suivent l&apos;ordre du jeu&#xa0;: parenthèses, puis *, puis /, puis +, puis -, chacun de gauche à droite (ainsi 8 / 2 * 2 fait 2, et 5 - 2 + 1 fait 2).</translation>
     </message>
     <message>
         <source>Worked in the school order: brackets, then * and / left to right, then + and - left to right (so 8 / 2 * 2 is 8, and 5 - 2 + 1 is 4).</source>
-        <translation type="unfinished"></translation>
+        <translation>Les calculs suivent l&apos;ordre de l&apos;école&#xa0;: parenthèses, puis * et / de gauche à droite, puis + et - de gauche à droite (ainsi 8 / 2 * 2 fait 8, et 5 - 2 + 1 fait 4).</translation>
     </message>
     <message>
         <source>Worksheet code %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Code de la fiche&#xa0;: %1</translation>
     </message>
     <message>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Page %1 sur %2</translation>
     </message>
     <message numerus="yes">
         <source>%n answer(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln solution</numerusform>
+            <numerusform>%Ln solutions</numerusform>
         </translation>
     </message>
     <message>
         <source>Answers: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Solutions&#xa0;: %1</translation>
     </message>
     <message>
         <source>Pelorand worksheet</source>
@@ -769,851 +781,851 @@ Results go to standard output; every error and message goes to standard error.
     <name>frmAbout</name>
     <message>
         <source>About Pelorand</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Pelorand</translation>
     </message>
     <message>
         <source>A concentration exercise: make the answer card from all the face cards, each used once, with + - * / and brackets.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un exercice de concentration&#xa0;: obtiens la carte cible avec toutes les cartes, chacune une seule fois, et avec + - * / et des parenthèses.</translation>
     </message>
     <message>
         <source>Free to play and to share.</source>
-        <translation type="unfinished"></translation>
+        <translation>Libre de jouer et de partager.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>&amp;System Info...</source>
-        <translation type="unfinished"></translation>
+        <translation>Infos &amp;système...</translation>
     </message>
     <message>
         <source>System Information Is Unavailable At This Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Les informations système ne sont pas disponibles pour le moment.</translation>
     </message>
 </context>
 <context>
     <name>frmAnswer</name>
     <message>
         <source>Your Answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta réponse</translation>
     </message>
     <message>
         <source>Your answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta réponse</translation>
     </message>
     <message>
         <source>&amp;Check</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vérifier</translation>
     </message>
     <message>
         <source>&amp;Hint</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Indice</translation>
     </message>
     <message>
         <source>Show one step of a solution</source>
-        <translation type="unfinished"></translation>
+        <translation>Montrer une étape d&apos;une solution</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Résultat</translation>
     </message>
     <message>
         <source>&amp;Result:</source>
-        <translation type="unfinished"></translation>
+        <translation>Résu&amp;ltat&#xa0;:</translation>
     </message>
     <message>
         <source>Tally: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Score&#xa0;: %1</translation>
     </message>
     <message>
         <source>&amp;Your answer, with every face card once (+ - * / and brackets), read in the game&apos;s own order:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ta réponse, avec chaque carte une seule fois (+ - * / et parenthèses), lue dans l&apos;ordre du jeu&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Your answer, with every face card once (+ - * / and brackets), read in the school order:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ta réponse, avec chaque carte une seule fois (+ - * / et parenthèses), lue dans l&apos;ordre de l&apos;école&#xa0;:</translation>
     </message>
     <message>
         <source>Brackets, then every *, then every /, then every +, then every -, each left to right</source>
-        <translation type="unfinished"></translation>
+        <translation>Parenthèses, puis tous les *, puis tous les /, puis tous les +, puis tous les -, chacun de gauche à droite</translation>
     </message>
     <message>
         <source>Brackets, then * and / left to right, then + and - left to right</source>
-        <translation type="unfinished"></translation>
+        <translation>Parenthèses, puis * et / de gauche à droite, puis + et - de gauche à droite</translation>
     </message>
     <message>
         <source>Check your answer in the game&apos;s own order of operations</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifier ta réponse dans l&apos;ordre des opérations du jeu</translation>
     </message>
     <message>
         <source>Check your answer in the order of operations taught at school</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifier ta réponse dans l&apos;ordre des opérations appris à l&apos;école</translation>
     </message>
     <message>
         <source>(at character %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>(au caractère %1)</translation>
     </message>
     <message>
         <source>none: it divides by zero</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune, car on divise par zéro</translation>
     </message>
     <message>
         <source>The game reads it as: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le jeu la lit ainsi&#xa0;: %1</translation>
     </message>
     <message>
         <source>Value: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur&#xa0;: %1</translation>
     </message>
     <message>
         <source>Worked out exactly:</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcul exact&#xa0;:</translation>
     </message>
     <message>
         <source>Broken down like this:</source>
-        <translation type="unfinished"></translation>
+        <translation>Décomposé ainsi&#xa0;:</translation>
     </message>
     <message>
         <source>You got it first!</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu as trouvé en premier&#xa0;!</translation>
     </message>
     <message>
         <source>The computer was first this time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette fois, l&apos;ordinateur a trouvé en premier.</translation>
     </message>
     <message>
         <source>The puzzle is still being checked. Ask again in a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le problème est encore en cours de vérification. Redemande dans un instant.</translation>
     </message>
     <message>
         <source>This puzzle has no solution at all: deal the next one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce problème n&apos;a aucune solution&#xa0;: distribue le suivant.</translation>
     </message>
     <message>
         <source>Hint %1 of %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Indice %1 sur %2&#xa0;: %3</translation>
     </message>
     <message>
         <source>That is a whole solution: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Voici une solution complète&#xa0;: %1</translation>
     </message>
     <message>
         <source>Your steps have left that answer; the board shows a next step from the cards as they stand.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tes étapes se sont écartées de cette solution&#xa0;; le plateau montre une étape suivante à partir des cartes telles qu&apos;elles sont.</translation>
     </message>
     <message>
         <source>The cards on the board can no longer make %1: press Undo or Start Over.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les cartes du plateau ne peuvent plus donner %1&#xa0;: appuie sur Annuler ou Recommencer.</translation>
     </message>
 </context>
 <context>
     <name>frmMain</name>
     <message>
         <source>Time on this puzzle: </source>
-        <translation type="unfinished"></translation>
+        <translation>Temps sur ce problème&#xa0;: </translation>
     </message>
     <message>
         <source>the file %1 could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier %1 n&apos;a pas pu être écrit.</translation>
     </message>
     <message>
         <source>no printer is available. Choose one with Page Setup.</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune imprimante n&apos;est disponible. Choisis-en une avec Mise en page.</translation>
     </message>
     <message>
         <source>the printer %1 could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;imprimante %1 n&apos;a pas pu démarrer.</translation>
     </message>
     <message>
         <source>Unable to print: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;imprimer&#xa0;: %1</translation>
     </message>
     <message>
         <source>Unable to print: the page could not be finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;imprimer&#xa0;: la page n&apos;a pas pu être terminée.</translation>
     </message>
     <message>
         <source>Unable to load file: Error %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir le fichier. Erreur&#xa0;: %1</translation>
     </message>
     <message>
         <source>Path not found: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Chemin introuvable&#xa0;: %1</translation>
     </message>
     <message>
         <source>Not a file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce n&apos;est pas un fichier&#xa0;: %1</translation>
     </message>
     <message>
         <source>Looking for a solution...</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche d&apos;une solution...</translation>
     </message>
     <message>
         <source>Unable to save file: Error %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer le fichier. Erreur&#xa0;: %1</translation>
     </message>
     <message>
         <source>The clipboard does not hold a puzzle, so the table stays as it is. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le presse-papiers ne contient pas de problème&#xa0;: la table reste comme elle est. %1</translation>
     </message>
     <message>
         <source>No puzzle with an answer turned up for today, so the table stays as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun problème avec une solution n&apos;a été trouvé pour aujourd&apos;hui&#xa0;: la table reste comme elle est.</translation>
     </message>
     <message>
         <source>Play with this card</source>
-        <translation type="unfinished"></translation>
+        <translation>Jouer avec cette carte</translation>
     </message>
     <message>
         <source>&amp;Shuffle</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mélanger</translation>
     </message>
     <message>
         <source>Shuffle the deck</source>
-        <translation type="unfinished"></translation>
+        <translation>Mélanger le paquet</translation>
     </message>
     <message>
         <source>&amp;Deal</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Distribuer</translation>
     </message>
     <message>
         <source>Deal, new puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Distribuer un nouveau problème</translation>
     </message>
     <message>
         <source>&amp;Answer</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Solution</translation>
     </message>
     <message>
         <source>Show the answer to the puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Montrer la solution du problème</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>Exit back to windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter le jeu</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>État</translation>
     </message>
     <message>
         <source>Last attempt: </source>
-        <translation type="unfinished"></translation>
+        <translation>Dernier essai&#xa0;: </translation>
     </message>
     <message>
         <source>Attempts: </source>
-        <translation type="unfinished"></translation>
+        <translation>Essais&#xa0;: </translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>&amp;New Puzzle...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouveau problème...</translation>
     </message>
     <message>
         <source>&amp;Today&apos;s Puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Problème du &amp;jour</translation>
     </message>
     <message>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer &amp;sous...</translation>
     </message>
     <message>
         <source>Page Set&amp;up...</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise en &amp;page...</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimer...</translation>
     </message>
     <message>
         <source>Print &amp;Worksheet...</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer une &amp;fiche d&apos;exercices...</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Édi&amp;tion</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;nnuler</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;uper</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copier</translation>
     </message>
     <message>
         <source>&amp;Paste Puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;ller le problème</translation>
     </message>
     <message>
         <source>Paste &amp;Special...</source>
-        <translation type="unfinished"></translation>
+        <translation>Collage &amp;spécial...</translation>
     </message>
     <message>
         <source>&amp;Your Answer...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ta réponse...</translation>
     </message>
     <message>
         <source>&amp;Give Up</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abandonner</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Affichage</translation>
     </message>
     <message>
         <source>&amp;Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Barre d&apos;outils</translation>
     </message>
     <message>
         <source>Status &amp;Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barre d&apos;é&amp;tat</translation>
     </message>
     <message>
         <source>&amp;Options...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Options...</translation>
     </message>
     <message>
         <source>&amp;Statistics...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Statistiques...</translation>
     </message>
     <message>
         <source>&amp;Clock</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Horloge</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;ide</translation>
     </message>
     <message>
         <source>&amp;About Pelorand...</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos de Pelorand...</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir</translation>
     </message>
     <message>
         <source>Load saved deck</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un paquet enregistré</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Save this deck</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer ce paquet</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer</translation>
     </message>
     <message>
         <source>Print this puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer ce problème</translation>
     </message>
     <message>
         <source>Shuffle</source>
-        <translation type="unfinished"></translation>
+        <translation>Mélanger</translation>
     </message>
     <message>
         <source>Deal</source>
-        <translation type="unfinished"></translation>
+        <translation>Distribuer</translation>
     </message>
     <message>
         <source>Deal a card, next puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Distribuer une carte&#xa0;: problème suivant</translation>
     </message>
     <message>
         <source>Answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Solution</translation>
     </message>
     <message>
         <source>Display the answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la solution</translation>
     </message>
     <message>
         <source>Your Answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta réponse</translation>
     </message>
     <message>
         <source>Check your own answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifier ta propre réponse</translation>
     </message>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>Sans titre</translation>
     </message>
     <message>
         <source>Checking...</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérification...</translation>
     </message>
     <message>
         <source>You got it first!</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu as trouvé en premier&#xa0;!</translation>
     </message>
     <message>
         <source>Verdict: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Verdict&#xa0;: %1</translation>
     </message>
     <message>
         <source>Answer card %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Carte cible %1</translation>
     </message>
     <message>
         <source>Face card %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Carte %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Progress: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Progression&#xa0;: %1</translation>
     </message>
 </context>
 <context>
     <name>frmNewPuzzle</name>
     <message>
         <source>New Puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau problème</translation>
     </message>
     <message>
         <source>&amp;Face cards, then = and the answer card (for example 3 9 3 9 = 17):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cartes, puis = et la carte cible (par exemple 3 9 3 9 = 17)&#xa0;:</translation>
     </message>
     <message>
         <source>Puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Problème</translation>
     </message>
     <message>
         <source>Problem</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur</translation>
     </message>
     <message>
         <source>&amp;Play</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jouer</translation>
     </message>
 </context>
 <context>
     <name>frmOptions</name>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options</translation>
     </message>
     <message>
         <source>Standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Général</translation>
     </message>
     <message>
         <source>Rules</source>
-        <translation type="unfinished"></translation>
+        <translation>Règles</translation>
     </message>
     <message>
         <source>Number of puzzle cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de cartes</translation>
     </message>
     <message>
         <source>Choose the number of cards in the top row</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir le nombre de cartes de la rangée du haut</translation>
     </message>
     <message>
         <source>Highest card</source>
-        <translation type="unfinished"></translation>
+        <translation>Carte la plus haute</translation>
     </message>
     <message>
         <source>Set the highst card limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir la valeur de la carte la plus haute</translation>
     </message>
     <message>
         <source>Deal only puzzles with an a&amp;nswer</source>
-        <translation type="unfinished"></translation>
+        <translation>Seulement des problèmes avec une &amp;solution</translation>
     </message>
     <message>
         <source>Deal skips puzzles that no answer solves</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;Distribuer&#xa0;» saute les problèmes sans solution</translation>
     </message>
     <message>
         <source>&amp;Difficulty</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Difficulté</translation>
     </message>
     <message>
         <source>any</source>
-        <translation type="unfinished"></translation>
+        <translation>toutes</translation>
     </message>
     <message>
         <source>Deal only puzzles of this difficulty, 1 easy to 5 hard</source>
-        <translation type="unfinished"></translation>
+        <translation>Distribuer seulement des problèmes de cette difficulté, de 1 (facile) à 5 (difficile)</translation>
     </message>
     <message>
         <source>Difficulty of the puzzles dealt</source>
-        <translation type="unfinished"></translation>
+        <translation>Difficulté des problèmes distribués</translation>
     </message>
     <message>
         <source>Computer &amp;starts</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;ordinateur &amp;commence</translation>
     </message>
     <message>
         <source>at once</source>
-        <translation type="unfinished"></translation>
+        <translation>tout de suite</translation>
     </message>
     <message>
         <source>after 10 s</source>
-        <translation type="unfinished"></translation>
+        <translation>après 10 s</translation>
     </message>
     <message>
         <source>after 30 s</source>
-        <translation type="unfinished"></translation>
+        <translation>après 30 s</translation>
     </message>
     <message>
         <source>after 60 s</source>
-        <translation type="unfinished"></translation>
+        <translation>après 60 s</translation>
     </message>
     <message>
         <source>only when I give up</source>
-        <translation type="unfinished"></translation>
+        <translation>quand j&apos;abandonne</translation>
     </message>
     <message>
         <source>Give yourself time before the computer starts its search</source>
-        <translation type="unfinished"></translation>
+        <translation>Prends le temps de réfléchir avant que l&apos;ordinateur commence à chercher</translation>
     </message>
     <message>
         <source>When the computer starts looking</source>
-        <translation type="unfinished"></translation>
+        <translation>Quand l&apos;ordinateur commence à chercher</translation>
     </message>
     <message>
         <source>&amp;Order of operations</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ordre des opérations</translation>
     </message>
     <message>
         <source>The game&apos;s own: x, then /, then +, then -</source>
-        <translation type="unfinished"></translation>
+        <translation>Celui du jeu&#xa0;: x, puis /, puis +, puis -</translation>
     </message>
     <message>
         <source>School: x and / left to right, then + and - left to right</source>
-        <translation type="unfinished"></translation>
+        <translation>École&#xa0;: x et /, puis + et -, chaque fois de gauche à droite</translation>
     </message>
     <message>
         <source>How a calculation is read: 10 - 4 + 3 is 3 in the game&apos;s order and 9 in the school&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>Comment un calcul est lu&#xa0;: 10 - 4 + 3 fait 3 dans l&apos;ordre du jeu et 9 dans celui de l&apos;école</translation>
     </message>
     <message>
         <source>Order of operations</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordre des opérations</translation>
     </message>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Langue</translation>
     </message>
     <message>
         <source>The system&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>Celle du système</translation>
     </message>
     <message>
         <source>The language of the game&apos;s windows</source>
-        <translation type="unfinished"></translation>
+        <translation>La langue des fenêtres du jeu</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue</translation>
     </message>
     <message>
         <source>A new language takes effect the next time Pelorand starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une nouvelle langue s&apos;applique au prochain démarrage de Pelorand.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Appliquer</translation>
     </message>
 </context>
 <context>
     <name>frmSoln</name>
     <message>
         <source>Solution</source>
-        <translation type="unfinished"></translation>
+        <translation>Solution</translation>
     </message>
     <message>
         <source>&amp;Done</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Terminé</translation>
     </message>
     <message>
         <source>Operator order of evaluation : Brackets, Multiplication, Division, Addition and Subtraction.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordre des opérations&#xa0;: parenthèses, multiplication, division, addition et soustraction.</translation>
     </message>
     <message>
         <source>Operator order of evaluation : Brackets, then Multiplication and Division, then Addition and Subtraction, each left to right.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordre des opérations&#xa0;: parenthèses, puis multiplication et division, puis addition et soustraction, chaque fois de gauche à droite.</translation>
     </message>
 </context>
 <context>
     <name>frmSplash</name>
     <message>
         <source>Version %1.%2.%3</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1.%2.%3</translation>
     </message>
     <message>
         <source>An arithmetic card puzzle: a concentration exercise.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un jeu de calcul avec des cartes&#xa0;: un exercice de concentration.</translation>
     </message>
     <message>
         <source>Loading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Chargement...</translation>
     </message>
 </context>
 <context>
     <name>frmStatistics</name>
     <message>
         <source>Cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartes</translation>
     </message>
     <message>
         <source>Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau</translation>
     </message>
     <message>
         <source>Dealt</source>
-        <translation type="unfinished"></translation>
+        <translation>Distribués</translation>
     </message>
     <message>
         <source>Solved</source>
-        <translation type="unfinished"></translation>
+        <translation>Résolus</translation>
     </message>
     <message>
         <source>With hints</source>
-        <translation type="unfinished"></translation>
+        <translation>Avec indices</translation>
     </message>
     <message>
         <source>Computer first</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordinateur premier</translation>
     </message>
     <message>
         <source>Given up</source>
-        <translation type="unfinished"></translation>
+        <translation>Abandonnés</translation>
     </message>
     <message>
         <source>Best time</source>
-        <translation type="unfinished"></translation>
+        <translation>Meilleur temps</translation>
     </message>
     <message>
         <source>Median time</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps médian</translation>
     </message>
     <message>
         <source>Current run</source>
-        <translation type="unfinished"></translation>
+        <translation>Série en cours</translation>
     </message>
     <message>
         <source>Longest run</source>
-        <translation type="unfinished"></translation>
+        <translation>Meilleure série</translation>
     </message>
     <message>
         <source>The number of face cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nombre de cartes</translation>
     </message>
     <message>
         <source>The puzzle&apos;s difficulty, 1 easy to 5 hard; none: it has no answer, or its level was not yet known</source>
-        <translation type="unfinished"></translation>
+        <translation>La difficulté du problème, de 1 (facile) à 5 (difficile)&#xa0;; aucun&#xa0;: il n&apos;a pas de solution, ou son niveau n&apos;était pas encore connu</translation>
     </message>
     <message>
         <source>Puzzles put on the table</source>
-        <translation type="unfinished"></translation>
+        <translation>Problèmes mis sur la table</translation>
     </message>
     <message>
         <source>Solved by you before the computer, without hints</source>
-        <translation type="unfinished"></translation>
+        <translation>Résolus par toi avant l&apos;ordinateur, sans indice</translation>
     </message>
     <message>
         <source>Solved by you before the computer, after a hint</source>
-        <translation type="unfinished"></translation>
+        <translation>Résolus par toi avant l&apos;ordinateur, après un indice</translation>
     </message>
     <message>
         <source>The computer&apos;s search found a solution first</source>
-        <translation type="unfinished"></translation>
+        <translation>La recherche de l&apos;ordinateur a trouvé une solution en premier</translation>
     </message>
     <message>
         <source>You let the computer start with Give Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu as laissé l&apos;ordinateur commencer avec Abandonner</translation>
     </message>
     <message>
         <source>Your fastest right answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta solution la plus rapide</translation>
     </message>
     <message>
         <source>Half your right answers were faster, half slower</source>
-        <translation type="unfinished"></translation>
+        <translation>La moitié de tes solutions ont été plus rapides, l&apos;autre moitié plus lentes</translation>
     </message>
     <message>
         <source>Puzzles solved without hints in a row, up to now</source>
-        <translation type="unfinished"></translation>
+        <translation>Problèmes résolus d&apos;affilée sans indice, jusqu&apos;à maintenant</translation>
     </message>
     <message>
         <source>The most puzzles solved without hints in a row</source>
-        <translation type="unfinished"></translation>
+        <translation>Le plus grand nombre de problèmes résolus d&apos;affilée sans indice</translation>
     </message>
     <message>
         <source>Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistiques</translation>
     </message>
     <message>
         <source>Statistics by number of cards and level</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistiques par nombre de cartes et par niveau</translation>
     </message>
     <message>
         <source>No puzzles recorded yet: deal one and play.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun problème enregistré pour l&apos;instant&#xa0;: distribues-en un et joue.</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportation</translation>
     </message>
     <message>
         <source>&amp;Export as CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exporter en CSV...</translation>
     </message>
     <message>
         <source>&amp;Reset...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Réinitialiser...</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun</translation>
     </message>
     <message>
         <source>The statistics could not be written to %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les statistiques n&apos;ont pas pu être écrites dans %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Written to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistré dans %1.</translation>
     </message>
     <message>
         <source>Export statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter les statistiques</translation>
     </message>
     <message>
         <source>Clear the statistics? Every count, time and run goes, and the Your Answer tally with them. This cannot be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer les statistiques&#xa0;? Tous les nombres, les temps et les séries disparaissent, et le score de «&#xa0;Ta réponse&#xa0;» avec eux. Impossible de revenir en arrière.</translation>
     </message>
 </context>
 <context>
     <name>frmWorksheet</name>
     <message>
         <source>Print Worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer une fiche d&apos;exercices</translation>
     </message>
     <message>
         <source>any</source>
-        <translation type="unfinished"></translation>
+        <translation>toutes</translation>
     </message>
     <message>
         <source>Include an &amp;answer page</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter une page des &amp;solutions</translation>
     </message>
     <message>
         <source>Pelorand worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Fiche d&apos;exercices Pelorand</translation>
     </message>
     <message>
         <source>a code from an earlier sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>le code d&apos;une fiche précédente</translation>
     </message>
     <message>
         <source>Number of &amp;cards:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de &amp;cartes&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Highest card:</source>
-        <translation type="unfinished"></translation>
+        <translation>Carte la plus &amp;haute&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Difficulty:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Difficulté&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Number of puzzles:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nombre de problèmes&#xa0;:</translation>
     </message>
     <message>
         <source>Puzzles per pa&amp;ge:</source>
-        <translation type="unfinished"></translation>
+        <translation>Problèmes par pa&amp;ge&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Title line:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne de &amp;titre&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;From code:</source>
-        <translation type="unfinished"></translation>
+        <translation>Depuis le c&amp;ode&#xa0;:</translation>
     </message>
     <message>
         <source>Code of this sheet:</source>
-        <translation type="unfinished"></translation>
+        <translation>Code de cette fiche&#xa0;:</translation>
     </message>
     <message>
         <source>New &amp;puzzles</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveaux &amp;problèmes</translation>
     </message>
     <message>
         <source>Other puzzles with the same settings</source>
-        <translation type="unfinished"></translation>
+        <translation>D&apos;autres problèmes avec les mêmes réglages</translation>
     </message>
     <message>
         <source>Pre&amp;view...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aperçu...</translation>
     </message>
     <message>
         <source>P&amp;rint...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimer...</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Unable to print the worksheet: the printer could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;imprimer la fiche&#xa0;: l&apos;imprimante n&apos;a pas pu démarrer.</translation>
     </message>
     <message>
         <source>Unable to print the worksheet: the file %1 could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;imprimer la fiche&#xa0;: le fichier %1 n&apos;a pas pu être écrit.</translation>
     </message>
     <message>
         <source>Worksheet preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu de la fiche d&apos;exercices</translation>
     </message>
 </context>
 </TS>
