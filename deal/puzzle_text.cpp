@@ -64,7 +64,21 @@ bool ReadCard(const std::string& word, int& value, std::string& error) {
 
 PuzzleRead ReadPuzzleText(std::string_view input) {
     PuzzleRead out;
-    std::string text = Trim(input);
+    // French typography puts a no-break space before a colon (and word processors between
+    // numbers): read it, and the narrow one, as a space.
+    std::string spaced;
+    for (std::size_t i = 0; i < input.size(); ++i) {
+        if (input.substr(i, 2) == "\xC2\xA0") {
+            spaced += ' ';
+            i += 1;
+        } else if (input.substr(i, 3) == "\xE2\x80\xAF") {
+            spaced += ' ';
+            i += 2;
+        } else {
+            spaced += input[i];
+        }
+    }
+    std::string text = Trim(spaced);
     if (text.size() > 200) {
         out.error = Args(translate("PuzzleText", "That is far too long for a puzzle: write 3 to 7 face cards, then \"=\" and the answer card, as in %1."), {Example});
         return out;

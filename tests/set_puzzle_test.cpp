@@ -50,7 +50,8 @@ TEST(PuzzleText, ReadsTheFormsTeachersAndCopyWrite) {
                              "  solve:3,9,3,9=>17 ", "3 9 3 9 \xE2\x86\x92 17", "3;9;3;9=17\n",
                              // as German and French teachers write them
                              "L\xC3\xB6se: 3, 9, 3, 9 => 17", "L\xC3\x96SEN: 3 9 3 9 = 17", "R\xC3\xA9sous : 3 ; 9 ; 3 ; 9 = 17",
-                             "R\xC3\xA9soudre : 3, 9, 3, 9 -> 17"}) {
+                             "R\xC3\xA9soudre : 3, 9, 3, 9 -> 17",
+                             "R\xC3\xA9sous\xC2\xA0: 3\xC2\xA0" "9\xE2\x80\xAF" "3 9 = 17"}) {  // no-break spaces
         const PuzzleRead r = ReadPuzzleText(text);
         EXPECT_TRUE(r.Ok()) << text << ": " << r.error;
         EXPECT_EQ(r.cards, (std::vector<int>{3, 9, 3, 9})) << text;
