@@ -127,3 +127,34 @@ TEST(Worksheet, WritesItsAnswersInTheOrderChosen) {
     }
     EXPECT_GT(written, 0);  // some need other brackets
 }
+
+// Codes printed on real sheets before the level was rated by what people find hard, with the
+// puzzles and levels those sheets showed: a teacher who types one in again gets the same sheet.
+TEST(WorksheetCode, AnOldCodeMakesTheSheetItAlwaysMade) {
+    struct Printed { std::vector<int> cards; int answer; int level; };
+    struct Sheet { const char* code; std::vector<Printed> puzzles; };
+    const Sheet sheets[] = {
+        {"2224GV54TTG", {{{4, 10, 4, 8}, 4, 2}, {{1, 5, 4, 10}, 5, 2}, {{5, 8, 4, 8}, 5, 2},
+                         {{12, 2, 10, 5}, 12, 2}, {{8, 4, 12, 4}, 8, 2}, {{12, 3, 5, 6}, 5, 2}}},
+        {"8PD436A7BXH", {{{1, 5, 10, 1}, 12, 5}, {{1, 3, 4, 7}, 3, 5}, {{7, 6, 5, 1}, 1, 5},
+                         {{5, 9, 5, 8}, 6, 5}, {{3, 3, 10, 7}, 5, 5}}},
+        {"VYS5MK79XXN", {{{10, 25, 4, 5, 5}, 11, 1}, {{4, 6, 24, 8, 8}, 2, 1}, {{9, 8, 3, 15, 11}, 24, 1},
+                         {{4, 12, 3, 8, 19}, 2, 1}, {{18, 12, 14, 1, 10}, 6, 1}}},
+        {"22222GWWR7T", {{{3, 10, 5, 2}, 2, 1}, {{7, 2, 5, 3}, 10, 1}, {{1, 8, 3, 4}, 5, 1},
+                         {{2, 4, 6, 1}, 4, 1}, {{1, 9, 5, 4}, 2, 1}, {{10, 4, 2, 5}, 6, 2}}},  // any level
+        {"2222EMK6D3U", {{{14, 8, 2}, 8, 3}, {{9, 5, 8}, 6, 3}, {{5, 20, 9}, 16, 3}, {{18, 4, 2}, 9, 3}}},
+        {"2228B3UK62N", {{{17, 4, 14, 1, 23, 7}, 7, 4}, {{10, 5, 5, 24, 10, 22}, 10, 4}, {{9, 14, 11, 25, 5, 21}, 6, 4}}},
+    };
+    for (const Sheet& s : sheets) {
+        const ReadCode read = ReadWorksheetCode(s.code);
+        ASSERT_TRUE(read.settings) << s.code << ": " << read.error;
+        const Worksheet sheet = MakeWorksheet(*read.settings);
+        EXPECT_EQ(sheet.code, s.code);
+        ASSERT_EQ(sheet.puzzles.size(), s.puzzles.size()) << s.code << ": " << sheet.error;
+        for (std::size_t i = 0; i < s.puzzles.size(); ++i) {
+            EXPECT_EQ(sheet.puzzles[i].cards, s.puzzles[i].cards) << s.code << " #" << i + 1;
+            EXPECT_EQ(sheet.puzzles[i].answer, s.puzzles[i].answer) << s.code << " #" << i + 1;
+            EXPECT_EQ(sheet.puzzles[i].level, s.puzzles[i].level) << s.code << " #" << i + 1;
+        }
+    }
+}
