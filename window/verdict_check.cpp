@@ -35,6 +35,7 @@ void VerdictCheck::Start(std::vector<int> cards, int answer, OperatorOrder order
         const LevelFacts facts = FactsOf(cards, answer, stop);
         if (stop.stop_requested()) return;
         verdict.level = Level(facts);
+        verdict.reason = ReasonOf(facts);
         Post(verdict);
         // The computer's search stops at its first hit; with none it goes through every attempt.
         const SolveVerdict computer = Solve(cards, answer, SolveMode::FirstSolution, 0, stop, {}, order);
@@ -79,4 +80,31 @@ QString VerdictAccessibleName(const TableVerdict& verdict) {
     if (verdict.level >= 1) name += QString(", difficulty %1 of 5").arg(verdict.level);
     if (verdict.computer == TableVerdict::Computer::Never) name += ", beyond the computer";
     return name;
+}
+
+QString LevelReasonText(const LevelReason& reason) {
+    using Kind = LevelReason::Kind;
+    const auto n = static_cast<qlonglong>(reason.number);
+    switch (reason.kind) {
+    case Kind::NoAnswer: return "it has no answer";
+    case Kind::NeedsFraction: return "the easiest answer needs a fraction part-way";
+    case Kind::Division: return n == 1 ? QString("the easiest answer needs a division") : QString("the easiest answer needs %1 divisions").arg(n);
+    case Kind::LargeNumber: return "the easiest answer passes the answer card on the way";
+    case Kind::FewWays:
+        return n == 1 ? QString("only one last step reaches the answer") : QString("only %1 different last steps reach the answer").arg(n);
+    case Kind::CardValues: return QString("%1 different card values to use, and no shortcut").arg(n);
+    case Kind::ByOne: return "a 1 to spare: the easiest answer multiplies or divides by 1";
+    case Kind::Additions: return "the easiest answer just adds up";
+    case Kind::ManyWays: return QString("%1 different last steps reach the answer").arg(n);
+    case Kind::RepeatedCards: return n == 1 ? QString("only one card value") : QString("only %1 different card values").arg(n);
+    case Kind::SmallNumbers: return "the easiest answer keeps to small numbers";
+    }
+    return {};
+}
+
+QString VerdictToolTip(const TableVerdict& verdict) {
+    QString tip = VerdictText(verdict);
+    if (verdict.player.status == PlayerVerdict::Status::Complete && verdict.level >= 1)
+        tip += QString("\nLevel %1: %2").arg(verdict.level).arg(LevelReasonText(verdict.reason));
+    return tip;
 }
