@@ -192,6 +192,7 @@ int main(int argc, char* argv[]) {
     FitAllowances(whole);
     LevelWeights part = FitWeights(fit);
     FitBounds(fit, part);
+    FitAllowances(part);
     PrintWeights("fitted on the whole half", whole);
     PrintWeights("fitted on two thirds    ", part);
     const LevelWeights& shipped = FittedWeights;
