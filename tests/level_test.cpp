@@ -142,6 +142,7 @@ TEST(Level, SaysWhyWithTheMainReason) {
         {{1, 4, 12, 12}, 24, 4, {Kind::Division, 1}},           // 12 * (12 / 4 - 1)
         {{1, 2, 5, 5}, 24, 3, {Kind::LargeNumber, 25}},         // 5 * 5 - (2 - 1)
         {{1, 1, 3, 13}, 24, 4, {Kind::FewWays, 1}},             // (13 - 1) * (3 - 1), the one last step
+        {{2, 13, 13, 13}, 24, 3, {Kind::FewWays, 1}},           // (13 - 13 / 13) * 2: 13 / 13 is no division that costs
         {{14, 12, 9, 7, 5, 9, 8}, 13, 4, {Kind::CardValues, 6}},
         {{1, 1, 3, 8}, 24, 1, {Kind::ByOne, 2}},                // 8 * 3 * 1 * 1
         {{6, 6, 6, 6}, 24, 1, {Kind::Additions, 3}},            // 6 + 6 + 6 + 6
