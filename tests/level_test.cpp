@@ -7,10 +7,17 @@
 #include <cstdlib>
 #include <functional>
 #include <iostream>
+#include <limits>
+#include <random>
+#include <set>
 #include <string>
+#include <tuple>
 
+#include "answer/answer.h"
 #include "deal/level.h"
 #include "human_data.h"
+#include "player/player_solver.h"
+#include "text_util.h"
 
 namespace {
 
@@ -21,6 +28,45 @@ std::string Name(const std::vector<int>& cards, int answer) {
 }
 
 using Kind = LevelReason::Kind;
+
+// Every way of working the answer out, two numbers at a time in whole numbers from 0 up, tried
+// one after the other: the fewest points (as the help words them) and the different last steps.
+struct Brute {
+    int answer = 0;
+    LevelWeights w;
+    double best = std::numeric_limits<double>::infinity();
+    std::set<std::tuple<char, int64_t, int64_t>> last;
+
+    struct Item { int64_t v; bool card; };
+    double Size(const Item& i) const { return i.card ? 0 : w.size * std::log(static_cast<double>(std::max<int64_t>(i.v, 1))); }
+
+    void Walk(const std::vector<Item>& items, double points) {
+        if (items.size() == 1) {
+            if (items[0].v == answer) best = std::min(best, points);
+            return;
+        }
+        for (std::size_t i = 0; i < items.size(); ++i)
+            for (std::size_t j = i + 1; j < items.size(); ++j) {
+                std::vector<Item> rest;
+                for (std::size_t k = 0; k < items.size(); ++k)
+                    if (k != i && k != j) rest.push_back(items[k]);
+                const int64_t a = items[i].v, b = items[j].v;
+                const double base = points + Size(items[i]) + Size(items[j]);
+                auto step = [&](char op, int64_t x, int64_t y, int64_t v, double cost) {
+                    if (rest.empty() && v == answer) last.insert({op, op == '+' || op == '*' ? std::min(x, y) : x, op == '+' || op == '*' ? std::max(x, y) : y});
+                    std::vector<Item> next = rest;
+                    next.push_back({v, false});
+                    Walk(next, base + cost);
+                };
+                step('+', a, b, a + b, w.addition);
+                step('*', a, b, a * b, a == 1 || b == 1 ? w.byOne : 0);
+                if (a >= b) step('-', a, b, a - b, 0);
+                if (b > a) step('-', b, a, b - a, 0);
+                if (b != 0 && a % b == 0) step('/', a, b, a / b, b == 1 ? w.byOne : a == b ? 0 : w.division);
+                if (a != 0 && b % a == 0) step('/', b, a, b / a, a == 1 ? w.byOne : a == b ? 0 : w.division);
+            }
+    }
+};
 
 }  // namespace
 
@@ -98,6 +144,43 @@ TEST(Level, FindsTheEasiestAnswerAndItsPoints) {
     const LevelFacts stopped = FactsOf({1, 2, 3, 4, 5, 6, 7}, 28, stop.get_token());
     EXPECT_FALSE(stopped.answered);
     EXPECT_FALSE(stopped.natural);
+}
+
+// The easiest answer is the cheapest of every way there is, its last steps are all of them, and
+// it is a real answer: against every way tried one by one, on random deals of 3 to 5 cards.
+TEST(Level, TheEasiestAnswerIsTheCheapestOfEveryWay) {
+    std::mt19937 gen(27);
+    int compared = 0;
+    for (int n = 3; n <= 5; ++n) {
+        for (int d = 0; d < (n == 3 ? 400 : n == 4 ? 300 : 40); ++d) {
+            std::uniform_int_distribution<int> card(1, d % 2 ? 13 : 99), target(1, d % 3 ? 30 : 99);
+            std::vector<int> cards;
+            for (int i = 0; i < n; ++i) cards.push_back(card(gen));
+            const int answer = target(gen);
+            const LevelFacts f = FactsOf(cards, answer);
+            Brute brute;
+            brute.answer = answer;
+            brute.w = FittedWeights;
+            std::vector<Brute::Item> items;
+            for (int c : cards) items.push_back({c, true});
+            brute.Walk(items, 0);
+            const std::string name = Name(cards, answer);
+            ASSERT_EQ(f.natural, brute.best < std::numeric_limits<double>::infinity()) << name;
+            EXPECT_EQ(f.natural, SolveForPlayer(cards, answer, 0, {}, PartWay::NaturalNumbers).answers > 0) << name;
+            EXPECT_EQ(f.answered, SolveForPlayer(cards, answer, 0).answers > 0) << name;
+            if (!f.natural) continue;
+            ++compared;
+            const LevelWeights& w = FittedWeights;
+            const double way = f.sizes * w.size + f.additions * w.addition + f.divisions * w.division + f.byOne * w.byOne;
+            EXPECT_NEAR(way, brute.best, 1e-9) << name << ": " << f.easiest;
+            EXPECT_EQ(f.lastSteps, static_cast<int>(brute.last.size())) << name;
+            EXPECT_NEAR(f.points, way + w.cardValue * f.cardValues - w.lastSteps * std::log(1.0 + f.lastSteps) + w.cardAllowance[n - 3], 1e-9)
+                << name;
+            EXPECT_EQ(f.steps, n - 1) << name;
+            EXPECT_TRUE(CheckAnswer(U16(f.easiest), cards, answer).solves) << name << ": " << f.easiest;
+        }
+    }
+    EXPECT_GT(compared, 180);  // enough deals with a plain answer to mean something
 }
 
 // Each weight, boundary and allowance of the formula decides the level of a real puzzle: with
@@ -190,7 +273,9 @@ TEST(Level, AgreesWithPeopleOnTheTrainingHands) {
     for (int l = 1; l <= 5; ++l) {
         EXPECT_GE(f.share[l], 10) << "level " << l;
         EXPECT_LE(f.share[l], 30) << "level " << l;
-        if (l > 1) EXPECT_GT(f.medianSeconds[l], f.medianSeconds[l - 1]) << "level " << l;
+        if (l > 1) {
+            EXPECT_GT(f.medianSeconds[l], f.medianSeconds[l - 1]) << "level " << l;
+        }
     }
     EXPECT_GE(f.medianSeconds[5], 3 * f.medianSeconds[1]);
 }
