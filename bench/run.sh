@@ -11,5 +11,6 @@ echo "$engine" | awk '/BM_EvalExpr_median/ {g = $2} /BM_ReferenceEval_median/ {r
 "$build/bench/solver_bench" 100 3
 "$build/bench/player_bench" 100 40
 "$build/bench/deal_bench" 300
+"$build/bench/level_fit"  # the level against people: the README's table of correlations
 QT_QPA_PLATFORM=offscreen "$build/bench/loop_bench" 3 2>/dev/null
 "$(dirname "$0")/startup.sh" "$build" 5

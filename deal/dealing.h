@@ -5,10 +5,13 @@
 #include <cstdint>
 #include <string>
 
+#include "deal/level.h"
+
 // Which puzzles Deal stops at. The defaults stop at every one, as Deal always has.
 struct DealRule {
     bool answerOnly = false;  // only puzzles a player can solve
     int level = 0;            // 1..5: only puzzles of that difficulty (which have an answer); 0: any
+    Rating rating = CurrentRating;  // the rating of that difficulty (old worksheet codes keep theirs)
     bool Active() const { return answerOnly || level > 0; }
 };
 

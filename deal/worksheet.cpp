@@ -9,17 +9,37 @@
 #include "deal/level.h"
 #include "engine/globals.h"
 #include "player/player_solver.h"
+#include "lang/translate.h"
 
 namespace {
+
+using lang::Args;
+using lang::translate;
 
 // 31 characters, none of them 0, 1, I, L or O.
 constexpr std::string_view Alphabet = "23456789ABCDEFGHJKMNPQRSTUVWXYZ";
 constexpr int Base = 31;
 constexpr int ValueDigits = 10;  // 31^10 > 2^32 * 5 * 99 * 6 * 60
+constexpr uint64_t Fields = 5 * 99 * 6 * WorksheetMostPuzzles;  // cards, high, level, count
+constexpr uint64_t FirstRatingSeeds = uint64_t(1) << 32;
+constexpr uint64_t Room() {
+    uint64_t r = 1;
+    for (int i = 0; i < ValueDigits; ++i) r *= Base;
+    return r;
+}
+// Every seed field below Room() / Fields fits in ten characters with any other fields: the
+// current rating's seeds take all the room the first rating's left.
+static_assert(FirstRatingSeeds + WorksheetSeeds == Room() / Fields);
 
-// Every field, packed into one number: the seed, then cards, high, level and count.
+WorksheetSettings Normalized(WorksheetSettings s) {
+    if (s.rating != Rating::First) s.seed %= WorksheetSeeds;
+    return s;
+}
+
+// Every field, packed into one number: the seed (after the first rating's, for the current
+// rating), then cards, high, level and count.
 uint64_t Pack(const WorksheetSettings& s) {
-    uint64_t v = s.seed;
+    uint64_t v = s.rating == Rating::First ? s.seed : FirstRatingSeeds + s.seed;
     v = v * 5 + static_cast<uint64_t>(s.cards - 3);
     v = v * 99 + static_cast<uint64_t>(s.high - 1);
     v = v * 6 + static_cast<uint64_t>(s.level);
@@ -37,7 +57,7 @@ int Check(const std::vector<int>& digits) {
 }  // namespace
 
 std::string WorksheetCode(const WorksheetSettings& settings) {
-    uint64_t v = Pack(settings);
+    uint64_t v = Pack(Normalized(settings));
     std::vector<int> digits(ValueDigits);
     for (int i = ValueDigits - 1; i >= 0; --i) {
         digits[i] = static_cast<int>(v % Base);
@@ -55,16 +75,16 @@ ReadCode ReadWorksheetCode(const std::string& text) {
         const char upper = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
         const std::size_t at = Alphabet.find(upper);
         if (at == std::string_view::npos)
-            return {std::nullopt, std::string("A worksheet code has no '") + c +
-                                      "': it is made of the digits 2 to 9 and the letters other than I, L and O."};
+            return {std::nullopt, Args(translate("Worksheet", "A worksheet code has no '%1': it is made of the digits 2 to 9 and the letters other than I, L and O."),
+                                       {std::string(1, c)})};
         digits.push_back(static_cast<int>(at));
     }
     if (digits.size() != ValueDigits + 1)
-        return {std::nullopt, "A worksheet code has " + std::to_string(ValueDigits + 1) + " characters; this one has " +
-                                  std::to_string(digits.size()) + "."};
+        return {std::nullopt, Args(translate("Worksheet", "A worksheet code has %1 characters; this one has %2."),
+                                   {std::to_string(ValueDigits + 1), std::to_string(digits.size())})};
     const int check = digits.back();
     digits.pop_back();
-    if (Check(digits) != check) return {std::nullopt, "This worksheet code has a typing error: check it character by character."};
+    if (Check(digits) != check) return {std::nullopt, translate("Worksheet", "This worksheet code has a typing error: check it character by character.")};
     uint64_t v = 0;
     for (int d : digits) v = v * Base + static_cast<uint64_t>(d);
     WorksheetSettings s;
@@ -76,12 +96,20 @@ ReadCode ReadWorksheetCode(const std::string& text) {
     v /= 99;
     s.cards = static_cast<int>(v % 5) + 3;
     v /= 5;
-    if (v > UINT32_MAX) return {std::nullopt, "This is not a worksheet code: check it character by character."};
-    s.seed = static_cast<uint32_t>(v);
+    if (v < FirstRatingSeeds) {
+        s.rating = Rating::First;
+        s.seed = static_cast<uint32_t>(v);
+    } else if (v - FirstRatingSeeds < WorksheetSeeds) {
+        s.rating = Rating::Measured;
+        s.seed = static_cast<uint32_t>(v - FirstRatingSeeds);
+    } else {
+        return {std::nullopt, translate("Worksheet", "This is not a worksheet code: check it character by character.")};
+    }
     return {s, {}};
 }
 
-Worksheet MakeWorksheet(const WorksheetSettings& settings) {
+Worksheet MakeWorksheet(const WorksheetSettings& asked) {
+    const WorksheetSettings settings = Normalized(asked);
     Worksheet sheet;
     sheet.settings = settings;
     sheet.code = WorksheetCode(settings);
@@ -91,15 +119,17 @@ Worksheet MakeWorksheet(const WorksheetSettings& settings) {
     uint8_t deck[55] = {};
     int16_t pos = static_cast<int16_t>(cards + 4);  // as the game starts: shuffle, then deal
     ShuffleCards(deck, high);
-    const DealRule rule{true, settings.level};
+    const DealRule rule{true, settings.level, settings.rating};
     std::set<std::pair<std::vector<int>, int>> onSheet;
     for (int dealt = 0; static_cast<int>(sheet.puzzles.size()) < settings.count; ++dealt) {
         if (dealt > 4 * WorksheetMostPuzzles || !DealQualifying(deck, pos, cards, high, rule)) {
             const std::size_t found = sheet.puzzles.size();
             sheet.puzzles.clear();
-            sheet.error = found == 0 ? NothingQualifies(rule) + ": choose another difficulty, number of cards or highest card."
-                                     : "Only " + std::to_string(found) + " different puzzles of these settings turned up: ask for " +
-                                           std::to_string(found) + " or fewer, or choose another difficulty, number of cards or highest card.";
+            //: %1: "No puzzle of difficulty 5 turned up in 104 deals"
+            sheet.error = found == 0 ? Args(translate("Worksheet", "%1: choose another difficulty, number of cards or highest card."), {NothingQualifies(rule)})
+                                     : Args(translate("Worksheet", "Only %1 different puzzles of these settings turned up: ask for %1 or fewer, or choose "
+                                                               "another difficulty, number of cards or highest card."),
+                                            {std::to_string(found)});
             return sheet;
         }
         WorksheetPuzzle p;
@@ -114,7 +144,7 @@ Worksheet MakeWorksheet(const WorksheetSettings& settings) {
         const PlayerVerdict v = SolveForPlayer(p.cards, p.answer, 1);
         p.answers = v.answers;
         if (!v.listed.empty()) p.example = CleanText(v.listed.front(), settings.order);
-        p.level = Level(FactsOf(p.cards, p.answer));
+        p.level = PuzzleLevel(p.cards, p.answer, settings.rating);
         sheet.puzzles.push_back(std::move(p));
         // Deal on past this puzzle's cards, so the next shares none of them: neighbours on a
         // sheet are puzzles of their own, not one card apart.

@@ -6,6 +6,12 @@
 // puzzles: ten characters of the value in base 31 and one check character, written with the
 // digits 2 to 9 and the capital letters other than I, L and O, so that no character reads as
 // another aloud or on paper (0/O, 1/I/l). Reading it ignores case, spaces and dashes.
+//
+// And the rating its levels come from (deal/level.h). Codes made with the first rating hold
+// any seed below 2^32, which leaves room in the ten characters for seeds 2^32 and up that no
+// such code ever held: a code of the current rating writes its seed there (so its seeds are
+// below WorksheetSeeds), and an old code still reads as the first rating and makes the sheet
+// it always made.
 #pragma once
 
 #include <cstdint>
@@ -13,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "deal/level.h"
 #include "expr/eval.h"
 
 #include "player/expression.h"
@@ -26,11 +33,18 @@ struct WorksheetSettings {
     // The order the answers are written in and the sheet names; not in the code (it has no
     // room): the same code in the other order gives the same puzzles, answered in that order.
     OperatorOrder order = OperatorOrder::Game;
+    Rating rating = CurrentRating;  // which rating deals and marks the levels
     bool operator==(const WorksheetSettings&) const = default;
 };
 
 inline constexpr int WorksheetMostPuzzles = 60;
+// Seeds of a code of the current rating: 0 up to this, not included (about 300 million).
+inline constexpr uint32_t WorksheetSeeds = 304'518'040;
+// A seed for a new sheet from any number (the clock's ticks).
+inline uint32_t NewWorksheetSeed(uint64_t entropy) { return static_cast<uint32_t>((entropy ^ (entropy >> 32)) % WorksheetSeeds); }
 
+// A seed of the current rating past WorksheetSeeds is taken modulo WorksheetSeeds, here and in
+// MakeWorksheet alike, so that the code always makes the sheet.
 std::string WorksheetCode(const WorksheetSettings& settings);
 
 struct ReadCode {

@@ -1,6 +1,7 @@
 // The Statistics window: one row per number of cards and level, as the record keeps them.
 #include "dialogs/frmstatistics.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -25,6 +26,12 @@ const char* const Columns[] = {QT_TRANSLATE_NOOP("frmStatistics", "Cards"), QT_T
                                QT_TRANSLATE_NOOP("frmStatistics", "Median time"), QT_TRANSLATE_NOOP("frmStatistics", "Current run"),
                                QT_TRANSLATE_NOOP("frmStatistics", "Longest run")};
 QString Time(std::optional<int64_t> ms) { return ms ? QString::fromStdString(AnswerTimeText(*ms)) : QString::fromUtf8("\u2014"); }
+
+QString OldRatingNote() {
+    return QCoreApplication::translate("frmStatistics",
+                                       "Rows marked (old rating) were recorded when the level counted a puzzle's plain answers; the level now comes "
+                                       "from how hard people find its easiest answer. Those rows are kept as they were and no longer grow.");
+}
 
 const char* const Tips[] = {QT_TRANSLATE_NOOP("frmStatistics", "The number of face cards"),
                              QT_TRANSLATE_NOOP("frmStatistics", "The puzzle's difficulty, 1 easy to 5 hard; none: it has no answer, or its level was not yet known"),
@@ -57,6 +64,9 @@ frmStatistics::frmStatistics(QWidget* owner)
     for (int c = 0; c < static_cast<int>(std::size(Tips)); ++c) tblRecord->horizontalHeaderItem(c)->setToolTip(tr(Tips[c]));
     lblEmpty = new QLabel(tr("No puzzles recorded yet: deal one and play."), this);
     lblEmpty->setObjectName("lblEmpty");
+    lblOldRating = new QLabel(OldRatingNote(), this);
+    lblOldRating->setObjectName("lblOldRating");
+    lblOldRating->setWordWrap(true);
     lblDone = new QLabel(this);
     lblDone->setObjectName("lblDone");
     lblDone->setAccessibleName(tr("Export"));
@@ -80,6 +90,7 @@ frmStatistics::frmStatistics(QWidget* owner)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tblRecord);
     layout->addWidget(lblEmpty);
+    layout->addWidget(lblOldRating);
     layout->addWidget(lblDone);
     layout->addLayout(buttons);
     Refresh();
@@ -89,30 +100,36 @@ frmStatistics::frmStatistics(QWidget* owner)
 
 void frmStatistics::Refresh() {
     const auto& rows = Record().Rows();
-    tblRecord->setRowCount(static_cast<int>(rows.size()));
+    const auto& firstRows = Record().FirstRatingRows();
+    tblRecord->setRowCount(static_cast<int>(rows.size() + firstRows.size()));
     int r = 0;
-    for (const auto& [key, row] : rows) {
-        const QStringList cells = {QString::number(key.first),
-                                   key.second ? QString::number(key.second) : tr("none"),
-                                   QString::number(row.dealt),
-                                   QString::number(row.solved),
-                                   QString::number(row.withHints),
-                                   QString::number(row.computerFirst),
-                                   QString::number(row.gaveUp),
-                                   Time(row.Best()),
-                                   Time(row.Median()),
-                                   QString::number(row.currentRun),
-                                   QString::number(row.longestRun)};
-        for (int c = 0; c < cells.size(); ++c) {
-            auto* item = new QTableWidgetItem(cells[c]);
-            item->setTextAlignment(c < 2 ? Qt::AlignCenter : Qt::AlignRight | Qt::AlignVCenter);
-            tblRecord->setItem(r, c, item);
+    for (const auto* table : {&rows, &firstRows}) {
+        for (const auto& [key, row] : *table) {
+            const QStringList cells = {QString::number(key.first),
+                                       QString::fromStdString(RecordLevelText(key.second, table == &firstRows)),
+                                       QString::number(row.dealt),
+                                       QString::number(row.solved),
+                                       QString::number(row.withHints),
+                                       QString::number(row.computerFirst),
+                                       QString::number(row.gaveUp),
+                                       Time(row.Best()),
+                                       Time(row.Median()),
+                                       QString::number(row.currentRun),
+                                       QString::number(row.longestRun)};
+            for (int c = 0; c < cells.size(); ++c) {
+                auto* item = new QTableWidgetItem(cells[c]);
+                item->setTextAlignment(c < 2 ? Qt::AlignCenter : Qt::AlignRight | Qt::AlignVCenter);
+                if (table == &firstRows) item->setToolTip(OldRatingNote());
+                tblRecord->setItem(r, c, item);
+            }
+            ++r;
         }
-        ++r;
     }
-    lblEmpty->setVisible(rows.empty());
-    cmdExport->setEnabled(!rows.empty());
-    cmdReset->setEnabled(!rows.empty());
+    const bool empty = rows.empty() && firstRows.empty();
+    lblEmpty->setVisible(empty);
+    lblOldRating->setVisible(!firstRows.empty());
+    cmdExport->setEnabled(!empty);
+    cmdReset->setEnabled(!empty);
 }
 
 bool frmStatistics::WriteCsv(const QString& path) {

@@ -20,6 +20,7 @@ public:
 
     QTableWidget* tblRecord;
     QLabel* lblEmpty;
+    QLabel* lblOldRating;  // shown while there are rows of the first rating
     QLabel* lblDone;  // where the last export went
     QPushButton* cmdExport;
     QPushButton* cmdReset;

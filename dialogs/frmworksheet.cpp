@@ -27,7 +27,7 @@ namespace {
 uint32_t FreshSeed() {
     const auto ticks = std::chrono::system_clock::now().time_since_epoch().count() ^
                        std::chrono::steady_clock::now().time_since_epoch().count();
-    return static_cast<uint32_t>(ticks ^ (ticks >> 32));
+    return NewWorksheetSeed(static_cast<uint64_t>(ticks));
 }
 
 QComboBox* List(QWidget* parent, const char* name, const QStringList& entries, const QString& current) {
@@ -121,6 +121,7 @@ frmWorksheet::frmWorksheet(QWidget* owner)
 WorksheetSettings frmWorksheet::Settings() const {
     WorksheetSettings settings;
     settings.seed = seed_;
+    settings.rating = rating_;
     settings.cards = cboCards->currentText().toInt();
     settings.high = cboHigh->currentText().toInt();
     settings.level = cboLevel->currentIndex();  // entry i is level i, "any" 0
@@ -141,6 +142,7 @@ void frmWorksheet::ShowCode() { lblCode->setText(QString::fromStdString(Workshee
 
 void frmWorksheet::cmdNew_Click() {
     seed_ = FreshSeed();
+    rating_ = CurrentRating;
     txtCode->clear();
     ShowCode();
 }
@@ -153,6 +155,7 @@ bool frmWorksheet::UseCode() {
         return false;
     }
     seed_ = read.settings->seed;
+    rating_ = read.settings->rating;  // an old code keeps the levels it was printed with
     // A code may hold a highest card the list does not offer (made on the command line).
     if (cboHigh->findText(QString::number(read.settings->high)) < 0) cboHigh->addItem(QString::number(read.settings->high));
     cboCards->setCurrentText(QString::number(read.settings->cards));

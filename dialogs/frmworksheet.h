@@ -51,5 +51,6 @@ private:
     void ShowCode();
     const Worksheet& Sheet();  // made once per settings: the preview repaints often
     uint32_t seed_ = 0;
+    Rating rating_ = CurrentRating;
     std::optional<Worksheet> sheet_;
 };

@@ -191,7 +191,7 @@ int RunWorksheetCommand(const CommandLineRequest& r, std::ostream& out, std::ost
         settings = *read.settings;
     } else {
         const auto ticks = std::chrono::system_clock::now().time_since_epoch().count();
-        settings.seed = static_cast<uint32_t>(ticks ^ (ticks >> 32));
+        settings.seed = NewWorksheetSeed(static_cast<uint64_t>(ticks));
         if (r.faceCards) settings.cards = r.faceCards;
         if (r.highCard) settings.high = r.highCard;
         settings.level = r.level;

@@ -260,11 +260,13 @@ std::string CheckPlayRecord(const uint8_t* data, std::size_t size) {
     }
     PlayRecord record;
     record.Load(saved);
-    for (const auto& [key, row] : record.Rows())
-        if (row.times.size() > PlayRecord::KeptTimes) return "more times kept than allowed";
+    for (const auto* rows : {&record.Rows(), &record.FirstRatingRows()})
+        for (const auto& [key, row] : *rows)
+            if (row.times.size() > PlayRecord::KeptTimes) return "more times kept than allowed";
     PlayRecord again;
     again.Load(record.Save());
-    if (again.Rows() != record.Rows()) return "the record does not survive its own stored text";
+    if (again.Rows() != record.Rows() || again.FirstRatingRows() != record.FirstRatingRows())
+        return "the record does not survive its own stored text";
     (void)record.Csv();
     return {};
 }

@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <sstream>
 
+#include "lang/translate.h"
+
 std::optional<int64_t> RecordRow::Best() const {
     if (times.empty()) return std::nullopt;
     return *std::min_element(times.begin(), times.end());
@@ -98,24 +100,28 @@ void PlayRecord::Left() {
 
 uint64_t PlayRecord::PlayerFirst() const {
     uint64_t n = 0;
-    for (const auto& [key, row] : rows_) n += row.solved + row.withHints;
+    for (const auto* rows : {&rows_, &firstRows_})
+        for (const auto& [key, row] : *rows) n += row.solved + row.withHints;
     return n;
 }
 
 uint64_t PlayRecord::HintsFirst() const {
     uint64_t n = 0;
-    for (const auto& [key, row] : rows_) n += row.withHints;
+    for (const auto* rows : {&rows_, &firstRows_})
+        for (const auto& [key, row] : *rows) n += row.withHints;
     return n;
 }
 
 uint64_t PlayRecord::ComputerFirst() const {
     uint64_t n = 0;
-    for (const auto& [key, row] : rows_) n += row.computerFirst;
+    for (const auto* rows : {&rows_, &firstRows_})
+        for (const auto& [key, row] : *rows) n += row.computerFirst;
     return n;
 }
 
 void PlayRecord::Reset() {
     rows_.clear();
+    firstRows_.clear();
     if (open_) {
         open_->counted = false;
         open_->ended = false;
@@ -124,21 +130,25 @@ void PlayRecord::Reset() {
 
 std::map<std::string, std::string> PlayRecord::Save() const {
     std::map<std::string, std::string> out;
-    for (const auto& [key, row] : rows_) {
-        std::ostringstream text;
-        text << row.dealt << ' ' << row.solved << ' ' << row.withHints << ' ' << row.computerFirst << ' ' << row.gaveUp << ' '
-             << row.currentRun << ' ' << row.longestRun;
-        for (int64_t t : row.times) text << ' ' << t;
-        out[std::to_string(key.first) + "_" + std::to_string(key.second)] = text.str();
+    for (const auto* rows : {&rows_, &firstRows_}) {
+        for (const auto& [key, row] : *rows) {
+            std::ostringstream text;
+            text << row.dealt << ' ' << row.solved << ' ' << row.withHints << ' ' << row.computerFirst << ' ' << row.gaveUp << ' '
+                 << row.currentRun << ' ' << row.longestRun;
+            for (int64_t t : row.times) text << ' ' << t;
+            out[std::to_string(key.first) + "_" + std::to_string(key.second) + (rows == &rows_ ? "_r2" : "")] = text.str();
+        }
     }
     return out;
 }
 
 void PlayRecord::Load(const std::map<std::string, std::string>& saved) {
     rows_.clear();
+    firstRows_.clear();
     for (const auto& [key, value] : saved) {
         int cards = 0, level = 0;
-        if (key.size() != 3 || key[1] != '_' || key[0] < '3' || key[0] > '7' || key[2] < '0' || key[2] > '5') continue;
+        const bool current = key.size() == 6 && key.compare(3, 3, "_r2") == 0;
+        if ((key.size() != 3 && !current) || key[1] != '_' || key[0] < '3' || key[0] > '7' || key[2] < '0' || key[2] > '5') continue;
         cards = key[0] - '0';
         level = key[2] - '0';
         RecordRow row;
@@ -150,24 +160,27 @@ void PlayRecord::Load(const std::map<std::string, std::string>& saved) {
             if (t >= 0) row.times.push_back(t);
         if (!v.eof()) continue;  // something that is not a time: the row is not ours
         if (row.times.size() > KeptTimes) row.times.erase(row.times.begin(), row.times.end() - KeptTimes);
-        rows_[{cards, level}] = row;
+        (current ? rows_ : firstRows_)[{cards, level}] = row;
     }
 }
 
 std::string PlayRecord::Csv() const {
     std::ostringstream out;
-    out << "Cards,Level,Dealt,Solved,Solved with hints,Computer first,Given up,Best time (s),Median time (s),Current run,"
-           "Longest run\r\n";
+    //: the header row of the exported statistics, one column name each between the commas
+    out << lang::translate("PlayRecord", "Cards,Level,Dealt,Solved,Solved with hints,Computer first,Given up,Best time (s),Median time (s),Current run,"
+                                             "Longest run") << "\r\n";
     auto seconds = [](std::optional<int64_t> ms) {
         if (!ms) return std::string();
         std::ostringstream s;
         s << *ms / 1000 << '.' << (*ms % 1000) / 100;
         return s.str();
     };
-    for (const auto& [key, row] : rows_) {
-        out << key.first << ',' << (key.second ? std::to_string(key.second) : std::string("none")) << ',' << row.dealt << ','
-            << row.solved << ',' << row.withHints << ',' << row.computerFirst << ',' << row.gaveUp << ',' << seconds(row.Best())
-            << ',' << seconds(row.Median()) << ',' << row.currentRun << ',' << row.longestRun << "\r\n";
+    for (const auto* rows : {&rows_, &firstRows_}) {
+        for (const auto& [key, row] : *rows) {
+            out << key.first << ',' << RecordLevelText(key.second, rows == &firstRows_) << ',' << row.dealt << ',' << row.solved << ','
+                << row.withHints << ',' << row.computerFirst << ',' << row.gaveUp << ',' << seconds(row.Best()) << ','
+                << seconds(row.Median()) << ',' << row.currentRun << ',' << row.longestRun << "\r\n";
+        }
     }
     return out.str();
 }
@@ -186,5 +199,11 @@ std::string ClockText(int64_t ms) {
 std::string AnswerTimeText(int64_t ms) {
     if (ms >= 60'000) return ClockText(ms);
     const int64_t tenths = std::max<int64_t>(0, ms) / 100;
-    return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10) + " s";
+    //: a time to a right answer: "1.9 s" (seconds and tenths)
+    return lang::Args(lang::translate("PlayRecord", "%1.%2 s"), {std::to_string(tenths / 10), std::to_string(tenths % 10)});
+}
+
+std::string RecordLevelText(int level, bool firstRating) {
+    const std::string shown = level ? std::to_string(level) : lang::translate("PlayRecord", "none");
+    return firstRating ? lang::Args(lang::translate("PlayRecord", "%1 (old rating)"), {shown}) : shown;
 }

@@ -4,6 +4,10 @@
 // giving up) or, unended, when it leaves the table. Only a puzzle the player played can be
 // the computer's win: a puzzle dealt and passed over counts as dealt and nothing more, and
 // the computer's hit on it waits until the player plays it (then it was first).
+//
+// Levels are those of the current rating (deal/level.h). Rows recorded while the first rating
+// gave the levels cannot be rated again (the record keeps no puzzles), so they are kept apart
+// as they were, shown and exported marked as such, and never added to.
 #pragma once
 
 #include <cstdint>
@@ -50,6 +54,8 @@ public:
 
     // Rows by (cards, level); level 0: no answer, or not yet known when it ended.
     const std::map<std::pair<int, int>, RecordRow>& Rows() const { return rows_; }
+    // The rows whose levels the first rating gave, by (cards, level).
+    const std::map<std::pair<int, int>, RecordRow>& FirstRatingRows() const { return firstRows_; }
     // The Your Answer tally: right answers first (of which with hints), and the computer's.
     uint64_t PlayerFirst() const;
     uint64_t HintsFirst() const;
@@ -57,11 +63,13 @@ public:
 
     void Reset();  // every row gone; the puzzle on the table counts afresh
 
-    // One text per row, "cards_level" (as "5_3") -> fields, for the settings; and back (bad rows skipped).
+    // One text per row, "cards_level_r2" (as "5_3_r2": the current rating) -> fields, for the
+    // settings; and back (bad rows skipped). "cards_level" (as "5_3") is a first-rating row.
     std::map<std::string, std::string> Save() const;
     void Load(const std::map<std::string, std::string>& saved);
 
-    // A header row, then one row per card count and level, for a spreadsheet.
+    // A header row, then one row per card count and level, for a spreadsheet; the first
+    // rating's rows last, their level marked "(old rating)".
     std::string Csv() const;
 
 private:
@@ -78,6 +86,7 @@ private:
     void Count(Puzzle& p);
 
     std::map<std::pair<int, int>, RecordRow> rows_;
+    std::map<std::pair<int, int>, RecordRow> firstRows_;
     std::optional<Puzzle> open_;
 };
 
@@ -85,3 +94,5 @@ private:
 std::string ClockText(int64_t ms);
 // A time to a right answer: "1.9 s" under a minute (tenths rounded down), else as ClockText.
 std::string AnswerTimeText(int64_t ms);
+// "3", "none" for level 0; with " (old rating)" for a first-rating row.
+std::string RecordLevelText(int level, bool firstRating);

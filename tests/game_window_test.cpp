@@ -9,6 +9,7 @@
 
 #include <chrono>
 #include <thread>
+#include <set>
 #include <QProcess>
 #include <QFile>
 #include <QLabel>
@@ -465,19 +466,46 @@ TEST_F(GameWindow, VerdictPanelSaysWhetherThePuzzleCanBeSolved) {
     EXPECT_EQ(count->text(QAccessible::Name), "Attempts: 1");
     EXPECT_EQ(w.sbPanels[1]->text(), "1");  // what is seen stays as it was
 
-    // The computer's search says no to 3 9 3 9 => 17; a player has 9 + 9 - 3 / 3.
+    // The computer's search says no to 3 9 3 9 => 17; a player has 9 + 9 - 3 / 3: the 3 / 3
+    // costs nothing and there are only two card values, so it is easy. The tooltip says why.
     DealPuzzle(w, {3, 9, 3, 9}, 17);
-    EXPECT_EQ(WaitForVerdict(w, true), QString::fromUtf8("3 answers \u00B7 \u2605\u2605\u2605\u2605\u2606 \u00B7 beyond the computer"));
-    EXPECT_EQ(a->text(QAccessible::Name), "Verdict: 3 answers, difficulty 4 of 5, beyond the computer");
+    const QString nine = QString::fromUtf8("3 answers \u00B7 \u2605\u2606\u2606\u2606\u2606 \u00B7 beyond the computer");
+    EXPECT_EQ(WaitForVerdict(w, true), nine);
+    EXPECT_EQ(a->text(QAccessible::Name), "Verdict: 3 answers, difficulty 1 of 5, beyond the computer");
+    EXPECT_EQ(w.sbVerdict->toolTip(), nine + "\nLevel 1: only 2 different card values");
 
+    // 7 * (5 - 2) + 3: four card values, no 1 to spare, no sum of the cards.
     DealPuzzle(w, {5, 3, 7, 2}, 24);
-    EXPECT_EQ(WaitForVerdict(w, true), QString::fromUtf8("8 answers \u00B7 \u2605\u2605\u2605\u2606\u2606"));
+    const QString five = QString::fromUtf8("8 answers \u00B7 \u2605\u2605\u2605\u2605\u2606");
+    EXPECT_EQ(WaitForVerdict(w, true), five);
+    EXPECT_EQ(w.sbVerdict->toolTip(), five + "\nLevel 4: 4 different card values to use, and no shortcut");
     EXPECT_EQ(w.sbPanels[0]->text().isEmpty(), false);  // the search's panels are still its own
 
     w.MenuItem("mnuViewStatusBar")->trigger();
     EXPECT_FALSE(w.sbVerdict->isVisible());
     w.MenuItem("mnuViewStatusBar")->trigger();
     EXPECT_TRUE(w.sbVerdict->isVisible());
+}
+
+// Every reason of the level has words of its own, and none gives a number of the answer away.
+TEST(VerdictWords, EveryLevelReasonHasItsOwnSentence) {
+    using Kind = LevelReason::Kind;
+    std::set<QString> seen;
+    for (Kind kind : {Kind::NoAnswer, Kind::NeedsFraction, Kind::Division, Kind::LargeNumber, Kind::FewWays, Kind::CardValues,
+                      Kind::ByOne, Kind::Additions, Kind::ManyWays, Kind::RepeatedCards, Kind::SmallNumbers}) {
+        const QString text = LevelReasonText({kind, 72});
+        EXPECT_FALSE(text.isEmpty()) << static_cast<int>(kind);
+        EXPECT_TRUE(seen.insert(text).second) << text.toStdString();
+        if (kind == Kind::LargeNumber || kind == Kind::SmallNumbers) EXPECT_FALSE(text.contains("72")) << text.toStdString();
+    }
+    EXPECT_EQ(LevelReasonText({Kind::Division, 1}), "the easiest answer needs a division");
+    EXPECT_EQ(LevelReasonText({Kind::Division, 2}), "the easiest answer needs 2 divisions");
+    EXPECT_EQ(LevelReasonText({Kind::FewWays, 1}), "only one last step reaches the answer");
+    EXPECT_EQ(LevelReasonText({Kind::ManyWays, 11}), "11 different last steps reach the answer");
+    // No level yet: the tooltip is the panel's text alone.
+    TableVerdict checking;
+    checking.player.answers = 3;
+    EXPECT_EQ(VerdictToolTip(checking), VerdictText(checking));
 }
 
 // A verdict for an earlier puzzle never reaches the panel, however late it comes.

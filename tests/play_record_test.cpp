@@ -88,14 +88,51 @@ TEST(PlayRecord, SurvivesItsStoredTextAndSkipsWhatIsNotItsOwn) {
     EXPECT_EQ(back.Rows(), r.Rows());
     for (const auto& [key, row] : back.Rows()) EXPECT_LE(row.times.size(), PlayRecord::KeptTimes);
 
-    saved["9_1"] = "1 1 0 0 0 1 1";     // no such card count
-    saved["5_3"] = "1 2 three";         // not numbers
+    EXPECT_TRUE(back.FirstRatingRows().empty());
+    for (const auto& [key, text] : saved) EXPECT_EQ(key.substr(3), "_r2") << key;  // the current rating's rows
+
+    saved["9_1_r2"] = "1 1 0 0 0 1 1";     // no such card count
+    saved["5_3_r2"] = "1 2 three";         // not numbers
     saved["x"] = "1 1 1 1 1 1 1";
-    saved["4_2"] = "3 1 0 1 0 0 1 500 -7 900";  // a negative time is dropped
+    saved["4_2_r3"] = "1 1 1 1 1 1 1";     // no such rating
+    saved["4_2_r2"] = "3 1 0 1 0 0 1 500 -7 900";  // a negative time is dropped
     back.Load(saved);
     EXPECT_EQ(back.Rows().count({5, 3}), 0u);
     EXPECT_EQ(back.Rows().at({4, 2}).times, (std::vector<int64_t>{500, 900}));
     EXPECT_EQ(back.Rows().size(), r.Rows().size() + 1);
+    EXPECT_TRUE(back.FirstRatingRows().empty());
+}
+
+// Rows stored before the level was fitted to people ("5_3", no rating named) were rated the
+// first way: they stay apart, as they were, and play goes on in rows of the current rating.
+TEST(PlayRecord, KeepsTheFirstRatingsRowsApartAndAsTheyWere) {
+    std::map<std::string, std::string> saved = {{"5_3", "4 2 1 0 1 2 2 9000 11000"}, {"4_0", "1 0 0 0 1 0 0"}};
+    PlayRecord r;
+    r.Load(saved);
+    EXPECT_TRUE(r.Rows().empty());
+    ASSERT_EQ(r.FirstRatingRows().size(), 2u);
+    const RecordRow old = r.FirstRatingRows().at({5, 3});
+    EXPECT_EQ(old.dealt, 4u);
+    EXPECT_EQ(old.times, (std::vector<int64_t>{9000, 11000}));
+    EXPECT_EQ(r.PlayerFirst(), 3u);  // the tally counts every row
+    r.Started(5, 0);
+    r.LevelKnown(3);
+    r.Ended(End::SolvedAlone, 5000);
+    EXPECT_EQ(r.FirstRatingRows().at({5, 3}), old);  // not added to
+    EXPECT_EQ(r.Rows().at({5, 3}).solved, 1u);
+    const auto again = r.Save();
+    EXPECT_EQ(again.at("5_3"), saved.at("5_3"));  // written back the same, under the same key
+    EXPECT_TRUE(again.count("5_3_r2"));
+    PlayRecord back;
+    back.Load(again);
+    EXPECT_EQ(back.FirstRatingRows(), r.FirstRatingRows());
+    EXPECT_EQ(back.Rows(), r.Rows());
+    const std::string csv = r.Csv();
+    // The current rows first, then the first rating's.
+    EXPECT_EQ(csv.substr(csv.find("\r\n") + 2),
+              "5,3,1,1,0,0,0,5.0,5.0,1,1\r\n4,none (old rating),1,0,0,0,1,,,0,0\r\n5,3 (old rating),4,2,1,0,1,9.0,10.0,2,2\r\n");
+    r.Reset();
+    EXPECT_TRUE(r.FirstRatingRows().empty());
 }
 
 TEST(PlayRecord, WritesACsvASpreadsheetReads) {

@@ -134,6 +134,31 @@ TEST_F(Statistics, TheWindowShowsTheRowsExportsThemAndResetsOnlyWhenAsked) {
     EXPECT_EQ(TallyText(), "You 0, the computer 0");
 }
 
+// A record kept before the level was fitted to people: its rows are shown marked, with a note
+// saying why, and play goes into rows of the current rating beside them.
+TEST_F(Statistics, RowsOfTheOldRatingAreMarkedAndKeptAsTheyWere) {
+    Store("Statistics", "4_2", "3 1 0 1 1 0 1 8000");
+    frmMain& w = Start();
+    w.SetPuzzle({3, 9, 3, 9}, 17);
+    RecordEnd(PlayRecord::End::SolvedAlone);
+    ASSERT_EQ(Record().FirstRatingRows().size(), 1u);
+    frmStatistics dialog(&w);
+    const int rows = dialog.tblRecord->rowCount();
+    ASSERT_EQ(rows, static_cast<int>(Record().Rows().size() + 1));
+    EXPECT_EQ(dialog.tblRecord->item(rows - 1, 1)->text(), "2 (old rating)");  // after the current rows
+    EXPECT_EQ(dialog.tblRecord->item(rows - 1, 2)->text(), "3");
+    EXPECT_TRUE(dialog.tblRecord->item(rows - 1, 1)->toolTip().contains("no longer grow"));
+    EXPECT_TRUE(dialog.lblOldRating->isVisibleTo(&dialog));
+    for (int r = 0; r + 1 < rows; ++r) EXPECT_FALSE(dialog.tblRecord->item(r, 1)->text().contains("old")) << r;
+    w.close();
+    EXPECT_EQ(Setting("Statistics", "4_2"), "3 1 0 1 1 0 1 8000");  // as it was
+    EXPECT_EQ(StoredRecord().FirstRatingRows(), Record().FirstRatingRows());
+    // Without old rows the note stays hidden.
+    ResetRecord();
+    frmStatistics fresh(&w);
+    EXPECT_FALSE(fresh.lblOldRating->isVisibleTo(&fresh));
+}
+
 TEST_F(Statistics, TheClockShowsTheTimeOnThePuzzleWhenItIsOn) {
     FixedNowMs = 1000;
     frmMain& w = Start();

@@ -12,7 +12,11 @@
 #include "text_util.h"
 
 TEST(WorksheetCode, HoldsEveryFieldAndReadsBackEasily) {
-    for (const WorksheetSettings settings : {WorksheetSettings{0, 3, 1, 0, 1}, WorksheetSettings{4294967295u, 7, 99, 5, 60}, WorksheetSettings{123456, 4, 12, 3, 20}}) {
+    // The first rating's codes hold any seed; the current rating's seeds go up to WorksheetSeeds.
+    const WorksheetSettings first{4294967295u, 7, 99, 5, 60, OperatorOrder::Game, Rating::First};
+    const WorksheetSettings firstLow{0, 3, 1, 0, 1, OperatorOrder::Game, Rating::First};
+    for (const WorksheetSettings settings : {WorksheetSettings{0, 3, 1, 0, 1}, first, firstLow, WorksheetSettings{WorksheetSeeds - 1, 7, 99, 5, 60},
+                                             WorksheetSettings{123456, 4, 12, 3, 20}}) {
         const std::string code = WorksheetCode(settings);
         EXPECT_LE(code.size(), 16u);
         EXPECT_EQ(code.find_first_of("01ILOl"), std::string::npos) << code;
@@ -24,6 +28,24 @@ TEST(WorksheetCode, HoldsEveryFieldAndReadsBackEasily) {
         for (std::size_t i = 0; i < code.size(); ++i) typed += std::string(i % 4 == 0 && i ? "-" : "") + char(std::tolower(code[i]));
         EXPECT_EQ(*ReadWorksheetCode(typed).settings, settings) << typed;
     }
+    // The same fields in the two ratings make two codes; a seed past the current rating's
+    // room is taken modulo it, in the code and the sheet alike.
+    EXPECT_NE(WorksheetCode(firstLow), WorksheetCode(WorksheetSettings{0, 3, 1, 0, 1}));
+    const WorksheetSettings past{WorksheetSeeds + 7, 4, 12, 0, 3};
+    EXPECT_EQ(ReadWorksheetCode(WorksheetCode(past)).settings->seed, 7u);
+    EXPECT_EQ(MakeWorksheet(past).code, WorksheetCode(WorksheetSettings{7, 4, 12, 0, 3}));
+    EXPECT_EQ(MakeWorksheet(past).puzzles[0].cards, MakeWorksheet(WorksheetSettings{7, 4, 12, 0, 3}).puzzles[0].cards);
+    // New sheets get seeds in the room, from any number at all.
+    for (uint64_t entropy : {uint64_t(0), uint64_t(123456789012345), ~uint64_t(0)}) EXPECT_LT(NewWorksheetSeed(entropy), WorksheetSeeds);
+    // The first seed past both ratings' (written out by hand, its check character too): no code.
+    const std::string alphabet = "23456789ABCDEFGHJKMNPQRSTUVWXYZ";
+    uint64_t v = ((uint64_t(1) << 32) + WorksheetSeeds) * (5 * 99 * 6 * 60);
+    std::string beyond(10, ' ');
+    int check = 0;
+    for (int i = 9; i >= 0; --i, v /= 31) beyond[i] = alphabet[v % 31];
+    for (int i = 0; i < 10; ++i) check += static_cast<int>(alphabet.find(beyond[i])) * (i + 1);
+    beyond += alphabet[check % 31];
+    EXPECT_EQ(ReadWorksheetCode(beyond).error, "This is not a worksheet code: check it character by character.") << beyond;
 }
 
 TEST(WorksheetCode, CatchesTyposWithAClearMessage) {
@@ -126,4 +148,36 @@ TEST(Worksheet, WritesItsAnswersInTheOrderChosen) {
         written += a.puzzles[i].example != b.puzzles[i].example;
     }
     EXPECT_GT(written, 0);  // some need other brackets
+}
+
+// Codes printed on real sheets before the level was rated by what people find hard, with the
+// puzzles and levels those sheets showed: a teacher who types one in again gets the same sheet.
+TEST(WorksheetCode, AnOldCodeMakesTheSheetItAlwaysMade) {
+    struct Printed { std::vector<int> cards; int answer; int level; };
+    struct Sheet { const char* code; std::vector<Printed> puzzles; };
+    const Sheet sheets[] = {
+        {"2224GV54TTG", {{{4, 10, 4, 8}, 4, 2}, {{1, 5, 4, 10}, 5, 2}, {{5, 8, 4, 8}, 5, 2},
+                         {{12, 2, 10, 5}, 12, 2}, {{8, 4, 12, 4}, 8, 2}, {{12, 3, 5, 6}, 5, 2}}},
+        {"8PD436A7BXH", {{{1, 5, 10, 1}, 12, 5}, {{1, 3, 4, 7}, 3, 5}, {{7, 6, 5, 1}, 1, 5},
+                         {{5, 9, 5, 8}, 6, 5}, {{3, 3, 10, 7}, 5, 5}}},
+        {"VYS5MK79XXN", {{{10, 25, 4, 5, 5}, 11, 1}, {{4, 6, 24, 8, 8}, 2, 1}, {{9, 8, 3, 15, 11}, 24, 1},
+                         {{4, 12, 3, 8, 19}, 2, 1}, {{18, 12, 14, 1, 10}, 6, 1}}},
+        {"22222GWWR7T", {{{3, 10, 5, 2}, 2, 1}, {{7, 2, 5, 3}, 10, 1}, {{1, 8, 3, 4}, 5, 1},
+                         {{2, 4, 6, 1}, 4, 1}, {{1, 9, 5, 4}, 2, 1}, {{10, 4, 2, 5}, 6, 2}}},  // any level
+        {"2222EMK6D3U", {{{14, 8, 2}, 8, 3}, {{9, 5, 8}, 6, 3}, {{5, 20, 9}, 16, 3}, {{18, 4, 2}, 9, 3}}},
+        {"2228B3UK62N", {{{17, 4, 14, 1, 23, 7}, 7, 4}, {{10, 5, 5, 24, 10, 22}, 10, 4}, {{9, 14, 11, 25, 5, 21}, 6, 4}}},
+    };
+    for (const Sheet& s : sheets) {
+        const ReadCode read = ReadWorksheetCode(s.code);
+        ASSERT_TRUE(read.settings) << s.code << ": " << read.error;
+        EXPECT_EQ(read.settings->rating, Rating::First) << s.code;
+        const Worksheet sheet = MakeWorksheet(*read.settings);
+        EXPECT_EQ(sheet.code, s.code);
+        ASSERT_EQ(sheet.puzzles.size(), s.puzzles.size()) << s.code << ": " << sheet.error;
+        for (std::size_t i = 0; i < s.puzzles.size(); ++i) {
+            EXPECT_EQ(sheet.puzzles[i].cards, s.puzzles[i].cards) << s.code << " #" << i + 1;
+            EXPECT_EQ(sheet.puzzles[i].answer, s.puzzles[i].answer) << s.code << " #" << i + 1;
+            EXPECT_EQ(sheet.puzzles[i].level, s.puzzles[i].level) << s.code << " #" << i + 1;
+        }
+    }
 }

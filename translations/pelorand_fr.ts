@@ -598,18 +598,6 @@ Results go to standard output; every error and message goes to standard error.
     </message>
 </context>
 <context>
-    <name>ExactSteps</name>
-    <message>
-        <source>%1: a division by zero</source>
-        <extracomment>a step that cannot be worked out: &quot;8 / 0: a division by zero&quot;</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1: too large to work out</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>Help</name>
     <message>
         <source>Cannot find the help file %1. The help contents cannot be shown.</source>
@@ -618,6 +606,27 @@ Results go to standard output; every error and message goes to standard error.
     <message>
         <source>Pelorand Help</source>
         <translation>Aide de Pelorand</translation>
+    </message>
+</context>
+<context>
+    <name>PlayRecord</name>
+    <message>
+        <source>Cards,Level,Dealt,Solved,Solved with hints,Computer first,Given up,Best time (s),Median time (s),Current run,Longest run</source>
+        <extracomment>the header row of the exported statistics, one column name each between the commas</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1.%2 s</source>
+        <extracomment>a time to a right answer: &quot;1.9 s&quot; (seconds and tenths)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (old rating)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -742,6 +751,69 @@ Results go to standard output; every error and message goes to standard error.
         <source>Verdict: %1, beyond the computer</source>
         <translation>Verdict&#xa0;: %1, l&apos;ordinateur échoue</translation>
     </message>
+    <message>
+        <source>it has no answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the easiest answer needs a fraction part-way</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the easiest answer needs a division</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>the easiest answer needs %n divisions</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the easiest answer passes the answer card on the way</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>only one last step reaches the answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>only %1 different last steps reach the answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 different card values to use, and no shortcut</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a 1 to spare: the easiest answer multiplies or divides by 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the easiest answer just adds up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 different last steps reach the answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>only one card value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>only %1 different card values</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the easiest answer keeps to small numbers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Level %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Worksheet</name>
@@ -774,6 +846,31 @@ Results go to standard output; every error and message goes to standard error.
     </message>
     <message>
         <source>Pelorand worksheet</source>
+        <translation type="unfinished">Fiche d&apos;exercices Pelorand</translation>
+    </message>
+    <message>
+        <source>A worksheet code has no &apos;%1&apos;: it is made of the digits 2 to 9 and the letters other than I, L and O.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A worksheet code has %1 characters; this one has %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This worksheet code has a typing error: check it character by character.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This is not a worksheet code: check it character by character.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: choose another difficulty, number of cards or highest card.</source>
+        <extracomment>%1: &quot;No puzzle of difficulty 5 turned up in 104 deals&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only %1 different puzzles of these settings turned up: ask for %1 or fewer, or choose another difficulty, number of cards or highest card.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1521,10 +1618,6 @@ Results go to standard output; every error and message goes to standard error.
         <translation>Fermer</translation>
     </message>
     <message>
-        <source>none</source>
-        <translation>aucun</translation>
-    </message>
-    <message>
         <source>The statistics could not be written to %1: %2.</source>
         <translation>Les statistiques n&apos;ont pas pu être écrites dans %1&#xa0;: %2.</translation>
     </message>
@@ -1539,6 +1632,10 @@ Results go to standard output; every error and message goes to standard error.
     <message>
         <source>Clear the statistics? Every count, time and run goes, and the Your Answer tally with them. This cannot be undone.</source>
         <translation>Effacer les statistiques&#xa0;? Tous les nombres, les temps et les séries disparaissent, et le score de «&#xa0;Ta réponse&#xa0;» avec eux. Impossible de revenir en arrière.</translation>
+    </message>
+    <message>
+        <source>Rows marked (old rating) were recorded when the level counted a puzzle&apos;s plain answers; the level now comes from how hard people find its easiest answer. Those rows are kept as they were and no longer grow.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -340,21 +340,21 @@ void frmMain::ShowVerdict(const TableVerdict& verdict) {
     // Deal, Shuffle and Open never wait for the worker: a verdict for another puzzle is late.
     if (verdict.player.cards != FaceCardValues() || verdict.player.answer != Deck[DeckPos]) return;
     tableVerdict_ = std::make_unique<TableVerdict>(verdict);
-    SetVerdictText(VerdictText(verdict), VerdictAccessibleName(verdict));
+    SetVerdictText(VerdictText(verdict), VerdictAccessibleName(verdict), VerdictToolTip(verdict));
     if (verdict.player.status == PlayerVerdict::Status::Complete && (verdict.player.answers == 0 || verdict.level > 0))
         Record().LevelKnown(verdict.player.answers == 0 ? 0 : verdict.level);
 }
 
-void frmMain::SetVerdictText(const QString& text, const QString& accessibleName) {
+void frmMain::SetVerdictText(const QString& text, const QString& accessibleName, const QString& toolTip) {
     sbVerdict->setText(text);
     // Room for the longest verdict where the window allows ("1 answer · ★★★★★ · beyond the
     // computer" is wider than the panel's share of a narrow window): the attempt panel gives
     // way, always by the same amount, so the panels stand still from deal to deal; the tooltip
-    // holds the whole text whatever the width.
+    // holds the whole text whatever the width, and why the puzzle has its level.
     const QString longest = LongestVerdictText();
     const int wanted = sbVerdict->fontMetrics().horizontalAdvance(longest) + sbVerdict->fontMetrics().averageCharWidth() * 2;
     sbVerdict->setMinimumWidth(std::max(Px(1800), std::min(wanted, width() * 3 / 5)));
-    sbVerdict->setToolTip(text);
+    sbVerdict->setToolTip(toolTip.isEmpty() ? text : toolTip);
     // A screen reader hears what it is.
     sbVerdict->setAccessibleName(accessibleName.isEmpty() ? tr("Verdict: %1").arg(text) : accessibleName);
 }

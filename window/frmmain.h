@@ -138,7 +138,7 @@ private:
     // Deal, under the stored dealing options; false when none qualifies and mayRefuse lets the
     // puzzle on the table stay (else the next puzzle is dealt plainly).
     bool Deal(bool mayRefuse);
-    void SetVerdictText(const QString& text, const QString& accessibleName = {});
+    void SetVerdictText(const QString& text, const QString& accessibleName = {}, const QString& toolTip = {});
 
     frmSoln* soln_ = nullptr;
     VerdictCheck* verdict_ = nullptr;

@@ -49,6 +49,7 @@ void VerdictCheck::Launch(std::vector<int> cards, int answer, OperatorOrder orde
         const LevelFacts facts = FactsOf(cards, answer, stop);
         if (stop.stop_requested()) return;
         verdict.level = Level(facts);
+        verdict.reason = ReasonOf(facts);
         Post(verdict);
         // The computer's search stops at its first hit; with none it goes through every attempt.
         const SolveVerdict computer = Solve(cards, answer, SolveMode::FirstSolution, 0, stop, {}, order);
@@ -104,4 +105,34 @@ QString LongestVerdictText() {
     v.level = 5;
     v.computer = TableVerdict::Computer::Never;
     return VerdictText(v);
+}
+
+QString LevelReasonText(const LevelReason& reason) {
+    using Kind = LevelReason::Kind;
+    const auto n = static_cast<qlonglong>(reason.number);
+    const int count = static_cast<int>(std::min<qlonglong>(n, std::numeric_limits<int>::max()));
+    switch (reason.kind) {
+    case Kind::NoAnswer: return QCoreApplication::translate("Verdict", "it has no answer");
+    case Kind::NeedsFraction: return QCoreApplication::translate("Verdict", "the easiest answer needs a fraction part-way");
+    case Kind::Division:
+        return n == 1 ? QCoreApplication::translate("Verdict", "the easiest answer needs a division")
+                      : QCoreApplication::translate("Verdict", "the easiest answer needs %n divisions", nullptr, count);
+    case Kind::LargeNumber: return QCoreApplication::translate("Verdict", "the easiest answer passes the answer card on the way");
+    case Kind::FewWays:
+        return n == 1 ? QCoreApplication::translate("Verdict", "only one last step reaches the answer") : QCoreApplication::translate("Verdict", "only %1 different last steps reach the answer").arg(n);
+    case Kind::CardValues: return QCoreApplication::translate("Verdict", "%1 different card values to use, and no shortcut").arg(n);
+    case Kind::ByOne: return QCoreApplication::translate("Verdict", "a 1 to spare: the easiest answer multiplies or divides by 1");
+    case Kind::Additions: return QCoreApplication::translate("Verdict", "the easiest answer just adds up");
+    case Kind::ManyWays: return QCoreApplication::translate("Verdict", "%1 different last steps reach the answer").arg(n);
+    case Kind::RepeatedCards: return n == 1 ? QCoreApplication::translate("Verdict", "only one card value") : QCoreApplication::translate("Verdict", "only %1 different card values").arg(n);
+    case Kind::SmallNumbers: return QCoreApplication::translate("Verdict", "the easiest answer keeps to small numbers");
+    }
+    return {};
+}
+
+QString VerdictToolTip(const TableVerdict& verdict) {
+    QString tip = VerdictText(verdict);
+    if (verdict.player.status == PlayerVerdict::Status::Complete && verdict.level >= 1)
+        tip += "\n" + QCoreApplication::translate("Verdict", "Level %1: %2").arg(verdict.level).arg(LevelReasonText(verdict.reason));
+    return tip;
 }

@@ -10,6 +10,7 @@
 #include <stop_token>
 #include <vector>
 
+#include "deal/level.h"
 #include "player/player_solver.h"
 
 // What the panel says: the player's answers, and whether the computer's search can ever find one.
@@ -17,6 +18,7 @@ struct TableVerdict {
     enum class Computer { Checking, CanFind, Never };
     PlayerVerdict player;  // names the puzzle it answers
     int level = -1;        // 1..5 once known (deal/level.h); -1 while it is worked out
+    LevelReason reason;    // why, once the level is known
     Computer computer = Computer::Checking;
 };
 
@@ -53,3 +55,8 @@ QString VerdictText(const TableVerdict& verdict);
 QString VerdictAccessibleName(const TableVerdict& verdict);
 // The widest the panel ever says: 99,999 answers, five stars, beyond the computer.
 QString LongestVerdictText();
+// The panel's tooltip: the whole text, and once the level is known a line saying why
+// ("Level 4: the easiest answer needs a division").
+QString VerdictToolTip(const TableVerdict& verdict);
+// "the easiest answer needs a division": the words for a reason, telling no step of the answer.
+QString LevelReasonText(const LevelReason& reason);
