@@ -11,7 +11,7 @@ lrelease=${LRELEASE:-/usr/lib/qt6/bin/lrelease}
 dirs=(engine expr solver answer player deal cli lang window dialogs files platform)
 mapfile -t sources < <(for d in "${dirs[@]}"; do ls "$d"/*.cpp "$d"/*.h 2>/dev/null; done)
 update() {  # update TS LANG
-  "$lupdate" -silent -locations none -no-obsolete -I . "${sources[@]}" -target-language "$2" -ts "$1"
+  "$lupdate" -silent -locations none -no-obsolete -disable-heuristic sametext -disable-heuristic similartext -disable-heuristic number -I . "${sources[@]}" -target-language "$2" -ts "$1"
 }
 if [ "${1:-}" != "--check" ]; then
   for lang in de fr; do update "translations/pelorand_$lang.ts" "$lang"; done

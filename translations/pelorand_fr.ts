@@ -622,7 +622,7 @@ Results go to standard output; every error and message goes to standard error.
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">aucune</translation>
     </message>
     <message>
         <source>%1 (old rating)</source>
