@@ -11,6 +11,7 @@
 #include <QTabBar>
 
 #include "engine/globals.h"
+#include "platform/language.h"
 #include "window/frmmain.h"
 #include "window/fit_text.h"
 #include "window/settings.h"
@@ -142,7 +143,9 @@ frmOptions::frmOptions(frmMain* game)
     Label6->setGeometry(TwipsRect(300, 1560, 2175, 255));
     cboLanguage = new QComboBox(rules);
     cboLanguage->setObjectName("cboLanguage");
-    cboLanguage->addItems({tr("The system's"), "English", "Deutsch", QString::fromUtf8("Fran\u00E7ais")});
+    cboLanguage->addItem(tr("The system's"), QString());
+    cboLanguage->addItem("English", QString("en"));
+    for (const QString& language : Languages()) cboLanguage->addItem(NativeName(language), language);
     cboLanguage->setToolTip(tr("The language of the game's windows"));
     cboLanguage->setAccessibleName(tr("Language"));
     cboLanguage->setGeometry(Px(2820), Px(1500), Px(2250), cboLanguage->sizeHint().height());
@@ -192,7 +195,7 @@ void frmOptions::Form_Load() {
     cboLevel->setCurrentIndex(ReadSettingInt(DealLevelSetting));  // entry i is level i, "any" 0
     cboHeadStart->setCurrentIndex(ReadSettingInt(HeadStartSetting));
     cboOrder->setCurrentIndex(ReadSettingInt(OrderSetting));
-    cboLanguage->setCurrentIndex(ReadSettingInt(LanguageSetting));
+    cboLanguage->setCurrentIndex(std::max(0, cboLanguage->findData(StoredLanguage())));
 }
 
 void frmOptions::cmdApply_Click() {
@@ -205,7 +208,7 @@ void frmOptions::cmdApply_Click() {
     WriteSetting(DealLevelSetting, QString::number(cboLevel->currentIndex()));
     WriteSetting(HeadStartSetting, QString::number(cboHeadStart->currentIndex()));
     WriteSetting(OrderSetting, QString::number(cboOrder->currentIndex()));
-    WriteSetting(LanguageSetting, QString::number(cboLanguage->currentIndex()));
+    StoreLanguage(cboLanguage->currentData().toString());
     game_->SetOrder(StoredOrder());
     game_->ShowFacePanels(true);
     game_->cmdShuffle_Click();

@@ -2,6 +2,7 @@
 #include "platform/language.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -28,7 +29,7 @@ std::unique_ptr<QTranslator> game, qt;
 // "de_DE.UTF-8" -> "de"; nothing for what the game does not speak ("C", "en_GB" is English).
 QString Spoken(QString name) {
     name = name.section('.', 0, 0).section('@', 0, 0).section('_', 0, 0).trimmed().toLower();
-    if (name == "en" || Languages.contains(name)) return name;
+    if (name == "en" || Languages().contains(name)) return name;
     return {};
 }
 
@@ -67,7 +68,7 @@ void UseLanguage(const QString& language) {
     lang::Install(nullptr);
     lang::InstallNumbers(nullptr);
     QLocale::setDefault(original);
-    if (language != "pseudo" && !Languages.contains(language)) {
+    if (language != "pseudo" && !Languages().contains(language)) {
         game = std::make_unique<English>();
     } else {
         game = std::make_unique<QTranslator>();
@@ -92,3 +93,17 @@ void UseLanguage(const QString& language) {
 }
 
 QString LanguageInUse() { return inUse; }
+
+QStringList Languages() {
+    QStringList out;
+    for (const QString& file : QDir(":/i18n").entryList({"pelorand_*.qm"}, QDir::Files, QDir::Name)) {
+        const QString code = file.mid(9, file.size() - 12);
+        if (code != "pseudo") out << code;
+    }
+    return out;
+}
+
+QString NativeName(const QString& language) {
+    const QString name = QLocale(language).nativeLanguageName();
+    return name.isEmpty() ? language : name.left(1).toUpper() + name.mid(1);
+}

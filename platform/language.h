@@ -5,8 +5,12 @@
 #include <QString>
 #include <QStringList>
 
-// The languages the game is translated into, beside English, its source language.
-inline const QStringList Languages{"de", "fr"};
+// The languages the game is translated into, beside English, its source language: every
+// translations/pelorand_<code>.ts built into the program ("de", "fr"), so a new language is a
+// new file and nothing more.
+QStringList Languages();
+// A language's own name, as its speakers write it: "Deutsch", "Français".
+QString NativeName(const QString& language);
 
 // The language the environment asks for, as GNU programs read it: LC_ALL, else LC_MESSAGES,
 // else LANG names the locale; LANGUAGE, a list such as "fr:de", comes first unless that locale

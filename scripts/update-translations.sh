@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Brings translations/pelorand_<lang>.ts up to date with the texts in the code (new texts come
-# in unfinished, texts no longer used go), as the build reads them.
+# in unfinished, texts no longer used go), as the build reads them. With a language code
+# (scripts/update-translations.sh it) it starts that language's file: the build then offers it.
 # With --check it changes nothing and fails when a .ts file is out of date with the code, or
 # when any text has no finished translation (the translations test runs it so).
 # LUPDATE and LRELEASE name the tools; Debian's Qt 6 ones by default.
@@ -13,14 +14,17 @@ mapfile -t sources < <(for d in "${dirs[@]}"; do ls "$d"/*.cpp "$d"/*.h 2>/dev/n
 update() {  # update TS LANG
   "$lupdate" -silent -locations none -no-obsolete -disable-heuristic sametext -disable-heuristic similartext -disable-heuristic number -I . "${sources[@]}" -target-language "$2" -ts "$1"
 }
+languages=()
+for ts in translations/pelorand_*.ts; do languages+=("$(basename "$ts" .ts | sed 's/^pelorand_//')"); done
 if [ "${1:-}" != "--check" ]; then
-  for lang in de fr; do update "translations/pelorand_$lang.ts" "$lang"; done
+  [ -n "${1:-}" ] && [[ " ${languages[*]} " != *" $1 "* ]] && languages+=("$1")
+  for lang in "${languages[@]}"; do update "translations/pelorand_$lang.ts" "$lang"; done
   exit 0
 fi
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 status=0
-for lang in de fr; do
+for lang in "${languages[@]}"; do
   ts=translations/pelorand_$lang.ts
   cp "$ts" "$work/$lang.ts"
   update "$work/$lang.ts" "$lang" 2>"$work/lupdate.log" || { cat "$work/lupdate.log"; status=1; }

@@ -4,6 +4,8 @@
 #include <QLocale>
 
 #include <QFile>
+#include <QProcess>
+#include <QProcessEnvironment>
 
 #include "dialogs/contextids.h"
 #include "gui_env.h"
@@ -55,12 +57,14 @@ TEST_F(Language, TheEnvironmentIsReadAsGnuProgramsReadIt) {
 TEST_F(Language, TheChoiceInOptionsWinsOverTheSystem) {
     qputenv("LANG", "fr_FR.UTF-8");
     EXPECT_EQ(StartLanguage(), "fr");
-    WriteSetting(LanguageSetting, QString("2"));
+    StoreLanguage("de");
     EXPECT_EQ(StartLanguage(), "de");
-    WriteSetting(LanguageSetting, QString("1"));
+    StoreLanguage("en");
     EXPECT_EQ(StartLanguage(), "en");
-    WriteSetting(LanguageSetting, QString("9"));  // out of range: the system's
+    StoreLanguage("xx");  // a language the game does not speak: the system's
     EXPECT_EQ(StartLanguage(), "fr");
+    EXPECT_EQ(Languages(), QStringList({"de", "fr"}));  // each .ts file built in, the pseudo language aside
+    EXPECT_EQ(NativeName("fr"), QString::fromUtf8("Fran\u00E7ais"));
 }
 
 TEST_F(Language, ATranslationServesTheWindowsAndTheCoreAndEnglishUndoesIt) {
@@ -89,3 +93,4 @@ TEST_F(Language, TheHelpFileIsTheLanguagesOwnWhereThereIsOne) {
     EXPECT_EQ(HelpFileFor(english, "fr"), english);  // none in French here: the English one
     EXPECT_EQ(HelpFileFor(english, "en"), english);
 }
+

@@ -51,8 +51,11 @@ DealRule StoredDealRule() {
     return rule;
 }
 
+QString StoredLanguage() { return GetSetting(AppTitle, "Settings", "Language", QString()).trimmed(); }
+
+void StoreLanguage(const QString& language) { SaveSetting(AppTitle, "Settings", "Language", language); }
+
 QString StartLanguage() {
-    static const char* const Chosen[] = {"", "en", "de", "fr"};
-    const QString chosen = Chosen[ReadSettingInt(LanguageSetting)];
-    return chosen.isEmpty() ? SystemLanguage() : chosen;
+    const QString chosen = StoredLanguage();
+    return chosen == "en" || Languages().contains(chosen) ? chosen : SystemLanguage();
 }

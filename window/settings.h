@@ -54,10 +54,12 @@ struct DealRule;
 // The stored dealing options.
 DealRule StoredDealRule();
 
-// The language the game speaks: the system's (0), English (1), Deutsch (2) or Français (3),
-// from the next start on.
-inline constexpr Setting LanguageSetting{"Settings", "Language", "0", 0, 3};
-// The language to start in: the stored choice, else the one the environment asks for.
+// The language the game speaks from the next start on: a code ("en", "de", "fr"), or nothing
+// for the system's. Stored as text under Settings, Language.
+QString StoredLanguage();
+void StoreLanguage(const QString& language);
+// The language to start in: the stored choice when the game speaks it, else the one the
+// environment asks for.
 QString StartLanguage();
 
 // The board refuses steps that make a fraction or a number below zero (1), or takes any (0).
