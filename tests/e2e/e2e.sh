@@ -370,6 +370,58 @@ else
   fi
 fi
 
+check=german
+# The desktop asks for German: German menus, a German verdict, read as a screen reader reads them.
+if [ -z "$dbus" ]; then
+  fail "no D-Bus session could be started for the AT-SPI registry"
+elif (unset LC_ALL LC_MESSAGES LANG; LANGUAGE=de QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$bin" "$deck" >/dev/null 2>&1 & echo $! >"$work/pid"; wait) &
+     wait_for 15 game_id "^race.pld - Pelorand\$"; then
+  game_pid=$(cat "$work/pid"); pids+=($game_pid)
+  win=$(game_id "^race.pld - Pelorand\$")
+  a11y() { /usr/bin/python3 "$(dirname "$0")/a11y_check.py" "$@"; }
+  names=""
+  for _ in $(seq 25); do  # until the verdict has come from its worker
+    names=$(a11y names 5)
+    grep -q "| Bewertung: [0-9]" <<<"$names" && break
+    sleep 0.2
+  done
+  if ! grep -q "| Datei |" <<<"$names" || ! grep -q "| Einstellungen" <<<"$names"; then fail "no German menus: $(grep -i -E 'menu' <<<"$names" | head -n 5 | tr '\n' ';')"
+  elif ! grep -q "| Bewertung: [0-9].* Lösung" <<<"$names"; then fail "no German verdict: $(grep -i -E 'verdict|bewertung' <<<"$names" | tr '\n' ';')"
+  else ok; fi
+  exit_game || kill "$game_pid"
+else
+  fail "the race deck did not load in German"
+fi
+
+check=language-in-options
+# French chosen in Options (on the Rules page) holds from the next start on, whatever the desktop says.
+if start_game "race.pld - Pelorand" "$deck"; then
+  open_menu alt+v
+  xdotool key o
+  if wait_for 5 game_id "^Options\$"; then
+    focus_on "$(game_id "^Options\$")"
+    xdotool key ctrl+Tab alt+l End Return
+    wait_for 3 bash -c "! xdotool search --onlyvisible --name '^Options\$'"
+    exit_game || kill "$game_pid"
+    if ! grep -q '^Language=fr' "$settings"; then fail "Options did not store French: $(grep -i language "$settings")"
+    elif [ -z "$dbus" ]; then fail "no D-Bus session for the AT-SPI registry"
+    elif LANG=C.UTF-8 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 start_game "race.pld - Pelorand" "$deck"; then
+      names=$(a11y names 10)
+      if ! grep -q "| Fichier |" <<<"$names"; then fail "after a restart the menus are not French: $(grep -i menu <<<"$names" | head -n 5 | tr '\n' ';')"
+      else ok; fi
+      exit_game || kill "$game_pid"
+    else
+      fail "the game did not start again"
+    fi
+    sed -i '/^Language=/d' "$settings"
+  else
+    fail "the Options dialog did not open"
+    exit_game || kill "$game_pid"
+  fi
+else
+  fail "the race deck did not load"
+fi
+
 if [ -n "$build" ]; then
   check=install
   prefix=$work/prefix
@@ -398,7 +450,8 @@ if [ -n "$dist" ]; then
     echo "skip [$check]: no package in $dist (./package.sh builds one; ./test.sh always does)"
   else
     root=$work/root
-    expected="./usr/games/pelorand ./usr/share/games/pelorand/PELORAND.HLP ./usr/share/applications/pelorand.desktop
+    expected="./usr/games/pelorand ./usr/share/games/pelorand/PELORAND.HLP ./usr/share/games/pelorand/PELORAND_de.HLP
+      ./usr/share/games/pelorand/PELORAND_fr.HLP ./usr/share/applications/pelorand.desktop
       ./usr/share/icons/hicolor/scalable/apps/pelorand.svg ./usr/share/mime/packages/pelorand.xml
       ./usr/share/metainfo/org.example.pelorand.metainfo.xml ./usr/share/man/man6/pelorand.6.gz
       ./usr/share/doc/pelorand/copyright ./usr/share/doc/pelorand/changelog.gz"
