@@ -274,125 +274,125 @@
     </message>
     <message>
         <source>unknown option &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannte Option „%1“</translation>
     </message>
     <message>
         <source>%1 is given twice; give it once</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist zweimal angegeben; gib die Option nur einmal an</translation>
     </message>
     <message>
         <source>%1 needs %2</source>
         <extracomment>&quot;--cards needs the number of face cards, 3 to 7&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 braucht %2</translation>
     </message>
     <message>
         <source>--order needs game or school</source>
-        <translation type="unfinished"></translation>
+        <translation>--order braucht game oder school</translation>
     </message>
     <message>
         <source>give how many puzzles to deal, a whole number from 1 to 10000</source>
-        <translation type="unfinished"></translation>
+        <translation>gib an, wie viele Aufgaben gegeben werden sollen: eine ganze Zahl von 1 bis 10000</translation>
     </message>
     <message>
         <source>the number of face cards, 3 to 7</source>
-        <translation type="unfinished"></translation>
+        <translation>die Anzahl der Karten, 3 bis 7</translation>
     </message>
     <message>
         <source>the highest card, 1 to 99</source>
-        <translation type="unfinished"></translation>
+        <translation>die höchste Karte, 1 bis 99</translation>
     </message>
     <message>
         <source>a difficulty from 1 to 5</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Schwierigkeit von 1 bis 5</translation>
     </message>
     <message>
         <source>a whole number from 0 to 4294967295</source>
-        <translation type="unfinished"></translation>
+        <translation>eine ganze Zahl von 0 bis 4294967295</translation>
     </message>
     <message>
         <source>game or school</source>
-        <translation type="unfinished"></translation>
+        <translation>game oder school</translation>
     </message>
     <message>
         <source>give one deck file, not two (&apos;%1&apos; and &apos;%2&apos;)</source>
-        <translation type="unfinished"></translation>
+        <translation>gib eine Kartenstapel-Datei an, nicht zwei („%1“ und „%2“)</translation>
     </message>
     <message>
         <source>--seed needs a whole number from 0 to 4294967295</source>
-        <translation type="unfinished"></translation>
+        <translation>--seed braucht eine ganze Zahl von 0 bis 4294967295</translation>
     </message>
     <message>
         <source>give --seed or a deck file, not both</source>
-        <translation type="unfinished"></translation>
+        <translation>gib --seed oder eine Kartenstapel-Datei an, nicht beides</translation>
     </message>
     <message>
         <source>a date written YYYY-MM-DD</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Datum in der Form YYYY-MM-DD</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not an option of --today</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine Option von --today</translation>
     </message>
     <message>
         <source>--date needs a date written YYYY-MM-DD, such as 2026-12-07, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--date braucht ein Datum in der Form YYYY-MM-DD, zum Beispiel 2026-12-07, nicht „%1“</translation>
     </message>
     <message>
         <source>level %1</source>
         <extracomment>the end of a line of --deal: &quot;=&gt; 24 level 3&quot; (level - when the puzzle has no answer)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Stufe %1</translation>
     </message>
     <message>
         <source>pelorand: --today: no puzzle with an answer turned up for that day.</source>
-        <translation type="unfinished"></translation>
+        <translation>pelorand: --today: für diesen Tag fand sich keine Aufgabe mit Lösung.</translation>
     </message>
     <message>
         <source>the number of puzzles, 1 to 60</source>
-        <translation type="unfinished"></translation>
+        <translation>die Anzahl der Aufgaben, 1 bis 60</translation>
     </message>
     <message>
         <source>the puzzles on a page: 4, 6, 8 or 12</source>
-        <translation type="unfinished"></translation>
+        <translation>die Anzahl der Aufgaben pro Seite: 4, 6, 8 oder 12</translation>
     </message>
     <message>
         <source>a worksheet code</source>
-        <translation type="unfinished"></translation>
+        <translation>den Code eines Arbeitsblatts</translation>
     </message>
     <message>
         <source>the title line</source>
-        <translation type="unfinished"></translation>
+        <translation>die Titelzeile</translation>
     </message>
     <message>
         <source>the name of the PDF file to write</source>
-        <translation type="unfinished"></translation>
+        <translation>den Namen der PDF-Datei, die geschrieben werden soll</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not an option; name the PDF file after -o</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine Option; nenne die PDF-Datei nach -o</translation>
     </message>
     <message>
         <source>--per-page needs the puzzles on a page: 4, 6, 8 or 12</source>
-        <translation type="unfinished"></translation>
+        <translation>--per-page braucht die Anzahl der Aufgaben pro Seite: 4, 6, 8 oder 12</translation>
     </message>
     <message>
         <source>name the PDF file to write with -o FILE.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>gib mit -o FILE.pdf an, welche PDF-Datei geschrieben werden soll</translation>
     </message>
     <message>
         <source>a code holds the cards, highest card, level and count: give --code or those, not both</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Code enthält schon die Karten, die höchste Karte, die Stufe und die Anzahl: Gib --code oder diese an, nicht beides</translation>
     </message>
     <message>
         <source>no such file or no permission to read it</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei gibt es nicht, oder sie darf nicht gelesen werden</translation>
     </message>
     <message>
         <source>a deck file is exactly 55 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Kartenstapel-Datei hat genau 55 Bytes</translation>
     </message>
     <message>
         <source>pelorand: --deal: cannot read the deck &apos;%1&apos;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>pelorand: --deal: der Kartenstapel „%1“ lässt sich nicht lesen: %2</translation>
     </message>
     <message>
         <source>Usage: pelorand [DECK-FILE]
@@ -455,72 +455,140 @@ that you can find.
 
 Results go to standard output; every error and message goes to standard error.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: pelorand [DECK-FILE]
+        pelorand --solve [--search] [--order O] C1 C2 C3 [C4 ... C7] ANSWER
+        pelorand --check [--order O] C1 C2 C3 [C4 ... C7] ANSWER &quot;EXPRESSION&quot;
+        pelorand --deal N [--cards C] [--high H] [--answer-only] [--level L] [--order O]
+                          [--seed S | DECK-FILE]
+        pelorand --today [--cards C] [--date YYYY-MM-DD]
+        pelorand --worksheet [--cards C] [--high H] [--level L] [--count N] [--per-page P]
+                             [--code CODE] [--title TEXT] [--no-answers] [--order O]
+                             -o FILE.pdf
+        pelorand --help | --version
+
+Pelorand ist ein Rechenspiel mit Karten: Komm mit allen Karten, jede genau einmal, und mit
++ - * / und Klammern auf die Zielkarte, in der eigenen Rechenreihenfolge des Spiels (Klammern,
+dann Multiplikation, Division, Addition und Subtraktion, jeweils von links nach rechts).
+
+Zwei Regeln. Deine Lösungen werden genau ausgerechnet, mit ganzen Zahlen und Brüchen: Eine
+Lösung ist richtig, wenn sie genau die Zielkarte ergibt und nie durch null teilt. Die eigene
+Suche des Computers rechnet jeden Schritt auf 15 Stellen und zählt nur einen genauen Treffer,
+deshalb kann sie Lösungen verpassen, die du finden kannst.
+
+  DECK-FILE      das Spiel mit einem gespeicherten Kartenstapel (.pld) starten
+  --solve        jede verschiedene Lösung der Aufgabe zählen und bis zu 20 zeigen, die
+                 einfachste zuerst; Lösungen, die sich nur in der Reihenfolge oder Gruppierung
+                 von Zahlen unterscheiden, die zusammengezählt oder malgenommen werden, zählen
+                 als eine. 3 bis 7 Karten und die Zielkarte, jede von 1 bis 99.
+                 Exit-Status 0, wenn es eine Lösung gibt, 1, wenn es keine gibt, 2 bei
+                 falschen Argumenten
+  --solve --search
+                 dasselbe für die eigenen Versuche des Computers: wie viele der Rechnungen, die
+                 seine Suche schreiben kann, mit seiner Rechnung auf 15 Stellen die Zielkarte
+                 ergeben, und bis zu 20 davon
+  --check        deine eigene Lösung genau prüfen, zum Beispiel &quot;5 + 3 * 7 - 2&quot;; schreibt sie
+                 so, wie das Spiel sie gelesen hat, ihren genauen Wert (eine ganze Zahl oder
+                 ein Bruch wie 17/3) und ob sie richtig ist. Exit-Status 0, wenn sie richtig
+                 ist, 1, wenn nicht, 2, wenn sie sich nicht lesen lässt oder die Argumente
+                 falsch sind
+  --deal         N Aufgaben (1 bis 10000) so schreiben, wie das Spiel sie auf den Tisch legt,
+                 eine pro Zeile: C1 ... Cn =&gt; A  Stufe K (Stufe -, wenn sie keine Lösung hat).
+                 Aus einem frischen Stapel, gemischt mit der Zahl S (oder nach der Uhrzeit),
+                 mit C Karten (3 bis 7, Standard 5) und höchster Karte H (1 bis 99,
+                 Standard 25): das erste Geben des Spiels, dann jedes weitere Geben. Aus einem
+                 gespeicherten Stapel, mit seinen eigenen Karten und seiner höchsten Karte,
+                 wenn nichts anderes angegeben ist: zuerst die eigene Aufgabe des Stapels, so
+                 wie Öffnen sie zeigt, dann jedes Geben danach. --answer-only gibt nur Aufgaben
+                 mit Lösung, --level L nur Aufgaben der Schwierigkeit L (1 leicht bis
+                 5 schwer); die eigene Aufgabe des Stapels wird in jedem Fall geschrieben.
+                 Exit-Status 0; 1, wenn keine Aufgabe passt; 2 bei falschen Argumenten
+  --today        die Aufgabe des Tages so schreiben, wie --deal eine Aufgabe schreibt: Sie
+                 hängt nur vom Datum ab, ist an diesem Tag auf jedem Computer dieselbe, hat
+                 eine Lösung und ist mittelschwer; mit C Karten (3 bis 7, Standard 5), für das
+                 Datum von --date, falls angegeben.
+                 Exit-Status 0; 1, wenn sich keine Aufgabe findet; 2 bei falschen Argumenten
+  --worksheet    ein Arbeitsblatt für eine Klasse als PDF-Datei schreiben, ohne Bildschirm:
+                 N Aufgaben (1 bis 60, Standard 20) mit Lösung, mit C Karten (Standard 4) bis H
+                 (Standard 12), der Schwierigkeit L, falls angegeben, P pro Seite (4, 6, 8 oder
+                 12, Standard 8), dann eine Lösungsseite (außer mit --no-answers). Schreibt den
+                 Code des Blatts; --code CODE macht dasselbe Blatt noch einmal. Exit-Status 0;
+                 1, wenn keine Aufgabe passt oder die Datei nicht geschrieben werden kann;
+                 2 bei falschen Argumenten
+  --order O      die Rechenreihenfolge zum Lesen und Schreiben: game (Standard: Klammern, dann
+                 jedes *, dann jedes /, dann jedes +, dann jedes -) oder school (Klammern, dann
+                 * und / von links nach rechts, dann + und - von links nach rechts)
+  -h, --help     diesen Text zeigen
+  --version      die Version zeigen
+  --             was folgt, ist der Name einer Kartenstapel-Datei, auch wenn er mit „-“ beginnt
+
+Ergebnisse kommen auf die Standardausgabe, jeder Fehler und jede Meldung auf die
+Standardfehlerausgabe.
+</translation>
     </message>
     <message>
         <source>give 3 to 7 face cards and then the answer card, then the answer in quotes</source>
-        <translation type="unfinished"></translation>
+        <translation>gib 3 bis 7 Karten und dann die Zielkarte an, danach die Lösung in Anführungszeichen</translation>
     </message>
     <message>
         <source>give 3 to 7 face cards and then the answer card</source>
-        <translation type="unfinished"></translation>
+        <translation>gib 3 bis 7 Karten und dann die Zielkarte an</translation>
     </message>
     <message>
         <source>the answer in quotes comes last, once, after the answer card</source>
-        <translation type="unfinished"></translation>
+        <translation>die Lösung in Anführungszeichen steht ganz am Ende, nur einmal, nach der Zielkarte</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a card: each card and the answer must be a whole number from 1 to 99</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine Karte: Jede Karte und die Zielkarte müssen ganze Zahlen von 1 bis 99 sein</translation>
     </message>
     <message>
         <source>give the answer in quotes after the answer card</source>
-        <translation type="unfinished"></translation>
+        <translation>gib nach der Zielkarte die Lösung in Anführungszeichen an</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos; (a deck file whose name starts with &apos;-&apos; opens as ./%1 or after --)</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannte Option „%1“ (eine Kartenstapel-Datei, deren Name mit „-“ beginnt, öffnest du als ./%1 oder nach --)</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;; did you mean %2? (a deck file whose name starts with &apos;-&apos; opens as ./%1 or after --)</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannte Option „%1“; meintest du %2? (eine Kartenstapel-Datei, deren Name mit „-“ beginnt, öffnest du als ./%1 oder nach --)</translation>
     </message>
     <message>
         <source>Try &apos;pelorand --help&apos; for more information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehr dazu zeigt „pelorand --help“.</translation>
     </message>
     <message>
         <source>answers: %1</source>
         <extracomment>--solve&apos;s first line: how many answers solve, &quot;answers: 3&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Lösungen: %1</translation>
     </message>
     <message>
         <source>solutions: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lösungen des Computers: %1</translation>
     </message>
     <message>
         <source>error: column %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler bei Zeichen %1: %2</translation>
     </message>
     <message>
         <source>value: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Wert: %1</translation>
     </message>
     <message>
         <source>none (divides by zero)</source>
-        <translation type="unfinished"></translation>
+        <translation>keiner (es wird durch null geteilt)</translation>
     </message>
     <message>
         <source>solves</source>
-        <translation type="unfinished"></translation>
+        <translation>löst die Aufgabe</translation>
     </message>
     <message>
         <source>does not solve</source>
-        <translation type="unfinished"></translation>
+        <translation>löst die Aufgabe nicht</translation>
     </message>
     <message>
         <source>pelorand: the game needs a display; --solve, --check, --deal and --worksheet work without one (see --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>pelorand: das Spiel braucht einen Bildschirm; --solve, --check, --deal und --worksheet gehen auch ohne (siehe --help)</translation>
     </message>
 </context>
 <context>
@@ -613,20 +681,20 @@ Results go to standard output; every error and message goes to standard error.
     <message>
         <source>Cards,Level,Dealt,Solved,Solved with hints,Computer first,Given up,Best time (s),Median time (s),Current run,Longest run</source>
         <extracomment>the header row of the exported statistics, one column name each between the commas</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Karten,Stufe,Gegeben,Gelöst,Gelöst mit Tipps,Computer schneller,Aufgegeben,Bestzeit (s),Mittlere Zeit (s),Aktuelle Serie,Längste Serie</translation>
     </message>
     <message>
         <source>%1.%2 s</source>
         <extracomment>a time to a right answer: &quot;1.9 s&quot; (seconds and tenths)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1,%2 s</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished">keine</translation>
+        <translation>keine</translation>
     </message>
     <message>
         <source>%1 (old rating)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (alte Einstufung)</translation>
     </message>
 </context>
 <context>
@@ -753,66 +821,66 @@ Results go to standard output; every error and message goes to standard error.
     </message>
     <message>
         <source>it has no answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie hat keine Lösung</translation>
     </message>
     <message>
         <source>the easiest answer needs a fraction part-way</source>
-        <translation type="unfinished"></translation>
+        <translation>Die leichteste Lösung braucht unterwegs einen Bruch</translation>
     </message>
     <message>
         <source>the easiest answer needs a division</source>
-        <translation type="unfinished"></translation>
+        <translation>Die leichteste Lösung braucht eine Division</translation>
     </message>
     <message numerus="yes">
         <source>the easiest answer needs %n divisions</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Die leichteste Lösung braucht %Ln Division</numerusform>
+            <numerusform>Die leichteste Lösung braucht %Ln Divisionen</numerusform>
         </translation>
     </message>
     <message>
         <source>the easiest answer passes the answer card on the way</source>
-        <translation type="unfinished"></translation>
+        <translation>Die leichteste Lösung geht unterwegs über die Zielkarte hinaus</translation>
     </message>
     <message>
         <source>only one last step reaches the answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur ein einziger letzter Schritt führt zur Zielkarte</translation>
     </message>
     <message>
         <source>only %1 different last steps reach the answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur %L1 verschiedene letzte Schritte führen zur Zielkarte</translation>
     </message>
     <message>
         <source>%1 different card values to use, and no shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>%L1 verschiedene Kartenwerte und keine Abkürzung</translation>
     </message>
     <message>
         <source>a 1 to spare: the easiest answer multiplies or divides by 1</source>
-        <translation type="unfinished"></translation>
+        <translation>eine 1 zum Verschenken: Die leichteste Lösung rechnet mal 1 oder geteilt durch 1</translation>
     </message>
     <message>
         <source>the easiest answer just adds up</source>
-        <translation type="unfinished"></translation>
+        <translation>Die leichteste Lösung zählt nur zusammen</translation>
     </message>
     <message>
         <source>%1 different last steps reach the answer</source>
-        <translation type="unfinished"></translation>
+        <translation>%L1 verschiedene letzte Schritte führen zur Zielkarte</translation>
     </message>
     <message>
         <source>only one card value</source>
-        <translation type="unfinished"></translation>
+        <translation>nur ein Kartenwert</translation>
     </message>
     <message>
         <source>only %1 different card values</source>
-        <translation type="unfinished"></translation>
+        <translation>nur %L1 verschiedene Kartenwerte</translation>
     </message>
     <message>
         <source>the easiest answer keeps to small numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Die leichteste Lösung bleibt bei kleinen Zahlen</translation>
     </message>
     <message>
         <source>Level %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Stufe %1: %2</translation>
     </message>
 </context>
 <context>
@@ -846,32 +914,32 @@ Results go to standard output; every error and message goes to standard error.
     </message>
     <message>
         <source>Pelorand worksheet</source>
-        <translation type="unfinished">Pelorand-Arbeitsblatt</translation>
+        <translation>Pelorand-Arbeitsblatt</translation>
     </message>
     <message>
         <source>A worksheet code has no &apos;%1&apos;: it is made of the digits 2 to 9 and the letters other than I, L and O.</source>
-        <translation type="unfinished"></translation>
+        <translation>In einem Code eines Arbeitsblatts gibt es kein „%1“: Er besteht aus den Ziffern 2 bis 9 und allen Buchstaben außer I, L und O.</translation>
     </message>
     <message>
         <source>A worksheet code has %1 characters; this one has %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Code eines Arbeitsblatts hat %1 Zeichen, dieser hat %2.</translation>
     </message>
     <message>
         <source>This worksheet code has a typing error: check it character by character.</source>
-        <translation type="unfinished"></translation>
+        <translation>In diesem Code steckt ein Tippfehler: Prüf ihn Zeichen für Zeichen.</translation>
     </message>
     <message>
         <source>This is not a worksheet code: check it character by character.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das ist kein Code eines Arbeitsblatts: Prüf ihn Zeichen für Zeichen.</translation>
     </message>
     <message>
         <source>%1: choose another difficulty, number of cards or highest card.</source>
         <extracomment>%1: &quot;No puzzle of difficulty 5 turned up in 104 deals&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: Wähle eine andere Schwierigkeit, Anzahl der Karten oder höchste Karte.</translation>
     </message>
     <message>
         <source>Only %1 different puzzles of these settings turned up: ask for %1 or fewer, or choose another difficulty, number of cards or highest card.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit diesen Einstellungen fanden sich nur %1 verschiedene Aufgaben: Stell höchstens %1 Aufgaben ein oder wähle eine andere Schwierigkeit, Anzahl der Karten oder höchste Karte.</translation>
     </message>
 </context>
 <context>
@@ -1635,7 +1703,7 @@ Results go to standard output; every error and message goes to standard error.
     </message>
     <message>
         <source>Rows marked (old rating) were recorded when the level counted a puzzle&apos;s plain answers; the level now comes from how hard people find its easiest answer. Those rows are kept as they were and no longer grow.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeilen mit (alte Einstufung) stammen aus der Zeit, als die Stufe zählte, wie viele Lösungen eine Aufgabe nur mit ganzen Zahlen hat; jetzt richtet sich die Stufe danach, wie schwer Menschen ihre leichteste Lösung finden. Diese Zeilen bleiben, wie sie waren, und wachsen nicht mehr.</translation>
     </message>
 </context>
 <context>
