@@ -274,125 +274,125 @@
     </message>
     <message>
         <source>unknown option &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>option inconnue «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>%1 is given twice; give it once</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est donné deux fois&#xa0;; donne-le une seule fois</translation>
     </message>
     <message>
         <source>%1 needs %2</source>
         <extracomment>&quot;--cards needs the number of face cards, 3 to 7&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 attend %2</translation>
     </message>
     <message>
         <source>--order needs game or school</source>
-        <translation type="unfinished"></translation>
+        <translation>--order attend game ou school</translation>
     </message>
     <message>
         <source>give how many puzzles to deal, a whole number from 1 to 10000</source>
-        <translation type="unfinished"></translation>
+        <translation>indique combien de problèmes distribuer, un nombre entier de 1 à 10000</translation>
     </message>
     <message>
         <source>the number of face cards, 3 to 7</source>
-        <translation type="unfinished"></translation>
+        <translation>le nombre de cartes, de 3 à 7</translation>
     </message>
     <message>
         <source>the highest card, 1 to 99</source>
-        <translation type="unfinished"></translation>
+        <translation>la carte la plus haute, de 1 à 99</translation>
     </message>
     <message>
         <source>a difficulty from 1 to 5</source>
-        <translation type="unfinished"></translation>
+        <translation>une difficulté de 1 à 5</translation>
     </message>
     <message>
         <source>a whole number from 0 to 4294967295</source>
-        <translation type="unfinished"></translation>
+        <translation>un nombre entier de 0 à 4294967295</translation>
     </message>
     <message>
         <source>game or school</source>
-        <translation type="unfinished"></translation>
+        <translation>game ou school</translation>
     </message>
     <message>
         <source>give one deck file, not two (&apos;%1&apos; and &apos;%2&apos;)</source>
-        <translation type="unfinished"></translation>
+        <translation>donne un seul fichier de paquet, pas deux («&#xa0;%1&#xa0;» et «&#xa0;%2&#xa0;»)</translation>
     </message>
     <message>
         <source>--seed needs a whole number from 0 to 4294967295</source>
-        <translation type="unfinished"></translation>
+        <translation>--seed attend un nombre entier de 0 à 4294967295</translation>
     </message>
     <message>
         <source>give --seed or a deck file, not both</source>
-        <translation type="unfinished"></translation>
+        <translation>donne --seed ou un fichier de paquet, pas les deux</translation>
     </message>
     <message>
         <source>a date written YYYY-MM-DD</source>
-        <translation type="unfinished"></translation>
+        <translation>une date écrite YYYY-MM-DD</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not an option of --today</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas une option de --today</translation>
     </message>
     <message>
         <source>--date needs a date written YYYY-MM-DD, such as 2026-12-07, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--date attend une date écrite YYYY-MM-DD, comme 2026-12-07, et non «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>level %1</source>
         <extracomment>the end of a line of --deal: &quot;=&gt; 24 level 3&quot; (level - when the puzzle has no answer)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>niveau %1</translation>
     </message>
     <message>
         <source>pelorand: --today: no puzzle with an answer turned up for that day.</source>
-        <translation type="unfinished"></translation>
+        <translation>pelorand: --today: aucun problème avec une solution n&apos;a été trouvé pour ce jour-là.</translation>
     </message>
     <message>
         <source>the number of puzzles, 1 to 60</source>
-        <translation type="unfinished"></translation>
+        <translation>le nombre de problèmes, de 1 à 60</translation>
     </message>
     <message>
         <source>the puzzles on a page: 4, 6, 8 or 12</source>
-        <translation type="unfinished"></translation>
+        <translation>le nombre de problèmes par page&#xa0;: 4, 6, 8 ou 12</translation>
     </message>
     <message>
         <source>a worksheet code</source>
-        <translation type="unfinished"></translation>
+        <translation>un code de fiche</translation>
     </message>
     <message>
         <source>the title line</source>
-        <translation type="unfinished"></translation>
+        <translation>la ligne de titre</translation>
     </message>
     <message>
         <source>the name of the PDF file to write</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom du fichier PDF à écrire</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not an option; name the PDF file after -o</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas une option&#xa0;; donne le nom du fichier PDF après -o</translation>
     </message>
     <message>
         <source>--per-page needs the puzzles on a page: 4, 6, 8 or 12</source>
-        <translation type="unfinished"></translation>
+        <translation>--per-page attend le nombre de problèmes par page&#xa0;: 4, 6, 8 ou 12</translation>
     </message>
     <message>
         <source>name the PDF file to write with -o FILE.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>donne le nom du fichier PDF à écrire avec -o FILE.pdf</translation>
     </message>
     <message>
         <source>a code holds the cards, highest card, level and count: give --code or those, not both</source>
-        <translation type="unfinished"></translation>
+        <translation>un code contient les cartes, la carte la plus haute, le niveau et le nombre de problèmes&#xa0;: donne --code ou ces options, pas les deux</translation>
     </message>
     <message>
         <source>no such file or no permission to read it</source>
-        <translation type="unfinished"></translation>
+        <translation>ce fichier n&apos;existe pas ou tu n&apos;as pas le droit de le lire</translation>
     </message>
     <message>
         <source>a deck file is exactly 55 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>un fichier de paquet fait exactement 55 octets</translation>
     </message>
     <message>
         <source>pelorand: --deal: cannot read the deck &apos;%1&apos;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>pelorand: --deal: impossible de lire le paquet «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <source>Usage: pelorand [DECK-FILE]
@@ -455,72 +455,141 @@ that you can find.
 
 Results go to standard output; every error and message goes to standard error.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Usage&#xa0;: pelorand [DECK-FILE]
+        pelorand --solve [--search] [--order O] C1 C2 C3 [C4 ... C7] ANSWER
+        pelorand --check [--order O] C1 C2 C3 [C4 ... C7] ANSWER &quot;EXPRESSION&quot;
+        pelorand --deal N [--cards C] [--high H] [--answer-only] [--level L] [--order O]
+                          [--seed S | DECK-FILE]
+        pelorand --today [--cards C] [--date YYYY-MM-DD]
+        pelorand --worksheet [--cards C] [--high H] [--level L] [--count N] [--per-page P]
+                             [--code CODE] [--title TEXT] [--no-answers] [--order O]
+                             -o FILE.pdf
+        pelorand --help | --version
+
+Pelorand est un jeu de calcul avec des cartes&#xa0;: obtiens la carte cible avec toutes les cartes,
+chacune une seule fois, avec + - * / et des parenthèses, dans l&apos;ordre des opérations du jeu
+(parenthèses, puis multiplication, division, addition et soustraction, chaque fois de gauche à
+droite).
+
+Deux règles. Tes réponses sont calculées exactement, en nombres entiers et en fractions&#xa0;: une
+réponse résout le problème quand elle donne exactement la carte cible et ne divise jamais par
+zéro. La recherche de l&apos;ordinateur calcule chaque étape avec 15 chiffres et ne compte qu&apos;un
+résultat exact&#xa0;: elle peut donc manquer des réponses que toi, tu peux trouver.
+
+  DECK-FILE      lance le jeu avec un paquet enregistré (.pld)
+  --solve        compte toutes les réponses différentes qui résolvent le problème et en montre
+                 jusqu&apos;à 20, les plus simples d&apos;abord&#xa0;; les réponses qui ne diffèrent que par
+                 l&apos;ordre ou le groupement des nombres additionnés ou multipliés comptent une
+                 fois. De 3 à 7 cartes et la carte cible, chacune de 1 à 99. Code de sortie 0
+                 s&apos;il y a une réponse, 1 s&apos;il n&apos;y en a aucune, 2 pour des arguments incorrects
+  --solve --search
+                 la même chose pour les essais de l&apos;ordinateur&#xa0;: combien des textes que sa
+                 recherche peut écrire résolvent le problème avec son calcul à 15 chiffres, et
+                 jusqu&apos;à 20 d&apos;entre eux
+  --check        vérifie exactement ta propre réponse, comme &quot;5 + 3 * 7 - 2&quot;&#xa0;; l&apos;écrit comme le
+                 jeu l&apos;a lue, avec sa valeur exacte (un nombre entier ou une fraction comme
+                 17/3), et dit si elle résout le problème. Code de sortie 0 si elle le résout,
+                 1 sinon, 2 si elle ne peut pas être lue ou si les arguments sont incorrects
+  --deal         écrit N problèmes (de 1 à 10000) comme le jeu les met sur la table, un par
+                 ligne&#xa0;: C1 ... Cn =&gt; A  niveau K (niveau - s&apos;il n&apos;a pas de solution). À partir
+                 d&apos;un nouveau paquet mélangé avec la graine S (ou avec l&apos;horloge), avec C
+                 cartes (de 3 à 7, 5 par défaut) et la carte la plus haute H (de 1 à 99, 25 par
+                 défaut)&#xa0;: le premier problème du jeu, puis ceux que donne Distribuer, l&apos;un
+                 après l&apos;autre. À partir d&apos;un paquet enregistré, avec ses propres cartes et sa
+                 carte la plus haute si elles ne sont pas données&#xa0;: d&apos;abord le problème du
+                 paquet, tel qu&apos;il s&apos;affiche à l&apos;ouverture du paquet, puis ceux que donne
+                 Distribuer ensuite. --answer-only ne distribue que des problèmes avec une
+                 solution, --level L que des problèmes de difficulté L, de 1 (facile) à 5
+                 (difficile)&#xa0;; le problème du paquet est écrit quelles que soient ces options.
+                 Code de sortie 0&#xa0;; 1 si aucun problème ne convient&#xa0;; 2 pour des arguments
+                 incorrects
+  --today        écrit le problème du jour comme --deal écrit un problème&#xa0;: fixé par la date
+                 seule, le même sur chaque ordinateur ce jour-là, avec une solution, de
+                 difficulté moyenne&#xa0;; avec C cartes (de 3 à 7, 5 par défaut), pour la date
+                 donnée par --date s&apos;il y en a une. Code de sortie 0&#xa0;; 1 si aucun problème
+                 n&apos;est trouvé&#xa0;; 2 pour des arguments incorrects
+  --worksheet    écrit une fiche d&apos;exercices pour une classe dans un fichier PDF, sans écran&#xa0;:
+                 N problèmes (de 1 à 60, 20 par défaut) avec une solution, de C cartes (4 par
+                 défaut) jusqu&apos;à H (12 par défaut), de difficulté L si elle est donnée, P par
+                 page (4, 6, 8 ou 12, 8 par défaut), puis une page des solutions (sauf avec
+                 --no-answers). Affiche le code de la fiche&#xa0;; --code CODE refait la même fiche.
+                 Code de sortie 0&#xa0;; 1 si aucun problème ne convient ou si le fichier ne peut
+                 pas être écrit&#xa0;; 2 pour des arguments incorrects
+  --order O      l&apos;ordre des opérations pour lire et écrire&#xa0;: game (par défaut&#xa0;: parenthèses,
+                 puis tous les *, puis tous les /, puis tous les +, puis tous les -) ou school
+                 (parenthèses, puis * et / de gauche à droite, puis + et - de gauche à droite)
+  -h, --help     affiche ce texte
+  --version      affiche la version
+  --             ce qui suit est un nom de fichier de paquet, même s&apos;il commence par «&#xa0;-&#xa0;»
+
+Les résultats vont sur la sortie standard&#xa0;; chaque erreur et chaque message vont sur la sortie
+d&apos;erreur standard.
+</translation>
     </message>
     <message>
         <source>give 3 to 7 face cards and then the answer card, then the answer in quotes</source>
-        <translation type="unfinished"></translation>
+        <translation>donne de 3 à 7 cartes, puis la carte cible, puis la réponse entre guillemets</translation>
     </message>
     <message>
         <source>give 3 to 7 face cards and then the answer card</source>
-        <translation type="unfinished"></translation>
+        <translation>donne de 3 à 7 cartes, puis la carte cible</translation>
     </message>
     <message>
         <source>the answer in quotes comes last, once, after the answer card</source>
-        <translation type="unfinished"></translation>
+        <translation>la réponse entre guillemets vient en dernier, une seule fois, après la carte cible</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a card: each card and the answer must be a whole number from 1 to 99</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas une carte&#xa0;: chaque carte et la carte cible doivent être des nombres entiers de 1 à 99</translation>
     </message>
     <message>
         <source>give the answer in quotes after the answer card</source>
-        <translation type="unfinished"></translation>
+        <translation>donne la réponse entre guillemets après la carte cible</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos; (a deck file whose name starts with &apos;-&apos; opens as ./%1 or after --)</source>
-        <translation type="unfinished"></translation>
+        <translation>option inconnue «&#xa0;%1&#xa0;» (un fichier de paquet dont le nom commence par «&#xa0;-&#xa0;» s&apos;ouvre en l&apos;écrivant ./%1 ou après --)</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;; did you mean %2? (a deck file whose name starts with &apos;-&apos; opens as ./%1 or after --)</source>
-        <translation type="unfinished"></translation>
+        <translation>option inconnue «&#xa0;%1&#xa0;»&#xa0;; voulais-tu dire %2&#xa0;? (un fichier de paquet dont le nom commence par «&#xa0;-&#xa0;» s&apos;ouvre en l&apos;écrivant ./%1 ou après --)</translation>
     </message>
     <message>
         <source>Try &apos;pelorand --help&apos; for more information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Essaie «&#xa0;pelorand --help&#xa0;» pour en savoir plus.</translation>
     </message>
     <message>
         <source>answers: %1</source>
         <extracomment>--solve&apos;s first line: how many answers solve, &quot;answers: 3&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>réponses&#xa0;: %1</translation>
     </message>
     <message>
         <source>solutions: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>solutions&#xa0;: %1</translation>
     </message>
     <message>
         <source>error: column %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>erreur&#xa0;: colonne %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>value: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>valeur&#xa0;: %1</translation>
     </message>
     <message>
         <source>none (divides by zero)</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune (division par zéro)</translation>
     </message>
     <message>
         <source>solves</source>
-        <translation type="unfinished"></translation>
+        <translation>résout le problème</translation>
     </message>
     <message>
         <source>does not solve</source>
-        <translation type="unfinished"></translation>
+        <translation>ne résout pas le problème</translation>
     </message>
     <message>
         <source>pelorand: the game needs a display; --solve, --check, --deal and --worksheet work without one (see --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>pelorand: le jeu a besoin d&apos;un écran&#xa0;; --solve, --check, --deal et --worksheet fonctionnent sans écran (voir --help)</translation>
     </message>
 </context>
 <context>
@@ -613,20 +682,20 @@ Results go to standard output; every error and message goes to standard error.
     <message>
         <source>Cards,Level,Dealt,Solved,Solved with hints,Computer first,Given up,Best time (s),Median time (s),Current run,Longest run</source>
         <extracomment>the header row of the exported statistics, one column name each between the commas</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cartes,Niveau,Distribués,Résolus,Résolus avec indices,Ordinateur premier,Abandonnés,Meilleur temps (s),Temps médian (s),Série en cours,Meilleure série</translation>
     </message>
     <message>
         <source>%1.%2 s</source>
         <extracomment>a time to a right answer: &quot;1.9 s&quot; (seconds and tenths)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1,%2&#xa0;s</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished">aucune</translation>
+        <translation>aucun</translation>
     </message>
     <message>
         <source>%1 (old rating)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (ancien calcul)</translation>
     </message>
 </context>
 <context>
@@ -753,66 +822,66 @@ Results go to standard output; every error and message goes to standard error.
     </message>
     <message>
         <source>it has no answer</source>
-        <translation type="unfinished"></translation>
+        <translation>il n&apos;a pas de solution</translation>
     </message>
     <message>
         <source>the easiest answer needs a fraction part-way</source>
-        <translation type="unfinished"></translation>
+        <translation>la solution la plus facile a besoin d&apos;une fraction en chemin</translation>
     </message>
     <message>
         <source>the easiest answer needs a division</source>
-        <translation type="unfinished"></translation>
+        <translation>la solution la plus facile a besoin d&apos;une division</translation>
     </message>
     <message numerus="yes">
         <source>the easiest answer needs %n divisions</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>la solution la plus facile a besoin de %Ln division</numerusform>
+            <numerusform>la solution la plus facile a besoin de %Ln divisions</numerusform>
         </translation>
     </message>
     <message>
         <source>the easiest answer passes the answer card on the way</source>
-        <translation type="unfinished"></translation>
+        <translation>la solution la plus facile dépasse la carte cible en chemin</translation>
     </message>
     <message>
         <source>only one last step reaches the answer</source>
-        <translation type="unfinished"></translation>
+        <translation>une seule dernière étape mène à la carte cible</translation>
     </message>
     <message>
         <source>only %1 different last steps reach the answer</source>
-        <translation type="unfinished"></translation>
+        <translation>seulement %L1 dernières étapes différentes mènent à la carte cible</translation>
     </message>
     <message>
         <source>%1 different card values to use, and no shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>%L1 valeurs de cartes différentes à utiliser, et pas de raccourci</translation>
     </message>
     <message>
         <source>a 1 to spare: the easiest answer multiplies or divides by 1</source>
-        <translation type="unfinished"></translation>
+        <translation>un 1 en trop&#xa0;: la solution la plus facile multiplie ou divise par 1</translation>
     </message>
     <message>
         <source>the easiest answer just adds up</source>
-        <translation type="unfinished"></translation>
+        <translation>la solution la plus facile ne fait qu&apos;additionner</translation>
     </message>
     <message>
         <source>%1 different last steps reach the answer</source>
-        <translation type="unfinished"></translation>
+        <translation>%L1 dernières étapes différentes mènent à la carte cible</translation>
     </message>
     <message>
         <source>only one card value</source>
-        <translation type="unfinished"></translation>
+        <translation>une seule valeur de carte</translation>
     </message>
     <message>
         <source>only %1 different card values</source>
-        <translation type="unfinished"></translation>
+        <translation>seulement %L1 valeurs de cartes différentes</translation>
     </message>
     <message>
         <source>the easiest answer keeps to small numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>la solution la plus facile reste dans les petits nombres</translation>
     </message>
     <message>
         <source>Level %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -846,32 +915,32 @@ Results go to standard output; every error and message goes to standard error.
     </message>
     <message>
         <source>Pelorand worksheet</source>
-        <translation type="unfinished">Fiche d&apos;exercices Pelorand</translation>
+        <translation>Fiche d&apos;exercices Pelorand</translation>
     </message>
     <message>
         <source>A worksheet code has no &apos;%1&apos;: it is made of the digits 2 to 9 and the letters other than I, L and O.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un code de fiche ne contient jamais «&#xa0;%1&#xa0;»&#xa0;: il est fait des chiffres 2 à 9 et des lettres autres que I, L et O.</translation>
     </message>
     <message>
         <source>A worksheet code has %1 characters; this one has %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un code de fiche a %1 caractères&#xa0;; celui-ci en a %2.</translation>
     </message>
     <message>
         <source>This worksheet code has a typing error: check it character by character.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce code de fiche contient une faute de frappe&#xa0;: vérifie-le caractère par caractère.</translation>
     </message>
     <message>
         <source>This is not a worksheet code: check it character by character.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce n&apos;est pas un code de fiche&#xa0;: vérifie-le caractère par caractère.</translation>
     </message>
     <message>
         <source>%1: choose another difficulty, number of cards or highest card.</source>
         <extracomment>%1: &quot;No puzzle of difficulty 5 turned up in 104 deals&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: change la difficulté, le nombre de cartes ou la carte la plus haute.</translation>
     </message>
     <message>
         <source>Only %1 different puzzles of these settings turned up: ask for %1 or fewer, or choose another difficulty, number of cards or highest card.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seuls %1 problèmes différents sont sortis avec ces réglages&#xa0;: demandes-en %1 ou moins, ou change la difficulté, le nombre de cartes ou la carte la plus haute.</translation>
     </message>
 </context>
 <context>
@@ -1635,7 +1704,7 @@ Results go to standard output; every error and message goes to standard error.
     </message>
     <message>
         <source>Rows marked (old rating) were recorded when the level counted a puzzle&apos;s plain answers; the level now comes from how hard people find its easiest answer. Those rows are kept as they were and no longer grow.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les lignes marquées (ancien calcul) ont été enregistrées quand le niveau comptait les solutions simples d&apos;un problème&#xa0;; maintenant, le niveau dépend de la difficulté que les gens trouvent à sa solution la plus facile. Ces lignes restent comme elles étaient et ne sont plus complétées.</translation>
     </message>
 </context>
 <context>
