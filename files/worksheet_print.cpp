@@ -185,7 +185,7 @@ int RunWorksheetCommand(const CommandLineRequest& r, std::ostream& out, std::ost
     if (!r.code.empty()) {
         const ReadCode read = ReadWorksheetCode(r.code);
         if (!read.settings) {
-            err << "pelorand: --worksheet: " << read.error << "\nTry 'pelorand --help' for more information.\n";
+            err << "pelorand: --worksheet: " << read.error << '\n' << lang::translate("Cli", "Try 'pelorand --help' for more information.") << '\n';
             return 2;
         }
         settings = *read.settings;

@@ -34,7 +34,8 @@ for lang in "${languages[@]}"; do
     status=1
   fi
   report=$("$lrelease" -nounfinished "$ts" -qm "$work/$lang.qm" 2>&1)
-  unfinished=$(sed -n 's/.*(\([0-9]*\) finished and \([0-9]*\) unfinished).*/\2/p' <<<"$report")
+  # lrelease leaves out (and does not count) an unfinished entry that has a text: count them here.
+  unfinished=$(grep -c 'type="unfinished"' "$ts" || true)
   ignored=$(sed -n 's/.*Ignored \([0-9]*\) untranslated.*/\1/p' <<<"$report")
   finished=$(sed -n 's/.*(\([0-9]*\) finished and.*/\1/p' <<<"$report")
   echo "$ts: ${finished:-0} finished, ${unfinished:-0} unfinished, ${ignored:-0} untranslated"

@@ -94,3 +94,63 @@ TEST_F(Language, TheHelpFileIsTheLanguagesOwnWhereThereIsOne) {
     EXPECT_EQ(HelpFileFor(english, "en"), english);
 }
 
+namespace {
+
+struct Ran {
+    int code;
+    QString out, err;
+};
+
+Ran Pelorand(const QStringList& args, const QString& lang, const QString& language = {}) {
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* v : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG", "DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(v);
+    env.insert("LANG", lang);
+    if (!language.isEmpty()) env.insert("LANGUAGE", language);
+    p.setProcessEnvironment(env);
+    p.start(PELORAND_BUILD_DIR "/pelorand", args);
+    p.waitForFinished(60000);
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+}
+
+// The text as the language at hand says it, with its places filled.
+QString Said(const char* context, const char* text, std::initializer_list<std::string> args = {}) {
+    return QString::fromStdString(lang::Args(lang::translate(context, text), args));
+}
+
+}  // namespace
+
+TEST_F(Language, TheCommandLineSpeaksTheEnvironmentsLanguageAndCIsAsAlways) {
+    const QStringList solve{"--solve", "3", "9", "3", "9", "17"}, check{"--check", "3", "9", "3", "9", "17", "9 + 9 - 3 / 3"},
+        wrong{"--check", "3", "9", "3", "9", "17", "9 + 9 + 3 / 3"}, bad{"--check", "3", "9", "3", "9", "17", "9 + 9 - 3 / 4"};
+    // C (and C with LANGUAGE asking for German, which GNU programs ignore there): as always.
+    for (const QString& language : {QString(), QString("de")}) {
+        EXPECT_EQ(Pelorand(solve, "C", language).out, "answers: 3\n9 + 9 - 3 / 3\n9 + (9 - 3 / 3)\n9 - (3 / 3 - 9)\n");
+        EXPECT_EQ(Pelorand(check, "C", language).out, "9 + 9 - 3 / 3\nvalue: 17\nsolves\n");
+        EXPECT_EQ(Pelorand(wrong, "C", language).out, "9 + 9 + 3 / 3\nvalue: 19\ndoes not solve\n");
+        EXPECT_EQ(Pelorand(bad, "C", language).err, "error: column 13: Your answer uses 4, which is not on the table.\n");
+        EXPECT_EQ(Pelorand({"--deal", "x"}, "C", language).err,
+                  "pelorand: --deal: give how many puzzles to deal, a whole number from 1 to 10000\n"
+                  "Try 'pelorand --help' for more information.\n");
+        EXPECT_TRUE(Pelorand({"--help"}, "C", language).out.startsWith("Usage: pelorand [DECK-FILE]\n"));
+    }
+    const Ran english = Pelorand({"--help"}, "C");
+    for (const char* language : {"de", "fr"}) {
+        UseLanguage(language);
+        const QString locale = QString(language) + "_" + QString(language).toUpper() + ".UTF-8";
+        const Ran s = Pelorand(solve, locale), c = Pelorand(check, locale), w = Pelorand(wrong, locale), b = Pelorand(bad, locale);
+        EXPECT_TRUE(s.out.startsWith(Said("Cli", "answers: %1", {"3"}) + "\n9 + 9 - 3 / 3\n")) << language << s.out.toStdString();
+        EXPECT_EQ(c.out, "9 + 9 - 3 / 3\n" + Said("Cli", "value: %1", {"17"}) + "\n" + Said("Cli", "solves") + "\n") << language;
+        EXPECT_EQ(w.out, "9 + 9 + 3 / 3\n" + Said("Cli", "value: %1", {"19"}) + "\n" + Said("Cli", "does not solve") + "\n") << language;
+        const QString uses = Said("AnswerMessage", "Your answer uses %1, which is not on the table.", {"4"});
+        EXPECT_EQ(b.err, Said("Cli", "error: column %1: %2", {"13", uses.toStdString()}) + "\n") << language;
+        const Ran help = Pelorand({"--help"}, locale), error = Pelorand({"--deal", "x"}, locale);
+        EXPECT_NE(help.out, english.out) << language;
+        EXPECT_TRUE(help.out.contains("--worksheet") && help.out.contains("--order")) << language;
+        EXPECT_EQ(error.err, "pelorand: --deal: " + Said("Cli", "give how many puzzles to deal, a whole number from 1 to 10000") + "\n" +
+                                 Said("Cli", "Try 'pelorand --help' for more information.") + "\n") << language;
+        // The texts above are the language's own, not the English ones.
+        EXPECT_NE(Said("Cli", "does not solve"), "does not solve") << language;
+        EXPECT_NE(uses, "Your answer uses 4, which is not on the table.") << language;
+    }
+}
