@@ -72,6 +72,16 @@ wait_for() {
 }
 
 game_id() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1; }
+# window_of CAPTION: the id of a window already seen. A search can come back empty while
+# another window (the splash, a closing dialog) vanishes under it, so it asks again.
+window_of() {
+  local id
+  for _ in $(seq 40); do
+    id=$(game_id "$1") && [ -n "$id" ] && { echo "$id"; return 0; }
+    sleep 0.05
+  done
+  return 1
+}
 shown() { xdotool search --onlyvisible --pid "$game_pid" 2>/dev/null | wc -l; }
 # open_menu KEYS: presses them and waits for the menu to pop up (one more window of the game).
 open_menu() {
@@ -87,7 +97,7 @@ start_game() {  # start_game CAPTION [ARGS...]; sets $game_pid and $win
   game_pid=$!
   pids+=($game_pid)
   wait_for 15 game_id "^$caption\$" || return 1
-  win=$(game_id "^$caption\$")
+  win=$(window_of "^$caption\$") || return 1
   xdotool windowactivate --sync "$win" >/dev/null 2>&1
   return 0
 }
@@ -155,7 +165,7 @@ saved=$work/kept.pld
 open_menu alt+f
 xdotool key a
 if wait_for 5 game_id "^Save puzzle\$"; then
-  focus_on "$(game_id "^Save puzzle\$")"
+  focus_on "$(window_of "^Save puzzle\$")"
   xdotool key ctrl+a
   xdotool type --delay 20 "$saved"
   xdotool key Return
@@ -169,11 +179,11 @@ else
 fi
 
 check=options-seven-cards
-win=$(game_id "Pelorand\$")
+win=$(window_of "Pelorand\$")
 open_menu alt+v
 xdotool key o
 if wait_for 5 game_id "^Options\$"; then
-  focus_on "$(game_id "^Options\$")"
+  focus_on "$(window_of "^Options\$")"
   xdotool key 7 Return
   wait_for 3 bash -c "! xdotool search --onlyvisible --name '^Options\$'"
   seven=$(copy_puzzle)
@@ -239,7 +249,7 @@ bad="$work/broken.pld"
 game_pid=$!
 pids+=($game_pid)
 if wait_for 15 game_id "^Pelorand\$"; then
-  box=$(game_id "^Pelorand\$")
+  box=$(window_of "^Pelorand\$")
   xdotool windowactivate --sync "$box" >/dev/null 2>&1
   xdotool key Return
 fi
@@ -259,7 +269,7 @@ deck="$work/race.pld"
 if start_game "race.pld - Pelorand" "$deck"; then
   keys ctrl+e
   if wait_for 5 game_id "^Your Answer\$"; then
-    win=$(game_id "^Your Answer\$")
+    win=$(window_of "^Your Answer\$")
     focus_on "$win"
     xdotool key alt+y  # the board has the focus first; Alt+Y goes to the typed line
     xdotool type --delay 30 "5 + (3 * 7) - 2"
@@ -277,7 +287,7 @@ if start_game "race.pld - Pelorand" "$deck"; then
     elif ! grep -q "^Right!\$" <<<"$result"; then fail "no verdict Right! in: $result"
     else ok; fi
     keys Escape
-    win=$(game_id "^race.pld - Pelorand\$")
+    win=$(window_of "^race.pld - Pelorand\$")
   else
     fail "Ctrl+E did not open the Your Answer window"
   fi
@@ -298,7 +308,7 @@ elif QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 start_game "race.pld - Pelorand" "$deck"
   else
     keys ctrl+e
     if wait_for 5 game_id "^Your Answer\$"; then
-      win=$(game_id "^Your Answer\$")
+      win=$(window_of "^Your Answer\$")
       focus_on "$win"
       xdotool key alt+y
       xdotool type --delay 30 "5 + 3 * 7 - 2 = 24"
@@ -312,7 +322,7 @@ elif QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 start_game "race.pld - Pelorand" "$deck"
       if ! grep -q "^Result | Right! " <<<"$heard"; then fail "after Check the screen reader is on: $heard"
       else ok; fi
       keys Escape
-      win=$(game_id "^race.pld - Pelorand\$")
+      win=$(window_of "^race.pld - Pelorand\$")
     else
       fail "Ctrl+E did not open the Your Answer window"
     fi
@@ -358,7 +368,7 @@ else
       elif ! grep -q "^Result | Right!" <<<"$heard"; then fail "after the last step the screen reader is on: $heard"
       else
         keys Escape
-        win=$(game_id "^race.pld - Pelorand\$")
+        win=$(window_of "^race.pld - Pelorand\$")
         exit_game || kill "$game_pid"
         if ! grep -q '^PlayerWins=1' "$settings" || grep -q '^ComputerWins=[1-9]' "$settings"; then fail "the tally was not stored: $(grep -i wins "$settings")"
         else ok; fi
@@ -377,7 +387,7 @@ if [ -z "$dbus" ]; then
 elif (unset LC_ALL LC_MESSAGES LANG; LANGUAGE=de QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$bin" "$deck" >/dev/null 2>&1 & echo $! >"$work/pid"; wait) &
      wait_for 15 game_id "^race.pld - Pelorand\$"; then
   game_pid=$(cat "$work/pid"); pids+=($game_pid)
-  win=$(game_id "^race.pld - Pelorand\$")
+  win=$(window_of "^race.pld - Pelorand\$")
   a11y() { /usr/bin/python3 "$(dirname "$0")/a11y_check.py" "$@"; }
   names=""
   for _ in $(seq 25); do  # until the verdict has come from its worker
@@ -399,7 +409,7 @@ if start_game "race.pld - Pelorand" "$deck"; then
   open_menu alt+v
   xdotool key o
   if wait_for 5 game_id "^Options\$"; then
-    focus_on "$(game_id "^Options\$")"
+    focus_on "$(window_of "^Options\$")"
     xdotool key ctrl+Tab alt+l End Return
     wait_for 3 bash -c "! xdotool search --onlyvisible --name '^Options\$'"
     exit_game || kill "$game_pid"
