@@ -3,9 +3,32 @@
 # clean copy of the tree, one at a time, rebuilds, runs the suite (ctest, the end-to-end checks
 # included, the slow shards left out) and reports which faults the suite caught and missed.
 # Usage: scripts/mutate.sh [WORK_DIR] [NUMBER...]   (numbers pick single faults, 1-based)
+#        scripts/mutate.sh --rows   (only checks that every fault's text is in its file once)
 set -uo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
+# A row whose text the code no longer holds would be skipped by a long run; say so at once.
+if [ "${1:-}" = --rows ]; then
+  python3 - scripts/mutations.txt <<'PY'
+import sys
+rows = [l.rstrip('\n').split('\t') for l in open(sys.argv[1], encoding='utf-8')
+        if l.strip() and not l.startswith('#')]
+bad = 0
+for n, row in enumerate(rows, 1):
+    if len(row) != 4:
+        print(f'#{n}: not four tab-separated fields'); bad += 1; continue
+    file, old, _, why = row
+    try:
+        found = open(file, encoding='utf-8').read().count(old.replace('\\n', '\n'))
+    except OSError:
+        found = -1
+    if found != 1:
+        print(f'#{n} {file}: the text to change is there {max(found, 0)} times, not once ({why})'); bad += 1
+print(f'{len(rows)} rows, {bad} that cannot be applied')
+sys.exit(1 if bad else 0)
+PY
+  exit $?
+fi
 work=$(readlink -f "${1:-build-mutate}")
 shift || true
 picked=" $* "
