@@ -30,6 +30,8 @@ PY
   exit $?
 fi
 work=$(readlink -f "${1:-build-mutate}")
+# The rows check fails on every fault put in (its text is gone from the file), so it is left out.
+skip='^mutation_rows_apply$'
 shift || true
 picked=" $* "
 list=$root/scripts/mutations.txt
@@ -42,7 +44,7 @@ cmake -S "$work/src" -B "$work/build" -DCMAKE_BUILD_TYPE=Release >/dev/null || e
 targets=(--target pelorand pelorand_docs engine_tests gui_tests)
 cmake --build "$work/build" -j "$(nproc)" "${targets[@]}" >"$work/build.log" 2>&1 || { echo "clean build failed"; exit 2; }
 # Without a fault the suite must pass, or every fault would count as caught.
-if ! (cd "$work/build" && QT_QPA_PLATFORM=offscreen ctest -j "$(nproc)" -LE slow >"$work/ctest.log" 2>&1); then
+if ! (cd "$work/build" && QT_QPA_PLATFORM=offscreen ctest -j "$(nproc)" -LE slow -E "$skip" >"$work/ctest.log" 2>&1); then
   echo "the suite fails with no fault in it (see $work/ctest.log): fix that first"; exit 2
 fi
 
@@ -79,7 +81,7 @@ while info=$(mutation "$list" "$work/src" $((n + 1))); do
   fi
   if ! cmake --build "$work/build" -j "$(nproc)" "${targets[@]}" >"$work/mutant.log" 2>&1; then
     echo "BUILD #$n $why (does not compile: not counted)"; broken=$((broken + 1))
-  elif (cd "$work/build" && QT_QPA_PLATFORM=offscreen timeout 600 ctest -j "$(nproc)" -LE slow --stop-on-failure >"$work/ctest.log" 2>&1); then
+  elif (cd "$work/build" && QT_QPA_PLATFORM=offscreen timeout 600 ctest -j "$(nproc)" -LE slow -E "$skip" --stop-on-failure >"$work/ctest.log" 2>&1); then
     echo "MISSED #$n $why"; missed=$((missed + 1)); missed_list+=("#$n $why")
   else
     echo "caught #$n $why: $(grep -m1 -oE '[0-9]+ - [A-Za-z0-9_.]+' "$work/ctest.log" | sed 's/^[0-9]* - //')"
