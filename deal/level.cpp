@@ -81,6 +81,9 @@ public:
         std::set<std::tuple<Op, int64_t, int64_t>> last;
         const Way way = Compute(Whole(), answer, &last);
         lastSteps = static_cast<int>(last.size());
+        // Kept, so that writing the answer out reads it back instead of searching again (a
+        // second search could be cut short by a stop and leave no way to follow).
+        if (!Cancelled()) memo_[Whole()][answer] = way;
         return way;
     }
 
@@ -217,6 +220,7 @@ private:
 Expression Rebuild(EasiestWays& ways, int mask, int64_t v, LevelFacts& f, bool root) {
     if (std::popcount(static_cast<unsigned>(mask)) == 1) return Expression::Card(ways.Card(mask));
     const Way way = ways.Get(mask, v);
+    if (way.points == Unreached) return Expression::Card(0);  // stopped part-way: the caller drops it
     if (!root) {
         f.sizes += std::log(static_cast<double>(std::max<int64_t>(v, 1)));
         f.largest = std::max(f.largest, v);
@@ -248,6 +252,12 @@ LevelFacts FactsOf(const std::vector<int>& cards, int answer, std::stop_token st
     if (f.natural) {
         f.answered = true;
         f.easiest = Canonical(Rebuild(ways, ways.Whole(), answer, f, true)).text;
+        if (ways.Cancelled()) {
+            LevelFacts none;
+            none.cards = f.cards;
+            none.answer = f.answer;
+            return none;
+        }
         f.points = easiest.points + weights.cardValue * f.cardValues - weights.lastSteps * std::log(1.0 + f.lastSteps) +
                    weights.cardAllowance[std::clamp(f.cards, 3, 7) - 3];
         return f;

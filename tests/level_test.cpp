@@ -3,6 +3,7 @@
 // reasons, the first rating kept for old worksheets, and the agreement with people.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cmath>
 #include <cstdlib>
 #include <functional>
@@ -11,6 +12,7 @@
 #include <random>
 #include <set>
 #include <string>
+#include <thread>
 #include <tuple>
 
 #include "answer/answer.h"
@@ -144,6 +146,59 @@ TEST(Level, FindsTheEasiestAnswerAndItsPoints) {
     const LevelFacts stopped = FactsOf({1, 2, 3, 4, 5, 6, 7}, 28, stop.get_token());
     EXPECT_FALSE(stopped.answered);
     EXPECT_FALSE(stopped.natural);
+}
+
+// A newer deal stops the rating at any moment, from another thread: whatever moment it comes,
+// the facts are either nothing at all or the very facts of a run left alone (never half a way,
+// never a way followed into nothing).
+TEST(Level, AStopAtAnyMomentClaimsNothingOrTheWholeTruth) {
+    using Clock = std::chrono::steady_clock;
+    const std::vector<int> cards = {14, 12, 9, 7, 5, 9, 8};
+    const LevelFacts whole = FactsOf(cards, 13);
+    ASSERT_TRUE(whole.natural);
+    int stoppedRuns = 0, wholeRuns = 0;
+    // One run with a stop at delay after its start; true when it finished all the same.
+    auto run = [&](Clock::duration delay) {
+        std::stop_source stop;
+        const auto at = Clock::now() + delay;
+        std::thread stopper([&] {
+            while (Clock::now() < at) {}  // a sleep is far coarser than the moments wanted
+            stop.request_stop();
+        });
+        const LevelFacts f = FactsOf(cards, 13, stop.get_token());
+        stopper.join();
+        if (!f.answered) {
+            ++stoppedRuns;
+            EXPECT_FALSE(f.natural);
+            EXPECT_TRUE(f.easiest.empty());
+            EXPECT_EQ(f.steps, 0);
+            return false;
+        }
+        ++wholeRuns;
+        EXPECT_EQ(f.easiest, whole.easiest);
+        EXPECT_EQ(f.steps, whole.steps);
+        EXPECT_EQ(f.lastSteps, whole.lastSteps);
+        EXPECT_DOUBLE_EQ(f.points, whole.points);
+        return true;
+    };
+    const auto started = Clock::now();
+    (void)FactsOf(cards, 13);
+    const auto took = Clock::now() - started;
+    // Moments from the start to half as long again as a whole run; then many more about the
+    // last moment a stop still stops it, where the search ends and its answer is written out.
+    Clock::duration lastStopped{}, firstFinished = took * 3 / 2;
+    for (int k = 0; k <= 60; ++k) {
+        const auto delay = took * k / 40;
+        if (run(delay))
+            firstFinished = std::min(firstFinished, delay);
+        else
+            lastStopped = std::max(lastStopped, delay);
+    }
+    const auto from = std::min(lastStopped, firstFinished) - took / 20, to = std::max(lastStopped, firstFinished) + took / 20;
+    for (int k = 0; k < 300; ++k) run(from + (to - from) * k / 300);
+    std::cout << "stopped " << stoppedRuns << ", finished " << wholeRuns << "\n";
+    EXPECT_GT(stoppedRuns, 0);
+    EXPECT_GT(wholeRuns, 0);
 }
 
 // The easiest answer is the cheapest of every way there is, its last steps are all of them, and
