@@ -95,11 +95,17 @@ void UseLanguage(const QString& language) {
 QString LanguageInUse() { return inUse; }
 
 QStringList Languages() {
-    QStringList out;
-    for (const QString& file : QDir(":/i18n").entryList({"pelorand_*.qm"}, QDir::Files, QDir::Name)) {
-        const QString code = file.mid(9, file.size() - 12);
-        if (code != "pseudo") out << code;
-    }
+    // Built in, so listed once: start-up asks three times, and a name filter costs a regular
+    // expression each time.
+    static const QStringList out = [] {
+        QStringList codes;
+        for (const QString& file : QDir(":/i18n").entryList(QDir::Files, QDir::Name)) {
+            if (!file.startsWith("pelorand_") || !file.endsWith(".qm")) continue;
+            const QString code = file.mid(9, file.size() - 12);
+            if (code != "pseudo") codes << code;
+        }
+        return codes;
+    }();
     return out;
 }
 
