@@ -20,4 +20,5 @@ std::string CheckPuzzleText(const uint8_t* data, std::size_t size);  // any text
 std::string CheckPlayRecord(const uint8_t* data, std::size_t size);  // "key=value" lines as the stored record
 std::string CheckSettings(const uint8_t* data, std::size_t size);  // any bytes as the settings file
 std::string CheckBoard(const uint8_t* data, std::size_t size);  // cards, an answer card, then picks on the board
+std::string CheckLevel(const uint8_t* data, std::size_t size);  // cards and an answer card, the level
 std::string CheckSettingValues(const uint8_t* data, std::size_t size);  // stored texts for every setting, no file
