@@ -21,4 +21,5 @@ std::string CheckPlayRecord(const uint8_t* data, std::size_t size);  // "key=val
 std::string CheckSettings(const uint8_t* data, std::size_t size);  // any bytes as the settings file
 std::string CheckBoard(const uint8_t* data, std::size_t size);  // cards, an answer card, then picks on the board
 std::string CheckLevel(const uint8_t* data, std::size_t size);  // cards and an answer card, the level
+std::string CheckLevelSmall(const uint8_t* data, std::size_t size);  // the same on 3 or 4 cards
 std::string CheckSettingValues(const uint8_t* data, std::size_t size);  // stored texts for every setting, no file

@@ -41,6 +41,7 @@ TEST(FuzzReplay, EveryKeptInputStillPasses) {
     EXPECT_GT(Replay("record", CheckPlayRecord), 0);
     EXPECT_GT(Replay("board", CheckBoard), 0);
     EXPECT_GT(Replay("level", CheckLevel), 0);
+    EXPECT_GT(Replay("levelsmall", CheckLevelSmall), 0);
     EXPECT_GT(Replay("answervalue", CheckAnswerValue), 0);
     EXPECT_GT(Replay("countersmall", CheckCounterSmall), 0);
     EXPECT_GT(Replay("settingvalues", CheckSettingValues), 0);
