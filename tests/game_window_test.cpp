@@ -664,9 +664,17 @@ TEST_F(GameWindow, LargeDesktopFontsStillFitTheFixedPlaces) {
         EXPECT_LT(needed, b->width()) << b->objectName().toStdString();
         EXPECT_EQ(b->font().pointSizeF(), w.cmdDeal->font().pointSizeF());  // one size for the row
     }
+    // The solution window fits its captions as it is shown; the longer order line, set while
+    // the window was hidden, fits as well.
+    w.SetOrder(OperatorOrder::School);
+    w.Soln()->show();
     QLabel* order = w.Soln()->Label1;
     const QRect needed = QFontMetrics(order->font()).boundingRect(order->contentsRect(), Qt::TextWordWrap, order->text());
     EXPECT_LE(needed.height(), order->height());
+    QPushButton* done = w.Soln()->cmdDone;
+    EXPECT_LE(QFontMetrics(done->font()).horizontalAdvance(done->text().remove('&')), done->width());
+    w.Soln()->hide();
+    w.SetOrder(OperatorOrder::Game);
     QApplication::setFont(normal);
     game.reset();
     frmMain& again = Start();

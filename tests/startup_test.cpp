@@ -4,12 +4,17 @@
 #include <QIcon>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QSettings>
 #include <QStyle>
+#include <QStyleFactory>
+#include <QStyleOption>
 #include <QToolBar>
+#include <QToolButton>
 
 #include <chrono>
+#include <memory>
 #include <thread>
 
 #include "gui_env.h"
@@ -68,6 +73,34 @@ TEST(DeferredIcon, IsMadeOnFirstUseOnlyAndDrawsAsTheIconItStandsFor) {
     EXPECT_FALSE(none.isNull());
     EXPECT_TRUE(none.pixmap(16, 16).isNull());
     EXPECT_TRUE(none.isNull());
+}
+
+// The style hands out the tool bar's extension arrows unmade and is otherwise the style it
+// stands in for: the same kind, the same icons, the same arrow each way the text runs.
+TEST(DeferredIcon, TheStyleDefersOnlyTheToolBarArrowsAndDrawsThemAsItsOwn) {
+    QStyle* style = QApplication::style();
+    auto* proxy = qobject_cast<QProxyStyle*>(style);
+    ASSERT_NE(proxy, nullptr);  // the suite runs with the game's style
+    const std::unique_ptr<QStyle> plain(QStyleFactory::create(proxy->baseStyle()->name()));
+    ASSERT_NE(plain, nullptr);
+    EXPECT_STREQ(proxy->baseStyle()->metaObject()->className(), plain->metaObject()->className());
+    for (QStyle::StandardPixmap which : {QStyle::SP_ToolBarHorizontalExtensionButton, QStyle::SP_ToolBarVerticalExtensionButton})
+        for (Qt::LayoutDirection direction : {Qt::LeftToRight, Qt::RightToLeft}) {
+            QStyleOption option;
+            option.direction = direction;
+            EXPECT_EQ(Drawn(style->standardIcon(which, &option), 16), Drawn(plain->standardIcon(which, &option), 16))
+                << which << " " << direction;
+        }
+    for (QStyle::StandardPixmap which : GameIcons) EXPECT_EQ(Drawn(style->standardIcon(which), 24), Drawn(plain->standardIcon(which), 24)) << which;
+    // A tool bar too narrow for its tools shows the arrow, drawn.
+    QToolBar bar;
+    for (const char* tool : {"Open", "Save", "Print", "Shuffle", "Deal", "Answer"}) bar.addAction(tool);
+    bar.resize(40, 30);
+    bar.show();
+    QCoreApplication::processEvents();
+    auto* arrow = bar.findChild<QToolButton*>("qt_toolbar_ext_button");
+    ASSERT_NE(arrow, nullptr);
+    EXPECT_EQ(Drawn(arrow->icon(), 16), Drawn(plain->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton), 16));
 }
 
 using Startup = GuiTest;

@@ -4,6 +4,10 @@
 #include <QApplication>
 #include <QIconEngine>
 #include <QPainter>
+#include <QPointer>
+#include <QProxyStyle>
+#include <QStyleFactory>
+#include <QStyleOption>
 
 #include <memory>
 
@@ -49,7 +53,33 @@ private:
     bool made_;
 };
 
+class DeferredIconStyle : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+
+    QIcon standardIcon(StandardPixmap icon, const QStyleOption* option, const QWidget* widget) const override {
+        if (icon != SP_ToolBarHorizontalExtensionButton && icon != SP_ToolBarVerticalExtensionButton)
+            return QProxyStyle::standardIcon(icon, option, widget);
+        // The arrow points the way the text runs: asked now, drawn later.
+        const Qt::LayoutDirection direction = option ? option->direction
+                                              : widget ? widget->layoutDirection()
+                                                       : QGuiApplication::layoutDirection();
+        const QPointer<QStyle> base = baseStyle();
+        return DeferredIcon([base, icon, direction] {
+            QStyleOption asked;
+            asked.direction = direction;
+            return base ? base->standardIcon(icon, &asked) : QIcon();
+        });
+    }
+};
+
 }  // namespace
+
+void DeferStyleIcons() {
+    const QString key = QApplication::style()->name();
+    if (key.isEmpty()) return;  // a style that cannot be made again by name is left alone
+    if (QStyle* base = QStyleFactory::create(key)) QApplication::setStyle(new DeferredIconStyle(base));
+}
 
 QIcon DeferredIcon(std::function<QIcon()> make) {
     return QIcon(new DeferredIconEngine(std::make_shared<std::function<QIcon()>>(std::move(make))));

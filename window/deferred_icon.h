@@ -13,3 +13,8 @@
 QIcon DeferredIcon(std::function<QIcon()> make);
 // The application style's standard icon, looked up on first use.
 QIcon DeferredStandardIcon(QStyle::StandardPixmap icon);
+// Makes the application's style (the one the user chose, or the desktop's) hand out the tool
+// bar's extension-button icons on first use: a tool bar asks for one as it is built, and that
+// first icon read from a file loads every image-format plugin before the window is on the
+// screen. Everything else is the style's own. Call once, before the first window is built.
+void DeferStyleIcons();

@@ -38,19 +38,23 @@ frmSoln::frmSoln(QWidget* owner)
     Label1->setGeometry(TwipsRect(7200, 480, 1695, 1515));
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    FitText(Label1);
-    FitText(cmdDone);
+    // Fitted when first shown (showEvent): measuring text loads fonts, which a hidden window
+    // made during start-up does not need yet.
 }
 
 void frmSoln::showEvent(QShowEvent* e) {
-    // The window is made hidden with the game window; its picture and its font (a family
-    // that most systems replace, which takes a search) wait until it is first shown.
+    // The window is made hidden with the game window; its picture, its font (a family that
+    // most systems replace, which takes a search) and the fitting of its captions wait until
+    // it is shown.
     if (Image1->pixmap().isNull()) {
         Image1->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(Px(480), Px(480)));
         QFont font("MS Sans Serif", 12, QFont::Bold);
         font.setStyleHint(QFont::SansSerif);
         lblSoln->setFont(font);
+        FitText(cmdDone);
     }
+    if (fitDue_) FitText(Label1);
+    fitDue_ = false;
     QDialog::showEvent(e);
 }
 
@@ -61,5 +65,8 @@ void frmSoln::ShowOrder(OperatorOrder order) {
                         ? tr("Operator order of evaluation : Brackets, Multiplication, Division, Addition and Subtraction.")
                         : tr("Operator order of evaluation : Brackets, then Multiplication and Division, then Addition and "
                              "Subtraction, each left to right."));
-    FitText(Label1);
+    if (isVisible())
+        FitText(Label1);
+    else
+        fitDue_ = true;
 }

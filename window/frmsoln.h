@@ -24,4 +24,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* e) override;  // the picture is drawn when first shown
+
+private:
+    bool fitDue_ = true;  // the order line's text changed while hidden
 };

@@ -10,6 +10,7 @@
 #include "files/worksheet_print.h"
 #include "lang/translate.h"
 #include "platform/language.h"
+#include "window/deferred_icon.h"
 #include "window/loop_host.h"
 #include "window/settings.h"
 #include "window/startup_trace.h"
@@ -56,6 +57,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     TraceStartup("QApplication made");
     QApplication::setApplicationName("Pelorand");
+    DeferStyleIcons();
     UseLanguage(StartLanguage());
     QApplication::setQuitOnLastWindowClosed(false);  // the loop ends when the game window closes
     // The whole command line is one deck file name, spaces and all (Qt's own options aside).
