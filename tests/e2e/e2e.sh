@@ -71,16 +71,24 @@ wait_for() {
   done
 }
 
-game_id() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1; }
-# window_of CAPTION: the id of a window already seen. A search can come back empty while
-# another window (the splash, a closing dialog) vanishes under it, so it asks again.
-window_of() {
+# game_id CAPTION: the id of a shown window with that caption; fails when there is none, so
+# that wait_for can wait for one.
+game_id() {
   local id
-  for _ in $(seq 40); do
-    id=$(game_id "$1") && [ -n "$id" ] && { echo "$id"; return 0; }
+  id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1)
+  [ -n "$id" ] && echo "$id"
+}
+# window_of CAPTION [SECONDS]: the id of such a window, waiting for it up to SECONDS (2 by
+# default). A search can come back empty while another window (the splash, a closing
+# dialog) vanishes under it, so it asks again until the time is up.
+window_of() {
+  local end id
+  end=$(( $(now_ms) + $(awk "BEGIN {print int(${2:-2} * 1000)}") ))
+  until id=$(game_id "$1"); do
+    [ "$(now_ms)" -ge "$end" ] && return 1
     sleep 0.05
   done
-  return 1
+  echo "$id"
 }
 shown() { xdotool search --onlyvisible --pid "$game_pid" 2>/dev/null | wc -l; }
 # open_menu KEYS: presses them and waits for the menu to pop up (one more window of the game).
@@ -96,17 +104,17 @@ start_game() {  # start_game CAPTION [ARGS...]; sets $game_pid and $win
   "$bin" "$@" >/dev/null 2>&1 &
   game_pid=$!
   pids+=($game_pid)
-  wait_for 15 game_id "^$caption\$" || return 1
-  win=$(window_of "^$caption\$") || return 1
+  win=$(window_of "^$caption\$" 15) || return 1
   xdotool windowactivate --sync "$win" >/dev/null 2>&1
   return 0
 }
 keys() { xdotool windowactivate --sync "$win" >/dev/null 2>&1; xdotool key --delay 60 "$@"; }
 clipboard() { xclip -o -selection clipboard 2>/dev/null; }
+clipboard_holds_text() { [ -n "$(clipboard)" ]; }  # asked afresh at each try of wait_for
 copy_puzzle() {  # Ctrl+C, then the clipboard text once it has changed from $1
   printf '' | xclip -selection clipboard >/dev/null 2>&1  # it stays behind as the owner
   keys ctrl+c
-  wait_for 5 test -n "$(clipboard)" && clipboard
+  wait_for 5 clipboard_holds_text && clipboard
 }
 faces() { sed -e 's/^Solve: //' -e 's/ => .*//' <<<"$1"; }
 answer() { sed -e 's/.* => //' <<<"$1"; }
@@ -279,7 +287,7 @@ if start_game "race.pld - Pelorand" "$deck"; then
     for _ in $(seq 25); do
       printf '' | xclip -selection clipboard >/dev/null 2>&1
       keys alt+r ctrl+a ctrl+c
-      wait_for 0.2 test -n "$(clipboard)"
+      wait_for 0.2 clipboard_holds_text
       result=$(clipboard)
       grep -q "^Right!" <<<"$result" && break
     done
