@@ -665,7 +665,9 @@ TEST_F(GameWindow, LargeDesktopFontsStillFitTheFixedPlaces) {
         EXPECT_EQ(b->font().pointSizeF(), w.cmdDeal->font().pointSizeF());  // one size for the row
     }
     // The solution window fits its captions as it is shown; the longer order line, set while
-    // the window was hidden, fits as well.
+    // the window was hidden again, fits as well.
+    w.Soln()->show();
+    w.Soln()->hide();
     w.SetOrder(OperatorOrder::School);
     w.Soln()->show();
     QLabel* order = w.Soln()->Label1;
