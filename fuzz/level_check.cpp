@@ -47,7 +47,7 @@ std::string CheckLevel(const uint8_t* data, std::size_t size) {
 }
 
 // A 7-card rating costs milliseconds; on 3 cards, 4 one time in four, the same checks run
-// thousands of times as often.
+// five to seven times as often (over a thousand inputs a second under the sanitizers).
 std::string CheckLevelSmall(const uint8_t* data, std::size_t size) {
     if (size < 2) return {};
     return CheckLevelOf(data, size, data[0] % 4 == 0 ? 4 : 3);
