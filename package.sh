@@ -4,6 +4,8 @@
 # distribution does: lintian, appstreamcli and desktop-file-validate.
 set -euo pipefail
 cd "$(dirname "$0")"
+# ./package.sh --windows: the Windows installer and zip instead (scripts/package-windows.sh).
+if [ "${1:-}" = "--windows" ]; then exec scripts/package-windows.sh; fi
 umask 022  # files and folders in the package get Debian's usual modes
 EXTRA_PACKAGES="dpkg-dev file lintian appstream desktop-file-utils"
 BUILD_DIR=build-package

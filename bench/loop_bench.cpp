@@ -1,43 +1,38 @@
 // The real idle loop: search steps per second while searching (alone, and beside the exact
-// solver on another thread), processor use while idle.
+// solver on another thread) against its ceiling, two steps per 1 ms sleep as this machine
+// sleeps it, measured in the same run; processor use while idle.
 // Runs the game (splash, window, loop) on whatever Qt platform is set, with its own settings.
 #include <QApplication>
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <chrono>
 #include <cstdio>
-#include <ctime>
-#include <fstream>
-#include <string>
 #include <thread>
 
 #include "engine/globals.h"
 #include "engine/mainloop.h"
+#include "platform/process.h"
 #include "platform/settings_store.h"
+#include "platform/sleep.h"
 #include "solver/solver.h"
 #include "window/frmmain.h"
 #include "window/loop_host.h"
 
 namespace {
 
-double Now() {
-    timespec t;
-    clock_gettime(CLOCK_MONOTONIC, &t);
-    return t.tv_sec + t.tv_nsec * 1e-9;
-}
+double Now() { return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count(); }
 
-double CpuSeconds() {
-    timespec t;
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-    return t.tv_sec + t.tv_nsec * 1e-9;
-}
-
-// Peak resident memory of this process, from the kernel's own account.
-std::string PeakMemory() {
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);)
-        if (line.rfind("VmHWM:", 0) == 0) return line.substr(6);
-    return " unknown";
+// How long the loop's 1 ms sleep takes here, with the timer as the loop has it while searching:
+// each searching pass sleeps once and makes two steps, so 2 / this is the loop's ceiling.
+double SleepOneSeconds() {
+    FineTimer(true);
+    const int n = 300;
+    const double start = Now();
+    for (int i = 0; i < n; ++i) Sleep(1);
+    const double each = (Now() - start) / n;
+    FineTimer(false);
+    return each;
 }
 
 }  // namespace
@@ -46,7 +41,10 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     const double seconds = argc > 1 ? std::atof(argv[1]) : 3.0;
     QTemporaryDir dir;
-    SetSettingsFile(dir.filePath("Pelorand.ini"));
+    SetSettingsLocation(ScratchSettingsLocation(dir.path()));
+    const double sleepOne = SleepOneSeconds();
+    const double ceiling = 2 / sleepOne;
+    std::printf("a 1 ms sleep takes %.3f ms here: the loop's ceiling is %.0f steps a second\n", sleepOne * 1000, ceiling);
 
     double start = 0, cpuStart = 0;
     int32_t steps = 0;
@@ -65,10 +63,12 @@ int main(int argc, char* argv[]) {
     auto report = [&](const char* label) {
         steps = StepCount;
         const double searched = Now() - start;
-        std::printf("search steps per second %s: %.0f (%d steps in %.2f s)\n", label, steps / searched, steps, searched);
+        const double rate = steps / searched;
+        std::printf("search steps per second %s: %.0f (%d steps in %.2f s), %.1f%% of the ceiling\n", label, rate, steps, searched,
+                    100 * rate / ceiling);
     };
     QTimer::singleShot(static_cast<int>(seconds * 1000), [&] {
-        report("in the idle loop (ceiling about 2000)");
+        report("in the idle loop");
         // The same loop while the solver works on another thread, as the verdict panel's worker
         // does: the loop must keep its pace. Walking every attempt of seven cards keeps the worker
         // busy for the whole measurement (a count by value would be over in a fraction of it).
@@ -84,12 +84,13 @@ int main(int argc, char* argv[]) {
         solver.join();
         Solving = false;
         start = Now();
-        cpuStart = CpuSeconds();
+        cpuStart = ProcessCpuSeconds();
     });
     QTimer::singleShot(static_cast<int>(seconds * 3000), [&] {
-        double used = (CpuSeconds() - cpuStart) / (Now() - start);
+        double used = (ProcessCpuSeconds() - cpuStart) / (Now() - start);
         std::printf("processor use while idle: %.2f%% of one core\n", used * 100);
-        std::printf("peak memory (resident):%s\n", PeakMemory().c_str());
+        std::printf("peak memory (resident): %s\n", qPrintable(PeakMemory()));
+        RemoveSettingsLocation(SettingsLocation());
         MainWindow()->close();
     });
     QtLoopHost host({});

@@ -7,6 +7,8 @@
 # median of the runs' own ratios (game over bare), beside the ratio of the two medians.
 # Usage: bench/startup.sh BUILD_DIR [runs, 9 by default]. Starts Xvfb and openbox when no
 # DISPLAY is set. PELORAND_TRACE_STARTUP=1 build/pelorand prints where the game's own time goes.
+# A Windows build (build-windows, packed by ./package.sh --windows) runs under Wine: the shipped
+# folder with the bare window beside it, in a prefix of its own that one untimed start warms.
 set -euo pipefail
 build=$(readlink -f "${1:-build}")
 runs=${2:-9}
@@ -21,6 +23,18 @@ if [ -z "${DISPLAY:-}" ]; then
   sleep 0.5
 fi
 home=$(mktemp -d)
+game_cmd=("$build/pelorand") bare_cmd=("$build/bench/bare_window")
+if [ -f "$build/pelorand.exe" ]; then
+  [ -d "$build/stage/Pelorand" ] || { echo "no $build/stage/Pelorand: ./package.sh --windows makes it"; exit 1; }
+  cp -r "$build/stage/Pelorand" "$home/program"
+  cp "$build/bench/bare_window.exe" "$home/program/"
+  export WINEPREFIX=$home/prefix WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe=d"
+  HOME=$home wine wineboot --init >/dev/null 2>&1
+  cp /usr/share/wine/fonts/*.tt[fc] "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+  HOME=$home wineserver -p 60 || true  # kept running between the starts (a running one stays)
+  game_cmd=(wine "$home/program/pelorand.exe") bare_cmd=(wine "$home/program/bare_window.exe")
+  trap 'HOME=$home wineserver -k 2>/dev/null; kill ${xvfb:-} ${wm:-} 2>/dev/null; true' EXIT
+fi
 
 now_ns() { date +%s%N; }
 
@@ -53,9 +67,13 @@ measure() {
 median() { printf '%s\n' "$@" | sort -n | awk '{a[NR] = $1} END {print a[int((NR + 1) / 2)]}'; }
 
 game=(); bare=()
+if [ "${game_cmd[0]}" = wine ]; then  # Wine's first start of a program loads and caches what it needs
+  measure "Untitled - Pelorand" "${game_cmd[@]}" >/dev/null
+  measure "Bare Qt window" "${bare_cmd[@]}" >/dev/null
+fi
 for _ in $(seq "$runs"); do  # interleaved, so both see the same machine load
-  game+=("$(measure "Untitled - Pelorand" "$build/pelorand")")
-  bare+=("$(measure "Bare Qt window" "$build/bench/bare_window")")
+  game+=("$(measure "Untitled - Pelorand" "${game_cmd[@]}")")
+  bare+=("$(measure "Bare Qt window" "${bare_cmd[@]}")")
 done
 rm -rf "$home"
 g=$(median "${game[@]}"); b=$(median "${bare[@]}")

@@ -202,8 +202,7 @@ int RunToday(const CommandLineRequest& request, std::ostream& out, std::ostream&
     int year = 0, month = 0, day = 0;
     if (request.date.empty()) {
         const std::time_t now = std::time(nullptr);
-        std::tm local{};
-        localtime_r(&now, &local);
+        const std::tm local = *std::localtime(&now);  // one thread here; localtime_r is POSIX only
         year = local.tm_year + 1900;
         month = local.tm_mon + 1;
         day = local.tm_mday;

@@ -4,32 +4,33 @@
 
 #include <QFileInfo>
 #include <QLabel>
-#include <QProcess>
 #include <QPushButton>
 
 #include "platform/msgbox.h"
+#include "platform/process.h"
 #include "platform/registry.h"
+#include "window/deferred_icon.h"
 #include "window/frmsplash.h"
 #include "window/fit_text.h"
 #include "window/settings.h"
 #include "window/twips.h"
 
 bool GetKeyValue(intptr_t KeyRoot, const QString& KeyName, const QString& SubKeyRef, QString& KeyVal) {
-    HKEY key = 0;
-    if (RegOpenKeyEx(static_cast<HKEY>(KeyRoot), KeyName, &key) != ERROR_SUCCESS) {
+    RegKey key = 0;
+    if (OpenRegKey(static_cast<RegKey>(KeyRoot), KeyName, &key) != RegOk) {
         KeyVal.clear();
         return false;
     }
     char16_t buffer[1024];
     unsigned long size = 1024, type = 0;
-    if (RegQueryValueEx(key, SubKeyRef, &type, buffer, &size) != ERROR_SUCCESS) {
+    if (QueryRegValue(key, SubKeyRef, &type, buffer, &size) != RegOk) {
         KeyVal.clear();
-        RegCloseKey(key);
+        CloseRegKey(key);
         return false;
     }
     if (size > 0 && buffer[size - 1] == 0) --size;
-    KeyVal = type == REG_SZ ? QString::fromUtf16(buffer, static_cast<qsizetype>(size)) : QString();
-    RegCloseKey(key);
+    KeyVal = type == RegText ? QString::fromUtf16(buffer, static_cast<qsizetype>(size)) : QString();
+    CloseRegKey(key);
     return true;
 }
 
@@ -42,7 +43,7 @@ frmAbout::frmAbout(QWidget* owner)
     picIcon = new QLabel(this);
     picIcon->setObjectName("picIcon");
     picIcon->setGeometry(TwipsRect(240, 240, 540, 540));
-    picIcon->setPixmap(QIcon(":/pelorand.svg").pixmap(Px(540), Px(540)));
+    picIcon->setPixmap(GameIcon("pelorand").pixmap(Px(540), Px(540)));
 
     auto label = [this](const char* name, const QString& text, QRect place) {
         auto* l = new QLabel(text, this);
@@ -80,12 +81,12 @@ frmAbout::frmAbout(QWidget* owner)
 
 void frmAbout::StartSysInfo() {
     QString tool;
-    if (!GetKeyValue(HKEY_LOCAL_MACHINE, SysInfoKey, "PATH", tool)) {
+    if (!GetKeyValue(MachineRoot, SysInfoKey, "PATH", tool)) {
         QString folder;
-        if (GetKeyValue(HKEY_LOCAL_MACHINE, SysInfoLocationKey, "MSINFO", folder) &&
+        if (GetKeyValue(MachineRoot, SysInfoLocationKey, "MSINFO", folder) &&
             QFileInfo(folder + "/MSINFO32.EXE").isFile())
             tool = folder + "/MSINFO32.EXE";
     }
-    if (tool.isEmpty() || !QProcess::startDetached(tool, {}))
+    if (tool.isEmpty() || !StartProgram(tool))
         MsgBox(tr("System Information Is Unavailable At This Time"), this);
 }

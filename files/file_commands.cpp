@@ -69,9 +69,13 @@ bool frmMain::LoadFile(const QString& NewFile) {
 }
 
 void frmMain::StartupLoad(const QString& commandLine) {
-    const QFileInfo info(commandLine);
-    if (commandLine.isEmpty() || !info.isFile()) return;
-    if (LoadFile(commandLine)) {
+    // The whole text names the file. Explorer quotes a path with spaces ("%1"), a shortcut or a
+    // console may not: one pair of quotes round all of it is no part of the name.
+    QString name = commandLine.trimmed();
+    if (name.size() >= 2 && name.startsWith('"') && name.endsWith('"')) name = name.mid(1, name.size() - 2);
+    const QFileInfo info(name);
+    if (name.isEmpty() || !info.isFile()) return;
+    if (LoadFile(name)) {
         FileTitle = info.fileName();
         FilePath = info.absoluteFilePath();  // a later change of folder must not move Save
         SetCaption();

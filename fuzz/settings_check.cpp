@@ -17,14 +17,14 @@ std::string CheckSettings(const uint8_t* data, std::size_t size) {
         if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return {};
         file.write(reinterpret_cast<const char*>(data), static_cast<qint64>(size));
     }
-    SetSettingsFile(path);
+    SetSettingsLocation(path);
     for (const Setting* s : {&MainLeft, &MainTop, &MainWidth, &MainHeight, &FaceCardsSetting, &HighCardSetting}) {
         const double value = ReadSetting(*s);
         if (!std::isfinite(value) || value < s->low || value > s->high) return std::string("bad value for ") + s->key;
     }
     const int16_t faces = ReadSettingInt(FaceCardsSetting);
     const int16_t high = ReadSettingInt(HighCardSetting);
-    SetSettingsFile({});
+    SetSettingsLocation({});
     if (faces < 3 || faces > 7) return "face cards out of range";
     if (high < 1 || high > 99) return "highest card out of range";
     return {};

@@ -82,7 +82,10 @@ void UseLanguage(const QString& language) {
     if (language != "pseudo") {
         QLocale::setDefault(QLocale(language));
         qt = std::make_unique<QTranslator>();
-        if (!qt->load("qtbase_" + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) qt.reset();
+        // Qt's own place for them (Debian's packages), else a folder beside the program (Windows).
+        if (!qt->load("qtbase_" + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
+            !(app && qt->load("qtbase_" + language, QCoreApplication::applicationDirPath() + "/translations")))
+            qt.reset();
         lang::InstallNumbers(CoreNumber);
     }
     lang::Install(CoreText);

@@ -1,4 +1,6 @@
-// The per-user settings store: text values addressed by application, section and key.
+// The per-user settings store: text values addressed by application, section and key. On Linux
+// an INI file per user; on Windows the registry, HKEY_CURRENT_USER\Software\Pelorand, a key per
+// section and every value a string (REG_SZ).
 #pragma once
 
 #include <QString>
@@ -12,6 +14,12 @@ void SaveSetting(const QString& app, const QString& section, const QString& key,
 QStringList SettingKeys(const QString& app, const QString& section);
 void DeleteSettingSection(const QString& app, const QString& section);
 
-// The INI file behind the store: per user by default; tests point it at a temporary file.
-QString SettingsFile();
-void SetSettingsFile(const QString& path);  // empty: back to the per-user default
+// The player's own store, and where the store is now: the INI file's path, or the registry key's ("HKEY_CURRENT_USER\...").
+QString PerUserLocation();
+QString SettingsLocation();
+// Tests point the store elsewhere; empty: back to the per-user default.
+void SetSettingsLocation(const QString& location);
+// Tests: a fresh place of their own for the store, named after a scratch folder (a file in it,
+// or a registry key named after it that side-by-side tests do not share), and its removal.
+QString ScratchSettingsLocation(const QString& folder);
+void RemoveSettingsLocation(const QString& location);

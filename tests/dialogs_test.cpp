@@ -34,12 +34,6 @@ namespace {
 
 int16_t Wrapped(int pos) { return static_cast<int16_t>(pos < 3 ? pos + 52 : pos); }
 
-void WriteText(const QString& path, const QString& text) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(text.toUtf8());
-}
-
 }  // namespace
 
 using Options = GuiTest;
@@ -262,27 +256,27 @@ TEST_F(Help, MissingFileGetsTheEnginesMessage) {
 
 class About : public GuiTest {
 protected:
-    QString marker;
     void SetUp() override {
         GuiTest::SetUp();
-        marker = dir.filePath("started");
-        SetMachineRegistryFile(dir.filePath("hklm.ini"));
+        SetMachineRegistry(ScratchMachineRegistry(dir.path()));
     }
     void TearDown() override {
-        SetMachineRegistryFile({});
+        ClearMachineRegistry();
+        SetMachineRegistry({});
         GuiTest::TearDown();
     }
-    // A harmless program that leaves a mark when it runs.
-    QString Tool(const QString& path) {
-        WriteText(path, "#!/bin/sh\ntouch '" + marker + "'\n");
+    // A harmless program that leaves a mark beside itself when it runs.
+    static QString Tool(const QString& path) {
+        QFile::remove(path);
+        EXPECT_TRUE(QFile::copy(PELORAND_MARK_TOOL, path));
         QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         return path;
     }
-    bool Started() {
+    static bool Started(const QString& tool) {
         QElapsedTimer clock;
         clock.start();
         while (clock.elapsed() < 5000) {
-            if (QFile::exists(marker)) return true;
+            if (QFile::exists(tool + ".started")) return true;
             QTest::qWait(20);
         }
         return false;
@@ -301,11 +295,12 @@ TEST_F(About, ShowsTitleAndVersion) {
 
 TEST_F(About, SystemInfoFromTheFirstLocation) {
     frmMain& w = Start();
-    WriteText(dir.filePath("hklm.ini"), "[software\\microsoft\\shared tools\\msinfo]\nPATH=" + Tool(dir.filePath("info tool")) + "\n");
+    const QString tool = Tool(dir.filePath("info tool.exe"));
+    ASSERT_TRUE(WriteMachineValue("software\\microsoft\\shared tools\\msinfo", "PATH", QDir::toNativeSeparators(tool)));
     frmAbout box(&w);
     box.show();
     box.cmdSysInfo->click();
-    EXPECT_TRUE(Started());
+    EXPECT_TRUE(Started(tool));
     EXPECT_TRUE(messages.isEmpty());
     EXPECT_TRUE(box.isVisible());
 }
@@ -313,35 +308,33 @@ TEST_F(About, SystemInfoFromTheFirstLocation) {
 TEST_F(About, SystemInfoFromTheSecondLocationNeedsTheToolFile) {
     frmMain& w = Start();
     ASSERT_TRUE(QDir(dir.path()).mkdir("tools"));
-    WriteText(dir.filePath("hklm.ini"),
-              "[SOFTWARE\\Microsoft\\Shared Tools Location]\nMSINFO=" + dir.filePath("tools") + "\n");
+    ASSERT_TRUE(WriteMachineValue("SOFTWARE\\Microsoft\\Shared Tools Location", "MSINFO", QDir::toNativeSeparators(dir.filePath("tools"))));
     frmAbout box(&w);
     box.show();
     box.StartSysInfo();  // no MSINFO32.EXE there yet
     ASSERT_EQ(messages, QStringList{"System Information Is Unavailable At This Time"});
     EXPECT_TRUE(box.isVisible());
 
-    Tool(dir.filePath("tools/MSINFO32.EXE"));
+    const QString tool = Tool(dir.filePath("tools/MSINFO32.EXE"));
     messages.clear();
     box.StartSysInfo();
-    EXPECT_TRUE(Started());
+    EXPECT_TRUE(Started(tool));
     EXPECT_TRUE(messages.isEmpty());
 }
 
 TEST_F(About, SystemInfoWithNeitherLocationOrAnUnstartableTool) {
     frmMain& w = Start();
     frmAbout box(&w);
-    box.StartSysInfo();  // no registry file at all
-    WriteText(dir.filePath("hklm.ini"), "[Other]\nPATH=/bin/true\n");
+    box.StartSysInfo();  // no registry values at all
+    ASSERT_TRUE(WriteMachineValue("Other", "PATH", "/bin/true"));
     box.StartSysInfo();
-    WriteText(dir.filePath("hklm.ini"), "[SOFTWARE\\Microsoft\\Shared Tools\\MSINFO]\nPATH=" + dir.filePath("absent") + "\n");
+    ASSERT_TRUE(WriteMachineValue("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH", dir.filePath("absent")));
     box.StartSysInfo();
     EXPECT_EQ(messages, QStringList(3, "System Information Is Unavailable At This Time"));
-    WriteText(dir.filePath("hklm.ini"), "[Other]\nPATH=/bin/true\n");
     QString value = "untouched";
-    EXPECT_FALSE(GetKeyValue(HKEY_LOCAL_MACHINE, "Other", "missing", value));
+    EXPECT_FALSE(GetKeyValue(MachineRoot, "Other", "missing", value));
     EXPECT_TRUE(value.isEmpty());
-    EXPECT_TRUE(GetKeyValue(HKEY_LOCAL_MACHINE, "other", "path", value));
+    EXPECT_TRUE(GetKeyValue(MachineRoot, "other", "path", value));
     EXPECT_EQ(value, "/bin/true");
 }
 

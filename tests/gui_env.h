@@ -1,4 +1,4 @@
-// Shared set-up for window tests: offscreen Qt, a private settings file, recorded message boxes,
+// Shared set-up for window tests: offscreen Qt, a private settings store, recorded message boxes,
 // a fixed random seed.
 #pragma once
 
@@ -27,7 +27,7 @@ protected:
 
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
-        SetSettingsFile(dir.filePath("Pelorand.ini"));
+        SetSettingsLocation(ScratchSettingsLocation(dir.path()));
         MsgBoxHook = [this](const QString& text, QWidget* owner) {
             messages << text;
             messageOwners.push_back(owner);
@@ -47,7 +47,8 @@ protected:
         HeadStartUntil = 0;
         WaitingForGiveUp = false;
         SearchOrder = OperatorOrder::Game;
-        SetSettingsFile({});
+        RemoveSettingsLocation(SettingsLocation());
+        SetSettingsLocation({});
     }
 
     // Creates, loads and shows the game window as the splash window does.

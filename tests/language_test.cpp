@@ -9,6 +9,7 @@
 
 #include "dialogs/contextids.h"
 #include "gui_env.h"
+#include "program_run.h"
 #include "lang/translate.h"
 #include "platform/language.h"
 #include "window/settings.h"
@@ -96,21 +97,12 @@ TEST_F(Language, TheHelpFileIsTheLanguagesOwnWhereThereIsOne) {
 
 namespace {
 
-struct Ran {
-    int code;
-    QString out, err;
-};
-
-Ran Pelorand(const QStringList& args, const QString& lang, const QString& language = {}) {
-    QProcess p;
+ProgramRun Pelorand(const QStringList& args, const QString& lang, const QString& language = {}) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char* v : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG", "DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(v);
     env.insert("LANG", lang);
     if (!language.isEmpty()) env.insert("LANGUAGE", language);
-    p.setProcessEnvironment(env);
-    p.start(PELORAND_BUILD_DIR "/pelorand", args);
-    p.waitForFinished(60000);
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+    return RunPelorand(args, env);
 }
 
 // The text as the language at hand says it, with its places filled.
@@ -134,17 +126,17 @@ TEST_F(Language, TheCommandLineSpeaksTheEnvironmentsLanguageAndCIsAsAlways) {
                   "Try 'pelorand --help' for more information.\n");
         EXPECT_TRUE(Pelorand({"--help"}, "C", language).out.startsWith("Usage: pelorand [DECK-FILE]\n"));
     }
-    const Ran english = Pelorand({"--help"}, "C");
+    const ProgramRun english = Pelorand({"--help"}, "C");
     for (const char* language : {"de", "fr"}) {
         UseLanguage(language);
         const QString locale = QString(language) + "_" + QString(language).toUpper() + ".UTF-8";
-        const Ran s = Pelorand(solve, locale), c = Pelorand(check, locale), w = Pelorand(wrong, locale), b = Pelorand(bad, locale);
+        const ProgramRun s = Pelorand(solve, locale), c = Pelorand(check, locale), w = Pelorand(wrong, locale), b = Pelorand(bad, locale);
         EXPECT_TRUE(s.out.startsWith(Said("Cli", "answers: %1", {"3"}) + "\n9 + 9 - 3 / 3\n")) << language << s.out.toStdString();
         EXPECT_EQ(c.out, "9 + 9 - 3 / 3\n" + Said("Cli", "value: %1", {"17"}) + "\n" + Said("Cli", "solves") + "\n") << language;
         EXPECT_EQ(w.out, "9 + 9 + 3 / 3\n" + Said("Cli", "value: %1", {"19"}) + "\n" + Said("Cli", "does not solve") + "\n") << language;
         const QString uses = Said("AnswerMessage", "Your answer uses %1, which is not on the table.", {"4"});
         EXPECT_EQ(b.err, Said("Cli", "error: column %1: %2", {"13", uses.toStdString()}) + "\n") << language;
-        const Ran help = Pelorand({"--help"}, locale), error = Pelorand({"--deal", "x"}, locale);
+        const ProgramRun help = Pelorand({"--help"}, locale), error = Pelorand({"--deal", "x"}, locale);
         EXPECT_NE(help.out, english.out) << language;
         EXPECT_TRUE(help.out.contains("--worksheet") && help.out.contains("--order")) << language;
         EXPECT_EQ(error.err, "pelorand: --deal: " + Said("Cli", "give how many puzzles to deal, a whole number from 1 to 10000") + "\n" +

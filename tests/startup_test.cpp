@@ -124,12 +124,12 @@ TEST_F(Startup, TheGameWindowShowsTheSameIconsAsTheStyleGives) {
     }
     QAction* yours = w.findChild<QAction*>("tbToolBarYourAnswer");
     ASSERT_NE(yours, nullptr);
-    EXPECT_EQ(Drawn(yours->icon(), 48), Drawn(QIcon(":/your-answer.svg"), 48));
+    EXPECT_EQ(Drawn(yours->icon(), 48), Drawn(GameIcon("your-answer"), 48));
     // The window's own icon comes once the window is on the screen.
     QElapsedTimer clock;
     clock.start();
     while (w.windowIcon().isNull() && clock.elapsed() < 2000) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    EXPECT_EQ(Drawn(w.windowIcon(), 32), Drawn(QIcon(":/pelorand.svg"), 32));
+    EXPECT_EQ(Drawn(w.windowIcon(), 32), Drawn(GameIcon("pelorand"), 32));
 }
 
 TEST_F(Startup, TheSolutionWindowIsMadeHiddenAndDrawsItsPictureAndFontWhenFirstShown) {
@@ -156,7 +156,7 @@ TEST_F(Startup, TheSplashDrawsItsLogoWhenShown) {
     frmSplash splash;
     EXPECT_TRUE(splash.picLogo->pixmap().isNull());
     splash.show();
-    EXPECT_EQ(splash.picLogo->pixmap().toImage(), QIcon(":/pelorand.svg").pixmap(Px(1800), Px(1800)).toImage());
+    EXPECT_EQ(splash.picLogo->pixmap().toImage(), GameIcon("pelorand").pixmap(Px(1800), Px(1800)).toImage());
     splash.hide();
 }
 
@@ -188,11 +188,23 @@ TEST_F(Startup, TheVerdictWorkerStartsAtTheNextDeliveryOfEventsAndOnlyForTheLast
     EXPECT_TRUE(got.empty());
 }
 
-TEST(SettingsStore, ThePerUserFileIsQtsAndATestsFileReplacesItUntilCleared) {
+TEST(SettingsStore, ThePerUserStoreIsTheUsualPlaceAndATestsStoreReplacesItUntilCleared) {
+#ifdef _WIN32
+    const QString perUser = "HKEY_CURRENT_USER\\Software\\Pelorand";
+#else
     const QString perUser = QSettings(QSettings::IniFormat, QSettings::UserScope, "Pelorand", "Pelorand").fileName();
-    EXPECT_EQ(SettingsFile(), perUser);
-    SetSettingsFile("/tmp/elsewhere.ini");
-    EXPECT_EQ(SettingsFile(), "/tmp/elsewhere.ini");
-    SetSettingsFile({});
-    EXPECT_EQ(SettingsFile(), perUser);
+#endif
+    EXPECT_EQ(PerUserLocation(), perUser);
+    EXPECT_EQ(SettingsLocation(), perUser);
+    QTemporaryDir dir;
+    const QString scratch = ScratchSettingsLocation(dir.path());
+    EXPECT_NE(scratch, perUser);
+    SetSettingsLocation(scratch);
+    EXPECT_EQ(SettingsLocation(), scratch);
+    SaveSetting("Pelorand", "Game", "FaceCards", "6");
+    EXPECT_EQ(GetSetting("Pelorand", "Game", "FaceCards", "none"), "6");
+    RemoveSettingsLocation(scratch);
+    EXPECT_EQ(GetSetting("Pelorand", "Game", "FaceCards", "none"), "none");
+    SetSettingsLocation({});
+    EXPECT_EQ(SettingsLocation(), perUser);
 }

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPrinter>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QRegularExpression>
 #include <QSpinBox>
 #include <QTest>
@@ -14,9 +15,15 @@
 #include "deal/worksheet.h"
 #include "dialogs/frmworksheet.h"
 #include "gui_env.h"
+#include "program_run.h"
 #include "platform/printer.h"
 
 namespace {
+
+// pdftotext (poppler-utils) reads the PDF back; it is a Linux program, so under Wine the tests
+// that read a sheet say why they cannot run.
+bool CanReadPdf() { return !QStandardPaths::findExecutable("pdftotext").isEmpty(); }
+constexpr const char* NoPdfReader = "pdftotext (poppler-utils), which reads the PDF back, is not a program of this platform";
 
 QString PdfText(const QString& pdf) {
     QProcess p;
@@ -47,15 +54,10 @@ std::vector<AnswerLine> AnswerLines(const QString& text) {
 }
 
 int RunProgram(const QStringList& args, QString* out = nullptr, QString* err = nullptr) {
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const char* var : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(var);  // no display at all
-    p.setProcessEnvironment(env);
-    p.start(PELORAND_BUILD_DIR "/pelorand", args);
-    EXPECT_TRUE(p.waitForFinished(60000));
-    if (out) *out = QString::fromUtf8(p.readAllStandardOutput());
-    if (err) *err = QString::fromUtf8(p.readAllStandardError());
-    return p.exitCode();
+    const ProgramRun run = RunPelorand(args);  // no display at all
+    if (out) *out = run.out;
+    if (err) *err = run.err;
+    return run.code;
 }
 
 }  // namespace
@@ -78,6 +80,20 @@ TEST_F(WorksheetWindow, TheCommandLineWritesTheSheetWithoutADisplay) {
     EXPECT_EQ(read.settings->level, 1);
     EXPECT_EQ(read.settings->count, 14);
     EXPECT_EQ(read.settings->rating, CurrentRating);
+
+    // Bad arguments: a message and status 2; nothing that cannot be met: status 1.
+    for (const QStringList& bad : {QStringList{"--worksheet", "--per-page", "5", "-o", pdf}, QStringList{"--worksheet", "--count", "61", "-o", pdf},
+                                   QStringList{"--worksheet", "--count", "3"}, QStringList{"--worksheet", "--code", code, "--cards", "4", "-o", pdf},
+                                   QStringList{"--worksheet", "--code", "NOTACODE", "-o", pdf}}) {
+        EXPECT_EQ(RunProgram(bad, &out, &err), 2) << bad.join(' ').toStdString();
+        EXPECT_TRUE(err.startsWith("pelorand: --worksheet: ")) << err.toStdString();
+    }
+    EXPECT_EQ(RunProgram({"--worksheet", "--cards", "3", "--high", "1", "--level", "5", "-o", pdf}, &out, &err), 1);
+    EXPECT_TRUE(err.contains("No puzzle of difficulty 5")) << err.toStdString();
+
+    // What is left reads the sheets back.
+    if (!CanReadPdf()) GTEST_SKIP() << NoPdfReader;
+    ASSERT_EQ(RunProgram({"--worksheet", "--code", code, "--per-page", "6", "-o", pdf}, &out), 0);  // the bad runs may have touched it
     const QString text = PdfText(pdf);
     EXPECT_TRUE(text.contains("Worksheet code " + code));
     EXPECT_TRUE(text.contains("Page 4 of 4"));  // 14 puzzles at 6 a page, then the answers
@@ -95,16 +111,6 @@ TEST_F(WorksheetWindow, TheCommandLineWritesTheSheetWithoutADisplay) {
     ASSERT_EQ(RunProgram({"--worksheet", "--code", code.toLower(), "--per-page", "6", "-o", again}, &out), 0);
     EXPECT_EQ(out.trimmed(), code);
     EXPECT_EQ(PdfText(again), text);
-
-    // Bad arguments: a message and status 2; nothing that cannot be met: status 1.
-    for (const QStringList& bad : {QStringList{"--worksheet", "--per-page", "5", "-o", pdf}, QStringList{"--worksheet", "--count", "61", "-o", pdf},
-                                   QStringList{"--worksheet", "--count", "3"}, QStringList{"--worksheet", "--code", code, "--cards", "4", "-o", pdf},
-                                   QStringList{"--worksheet", "--code", "NOTACODE", "-o", pdf}}) {
-        EXPECT_EQ(RunProgram(bad, &out, &err), 2) << bad.join(' ').toStdString();
-        EXPECT_TRUE(err.startsWith("pelorand: --worksheet: ")) << err.toStdString();
-    }
-    EXPECT_EQ(RunProgram({"--worksheet", "--cards", "3", "--high", "1", "--level", "5", "-o", pdf}, &out, &err), 1);
-    EXPECT_TRUE(err.contains("No puzzle of difficulty 5")) << err.toStdString();
 }
 
 TEST_F(WorksheetWindow, TheDialogMakesTheSheetOfACodeAndPrintsIt) {
@@ -145,8 +151,12 @@ TEST_F(WorksheetWindow, TheDialogMakesTheSheetOfACodeAndPrintsIt) {
     CommonDialog::Scripted = {"ok"};
     dialog.cmdPrint_Click();
     EXPECT_EQ(CommonDialog::Shown.last(), "printer");
+    QFile printed(pdf);
+    ASSERT_TRUE(printed.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(printed.read(5) == "%PDF-");
+    CurrentPrinter().setOutputFileName({});
+    if (!CanReadPdf()) GTEST_SKIP() << NoPdfReader;
     const QString text = PdfText(pdf);
     EXPECT_TRUE(text.contains("Worksheet code " + QString::fromStdString(WorksheetCode(settings))));
     EXPECT_EQ(AnswerLines(text).size(), 9u);
-    CurrentPrinter().setOutputFileName({});
 }

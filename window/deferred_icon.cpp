@@ -2,6 +2,7 @@
 #include "window/deferred_icon.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QIconEngine>
 #include <QPainter>
 #include <QPointer>
@@ -87,4 +88,12 @@ QIcon DeferredIcon(std::function<QIcon()> make) {
 
 QIcon DeferredStandardIcon(QStyle::StandardPixmap icon) {
     return DeferredIcon([icon] { return QApplication::style()->standardIcon(icon); });
+}
+
+QIcon GameIcon(const QString& name) {
+    const QString drawing = ":/" + name + ".svg";
+    if (QFile::exists(drawing)) return QIcon(drawing);
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256}) icon.addFile(QString(":/%1-%2.png").arg(name).arg(size), QSize(size, size));
+    return icon;
 }

@@ -8,6 +8,10 @@
 
 #include <functional>
 
+// The game's own icon of that name ("pelorand", "your-answer"): its SVG drawing where the build
+// keeps one (Linux), else the PNG files drawn from it at build time, one a size (Windows).
+QIcon GameIcon(const QString& name);
+
 // An icon that is make() once anything asks for its pixels or sizes; until then it is a
 // non-null icon, so buttons lay out as they would with the real one.
 QIcon DeferredIcon(std::function<QIcon()> make);

@@ -57,10 +57,7 @@ QLabel* MakeCard(QWidget* parent, const QString& name, const QRect& place) {
 
 }  // namespace
 
-void LoadResources() { Q_INIT_RESOURCE(resources); }
-
 frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
-    LoadResources();
     setObjectName("frmMain");
     MainForm = this;  // the search writes here from now on
     CreateControls();
@@ -203,10 +200,10 @@ void frmMain::CreateActions() {
         {"Shuffle", QT_TR_NOOP("Shuffle"), QT_TR_NOOP("Shuffle the deck"), QStyle::SP_BrowserReload, nullptr},
         {"Deal", QT_TR_NOOP("Deal"), QT_TR_NOOP("Deal a card, next puzzle"), QStyle::SP_ArrowRight, nullptr},
         {"Answer", QT_TR_NOOP("Answer"), QT_TR_NOOP("Display the answer"), QStyle::SP_DialogApplyButton, nullptr},
-        {"YourAnswer", QT_TR_NOOP("Your Answer"), QT_TR_NOOP("Check your own answer"), QStyle::SP_CustomBase, ":/your-answer.svg"},
+        {"YourAnswer", QT_TR_NOOP("Your Answer"), QT_TR_NOOP("Check your own answer"), QStyle::SP_CustomBase, "your-answer"},
     };
     for (const Tool& t : tools) {
-        QAction* button = tbToolBar->addAction(t.drawn ? DeferredIcon([file = QString(t.drawn)] { return QIcon(file); }) : DeferredStandardIcon(t.icon), tr(t.name));
+        QAction* button = tbToolBar->addAction(t.drawn ? DeferredIcon([name = QString(t.drawn)] { return GameIcon(name); }) : DeferredStandardIcon(t.icon), tr(t.name));
         button->setObjectName(QString("tbToolBar") + t.key);
         button->setToolTip(tr(t.tip));
         button->setData(QString(t.key));
@@ -347,16 +344,22 @@ void frmMain::ShowVerdict(const TableVerdict& verdict) {
 
 void frmMain::SetVerdictText(const QString& text, const QString& accessibleName, const QString& toolTip) {
     sbVerdict->setText(text);
-    // Room for the longest verdict where the window allows ("1 answer · ★★★★★ · beyond the
-    // computer" is wider than the panel's share of a narrow window): the attempt panel gives
-    // way, always by the same amount, so the panels stand still from deal to deal; the tooltip
-    // holds the whole text whatever the width, and why the puzzle has its level.
-    const QString longest = LongestVerdictText();
-    const int wanted = sbVerdict->fontMetrics().horizontalAdvance(longest) + sbVerdict->fontMetrics().averageCharWidth() * 2;
-    sbVerdict->setMinimumWidth(std::max(Px(1800), std::min(wanted, width() * 3 / 5)));
+    if (activatedOnce_) FitVerdictPanel();  // else once the window is on the screen
+    // The tooltip holds the whole text whatever the width, and why the puzzle has its level.
     sbVerdict->setToolTip(toolTip.isEmpty() ? text : toolTip);
     // A screen reader hears what it is.
     sbVerdict->setAccessibleName(accessibleName.isEmpty() ? tr("Verdict: %1").arg(text) : accessibleName);
+}
+
+void frmMain::FitVerdictPanel() {
+    // Room for the longest verdict where the window allows ("1 answer · ★★★★★ · beyond the
+    // computer" is wider than the panel's share of a narrow window): the attempt panel gives
+    // way, always by the same amount, so the panels stand still from deal to deal. Measuring
+    // the stars looks for a font that has them, which can take longer than building the whole
+    // window (about 90 ms under Wine), so the first time waits until the window is shown.
+    const QString longest = LongestVerdictText();
+    const int wanted = sbVerdict->fontMetrics().horizontalAdvance(longest) + sbVerdict->fontMetrics().averageCharWidth() * 2;
+    sbVerdict->setMinimumWidth(std::max(Px(1800), std::min(wanted, width() * 3 / 5)));
 }
 
 void frmMain::ShowFacePanels(bool visible) {
@@ -490,7 +493,10 @@ bool frmMain::event(QEvent* e) {
         activateWindow();  // so the splash closes even where nothing else activates us
         raise();
         // Drawn for the window manager in five sizes: once the window is on the screen, not before.
-        QTimer::singleShot(0, this, [this] { setWindowIcon(QIcon(":/pelorand.svg")); });
+        QTimer::singleShot(0, this, [this] {
+            setWindowIcon(GameIcon("pelorand"));
+            FitVerdictPanel();
+        });
     }
     if (e->type() == QEvent::WindowActivate) Form_Activate();
     return QMainWindow::event(e);

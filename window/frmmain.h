@@ -139,6 +139,7 @@ private:
     // puzzle on the table stay (else the next puzzle is dealt plainly).
     bool Deal(bool mayRefuse);
     void SetVerdictText(const QString& text, const QString& accessibleName = {}, const QString& toolTip = {});
+    void FitVerdictPanel();
 
     frmSoln* soln_ = nullptr;
     VerdictCheck* verdict_ = nullptr;
@@ -146,9 +147,6 @@ private:
     std::unique_ptr<TableVerdict> tableVerdict_;
     bool activatedOnce_ = false;
 };
-
-// Makes the icons compiled into the app library reachable (a static library needs the call).
-void LoadResources();
 
 // The game window behind MainForm, or null when MainForm is something else or nothing.
 inline frmMain* MainWindow() { return dynamic_cast<frmMain*>(MainForm); }

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "version.h"
+#include "window/deferred_icon.h"
 #include "window/frmmain.h"
 #include "window/settings.h"
 #include "window/twips.h"
@@ -21,7 +22,6 @@ QString VersionText() {
 }
 
 frmSplash::frmSplash() : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint) {
-    LoadResources();
     setObjectName("frmSplash");
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(Px(7455), Px(4680));
@@ -81,7 +81,7 @@ void frmSplash::CloseOnceDrawn() {
 
 void frmSplash::showEvent(QShowEvent* e) {
     // Drawn as the splash appears, after the game window is already on its way to the screen.
-    if (picLogo->pixmap().isNull()) picLogo->setPixmap(QIcon(":/pelorand.svg").pixmap(Px(1800), Px(1800)));
+    if (picLogo->pixmap().isNull()) picLogo->setPixmap(GameIcon("pelorand").pixmap(Px(1800), Px(1800)));
     QWidget::showEvent(e);
     if (windowHandle()) windowHandle()->installEventFilter(this);
 }

@@ -17,7 +17,11 @@ void QtLoopHost::ShowSplash() {
     TraceStartup("splash window shown");
 }
 
-void QtLoopHost::Sleep(int ms) { ::Sleep(ms); }
+void QtLoopHost::Sleep(int ms) {
+    // A searching pass sleeps 1 ms, an idle one 10: the finer timer only while searching.
+    FineTimer(ms < 10);
+    ::Sleep(ms);
+}
 
 void QtLoopHost::DoEvents() {
     static bool first = true;
@@ -28,4 +32,7 @@ void QtLoopHost::DoEvents() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-void QtLoopHost::ReleaseMainForm() { delete MainWindow(); }
+void QtLoopHost::ReleaseMainForm() {
+    FineTimer(false);
+    delete MainWindow();
+}

@@ -10,12 +10,21 @@
 #include "files/worksheet_print.h"
 #include "lang/translate.h"
 #include "platform/language.h"
+#include "platform/process.h"
 #include "window/deferred_icon.h"
 #include "window/loop_host.h"
 #include "window/settings.h"
 #include "window/startup_trace.h"
 
+#ifndef PELORAND_CONSOLE_TWIN
+#define PELORAND_CONSOLE_TWIN 0
+#endif
+
 namespace {
+
+// pelorand.com, the console twin of pelorand.exe on Windows: the same program, but a console
+// waits for it and takes its exit status.
+constexpr bool ConsoleTwin = PELORAND_CONSOLE_TWIN;
 
 // Whether the window system Qt will pick can be reached: an X or Wayland display for the
 // usual platforms; any other platform (offscreen, a named plugin) is left to Qt.
@@ -36,6 +45,11 @@ int main(int argc, char* argv[]) {
     UseLanguage(SystemLanguage());
     // Decided before any application object exists: --solve must work without a display.
     const CommandLineRequest request = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    if (request.kind != CommandLineRequest::Kind::Game) UseParentConsole();
+    if (request.kind == CommandLineRequest::Kind::Game && ConsoleTwin) {
+        // Typed in a console: the game opens in its own window and the prompt comes back.
+        return StartProgram(ProgramFolder() + "/pelorand.exe", CommandLineText()) ? 0 : 1;
+    }
     if (request.kind == CommandLineRequest::Kind::Worksheet) {
         // Paints a PDF, which needs fonts but never a screen; Qt's own notes about the missing
         // desktop session would only clutter a command's error output.
@@ -61,9 +75,7 @@ int main(int argc, char* argv[]) {
     UseLanguage(StartLanguage());
     QApplication::setQuitOnLastWindowClosed(false);  // the loop ends when the game window closes
     // The whole command line is one deck file name, spaces and all (Qt's own options aside).
-    QStringList words = QApplication::arguments().mid(1);
-    if (!words.isEmpty() && words.first() == "--") words.removeFirst();
-    QtLoopHost host(words.join(' '));
+    QtLoopHost host(CommandLineText());
     Main(host);
     return 0;
 }

@@ -32,9 +32,9 @@ PlayRecord& Record() {
     static std::unique_ptr<PlayRecord> record;
     static QString loadedFrom;
     // A test that points the settings elsewhere gets the record stored there.
-    if (!record || loadedFrom != SettingsFile()) {
+    if (!record || loadedFrom != SettingsLocation()) {
         record = std::make_unique<PlayRecord>(StoredRecord());
-        loadedFrom = SettingsFile();
+        loadedFrom = SettingsLocation();
         written = record->Save();
     }
     return *record;

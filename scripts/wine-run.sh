@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# Runs a Windows program under Wine the way the suite does: in a Wine prefix and HOME of the
+# build's own (made on first use), with no downloads and no menu entries on this machine, the
+# DLLs found where they were built, carriage returns taken out of what it prints, and its exit
+# status kept. ctest runs every Windows test through it.
+# Usage: wine-run.sh --home DIR [--dlls DIR:DIR:...] PROGRAM [ARGS...]
+set -uo pipefail
+home="" dlls=""
+while [ $# -gt 0 ]; do
+  case "$1" in
+    --home) home=$2; shift 2 ;;
+    --dlls) dlls=$2; shift 2 ;;
+    *) break ;;
+  esac
+done
+[ -n "$home" ] || { echo "wine-run.sh: --home DIR is needed" >&2; exit 2; }
+mkdir -p "$home/home"
+home=$(cd "$home" && pwd)  # Wine takes only an absolute prefix
+export HOME=$home/home WINEPREFIX=$home/prefix WINEARCH=win64 WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe=d"
+unset DISPLAY WAYLAND_DISPLAY  # the tests draw offscreen; a window of their own needs the caller to set DISPLAY again
+[ -n "${PELORAND_WINE_DISPLAY:-}" ] && export DISPLAY=$PELORAND_WINE_DISPLAY
+if [ -n "$dlls" ]; then
+  path=""
+  IFS=: read -ra dirs <<<"$dlls"
+  for d in "${dirs[@]}"; do path+="${path:+;}Z:$d"; done
+  export WINEPATH=$path
+fi
+# One prefix for the run, made once even when tests start side by side.
+if [ ! -f "$WINEPREFIX/.made" ]; then
+  (
+    flock 9
+    if [ ! -f "$WINEPREFIX/.made" ]; then
+      wine wineboot --init >/dev/null 2>&1
+      wineserver -w
+      # Wine's own stand-ins for Windows' fonts (Tahoma, its dialog font): Debian's Wine does not
+      # find them by itself, and without them its dialog font falls back to a serif from the host.
+      cp /usr/share/wine/fonts/*.tt[fc] "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null
+      touch "$WINEPREFIX/.made"
+    fi
+  ) 9>"$home/.lock"
+fi
+# One server for the whole run, kept a while after each program: a program that starts while the
+# last one's server is shutting down waits for it.
+wineserver -p 20 2>/dev/null
+wine "$@" 2> >(tr -d '\r' >&2) | tr -d '\r'
+status=${PIPESTATUS[0]}
+wait
+exit "$status"
