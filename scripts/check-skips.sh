@@ -9,7 +9,7 @@ case "$1" in
   linux)
     if [ -n "$skipped" ]; then echo "tests skipped on Linux: $skipped"; exit 1; fi ;;
   windows)
-    listed=$(awk '/^### Tests that cannot run under Wine/ {on = 1; next} on && /^#/ {on = 0} on' README.md \
+    listed=$(awk '/^#+ Tests that cannot run under Wine/ {on = 1; next} on && /^#/ {on = 0} on' README.md \
              | sed -n 's/^| `\([^`]*\)` |.*/\1/p' | sort -u)
     unlisted=$(comm -23 <(echo "$skipped") <(echo "$listed") | sed '/^$/d')
     if [ -n "$unlisted" ]; then echo "tests skipped under Wine but not listed in the README: $unlisted"; exit 1; fi ;;
