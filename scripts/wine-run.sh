@@ -26,24 +26,25 @@ if [ -n "$dlls" ]; then
   for d in "${dirs[@]}"; do path+="${path:+;}Z:$d"; done
   export WINEPATH=$path
 fi
-# One prefix for the run, made once even when tests start side by side.
-if [ ! -f "$WINEPREFIX/.made" ]; then
-  (
-    flock 9
-    if [ ! -f "$WINEPREFIX/.made" ]; then
-      wine wineboot --init >/dev/null 2>&1
-      wineserver -w
-      # Wine's own stand-ins for Windows' fonts (Tahoma, its dialog font): Debian's Wine does not
-      # find them by itself, and without them its dialog font falls back to a serif from the host.
-      cp /usr/share/wine/fonts/*.tt[fc] "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null
-      touch "$WINEPREFIX/.made"
-    fi
-  ) 9>"$home/.lock"
-fi
-# One server for the whole run, kept a while after each program: a program that starts while the
-# last one's server is shutting down waits for it.
-wineserver -p 20 2>/dev/null
-wine "$@" 2> >(tr -d '\r' >&2) | tr -d '\r'
-status=${PIPESTATUS[0]}
-wait
+# One prefix for the run, made once even when tests start side by side; and one server for the
+# run, kept a minute after the last program, started with nothing of ours open.
+(
+  flock 9
+  if [ ! -f "$WINEPREFIX/.made" ]; then
+    wine wineboot --init </dev/null >/dev/null 2>&1 9>&-
+    # Wine's own stand-ins for Windows' fonts (Tahoma, its dialog font): Debian's Wine does not
+    # find them by itself, and without them its dialog font falls back to a serif from the host.
+    cp /usr/share/wine/fonts/*.tt[fc] "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null
+    touch "$WINEPREFIX/.made"
+  fi
+  wineserver -p60 </dev/null >/dev/null 2>&1 9>&-  # not holding the lock for its whole life
+) 9>"$home/.lock"
+# Its output goes to files first: whatever it starts (Wine's desktop, its services) inherits its
+# output and keeps a pipe open until it ends, and ctest would wait for that.
+out=$(mktemp) err=$(mktemp)
+trap 'rm -f "$out" "$err"' EXIT
+wine "$@" >"$out" 2>"$err"
+status=$?
+tr -d '\r' <"$err" >&2
+tr -d '\r' <"$out"
 exit "$status"
