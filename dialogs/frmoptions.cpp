@@ -10,6 +10,8 @@
 #include <QShortcut>
 #include <QTabBar>
 
+#include <algorithm>
+
 #include "engine/globals.h"
 #include "platform/language.h"
 #include "window/frmmain.h"
@@ -50,7 +52,10 @@ frmOptions::frmOptions(frmMain* game)
     tbsOptions->setGeometry(Px(105), Px(120), Px(5895), tabHeight);
     auto* tabFrame = new QFrame(this);  // the strip's body, under the pages
     tabFrame->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
-    tabFrame->setGeometry(Px(105), Px(120) + tabHeight - 1, Px(5895), Px(4365) - Px(120) - tabHeight + 1);
+    tabFrame->setGeometry(Px(105), Px(120) + tabHeight, Px(5895), Px(4365) - Px(120) - tabHeight);
+    // The pages start below the tabs, which a style or a large font may make taller than their
+    // 360 twips: nothing of a page stands over a tab.
+    const int pageTop = std::max(Px(480), Px(120) + tabHeight + 1);
     connect(tbsOptions, &QTabBar::tabBarClicked, this, [this](int) { tbsOptions_Click(); });
     connect(tbsOptions, &QTabBar::currentChanged, this, [this](int) { tbsOptions_Click(); });
 
@@ -59,7 +64,7 @@ frmOptions::frmOptions(frmMain* game)
     for (int i = 0; i < 4; ++i) {
         picOptions[i] = new QFrame(this);
         picOptions[i]->setObjectName(QString("picOptions%1").arg(i));
-        picOptions[i]->setGeometry(TwipsRect(i == 0 ? 210 : -20000, 480, 5685, 3780));
+        picOptions[i]->setGeometry(Px(i == 0 ? 210 : -20000), pageTop, Px(5685), Px(3780));
         picOptions[i]->setEnabled(i == 0);
         auto* frame = new QFrame(picOptions[i]);
         frame->setFrameStyle(QFrame::Box | QFrame::Sunken);

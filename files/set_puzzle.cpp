@@ -31,6 +31,11 @@ void frmMain::SetPuzzle(const std::vector<int>& cards, int answer) {
     ShowFacePanels(true);
     if (otherCount) SetWidth();  // a window the player has widened stays so for the same row
     StartPuzzle();
+    // Later deals keep the puzzle's number of cards, as after a loaded deck: said where it
+    // happens, so that Options is never changed behind the player's back.
+    if (otherCount)
+        ShowNote(tr("From now on Deal deals %n card(s), as this puzzle has; Options, \"Number of puzzle cards\", changes that.",
+                    "", FaceCards));
 }
 
 void frmMain::mnuEditPaste_Click() {

@@ -195,3 +195,13 @@ std::optional<BoardHint> NextStep(const Board& board, const Expression& simplest
         if (search.CanMake(Search::After(values, c))) return BoardHint{c.first, c.second, c.op, false, 0, 0};
     return std::nullopt;
 }
+
+BoardStep HintStep(const Board& board, const BoardHint& hint) {
+    BoardStep step;
+    step.left = board.Tiles().at(hint.first).Value();
+    step.right = board.Tiles().at(hint.second).Value();
+    step.op = hint.op;
+    // NextStep names only steps that can be made: a divisor of 0 never comes.
+    step.result = Apply(hint.op, step.left, step.right).value_or(Fraction());
+    return step;
+}

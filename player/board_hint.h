@@ -20,3 +20,5 @@ struct BoardHint {
 
 // simplest: the simplest answer, as the player's solver lists it first.
 std::optional<BoardHint> NextStep(const Board& board, const Expression& simplest);
+// The step a hint names, with the values of its tiles, for saying it: "14 − 4 = 10".
+BoardStep HintStep(const Board& board, const BoardHint& hint);

@@ -26,9 +26,14 @@ void PlayRecord::Count(Puzzle& p) {
     ++RowOf(p).dealt;
 }
 
-void PlayRecord::Started(int cards, int64_t nowMs) {
+void PlayRecord::Started(int cards, int64_t nowMs, bool headStart) {
     Left();
-    open_ = Puzzle{cards, 0, nowMs, nowMs, false, false, false, false};
+    open_ = Puzzle{cards, 0, nowMs, nowMs};
+    open_->raced = headStart;
+}
+
+void PlayRecord::Seen() {
+    if (open_) open_->seen = true;
 }
 
 void PlayRecord::LevelKnown(int level) {
@@ -39,7 +44,9 @@ void PlayRecord::Ended(End how, int64_t nowMs) {
     if (!open_ || open_->ended) return;
     Puzzle& p = *open_;
     p.ended = true;
+    p.how = how;
     p.played = true;
+    p.seen = true;
     p.endMs = nowMs;
     Count(p);
     RecordRow& row = RowOf(p);
@@ -72,24 +79,39 @@ std::optional<int64_t> PlayRecord::Elapsed(int64_t nowMs) const {
     return std::max<int64_t>(0, (open_->ended ? open_->endMs : nowMs) - open_->startMs);
 }
 
+std::optional<PlayRecord::End> PlayRecord::Settle(int64_t nowMs) {
+    if (!open_->played || !open_->raced || !open_->computerHit) return std::nullopt;
+    Ended(End::ComputerFirst, nowMs);
+    return End::ComputerFirst;
+}
+
+std::optional<PlayRecord::End> PlayRecord::Opened(int64_t nowMs) {
+    if (!open_ || open_->ended) return std::nullopt;
+    open_->played = true;
+    open_->seen = true;
+    return Settle(nowMs);
+}
+
 std::optional<PlayRecord::End> PlayRecord::Played(int64_t nowMs) {
     if (!open_ || open_->ended) return std::nullopt;
     open_->played = true;
-    if (!open_->computerHit) return std::nullopt;
-    Ended(End::ComputerFirst, nowMs);
-    return End::ComputerFirst;
+    open_->seen = true;
+    if (!open_->computerHit) open_->raced = true;
+    return Settle(nowMs);
 }
 
 std::optional<PlayRecord::End> PlayRecord::ComputerHit(int64_t nowMs) {
     if (!open_ || open_->ended) return std::nullopt;
     open_->computerHit = true;
-    if (!open_->played) return std::nullopt;
-    Ended(End::ComputerFirst, nowMs);
-    return End::ComputerFirst;
+    return Settle(nowMs);
 }
 
 void PlayRecord::Left() {
     if (!open_) return;
+    if (!open_->seen) {  // replaced before the player could see it
+        open_.reset();
+        return;
+    }
     if (!open_->ended) {
         Count(*open_);
         // A puzzle tried and left breaks the run; one passed over unplayed does not.
@@ -125,6 +147,7 @@ void PlayRecord::Reset() {
     if (open_) {
         open_->counted = false;
         open_->ended = false;
+        open_->how.reset();
     }
 }
 

@@ -1,9 +1,15 @@
 // The record of play: per number of face cards and level, how the puzzles put on the table
 // ended, the player's times to a right answer and runs of puzzles solved without hints.
-// Each puzzle counts once: when it ends (the player's right answer, the computer's hit, or
-// giving up) or, unended, when it leaves the table. Only a puzzle the player played can be
-// the computer's win: a puzzle dealt and passed over counts as dealt and nothing more, and
-// the computer's hit on it waits until the player plays it (then it was first).
+// Each puzzle counts once: when it ends (the player's right answer, the computer's win, or
+// giving up) or, unended, when it leaves the table; a puzzle replaced before the player could
+// see it (the first of Options' two deals) does not count at all.
+//
+// The race: the player races the computer on a puzzle only when he gave it a head start or
+// played the puzzle (picked a card, typed, checked) before its search hit. Only then can the
+// computer win it. A puzzle the computer solved before the player started on it is no race:
+// the player's right answer to it is his solved puzzle, with no point to the computer. And a
+// puzzle dealt and passed over counts as dealt and nothing more: a race with a head start
+// that the player never played is no win of the computer's either.
 //
 // Levels are those of the current rating (deal/level.h). Rows recorded while the first rating
 // gave the levels cannot be rated again (the record keeps no puzzles), so they are kept apart
@@ -37,15 +43,27 @@ public:
     static constexpr std::size_t KeptTimes = 500;  // enough for a steady median
     enum class End { SolvedAlone, SolvedWithHints, ComputerFirst, GaveUp };
 
-    // The life of the puzzle on the table. Started ends the one before (if any) first.
-    void Started(int cards, int64_t nowMs);
+    // The life of the puzzle on the table. Started ends the one before (if any) first;
+    // headStart: the computer waits for the player first, a race from the start.
+    void Started(int cards, int64_t nowMs, bool headStart = false);
+    // The puzzle was on the screen: only a puzzle the player could see counts as dealt.
+    void Seen();
     void LevelKnown(int level);  // 1..5, or 0 when it has no answer
     void Ended(End how, int64_t nowMs);  // only the first end of a puzzle counts
-    // The player played the puzzle on the table: opened Your Answer for it, picked on the
-    // board, typed or checked. ComputerFirst when that ends it: the computer had hit already.
+    // Your Answer opened for the puzzle on the table: it is played, but no race is entered.
+    // ComputerFirst when that ends a race (a head start) the computer has won already.
+    std::optional<End> Opened(int64_t nowMs);
+    // The player played the puzzle: picked on the board, typed or checked. Before the
+    // computer's hit that enters the race. ComputerFirst when it ends one the computer won.
     std::optional<End> Played(int64_t nowMs);
-    // The computer's search hit: its win at once when the player has played the puzzle.
+    // The computer's search hit: its win at once in a race the player is playing.
     std::optional<End> ComputerHit(int64_t nowMs);
+    // Whether the player races the computer on the puzzle on the table, and whether its search
+    // has hit it.
+    bool Raced() const { return open_ && open_->raced; }
+    bool ComputerHasHit() const { return open_ && open_->computerHit; }
+    // How the puzzle on the table ended, when it has.
+    std::optional<End> HowEnded() const { return open_ && open_->ended ? open_->how : std::nullopt; }
     void Left();  // the puzzle leaves the table unended, or the game closes; a played one breaks the run
     bool Open() const { return open_.has_value(); }
     bool HasEnded() const { return open_ && open_->ended; }
@@ -80,10 +98,14 @@ private:
         bool ended = false;
         bool counted = false;  // in its row already
         bool played = false;
-        bool computerHit = false;  // before the player played it
+        bool computerHit = false;
+        bool raced = false;  // a head start, or played before the computer's hit
+        bool seen = false;   // on the screen; one replaced before is not counted
+        std::optional<End> how;
     };
     RecordRow& RowOf(const Puzzle& p) { return rows_[{p.cards, p.level}]; }
     void Count(Puzzle& p);
+    std::optional<End> Settle(int64_t nowMs);  // the computer's win once a race has all it needs
 
     std::map<std::pair<int, int>, RecordRow> rows_;
     std::map<std::pair<int, int>, RecordRow> firstRows_;

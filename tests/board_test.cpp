@@ -74,6 +74,34 @@ bool Makes(std::vector<Fraction> v, const Fraction& target) {
     return false;
 }
 
+// Whether a first step that makes a whole number from 0 up leaves values that make the target.
+bool PlainWayOn(const std::vector<Fraction>& v, const Fraction& target) {
+    for (std::size_t i = 0; i < v.size(); ++i)
+        for (std::size_t j = 0; j < v.size(); ++j) {
+            if (i == j) continue;
+            std::vector<Fraction> rest;
+            for (std::size_t k = 0; k < v.size(); ++k)
+                if (k != i && k != j) rest.push_back(v[k]);
+            for (auto r : {v[i].Plus(v[j]), v[i].Minus(v[j]), v[i].Times(v[j]), v[i].Divided(v[j])}) {
+                if (!r || !r->IsWhole() || r->Num() < 0) continue;
+                rest.push_back(*r);
+                if (Makes(rest, target)) return true;
+                rest.pop_back();
+            }
+        }
+    return false;
+}
+
+std::optional<Fraction> StepResult(const std::vector<Fraction>& v, const BoardHint& h) {
+    switch (h.op) {
+    case BoardOp::Add: return v[h.first].Plus(v[h.second]);
+    case BoardOp::Subtract: return v[h.first].Minus(v[h.second]);
+    case BoardOp::Multiply: return v[h.first].Times(v[h.second]);
+    case BoardOp::Divide: return v[h.first].Divided(v[h.second]);
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 TEST(Board, StepsLeaveTheTilesAndStepsTheyShould) {
@@ -255,7 +283,7 @@ TEST(BoardHint, FromABoardThatLeftTheAnswerItFindsAWayOnOrSaysThereIsNone) {
     // Random boards of four cards, a random first step: a hint exactly when a way on exists,
     // and following the hints from there reaches the answer card.
     std::mt19937 random(20261208);
-    int followed = 0, none = 0;
+    int followed = 0, none = 0, plainFirst = 0;
     for (int round = 0; round < 300; ++round) {
         std::vector<int> cards(4);
         for (int& c : cards) c = std::uniform_int_distribution<int>(1, 13)(random);
@@ -275,6 +303,13 @@ TEST(BoardHint, FromABoardThatLeftTheAnswerItFindsAWayOnOrSaysThereIsNone) {
             ++none;
             continue;
         }
+        // Off the simplest answer, a step in whole numbers from 0 up comes first where one leads on.
+        if (!h->followsSimplest && PlainWayOn(values, Fraction(answer))) {
+            const std::optional<Fraction> made = StepResult(values, *h);
+            ASSERT_TRUE(made.has_value());
+            EXPECT_TRUE(made->IsWhole() && made->Num() >= 0) << "round " << round << ": the hint makes " << TileText(*made);
+            ++plainFirst;
+        }
         FollowHints(b, pv.listed[0]);
         ASSERT_TRUE(b.Finished()) << "round " << round;
         EXPECT_EQ(b.Tiles()[0].Value(), Fraction(answer)) << "round " << round;
@@ -282,6 +317,7 @@ TEST(BoardHint, FromABoardThatLeftTheAnswerItFindsAWayOnOrSaysThereIsNone) {
     }
     EXPECT_GT(followed, 50);
     EXPECT_GT(none, 10);
+    EXPECT_GT(plainFirst, 20);  // enough boards to hold it
 }
 
 TEST(BoardHint, WholeNumbersOnlyHintsOnlyStepsTheBoardTakes) {

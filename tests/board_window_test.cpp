@@ -12,6 +12,7 @@
 #include <QTest>
 
 #include "gui_env.h"
+#include "player/board_hint.h"
 #include "player/play_record.h"
 #include "window/board_view.h"
 #include "window/frmanswer.h"
@@ -166,30 +167,68 @@ TEST_F(BoardWindow, TheMouseAloneSolvesFromACardOnTheTable) {
     EXPECT_TRUE(b->lstSteps->count() == 0 && a->txtAnswer->text().isEmpty());
 }
 
-TEST_F(BoardWindow, APuzzleDealtAndNotPlayedIsNoWinOfTheComputers) {
+TEST_F(BoardWindow, TheComputerWinsOnlyARaceThePlayerEnteredOnTheBoard) {
     frmMain& w = Start();
     w.SetPuzzle({5, 3, 7, 2}, 24);
+    QCoreApplication::processEvents();  // on the screen
     ASSERT_TRUE(SearchUntilSolved());  // the computer hits a puzzle nobody played
     w.cmdDeal_Click();
     EXPECT_EQ(Sum(&RecordRow::computerFirst), 0u);
     EXPECT_EQ(Setting("Game", "ComputerWins"), "<absent>");
-    EXPECT_GE(Sum(&RecordRow::dealt), 2u);
+    EXPECT_EQ(Sum(&RecordRow::dealt), 2u);  // the first deal and this one, passed over
 
     w.SetPuzzle({5, 3, 7, 2}, 24);
-    frmAnswer* a = Open(w);  // played: the computer's hit counts
+    frmAnswer* a = Open(w);
+    Keys("1");  // a pick before the computer's hit: a race
     ASSERT_TRUE(SearchUntilSolved());
     EXPECT_EQ(Setting("Game", "ComputerWins"), "1");
+    EXPECT_EQ(a->lblTally->text(), "You 0, the computer 1");
 
     w.SetPuzzle({2, 3, 4}, 24);  // the window stays open; not played yet
     ASSERT_TRUE(SearchUntilSolved());
+    QTest::keyClick(a->fraBoard->cmdTile[0], Qt::Key_1);  // a pick only after the hit: no race
     EXPECT_EQ(Setting("Game", "ComputerWins"), "1");
-    QTest::keyClick(a->fraBoard->cmdTile[0], Qt::Key_1);  // a pick on the board after the hit: the computer's
-    EXPECT_EQ(Setting("Game", "ComputerWins"), "2");
-    EXPECT_EQ(a->lblTally->text(), "You 0, the computer 2");
     a->txtAnswer->setText("2 * 3 * 4");
     a->cmdCheck->click();
-    EXPECT_TRUE(a->txtResult->toPlainText().contains("The computer was first this time."));
-    EXPECT_EQ(Setting("Game", "PlayerWins"), "<absent>");
+    const QString result = a->txtResult->toPlainText();
+    EXPECT_TRUE(result.contains("Right!")) << result.toStdString();
+    EXPECT_FALSE(result.contains("The computer was first")) << result.toStdString();
+    EXPECT_FALSE(result.contains("You got it first")) << result.toStdString();
+    EXPECT_EQ(Setting("Game", "PlayerWins"), "1");  // the player's solved puzzle
+    EXPECT_EQ(a->lblTally->text(), "You 1, the computer 1");
+    EXPECT_EQ(w.lblProgress->text(), "Solution found.");  // the computer's solution stays on the table
+}
+
+// A hint's words and the tiles it picks are one step; the words go once the board moves on.
+TEST_F(BoardWindow, HintSaysTheStepItPicksAndGoesWhenTheBoardMovesOn) {
+    frmMain& w = Start();
+    w.SetPuzzle({10, 8, 11, 10}, 3);  // simplest: 11 + 10 - (10 + 8)
+    frmAnswer* a = Open(w);
+    BoardView* b = a->fraBoard;
+    WaitForVerdict(w);
+    Keys("1-2");  // 10 − 8 = 2: off the simplest answer, and 2 11 10 still make 3
+    a->cmdHint->click();
+    const Board& board = b->Model();
+    const std::optional<BoardHint> next = NextStep(board, w.VerdictOnTable()->player.listed.front());
+    ASSERT_TRUE(next.has_value());
+    EXPECT_FALSE(next->followsSimplest);
+    const QString said = a->txtResult->toPlainText();
+    EXPECT_TRUE(said.contains(QString::fromStdString(StepText(HintStep(board, *next))))) << said.toStdString();
+    EXPECT_FALSE(said.contains("Hint 1 of")) << said.toStdString();
+    EXPECT_EQ(board.First(), next->first);
+    EXPECT_EQ(board.Op(), next->op);
+    // The step played: the hint has had its say.
+    QTest::keyClick(Focus(), static_cast<char>('1' + next->second));
+    EXPECT_EQ(board.Steps().size(), 2u);
+    EXPECT_TRUE(a->txtResult->toPlainText().isEmpty()) << a->txtResult->toPlainText().toStdString();
+    // Typed hints go on through the simplest answer; the board picks only the first step.
+    w.SetPuzzle({10, 8, 11, 10}, 3);
+    WaitForVerdict(w);
+    a->cmdHint->click();
+    EXPECT_TRUE(b->Model().First().has_value());
+    a->cmdHint->click();
+    EXPECT_TRUE(a->txtResult->toPlainText().contains("Hint 2 of"));
+    EXPECT_FALSE(b->Model().First().has_value());  // step 2 cannot be played from the cards as dealt
 }
 
 TEST_F(BoardWindow, RefusedStepsSayWhyAndLeaveTheBoardAsItWas) {

@@ -34,6 +34,7 @@
 #include "expr/eval.h"
 #include "window/board_view.h"
 #include "window/frmanswer.h"
+#include "window/play_stats.h"
 #include "window/frmsoln.h"
 #include "window/settings.h"
 #include "window/frmsplash.h"
@@ -169,13 +170,15 @@ TEST_F(GameWindow, AnswerOnlyOnceTheSearchHasSolvedThePuzzle) {
 TEST_F(GameWindow, SetWidthFitsTheCards) {
     frmMain& w = Start();
     struct Case { int width, cards, expected; };
-    const Case cases[] = {{6500, 5, 7710}, {9000, 3, 7710}, {4995, 3, 4995}, {4995, 4, 6210},
+    // Three and four cards: wide enough for Exit, the last button, with the right margin of five cards.
+    const Case cases[] = {{6500, 5, 7710}, {9000, 3, 7710}, {4995, 3, 7470}, {6500, 3, 7470}, {4995, 4, 7470}, {7605, 4, 7605},
                           {7710, 6, 9210}, {7710, 7, 10710}, {12000, 7, 10710}};
     for (const Case& c : cases) {
         w.resize(Px(c.width), w.height());
         FaceCards = static_cast<int16_t>(c.cards);
         w.SetWidth();
         EXPECT_EQ(Twips(w.width()), c.expected) << c.width << " twips, " << c.cards << " cards";
+        EXPECT_LE(w.cmdExit->geometry().right(), w.centralWidget()->width()) << c.cards << " cards";
     }
 }
 
@@ -626,21 +629,65 @@ TEST_F(YourAnswer, ARightAnswerBeforeTheSearchWinsThePuzzle) {
     EXPECT_FALSE(a->isVisible());
 }
 
-TEST_F(YourAnswer, WhenTheComputerWasFirstTheRaceIsItsAndTheTallyIsKept) {
+TEST_F(YourAnswer, TheComputerIsFirstOnlyInARaceThePlayerEntered) {
     Store("Game", "PlayerWins", "4");
     Store("Game", "HintWins", "1");
     frmMain& w = Start();
+    // The computer solves it before the player has begun: no race, and a right answer the player's.
     DealPuzzle(w, {5, 3, 7, 2}, 24);
     ASSERT_TRUE(SearchUntilSolved());
     w.tbToolBar_ButtonClick("YourAnswer");
     frmAnswer* a = w.Answer();
     ASSERT_NE(a, nullptr);
+    EXPECT_EQ(Setting("Game", "ComputerWins"), "<absent>");  // opening it is no race lost
     a->txtAnswer->setText("5 + 3 * 7 - 2");
     a->cmdCheck->click();
-    EXPECT_TRUE(a->txtResult->toPlainText().contains("Right!\nThe computer was first this time."));
+    QString result = a->txtResult->toPlainText();
+    EXPECT_TRUE(result.contains("Right!")) << result.toStdString();
+    EXPECT_FALSE(result.contains("The computer was first")) << result.toStdString();
     EXPECT_EQ(w.lblProgress->text(), "Solution found.");
+    EXPECT_EQ(Setting("Game", "PlayerWins"), "5");
+    EXPECT_EQ(a->lblTally->text(), "You 5 (1 with hints), the computer 0");
+
+    // Opening Your Answer before its hit enters no race: the player has not begun.
+    DealPuzzle(w, {5, 3, 7, 2}, 24);
+    w.mnuEditYourAnswer_Click();
+    ASSERT_TRUE(SearchUntilSolved());
+    EXPECT_EQ(Setting("Game", "ComputerWins"), "<absent>");
+
+    // Typing before its hit enters the race: then the computer can be first.
+    DealPuzzle(w, {5, 3, 7, 2}, 24);
+    QTest::keyClicks(a->txtAnswer, "5 + ");
+    ASSERT_TRUE(SearchUntilSolved());
     EXPECT_EQ(Setting("Game", "ComputerWins"), "1");
-    EXPECT_EQ(a->lblTally->text(), "You 4 (1 with hints), the computer 1");
+    a->txtAnswer->setText("5 + 3 * 7 - 2");
+    a->cmdCheck->click();
+    result = a->txtResult->toPlainText();
+    EXPECT_TRUE(result.contains("Right!\nThe computer was first this time.")) << result.toStdString();
+    EXPECT_EQ(Setting("Game", "PlayerWins"), "5");
+    EXPECT_EQ(a->lblTally->text(), "You 5 (1 with hints), the computer 1");
+}
+
+TEST_F(YourAnswer, OpenedAfterTheComputersHitItSaysHowToRaceFairlyThreeTimes) {
+    frmMain& w = Start();
+    for (int i = 0; i < 4; ++i) {
+        DealPuzzle(w, {5, 3, 7, 2}, 24);
+        ASSERT_TRUE(SearchUntilSolved());
+        w.mnuEditYourAnswer_Click();
+        const QString said = w.Answer()->txtResult->toPlainText();
+        EXPECT_EQ(said.contains("head start"), i < 3) << i << ": " << said.toStdString();
+        w.Answer()->hide();
+    }
+    EXPECT_EQ(Setting("Game", "RaceTipsShown"), "3");
+    // Not in a race: typed before the hit, or with a head start chosen.
+    Store("Game", "RaceTipsShown", "0");
+    DealPuzzle(w, {5, 3, 7, 2}, 24);
+    w.mnuEditYourAnswer_Click();
+    QTest::keyClicks(w.Answer()->txtAnswer, "5");
+    ASSERT_TRUE(SearchUntilSolved());
+    w.Answer()->hide();
+    w.mnuEditYourAnswer_Click();
+    EXPECT_FALSE(w.Answer()->txtResult->toPlainText().contains("head start"));
 }
 
 TEST_F(YourAnswer, HintsGiveOneStepAtATimeAndCountTheWin) {
@@ -741,6 +788,43 @@ TEST_F(GameWindow, HeadStartCountsDownAndGiveUpLetsTheComputerStart) {
     EXPECT_EQ(w.lblProgress->text(), "Looking for a solution...");
     EXPECT_FALSE(giveUp->isEnabled());
     EXPECT_FALSE(HeadStartRunning());
+}
+
+// The head start where the player plays: the countdown in Your Answer, its Give Up and Ctrl+G.
+TEST_F(GameWindow, YourAnswerShowsTheHeadStartAndGivesUpToo) {
+    Store("Game", "HeadStart", "1");  // ten seconds
+    FixedNowMs = 5000;
+    frmMain& w = Start();
+    w.mnuEditYourAnswer_Click();
+    frmAnswer* a = w.Answer();
+    EXPECT_TRUE(a->lblHeadStart->isVisible());
+    EXPECT_EQ(a->lblHeadStart->text(), "Your turn: 0:10");
+    EXPECT_TRUE(a->cmdGiveUp->isVisible());
+    FixedNowMs = 8500;
+    SearchStep();
+    EXPECT_EQ(a->lblHeadStart->text(), "Your turn: 0:07");
+    a->cmdGiveUp->click();
+    EXPECT_FALSE(HeadStartRunning());
+    EXPECT_FALSE(a->lblHeadStart->isVisible());
+    EXPECT_FALSE(a->cmdGiveUp->isVisible());
+    EXPECT_EQ(Record().HowEnded(), PlayRecord::End::GaveUp);
+
+    // Ctrl+G in Your Answer, with the focus on the board.
+    w.cmdDeal_Click();
+    EXPECT_TRUE(a->lblHeadStart->isVisible());
+    a->fraBoard->FocusBoard();
+    QTest::keyClick(a->focusWidget(), Qt::Key_G, Qt::ControlModifier);
+    EXPECT_FALSE(HeadStartRunning());
+    EXPECT_FALSE(a->lblHeadStart->isVisible());
+
+    // Opened while a head start runs: there at once.
+    a->hide();
+    w.cmdDeal_Click();
+    w.mnuEditYourAnswer_Click();
+    EXPECT_TRUE(a->cmdGiveUp->isVisible());
+    Store("Game", "HeadStart", "0");
+    w.cmdDeal_Click();
+    EXPECT_FALSE(a->lblHeadStart->isVisible());
 }
 
 TEST_F(GameWindow, OptionsChooseTheHeadStart) {

@@ -4,6 +4,9 @@
 #include <QApplication>
 #include <QFont>
 
+#include <filesystem>
+#include <fstream>
+
 #include "platform/language.h"
 #include "window/deferred_icon.h"
 
@@ -14,6 +17,14 @@ int main(int argc, char** argv) {
     // its to see): the same fonts as the Linux tests see, so texts are measured alike.
     if (qEnvironmentVariableIsEmpty("QT_QPA_FONTDIR")) qputenv("QT_QPA_FONTDIR", PELORAND_TEST_FONT_DIR);
 #endif
+    // The windows at another scale (2 for 200 %), on a screen as large as such scales come with
+    // (3840 x 2160), not the offscreen platform's 800 x 600. Wine passes no QT_ variable on.
+    if (const QByteArray scale = qgetenv("PELORAND_TEST_SCALE"); !scale.isEmpty()) {
+        qputenv("QT_SCALE_FACTOR", scale);
+        const std::filesystem::path config = std::filesystem::temp_directory_path() / "pelorand-test-screen.json";
+        std::ofstream(config) << R"({"screens": [{"name": "large", "x": 0, "y": 0, "width": 3840, "height": 2160, "logicalDpi": 96}]})";
+        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QByteArray::fromStdString(config.string()));
+    }
     QApplication app(argc, argv);
 #ifdef PELORAND_TEST_FONT_DIR
     QFont::insertSubstitution("Arial", "Liberation Sans");  // as fontconfig has it on Linux; Windows has Arial itself

@@ -8,23 +8,30 @@ using End = PlayRecord::End;
 TEST(PlayRecord, CountsEachPuzzleOnceInItsRowWithRunsAndTimes) {
     PlayRecord r;
     r.Started(5, 0);
+    r.Seen();
     r.LevelKnown(3);
     r.Ended(End::SolvedAlone, 40'000);
     r.Ended(End::ComputerFirst, 41'000);  // the same puzzle: already ended
     r.Started(5, 50'000);
+    r.Seen();
     r.LevelKnown(3);
     r.Ended(End::SolvedAlone, 60'000);
     r.Started(5, 70'000);
+    r.Seen();
     r.LevelKnown(3);
     r.Ended(End::SolvedWithHints, 100'000);
     r.Started(5, 100'000);
+    r.Seen();
     r.LevelKnown(3);
     r.Ended(End::SolvedAlone, 120'000);
-    r.Started(4, 120'000);  // its level never came: the row of unknown levels
+    r.Started(4, 120'000);
+    r.Seen();  // its level never came: the row of unknown levels
     r.Ended(End::ComputerFirst, 120'200);
     r.Started(4, 130'000);
+    r.Seen();
     r.LevelKnown(0);
-    r.Started(6, 140'000);  // the 4-card puzzle left unended: dealt, nothing else
+    r.Started(6, 140'000);
+    r.Seen();  // the 4-card puzzle left unended: dealt, nothing else
     r.LevelKnown(2);
     r.Ended(End::GaveUp, 150'000);
     r.LevelKnown(5);  // after its end: the puzzle keeps its row
@@ -54,14 +61,17 @@ TEST(PlayRecord, APuzzleTriedAndLeftBreaksTheRunAndTheClockStopsAtTheEnd) {
     PlayRecord r;
     for (int i = 0; i < 3; ++i) {
         r.Started(3, i * 10);
+        r.Seen();
         r.LevelKnown(1);
         r.Ended(End::SolvedAlone, i * 10 + 5);
     }
     r.Started(3, 100);
+    r.Seen();
     r.LevelKnown(1);
     EXPECT_EQ(r.Elapsed(130), 30);
     r.Played(140);
-    r.Started(3, 200);  // tried, then left
+    r.Started(3, 200);
+    r.Seen();  // tried, then left
     r.LevelKnown(1);
     r.Ended(End::SolvedAlone, 250);
     EXPECT_EQ(r.Elapsed(999), 50);  // ended: the time stands
@@ -79,6 +89,7 @@ TEST(PlayRecord, SurvivesItsStoredTextAndSkipsWhatIsNotItsOwn) {
     PlayRecord r;
     for (int i = 0; i < 600; ++i) {  // more times than are kept
         r.Started(7, 0);
+        r.Seen();
         r.LevelKnown(i % 6);
         r.Ended(i % 3 ? End::SolvedAlone : End::ComputerFirst, 1000 + i);
     }
@@ -116,6 +127,7 @@ TEST(PlayRecord, KeepsTheFirstRatingsRowsApartAndAsTheyWere) {
     EXPECT_EQ(old.times, (std::vector<int64_t>{9000, 11000}));
     EXPECT_EQ(r.PlayerFirst(), 3u);  // the tally counts every row
     r.Started(5, 0);
+    r.Seen();
     r.LevelKnown(3);
     r.Ended(End::SolvedAlone, 5000);
     EXPECT_EQ(r.FirstRatingRows().at({5, 3}), old);  // not added to
@@ -138,9 +150,11 @@ TEST(PlayRecord, KeepsTheFirstRatingsRowsApartAndAsTheyWere) {
 TEST(PlayRecord, WritesACsvASpreadsheetReads) {
     PlayRecord r;
     r.Started(4, 0);
+    r.Seen();
     r.LevelKnown(2);
     r.Ended(End::SolvedAlone, 65'400);
     r.Started(4, 0);
+    r.Seen();
     r.LevelKnown(0);
     r.Left();
     EXPECT_EQ(r.Csv(),
@@ -157,10 +171,11 @@ TEST(PlayRecord, WritesACsvASpreadsheetReads) {
     EXPECT_EQ(AnswerTimeText(65'400), "1:05");
 }
 
-TEST(PlayRecord, OnlyAPuzzleThePlayerPlayedCanBeTheComputersWin) {
+TEST(PlayRecord, TheComputerWinsOnlyARaceThePlayerEntered) {
     PlayRecord r;
-    auto deal = [&r](int64_t at) {
-        r.Started(5, at);
+    auto deal = [&r](int64_t at, bool headStart = false) {
+        r.Started(5, at, headStart);
+        r.Seen();
         r.LevelKnown(2);
     };
     deal(0);
@@ -171,29 +186,60 @@ TEST(PlayRecord, OnlyAPuzzleThePlayerPlayedCanBeTheComputersWin) {
     EXPECT_FALSE(r.HasEnded());
     deal(30);
     r.Ended(End::SolvedAlone, 40);
-    // Played after the computer's hit: its win, at the moment the player came to it.
+    // Opened and played only after the computer's hit: no race, and the right answer the player's.
     deal(50);
     EXPECT_EQ(r.ComputerHit(55), std::nullopt);
-    EXPECT_EQ(r.Played(60), End::ComputerFirst);
-    EXPECT_EQ(r.Played(61), std::nullopt);  // settled once
-    r.Ended(End::SolvedAlone, 70);          // the player's right answer came after it
-    // Played before the computer's hit: its win when it hits.
+    EXPECT_EQ(r.Opened(58), std::nullopt);
+    EXPECT_EQ(r.Played(60), std::nullopt);
+    EXPECT_FALSE(r.Raced());
+    EXPECT_TRUE(r.ComputerHasHit());
+    r.Ended(End::SolvedAlone, 70);
+    // Played before the computer's hit: a race, its win when it hits.
     deal(80);
+    EXPECT_EQ(r.Opened(80), std::nullopt);  // opening alone enters no race
+    EXPECT_FALSE(r.Raced());
     EXPECT_EQ(r.Played(81), std::nullopt);
+    EXPECT_TRUE(r.Raced());
     EXPECT_EQ(r.ComputerHit(90), End::ComputerFirst);
+    EXPECT_EQ(r.HowEnded(), End::ComputerFirst);
+    EXPECT_EQ(r.Played(91), std::nullopt);  // settled once
     // Played and solved before the hit: the player's, and the hit after it is no second end.
     deal(100);
     r.Played(101);
     r.Ended(End::SolvedAlone, 110);
     EXPECT_EQ(r.ComputerHit(115), std::nullopt);
+    EXPECT_EQ(r.HowEnded(), End::SolvedAlone);
+    // A head start is a race from the start: the computer's hit wins it once the player comes
+    // to the puzzle, even only to open Your Answer; never played, it is dealt and nothing more.
+    deal(120, true);
+    EXPECT_TRUE(r.Raced());
+    EXPECT_EQ(r.ComputerHit(150), std::nullopt);
+    EXPECT_EQ(r.Opened(160), End::ComputerFirst);
+    deal(170, true);
+    EXPECT_EQ(r.ComputerHit(200), std::nullopt);
     r.Left();
 
     const RecordRow& row = r.Rows().at({5, 2});
-    EXPECT_EQ(row.dealt, 6u);
+    EXPECT_EQ(row.dealt, 8u);
     EXPECT_EQ(row.computerFirst, 2u);
-    EXPECT_EQ(row.solved, 3u);
-    EXPECT_EQ(row.longestRun, 2u);  // the passed-over puzzle left it whole; the computer's wins broke it
-    EXPECT_EQ(row.currentRun, 1u);
+    EXPECT_EQ(row.solved, 4u);
+    EXPECT_EQ(row.longestRun, 3u);  // the passed-over puzzles left it whole; the computer's wins broke it
+    EXPECT_EQ(row.currentRun, 0u);
     EXPECT_EQ(r.ComputerFirst(), 2u);
-    EXPECT_EQ(row.times, (std::vector<int64_t>{10, 10, 10}));
+    EXPECT_EQ(row.times, (std::vector<int64_t>{10, 10, 20, 10}));
+}
+
+TEST(PlayRecord, APuzzleReplacedBeforeItWasSeenIsNotCounted) {
+    PlayRecord r;
+    r.Started(5, 0);  // Options' first deal: replaced by the second before the window shows it
+    r.LevelKnown(2);
+    r.Started(5, 0);
+    r.Seen();
+    r.LevelKnown(2);
+    r.Started(4, 10);  // seen, then passed over: dealt
+    r.Seen();
+    r.Started(4, 20);
+    r.Left();
+    EXPECT_EQ(r.Rows().at({5, 2}).dealt, 1u);
+    EXPECT_EQ(r.Rows().at({4, 0}).dealt, 1u);
 }

@@ -115,6 +115,9 @@ TEST_F(SetPuzzle, PastePutsThePuzzleIntoTheDeckAndStartsTheRace) {
     EXPECT_EQ(StepCount, 0);
     EXPECT_FALSE(w.cmdAnswer->isEnabled());
     EXPECT_EQ(w.lblProgress->text(), "Looking for a solution...");
+    // The new number of cards for later deals is said where it happens, until the next puzzle.
+    EXPECT_TRUE(w.lblNote->isVisibleTo(&w));
+    EXPECT_TRUE(w.lblNote->text().startsWith("From now on Deal deals 6 cards, as this puzzle has;")) << w.lblNote->text().toStdString();
 
     // Copy writes what Paste reads.
     w.MenuItem("mnuEditCopy")->trigger();
@@ -126,8 +129,14 @@ TEST_F(SetPuzzle, PastePutsThePuzzleIntoTheDeckAndStartsTheRace) {
     EXPECT_EQ(FaceCards, 3);
     EXPECT_EQ(HighCard, 60);
     EXPECT_EQ(w.FaceCard[3]->isVisible(), false);
+    EXPECT_TRUE(w.lblNote->text().startsWith("From now on Deal deals 3 cards,"));
     w.cmdDeal_Click();
     EXPECT_EQ(DeckPos, NextDeckPos(pos));
+    EXPECT_FALSE(w.lblNote->isVisibleTo(&w));
+    // The same number of cards again changes nothing for later deals: no note.
+    QGuiApplication::clipboard()->setText("5 5 5 = 1");
+    w.MenuItem("mnuEditPaste")->trigger();
+    EXPECT_FALSE(w.lblNote->isVisibleTo(&w));
 }
 
 TEST_F(SetPuzzle, PastedPuzzlesAreSavedAndPlayedAgain) {

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTest>
 
 #include "dialogs/frmstatistics.h"
 #include "gui_env.h"
@@ -43,9 +44,10 @@ TEST_F(Statistics, EachOutcomeCountsOnceInTheTallyAndSurvivesARestart) {
     FixedNowMs = 0;
     frmMain& w = Start();  // the first deal: on the table, not yet counted
 
-    w.SetPuzzle({5, 3, 7, 2}, 24);  // the computer first, on a puzzle the player plays
+    w.SetPuzzle({5, 3, 7, 2}, 24);  // the computer first, in a race the player entered
     WaitForLevel(w);
     w.mnuEditYourAnswer_Click();
+    QTest::keyClicks(w.Answer()->txtAnswer, "5");
     ASSERT_TRUE(SearchUntilSolved());
     EXPECT_EQ(Setting("Game", "ComputerWins"), "1");
 
@@ -69,6 +71,7 @@ TEST_F(Statistics, EachOutcomeCountsOnceInTheTallyAndSurvivesARestart) {
     ASSERT_TRUE(SearchUntilSolved());  // the computer's hit after giving up is no second end
     Store("Game", "HeadStart", "0");
     w.cmdDeal_Click();
+    QCoreApplication::processEvents();  // on the screen: counted when it leaves
 
     EXPECT_EQ(Sum(&RecordRow::dealt), 4u);  // the first deal, passed over, and three more
     EXPECT_EQ(Sum(&RecordRow::computerFirst), 1u);

@@ -18,6 +18,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QStyle>
 #include <QTabBar>
 #include <QTableWidget>
@@ -120,6 +121,8 @@ public:
     }
 };
 
+QString Rect(const QRect& r) { return QString("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height()); }
+
 // Whether a text shows whole in its widget, as drawn in its font.
 QStringList Clipped(QWidget* top) {
     QStringList out;
@@ -157,6 +160,48 @@ QStringList Clipped(QWidget* top) {
         if (auto* t = qobject_cast<QTabBar*>(w))
             for (int i = 0; i < t->count(); ++i)
                 if (t->tabRect(i).right() > t->width()) out << at + ": tab \"" + t->tabText(i) + "\" is cut off";
+        // The search's own words in the first panel, and the clock (not a long attempt, which may be
+        // cut at its end, nor the verdict, whose tooltip holds it whole in a narrow window).
+        if (auto* p = qobject_cast<StatusPanel*>(w); p && p->objectName() != "sbStatusBarPanel3" && !p->text().isEmpty() &&
+                                                      !p->text().contains(QRegularExpression("^[0-9#~x\u00F7()=.e+ -]+$")))
+            if (m.horizontalAdvance(p->text()) > p->contentsRect().width() - 6)
+                out << at + ": \"" + p->text() + "\" is cut off in its panel (" + QString::number(p->contentsRect().width()) + ")";
+        // Your Answer's result and steps show whole: the deciding line never needs scrolling.
+        if (auto* e = qobject_cast<QAbstractScrollArea*>(w); e && top->objectName() == "frmAnswer" &&
+                                                             (qobject_cast<QPlainTextEdit*>(w) || qobject_cast<QListWidget*>(w)) &&
+                                                             e->verticalScrollBar()->maximum() > 0)
+            out << at + ": needs scrolling to show all it holds";
+    }
+    return out;
+}
+
+// Visible widgets of one parent that overlap without one holding the other: a text drawn across
+// another's frame. Only plain containers count: what a list, a text box, a combo box or a
+// button holds inside is its own business.
+QStringList Overlaps(QWidget* top) {
+    QStringList out;
+    QList<QWidget*> parents = top->findChildren<QWidget*>();
+    parents.prepend(top);
+    for (QWidget* parent : parents) {
+        if (!parent->isVisible() || qobject_cast<QAbstractScrollArea*>(parent) || qobject_cast<QComboBox*>(parent) ||
+            qobject_cast<QAbstractButton*>(parent) || qobject_cast<QTabBar*>(parent) || parent->inherits("QScrollBar") ||
+            parent->inherits("QAbstractSpinBox") || parent->inherits("QMenuBar") || parent->inherits("QToolBar"))
+            continue;
+        QList<QWidget*> kids;
+        for (QObject* o : parent->children())
+            if (auto* k = qobject_cast<QWidget*>(o); k && k->isVisible() && !k->isWindow()) kids << k;
+        // Partly outside its parent: cut off (a page put wholly out of sight is out of sight).
+        for (QWidget* k : kids)
+            if (k->geometry().intersects(parent->rect()) && !parent->rect().contains(k->geometry()))
+                out << top->objectName() + ": " + k->objectName() + " " + Rect(k->geometry()) + " is cut off by " +
+                           (parent->objectName().isEmpty() ? parent->metaObject()->className() : parent->objectName()) + " " + Rect(parent->rect());
+        for (int i = 0; i < kids.size(); ++i)
+            for (int j = i + 1; j < kids.size(); ++j) {
+                const QRect a = kids[i]->geometry(), b = kids[j]->geometry();
+                if (a.intersects(b) && !a.contains(b) && !b.contains(a))
+                    out << top->objectName() + ": " + kids[i]->objectName() + " " + Rect(a) + " and " + kids[j]->objectName() + " " + Rect(b) +
+                               " overlap";
+            }
     }
     return out;
 }
@@ -169,43 +214,116 @@ protected:
     }
 
     // Opens every window and dialog, each with texts in every place that can hold one, and
-    // calls look on each.
+    // calls look on each: the game window at every number of cards, Your Answer in each of its
+    // states (the countdown, the tip on racing, every verdict, every refusal, the hints).
     template <class Look>
     void EveryWindow(Look look) {
         FixedNowMs = 0;
         frmMain& w = Start();
-        w.SetPuzzle({3, 3, 8, 8}, 24);
         w.mnuViewClock_Click();
-        QCoreApplication::processEvents();
-        for (int i = 0; i < 500 && Solving; ++i) SearchStep();  // the status bar's attempts and counts
-        look(&w);
+        const std::vector<std::vector<int>> rows{{3, 3, 8}, {3, 3, 8, 8}, {1, 2, 3, 4, 5}, {1, 2, 3, 4, 5, 6}, {1, 2, 3, 4, 5, 6, 7}};
+        for (const std::vector<int>& cards : rows) {
+            w.SetPuzzle(cards, 99);  // a note: the number of cards changed
+            QCoreApplication::processEvents();
+            for (int i = 0; i < 500 && Solving; ++i) SearchStep();  // the status bar's attempts and counts
+            look(&w);
+            int sum = 0;
+            for (int c : cards) sum += c;
+            w.SetPuzzle(cards, sum);  // found soon: "Got it, do you give up?"
+            for (int i = 0; i < 200000 && Solving; ++i) SearchStep();
+            QCoreApplication::processEvents();
+            look(&w);
+        }
         Store("Game", "HeadStart", "1");  // the countdown
         w.SetPuzzle({3, 3, 8, 8}, 24);
         look(&w);
         Store("Game", "HeadStart", "4");
         w.SetPuzzle({3, 3, 8, 8}, 24);
         look(&w);
-        Store("Game", "HeadStart", "0");
-        w.SetPuzzle({3, 3, 8, 8}, 24);
-
-        w.mnuEditYourAnswer_Click();
+        w.mnuEditYourAnswer_Click();  // the countdown and Give Up where the player plays
         frmAnswer* a = w.Answer();
+        QCoreApplication::processEvents();
+        look(a);
+        Store("Game", "HeadStart", "0");
+        w.SetPuzzle({5, 3, 7, 2}, 24);  // solved by the computer before the player began: the tip
+        for (int i = 0; i < 200000 && Solving; ++i) SearchStep();
+        a->hide();
+        w.mnuEditYourAnswer_Click();
+        QCoreApplication::processEvents();
+        look(a);
+        auto settle = [] {
+            QElapsedTimer clock;
+            clock.start();
+            while (clock.elapsed() < 60) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        };
+
+        w.SetPuzzle({3, 3, 8, 8}, 24);
         a->fraBoard->chkWholeNumbers->setChecked(true);
         QTest::keyClicks(a->fraBoard->cmdTile[2], "3/1");  // refused: 8 / 3 is a fraction
+        settle();
+        look(a);
+        a->fraBoard->cmdStartOver->click();
+        QTest::keyClicks(a->fraBoard->cmdTile[0], "1-3");  // refused: 3 - 8 is below zero
+        settle();
         look(a);
         a->fraBoard->chkWholeNumbers->setChecked(false);
-        QTest::keyClicks(a->fraBoard->cmdTile[2], "1 3/1 1-2 2/1");  // 8 / (3 - 8 / 3), judged
+        a->fraBoard->cmdStartOver->click();
+        QTest::keyClicks(a->fraBoard->cmdTile[0], "1-2 2/1");  // 3 - 3 = 0, then 8 / 0: refused
+        settle();
+        look(a);
+        a->fraBoard->cmdStartOver->click();
+        QTest::keyClicks(a->fraBoard->cmdTile[2], "3/1 1-2 2/1");  // 8 / (3 - 8 / 3), judged, beyond the computer
+        settle();
         look(a);
         a->txtAnswer->setText("8 / (3 - 8 / 4)");  // not on the table
         a->cmdCheck->click();
+        settle();
         look(a);
         a->txtAnswer->setText("8 * 3 + 3 - 8");  // a wrong value
         a->cmdCheck->click();
+        settle();
         look(a);
+        w.SetPuzzle({11, 1, 4, 3}, 11);  // right only in the school's reading
+        a->txtAnswer->setText("11 + 1 - 4 + 3");
+        a->cmdCheck->click();
+        settle();
+        look(a);
+        w.SetPuzzle({5, 3, 7, 2}, 24);
+        QTest::keyClicks(a->txtAnswer, "5 + 3 * 7 - 2");  // typed in the race, and checked first
+        a->cmdCheck->click();
+        settle();
+        look(a);
+        w.SetPuzzle({5, 3, 7, 2}, 24);
+        QTest::keyClicks(a->txtAnswer, "5");  // in the race, but the computer is first
+        for (int i = 0; i < 200000 && Solving; ++i) SearchStep();
+        a->txtAnswer->setText("5 + 3 * 7 - 2");
+        a->cmdCheck->click();
+        settle();
+        look(a);
+        w.SetPuzzle({1, 2, 3, 4, 5, 6, 7}, 28);  // seven cards on the board, six steps
         QElapsedTimer clock;
         clock.start();
         while (!w.VerdictOnTable() && clock.elapsed() < 20000) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        for (int i = 0; i < 3; ++i) a->cmdHint->click();
+        QTest::keyClicks(a->fraBoard->cmdTile[0], "1+2 1+2 1+2 1+2 1+2 1+2");
+        settle();
+        look(a);
+        w.SetPuzzle({3, 3, 8, 8}, 24);
+        clock.restart();
+        while (!w.VerdictOnTable() && clock.elapsed() < 20000) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        for (int i = 0; i < 3; ++i) a->cmdHint->click();  // typed hints, down to the whole solution
+        settle();
+        look(a);
+        w.SetPuzzle({10, 8, 11, 10}, 3);
+        clock.restart();
+        while (!w.VerdictOnTable() && clock.elapsed() < 20000) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        QTest::keyClicks(a->fraBoard->cmdTile[0], "1-2");  // off the simplest answer: a hint from the tiles
+        a->cmdHint->click();
+        settle();
+        look(a);
+        a->fraBoard->cmdStartOver->click();
+        QTest::keyClicks(a->fraBoard->cmdTile[0], "1*2");  // 80 11 10 make no 3: the hint says so
+        a->cmdHint->click();
+        settle();
         look(a);
 
         w.cmdAnswer_Click();
@@ -257,16 +375,19 @@ TEST_F(InEveryLanguage, EveryTextGoesThroughTheTranslation) {
     EXPECT_TRUE(walk.problems.isEmpty()) << walk.problems.join('\n').toStdString();
 }
 
-TEST_F(InEveryLanguage, NoTextIsCutOffInGermanOrFrench) {
-    for (const char* language : {"de", "fr"}) {
+TEST_F(InEveryLanguage, NothingOverlapsOrIsCutOff) {
+    // Run at 100 % and, as a second ctest entry with PELORAND_TEST_SCALE=2, at 200 %.
+    const QByteArray scale = qgetenv("PELORAND_TEST_SCALE");
+    ASSERT_EQ(qApp->devicePixelRatio(), scale.isEmpty() ? 1.0 : scale.toDouble());
+    for (const char* language : {"en", "de", "fr"}) {
         UseLanguage(language);
-        QStringList clipped;
-        EveryWindow([&clipped](QWidget* window) {
+        QStringList problems;
+        EveryWindow([&problems](QWidget* window) {
             QCoreApplication::processEvents();
-            clipped << Clipped(window);
+            problems << Clipped(window) << Overlaps(window);
         });
-        clipped.removeDuplicates();
-        EXPECT_TRUE(clipped.isEmpty()) << language << ":\n" << clipped.join('\n').toStdString();
+        problems.removeDuplicates();
+        EXPECT_TRUE(problems.isEmpty()) << language << ":\n" << problems.join('\n').toStdString();
         game.reset();
     }
 }

@@ -1080,12 +1080,24 @@ Standardfehlerausgabe.
         <translation>Das ist die ganze Lösung: %1</translation>
     </message>
     <message>
-        <source>Your steps have left that answer; the board shows a next step from the cards as they stand.</source>
-        <translation>Deine Schritte führen von dieser Lösung weg; das Spielfeld zeigt einen nächsten Schritt mit den Karten, wie sie jetzt liegen.</translation>
-    </message>
-    <message>
         <source>The cards on the board can no longer make %1: press Undo or Start Over.</source>
         <translation>Mit den Karten auf dem Spielfeld kommst du nicht mehr auf %1: Drück Rückgängig oder Neu beginnen.</translation>
+    </message>
+    <message>
+        <source>&amp;Give Up</source>
+        <translation>&amp;Aufgeben</translation>
+    </message>
+    <message>
+        <source>Let the computer start looking now (Ctrl+G)</source>
+        <translation>Der Computer soll jetzt anfangen zu suchen (Strg+G)</translation>
+    </message>
+    <message>
+        <source>The computer found an answer before you started, so this puzzle is no race. To race it fairly, give yourself a head start: Options, &quot;Computer starts&quot;.</source>
+        <translation>Der Computer hatte eine Lösung, bevor du angefangen hast: Diese Aufgabe ist kein Wettrennen. Für ein faires Rennen gib dir einen Vorsprung: Einstellungen, „Computer beginnt“.</translation>
+    </message>
+    <message>
+        <source>Your steps have left the simplest answer. A next step from the cards as they stand: %1</source>
+        <translation>Deine Schritte führen von der einfachsten Lösung weg. Ein nächster Schritt mit den Karten, wie sie jetzt liegen: %1</translation>
     </message>
 </context>
 <context>
@@ -1369,6 +1381,13 @@ Standardfehlerausgabe.
     <message>
         <source>Progress: %1</source>
         <translation>Fortschritt: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>From now on Deal deals %n card(s), as this puzzle has; Options, &quot;Number of puzzle cards&quot;, changes that.</source>
+        <translation>
+            <numerusform>Ab jetzt gibt „Geben“ %n Karte, so viele wie diese Aufgabe; Einstellungen, „Anzahl der Karten“, ändert das.</numerusform>
+            <numerusform>Ab jetzt gibt „Geben“ %n Karten, so viele wie diese Aufgabe; Einstellungen, „Anzahl der Karten“, ändert das.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

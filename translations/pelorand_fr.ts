@@ -1081,12 +1081,24 @@ d&apos;erreur standard.
         <translation>Voici une solution complète&#xa0;: %1</translation>
     </message>
     <message>
-        <source>Your steps have left that answer; the board shows a next step from the cards as they stand.</source>
-        <translation>Tes étapes se sont écartées de cette solution&#xa0;; le plateau montre une étape suivante à partir des cartes telles qu&apos;elles sont.</translation>
-    </message>
-    <message>
         <source>The cards on the board can no longer make %1: press Undo or Start Over.</source>
         <translation>Les cartes du plateau ne peuvent plus donner %1&#xa0;: appuie sur Annuler ou Recommencer.</translation>
+    </message>
+    <message>
+        <source>&amp;Give Up</source>
+        <translation>&amp;Abandonner</translation>
+    </message>
+    <message>
+        <source>Let the computer start looking now (Ctrl+G)</source>
+        <translation>Laisser l&apos;ordinateur commencer à chercher maintenant (Ctrl+G)</translation>
+    </message>
+    <message>
+        <source>The computer found an answer before you started, so this puzzle is no race. To race it fairly, give yourself a head start: Options, &quot;Computer starts&quot;.</source>
+        <translation>L&apos;ordinateur a trouvé une solution avant que tu commences&#xa0;: ce problème n&apos;est pas une course. Pour une course équitable, donne-toi de l&apos;avance&#xa0;: Options, «&#xa0;L&apos;ordinateur commence&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Your steps have left the simplest answer. A next step from the cards as they stand: %1</source>
+        <translation>Tes étapes se sont écartées de la solution la plus simple. Une étape suivante à partir des cartes telles qu&apos;elles sont&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -1370,6 +1382,13 @@ d&apos;erreur standard.
     <message>
         <source>Progress: %1</source>
         <translation>Progression&#xa0;: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>From now on Deal deals %n card(s), as this puzzle has; Options, &quot;Number of puzzle cards&quot;, changes that.</source>
+        <translation>
+            <numerusform>Désormais, «&#xa0;Distribuer&#xa0;» distribue %n carte, comme ce problème&#xa0;; Options, «&#xa0;Nombre de cartes&#xa0;», change cela.</numerusform>
+            <numerusform>Désormais, «&#xa0;Distribuer&#xa0;» distribue %n cartes, comme ce problème&#xa0;; Options, «&#xa0;Nombre de cartes&#xa0;», change cela.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

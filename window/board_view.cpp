@@ -201,7 +201,10 @@ BoardView::BoardView(QWidget* parent) : QWidget(parent) {
     lstSteps->setObjectName("lstSteps");
     lstSteps->setAccessibleName(tr("Steps"));
     lstSteps->setSelectionMode(QAbstractItemView::NoSelection);
-    lstSteps->setFixedHeight(lstSteps->fontMetrics().height() * 4 + 8);
+    lstSteps->addItem("0");  // one row, to measure a row's height in this style and font
+    stepRow_ = std::max(lstSteps->sizeHintForRow(0), lstSteps->fontMetrics().height());
+    lstSteps->clear();
+    FitStepsList(4);
     auto* stepsLabel = new QLabel(tr("S&teps:"), this);
     stepsLabel->setBuddy(lstSteps);
 
@@ -227,7 +230,13 @@ BoardView::BoardView(QWidget* parent) : QWidget(parent) {
     Refresh();
 }
 
+void BoardView::FitStepsList(int cards) {
+    // A row for every step the cards can take, so that the steps never need scrolling.
+    lstSteps->setFixedHeight(stepRow_ * std::max(3, cards - 1) + 2 * lstSteps->frameWidth() + 4);
+}
+
 void BoardView::SetPuzzle(const std::vector<int>& cards, int answer) {
+    FitStepsList(static_cast<int>(cards.size()));
     board_ = Board(cards, answer);
     board_.SetWholeNumbersOnly(chkWholeNumbers->isChecked());
     lblGoal->setText(tr("Make %1: pick a card, an operation and another card, and go on until one card is left.").arg(answer));
@@ -303,9 +312,18 @@ void BoardView::ShowHint(const BoardHint& hint, bool focus) {
     if (focus) cmdTile[hint.second]->setFocus(Qt::OtherFocusReason);
 }
 
+void BoardView::PutDownHint() {
+    if (!hinted_) return;
+    board_.PutDown();
+    hinted_.reset();
+    Refresh();
+}
+
 void BoardView::Say(const QString& text) {
+    const bool changed = text != lblBoard->text();
     lblBoard->setText(text);
     lblBoard->setAccessibleName(text.isEmpty() ? tr("Board") : text);
+    if (changed) emit Spoke();
 }
 
 void BoardView::FocusBoard() {

@@ -64,6 +64,7 @@ public:
     // Picks the hint's first tile and operation and outlines its second, which takes the focus
     // when asked (Space or Enter then plays it).
     void ShowHint(const BoardHint& hint, bool focus);
+    void PutDownHint();  // a hint's picks put down again (a hint the board cannot show yet)
     void Say(const QString& text);         // the line under the board; empty clears it
     void FocusBoard();                     // the focus on the picked tile, else the first
     const Board& Model() const { return board_; }
@@ -82,6 +83,7 @@ signals:
     void Moved();     // the player did something on the board
     void Stepped();   // a step was made, taken back or all undone: the tiles changed
     void Finished();  // one tile is left: the board's answer is ready to judge
+    void Spoke();     // the line under the steps changed: the window may need to grow for it
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -99,4 +101,6 @@ private:
 
     Board board_;
     std::optional<int> hinted_;  // the place a hint points to next
+    int stepRow_ = 0;            // the height of a row of the steps list
+    void FitStepsList(int cards);
 };

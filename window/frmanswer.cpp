@@ -12,10 +12,14 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
+#include <QShortcut>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "answer/answer.h"
 #include "engine/globals.h"
+#include "engine/search.h"
 #include "player/board_hint.h"
 #include "player/expression.h"
 #include "window/board_view.h"
@@ -35,6 +39,20 @@ frmAnswer::frmAnswer(frmMain* game)
     setObjectName("frmAnswer");
     setWindowTitle(tr("Your Answer"));
 
+    lblHeadStart = new QLabel(this);
+    lblHeadStart->setObjectName("lblHeadStart");
+    QFont countdown = lblHeadStart->font();
+    countdown.setBold(true);
+    lblHeadStart->setFont(countdown);
+    cmdGiveUp = new QPushButton(tr("&Give Up"), this);
+    cmdGiveUp->setObjectName("cmdGiveUp");
+    cmdGiveUp->setToolTip(tr("Let the computer start looking now (Ctrl+G)"));
+    cmdGiveUp->setAutoDefault(false);
+    connect(cmdGiveUp, &QPushButton::clicked, game, &frmMain::mnuEditGiveUp_Click);
+    // Ctrl+G where the player plays, as in the game window's Edit menu.
+    auto* giveUp = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_G), this);
+    connect(giveUp, &QShortcut::activated, game, &frmMain::mnuEditGiveUp_Click);
+
     fraBoard = new BoardView(this);
     fraBoard->SetWholeNumbersOnly(ReadSettingInt(WholeNumbersOnlySetting) == 1);
     connect(fraBoard->chkWholeNumbers, &QCheckBox::toggled, this,
@@ -45,6 +63,7 @@ frmAnswer::frmAnswer(frmMain* game)
     });
     connect(fraBoard, &BoardView::Stepped, this, &frmAnswer::BoardStepped);
     connect(fraBoard, &BoardView::Finished, this, &frmAnswer::BoardFinished);
+    connect(fraBoard, &BoardView::Spoke, this, &frmAnswer::FitSoon);
 
     lblPrompt = new QLabel(this);
     lblPrompt->setObjectName("lblPrompt");
@@ -83,7 +102,11 @@ frmAnswer::frmAnswer(frmMain* game)
     buttons->addWidget(cmdHint);
     buttons->addStretch();
     buttons->addWidget(cmdClose);
+    auto* headStart = new QHBoxLayout;
+    headStart->addWidget(lblHeadStart, 1);
+    headStart->addWidget(cmdGiveUp);
     auto* layout = new QVBoxLayout(this);
+    layout->addLayout(headStart);
     layout->addWidget(fraBoard);
     auto* line = new QFrame(this);  // the board above, typing below
     line->setFrameShape(QFrame::HLine);
@@ -96,6 +119,8 @@ frmAnswer::frmAnswer(frmMain* game)
     layout->addWidget(txtResult);
     layout->addWidget(lblTally);
     txtResult->setMinimumHeight(110);
+    resultHeight_ = 110;
+    ShowHeadStart(HeadStartRunning() ? game_->lblProgress->text() : QString());
     resize(sizeHint().expandedTo(QSize(460, 0)));
 
     txtResult->installEventFilter(this);
@@ -124,8 +149,58 @@ void frmAnswer::ShowBesideGame() {
     show();
     raise();
     activateWindow();
-    Played();  // opened for the puzzle on the table
+    RecordOpened();  // opened for the puzzle on the table: played, but no race entered
+    ShowTally();
+    ShowRaceTip();
     fraBoard->FocusBoard();
+}
+
+void frmAnswer::ShowRaceTip() {
+    // Opened after the computer's hit, with no race entered: a player who never saw a race
+    // could think he lost one. The first few times, one line says how to race fairly.
+    const PlayRecord& record = Record();
+    const int shown = ReadSettingInt(RaceTipsShownSetting);
+    if (!record.ComputerHasHit() || record.Raced() || record.HasEnded() || shown >= 3 || !txtResult->toPlainText().isEmpty())
+        return;
+    WriteSetting(RaceTipsShownSetting, QString::number(shown + 1));
+    txtResult->setPlainText(tr("The computer found an answer before you started, so this puzzle is no race. "
+                               "To race it fairly, give yourself a head start: Options, \"Computer starts\"."));
+    FitSoon();
+}
+
+void frmAnswer::ShowHeadStart(const QString& countdown) {
+    lblHeadStart->setText(countdown);
+    lblHeadStart->setAccessibleName(countdown);
+    lblHeadStart->setVisible(!countdown.isEmpty());
+    cmdGiveUp->setVisible(!countdown.isEmpty());
+    FitSoon();
+}
+
+void frmAnswer::FitSoon() {
+    // Once the new text is laid out: a label's height for its width is known only then.
+    if (fitQueued_) return;
+    fitQueued_ = true;
+    QTimer::singleShot(0, this, [this] {
+        fitQueued_ = false;
+        FitToContent();
+    });
+}
+
+void frmAnswer::FitToContent() {
+    // The result box grows to its whole text, so the deciding line never needs scrolling.
+    const int margin = static_cast<int>(txtResult->document()->documentMargin());
+    const int room = txtResult->width() - 2 * txtResult->frameWidth() - 2 * margin - txtResult->verticalScrollBar()->sizeHint().width();
+    const QString text = txtResult->toPlainText();
+    const int textHeight = text.isEmpty() ? 0
+                               : txtResult->fontMetrics().boundingRect(QRect(0, 0, std::max(room, 1), 1 << 20), Qt::TextWordWrap, text).height();
+    txtResult->setMinimumHeight(std::max(resultHeight_, textHeight + 2 * txtResult->frameWidth() + 2 * margin + 4));
+    // The window as tall as its layout needs for its width, within the screen (a label's wrapped
+    // text and the grown result box would otherwise overlap what stands below them).
+    layout()->activate();
+    const int needed = layout()->hasHeightForWidth() ? layout()->totalHeightForWidth(width()) : layout()->totalMinimumSize().height();
+    int most = needed;
+    if (const QScreen* s = screen()) most = s->availableGeometry().height() - (frameGeometry().height() - height());
+    if (height() < needed) resize(width(), std::min(needed, most));
 }
 
 void frmAnswer::Played() {
@@ -139,6 +214,8 @@ void frmAnswer::PlayCard(int faceCard) {
 }
 
 void frmAnswer::BoardStepped() {
+    // A hint says the step the board stood before; it goes once the board moves on.
+    if (hintShown_) ShowHintText({});
     const std::optional<int> made = fraBoard->Model().LastMade();
     txtAnswer->setText(made ? QString::fromStdString(fraBoard->Model().AnswerText(*made, SearchOrder)) : QString());
     txtAnswer->setAccessibleDescription({});
@@ -173,11 +250,13 @@ bool frmAnswer::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void frmAnswer::NewPuzzle() {
+    ShowHeadStart(HeadStartRunning() ? game_->lblProgress->text() : QString());
     fraBoard->SetPuzzle(FaceCardValues(), Deck[DeckPos]);
     boardLast_ = false;
     cmdHint->setEnabled(true);
     txtAnswer->clear();
     txtResult->clear();
+    hintShown_ = false;
     raceDecided_ = false;
     hints_ = 0;
     ShowTally();
@@ -206,6 +285,7 @@ void frmAnswer::cmdCheck_Click() {
         // Where it went wrong, for those who cannot see the cursor standing there.
         const bool placed = c.error.kind != K::Empty && c.error.kind != K::TooLong && c.error.kind != K::LeftOut;
         txtResult->setPlainText(Q(c.verdict) + (placed ? " " + tr("(at character %1)").arg(c.error.offset + 1) : QString()));
+        FitSoon();
         txtResult->setAccessibleDescription(Q(c.verdict));
         // Back in the entry where it went wrong; a screen reader hears why with the entry.
         txtAnswer->setAccessibleDescription(Q(c.verdict));
@@ -225,20 +305,27 @@ void frmAnswer::cmdCheck_Click() {
     lines << Q(c.verdict);
     if (c.solves && !raceDecided_) {
         raceDecided_ = true;
-        if (Solving) {  // the search has not found one yet: the player wins this puzzle
-            std::u16string solution = c.shown + u" = " + value.toStdU16String() + u"\r\n" + tr("Broken down like this:").toStdU16String();
-            for (const std::string& step : c.steps) solution += u"\r\n" + QString::fromStdString(step).toStdU16String();
-            RecordEnd(hints_ > 0 ? PlayRecord::End::SolvedWithHints : PlayRecord::End::SolvedAlone);
-            game_->PlayerSolved(solution);
-            raceLine = tr("You got it first!");
-            lines << raceLine;
-        } else {  // the record counted the computer's win when its search hit
+        // The record decides the race: the computer won only one the player entered.
+        const PlayRecord& record = Record();
+        if (record.HowEnded() == PlayRecord::End::ComputerFirst) {
             raceLine = tr("The computer was first this time.");
             lines << raceLine;
+        } else {
+            const bool first = record.Raced() && !record.ComputerHasHit();
+            RecordEnd(hints_ > 0 ? PlayRecord::End::SolvedWithHints : PlayRecord::End::SolvedAlone);
+            if (first) {  // the search has not found one yet: the player wins this puzzle
+                std::u16string solution = c.shown + u" = " + value.toStdU16String() + u"\r\n" + tr("Broken down like this:").toStdU16String();
+                for (const std::string& step : c.steps) solution += u"\r\n" + QString::fromStdString(step).toStdU16String();
+                game_->PlayerSolved(solution);
+                raceLine = tr("You got it first!");
+                lines << raceLine;
+            }
         }
         ShowTally();
     }
     txtResult->setPlainText(lines.join('\n'));
+    hintShown_ = false;
+    FitSoon();
     // The verdict is what a screen reader says first when the focus lands on the result.
     txtResult->setAccessibleDescription(Q(c.verdict) + (raceLine.isEmpty() ? QString() : " " + raceLine));
     txtResult->setFocus(Qt::OtherFocusReason);
@@ -248,34 +335,53 @@ void frmAnswer::cmdHint_Click() {
     Played();
     const TableVerdict* verdict = game_->VerdictOnTable();
     if (!verdict) {
-        txtResult->setPlainText(tr("The puzzle is still being checked. Ask again in a moment."));
+        ShowHintText(tr("The puzzle is still being checked. Ask again in a moment."));
         return;
     }
     if (verdict->player.NoAnswer() || verdict->player.listed.empty()) {
-        txtResult->setPlainText(tr("This puzzle has no solution at all: deal the next one."));
+        ShowHintText(tr("This puzzle has no solution at all: deal the next one."));
         return;
     }
-    // One step of the simplest answer a press, the whole answer with the last.
     const Expression& answer = verdict->player.listed.front();
-    const std::vector<std::string> steps = ExactSteps(answer);
-    const int shown = std::min<int>(++hints_, static_cast<int>(steps.size()));
+    const Board& board = fraBoard->Model();
+    const bool focusBoard = boardLast_ || fraBoard->isAncestorOf(focusWidget());
     QStringList lines;
-    for (int i = 0; i < shown; ++i) lines << tr("Hint %1 of %2: %3").arg(i + 1).arg(steps.size()).arg(QString::fromStdString(steps[i]));
-    if (shown == static_cast<int>(steps.size())) {
-        lines << tr("That is a whole solution: %1").arg(QString::fromStdString(CleanText(answer, SearchOrder)));
-        cmdHint->setEnabled(false);  // nothing more to show for this puzzle
-        if (!boardLast_) txtAnswer->setFocus();
-    }
-    // On the board: the next step to play, its tiles and operation picked.
-    if (fraBoard->Model().Tiles().size() > 1) {
-        if (const std::optional<BoardHint> next = NextStep(fraBoard->Model(), answer)) {
-            fraBoard->ShowHint(*next, boardLast_ || fraBoard->isAncestorOf(focusWidget()));
-            if (!next->followsSimplest) lines << tr("Your steps have left that answer; the board shows a next step from the cards as they stand.");
+    if (board.Steps().empty()) {
+        // Nothing played on the board yet: the simplest answer, one step more a press, for
+        // typing it or playing it. The board picks the step the text ends with while it can
+        // play it from the cards as dealt: the first.
+        const std::vector<std::string> steps = ExactSteps(answer);
+        const int shown = std::min<int>(++hints_, static_cast<int>(steps.size()));
+        for (int i = 0; i < shown; ++i) lines << tr("Hint %1 of %2: %3").arg(i + 1).arg(steps.size()).arg(QString::fromStdString(steps[i]));
+        if (shown == static_cast<int>(steps.size())) {
+            lines << tr("That is a whole solution: %1").arg(QString::fromStdString(CleanText(answer, SearchOrder)));
+            cmdHint->setEnabled(false);  // nothing more to show for this puzzle
+            if (!boardLast_) txtAnswer->setFocus();
+        }
+        const std::optional<BoardHint> next = shown == 1 && board.Tiles().size() > 1 ? NextStep(board, answer) : std::nullopt;
+        if (next) fraBoard->ShowHint(*next, focusBoard);
+        else fraBoard->PutDownHint();
+    } else if (board.Tiles().size() > 1) {
+        // On the board: the next step from the tiles as they stand, picked, and said as it is.
+        ++hints_;
+        if (const std::optional<BoardHint> next = NextStep(board, answer)) {
+            const QString step = QString::fromStdString(StepText(HintStep(board, *next)));
+            if (next->followsSimplest)
+                lines << tr("Hint %1 of %2: %3").arg(next->step).arg(next->of).arg(step);
+            else
+                lines << tr("Your steps have left the simplest answer. A next step from the cards as they stand: %1").arg(step);
+            fraBoard->ShowHint(*next, focusBoard);
         } else {
             const QString stuck = tr("The cards on the board can no longer make %1: press Undo or Start Over.").arg(Deck[DeckPos]);
             lines << stuck;
             fraBoard->Say(stuck);
         }
     }
-    txtResult->setPlainText(lines.join('\n'));
+    ShowHintText(lines.join('\n'));
+}
+
+void frmAnswer::ShowHintText(const QString& text) {
+    txtResult->setPlainText(text);
+    hintShown_ = !text.isEmpty();
+    FitSoon();
 }

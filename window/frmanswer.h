@@ -24,6 +24,11 @@ public:
     void ShowBesideGame();
     void PlayCard(int faceCard);  // shown, with the table's face card picked on the board
 
+    // The player's head start while it runs: the countdown, and Give Up (also Ctrl+G).
+    QLabel* lblHeadStart;
+    QPushButton* cmdGiveUp;
+    void ShowHeadStart(const QString& countdown);  // empty: none running
+
     BoardView* fraBoard;  // the first way: the cards themselves
     QLabel* lblPrompt;    // the second way: typing
     QLineEdit* txtAnswer;
@@ -42,12 +47,21 @@ protected:
 
 private:
     void Played();         // the player played the puzzle on the table: the record, then the tally
+    void ShowRaceTip();    // how to race fairly, when the computer solved the puzzle before the player began
     void BoardStepped();   // the typed line shows the answer the steps make so far
     void BoardFinished();  // one tile left: judged by the same check as a typed answer
+    // Tall enough for every text it shows now: the result box for its whole text, the window
+    // for everything, within the screen; run once the texts are laid out.
+    void FitToContent();
+    void FitSoon();
+    void ShowHintText(const QString& text);  // the result box holds a hint until the board moves on
 
     frmMain* game_;
     bool boardLast_ = false;    // the player's last input was on the board, not in the typed line
     bool raceDecided_ = false;  // a right answer has settled this puzzle's race
     int hints_ = 0;             // steps of a solution shown for this puzzle
+    int resultHeight_ = 0;      // the result box's own height, before it grows for a long text
+    bool fitQueued_ = false;
+    bool hintShown_ = false;    // the result box holds a hint
 };
 

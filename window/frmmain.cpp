@@ -25,6 +25,7 @@
 #include "dialogs/frmabout.h"
 #include "dialogs/frmoptions.h"
 #include "dialogs/frmworksheet.h"
+#include "lang/translate.h"
 #include "platform/msgbox.h"
 #include "window/fit_text.h"
 #include "window/deferred_icon.h"
@@ -38,6 +39,9 @@
 #include "window/verdict_check.h"
 
 namespace {
+
+// The right edge of Exit, the last of the row of buttons (twips).
+constexpr int ExitRightEdge = 6060 + 1215;
 
 constexpr int PanelCount = 7;
 
@@ -114,6 +118,13 @@ void frmMain::CreateControls() {
     lblProgress = new QLabel("Label1", client);
     lblProgress->setObjectName("lblProgress");
     lblProgress->setGeometry(TwipsRect(1920, 4620, 4155, 255));
+    // A line under the progress for what a command changed beyond the table (a pasted puzzle's
+    // number of cards), until the next puzzle.
+    lblNote = new QLabel(client);
+    lblNote->setObjectName("lblNote");
+    lblNote->setWordWrap(true);
+    lblNote->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblNote->hide();
 
     sbStatusBar = statusBar();
     sbStatusBar->setObjectName("sbStatusBar");
@@ -125,6 +136,10 @@ void frmMain::CreateControls() {
         sbPanels[i]->setSpokenPrefix(i == 0 ? tr("Last attempt: ") : tr("Attempts: "));
         sbStatusBar->addWidget(sbPanels[i], i == 0 ? 4 : 1);
     }
+    // The search's own words in the first panel show whole, in every language ("Got it, do you
+    // give up?"); only a long attempt may be cut at its end.
+    const QString gotIt = QString::fromStdString(lang::translate("Search", "Got it, do you give up?"));
+    sbPanels[0]->setMinimumWidth(std::max(Px(1200), sbPanels[0]->fontMetrics().horizontalAdvance(gotIt) + 2 * sbPanels[0]->frameWidth() + 8));
     sbVerdict = new StatusPanel("", sbStatusBar);
     sbVerdict->setObjectName("sbStatusBarPanel3");
     sbVerdict->setMinimumWidth(Px(1800));
@@ -212,6 +227,7 @@ void frmMain::CreateActions() {
     connect(tbToolBar, &QToolBar::actionTriggered, this,
             [this](QAction* button) { tbToolBar_ButtonClick(button->data().toString()); });
     tbToolBar->setGeometry(0, 0, Px(7605), tbToolBar->sizeHint().height());
+    centralWidget()->installEventFilter(this);  // the tool bar spans the window, whatever its width
 }
 
 QAction* frmMain::MenuItem(const QString& name) const { return findChild<QAction*>(name); }
@@ -297,10 +313,24 @@ void frmMain::StartPuzzle() {
     PuzzleChanged();
 }
 
+void frmMain::ShowNote(const QString& text) {
+    lblNote->setText(text);
+    lblNote->setVisible(!text.isEmpty());
+    if (text.isEmpty()) return;
+    // From the progress line's left to the window's right margin, down to the client's foot.
+    const int left = Px(1920), top = Px(4905);
+    lblNote->setGeometry(left, top, std::max(Px(1200), centralWidget()->width() - left - Px(120)), Px(480));
+    FitText(lblNote);
+}
+
 void frmMain::PuzzleChanged() {
-    Record().Started(FaceCards, NowMs());  // the puzzle before leaves the record's table
+    ShowNote({});
+    const int headStart = StoredHeadStartSeconds();
+    Record().Started(FaceCards, NowMs(), headStart != 0);  // the puzzle before leaves the record's table
     SaveRecord();
-    BeginHeadStart(StoredHeadStartSeconds());
+    // Seen once the window shows it: the first of two deals in one command is never counted.
+    QTimer::singleShot(0, this, [] { Record().Seen(); });
+    BeginHeadStart(headStart);
     SetVerdictText(tr("Checking..."));
     tableVerdict_.reset();
     verdict_->Start(FaceCardValues(), Deck[DeckPos], SearchOrder);
@@ -359,7 +389,11 @@ void frmMain::FitVerdictPanel() {
     // window (about 90 ms under Wine), so the first time waits until the window is shown.
     const QString longest = LongestVerdictText();
     const int wanted = sbVerdict->fontMetrics().horizontalAdvance(longest) + sbVerdict->fontMetrics().averageCharWidth() * 2;
-    sbVerdict->setMinimumWidth(std::max(Px(1800), std::min(wanted, width() * 3 / 5)));
+    // Within what the other two panels leave: the search's words in the first show whole.
+    const int spacing = sbStatusBar->style()->pixelMetric(QStyle::PM_LayoutHorizontalSpacing) + 8;
+    const int clock = sbClock && sbClock->isVisibleTo(this) ? sbClock->minimumWidth() + std::max(spacing, 8) : 0;
+    const int left = width() - sbPanels[0]->minimumWidth() - sbPanels[1]->minimumWidth() - clock - 3 * std::max(spacing, 8);
+    sbVerdict->setMinimumWidth(std::max(Px(1200), std::min({wanted, width() * 3 / 5, left})));
 }
 
 void frmMain::ShowFacePanels(bool visible) {
@@ -401,6 +435,9 @@ void frmMain::SetWidth() {
     auto width = static_cast<float>(Twips(this->width()));
     if (width > 7710) width = 7710;
     auto least = static_cast<int16_t>(FaceCards * 1500 + 210);
+    // Three or four cards leave the row of buttons wider than the cards: Exit (its right edge at
+    // 7275) shows whole, with the margin the row of five cards keeps at its right.
+    if (least < ExitRightEdge + 195) least = ExitRightEdge + 195;
     if (width < least) width = least;
     resize(Px(width), height());
 }
@@ -474,9 +511,14 @@ void frmMain::SetSolutionText(const std::u16string& text) {
     soln_->lblSoln->setPlainText(QString::fromStdU16String(text));
 }
 
-void frmMain::SetProgress(const std::u16string& text) { ShowProgress(QString::fromStdU16String(text)); }
+void frmMain::SetProgress(const std::u16string& text) {
+    ShowProgress(QString::fromStdU16String(text));
+    // The countdown where the player plays too.
+    if (answer_) answer_->ShowHeadStart(HeadStartRunning() ? lblProgress->text() : QString());
+}
 
 bool frmMain::eventFilter(QObject* watched, QEvent* e) {
+    if (watched == centralWidget() && e->type() == QEvent::Resize) tbToolBar->resize(centralWidget()->width(), tbToolBar->height());
     if (e->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton) {
         const auto card = std::find(FaceCard.begin(), FaceCard.end(), watched);
         if (card != FaceCard.end()) {

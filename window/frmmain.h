@@ -108,6 +108,7 @@ public:
     QPushButton* cmdAnswer = nullptr;
     QPushButton* cmdExit = nullptr;
     QLabel* lblProgress = nullptr;
+    QLabel* lblNote = nullptr;  // what a command changed beyond the table, until the next puzzle
     QToolBar* tbToolBar = nullptr;
     QStatusBar* sbStatusBar = nullptr;
     std::array<StatusPanel*, 2> sbPanels{};
@@ -138,6 +139,7 @@ private:
     // Deal, under the stored dealing options; false when none qualifies and mayRefuse lets the
     // puzzle on the table stay (else the next puzzle is dealt plainly).
     bool Deal(bool mayRefuse);
+    void ShowNote(const QString& text);
     void SetVerdictText(const QString& text, const QString& accessibleName = {}, const QString& toolTip = {});
     void FitVerdictPanel();
 

@@ -75,6 +75,8 @@ void RecordEnd(PlayRecord::End how) {
     Tally(how);
 }
 
+void RecordOpened() { Settle(Record().Opened(NowMs())); }
+
 void RecordPlayed() { Settle(Record().Played(NowMs())); }
 
 void RecordComputerHit() { Settle(Record().ComputerHit(NowMs())); }

@@ -12,7 +12,10 @@ PlayRecord StoredRecord();
 PlayRecord& Record();
 // A puzzle ended: the record's row, and the tally (player, hints, computer) with it.
 void RecordEnd(PlayRecord::End how);
-// The player played the puzzle on the table (opened Your Answer, picked, typed, checked).
+// Your Answer opened for the puzzle on the table: played, but no race entered.
+void RecordOpened();
+// The player played the puzzle on the table (picked, typed, checked, asked for a hint): a race
+// when the computer's search has not hit it yet.
 void RecordPlayed();
 // The computer's search hit the puzzle on the table: its win once the player has played it.
 void RecordComputerHit();

@@ -65,6 +65,9 @@ QString StartLanguage();
 // The board refuses steps that make a fraction or a number below zero (1), or takes any (0).
 inline constexpr Setting WholeNumbersOnlySetting{"Game", "WholeNumbersOnly", "0", 0, 1};
 
+// How often Your Answer has told how to race the computer fairly (three times at most).
+inline constexpr Setting RaceTipsShownSetting{"Game", "RaceTipsShown", "0", 0, 1e9};
+
 // The race against the computer, puzzles won by each side; hint wins are among the player's.
 inline constexpr Setting PlayerWinsSetting{"Game", "PlayerWins", "0", 0, 1e9};
 inline constexpr Setting ComputerWinsSetting{"Game", "ComputerWins", "0", 0, 1e9};
@@ -73,5 +76,5 @@ inline constexpr Setting HintWinsSetting{"Game", "HintWins", "0", 0, 1e9};
 // Every setting declared in this file, for whoever must check them all.
 inline constexpr const Setting* AllSettings[] = {
     &MainLeft, &MainTop, &MainWidth, &MainHeight, &FaceCardsSetting, &HighCardSetting, &DealAnswerOnlySetting,
-    &DealLevelSetting, &HeadStartSetting, &ShowClockSetting, &OrderSetting, &PlayerWinsSetting, &ComputerWinsSetting,
-    &HintWinsSetting};
+    &DealLevelSetting, &HeadStartSetting, &ShowClockSetting, &OrderSetting, &WholeNumbersOnlySetting, &RaceTipsShownSetting,
+    &PlayerWinsSetting, &ComputerWinsSetting, &HintWinsSetting};

@@ -216,7 +216,7 @@ elif QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 start_game "race.pld - Pelorand" "$deck"
         grep -q "^Result | Right!" <<<"$heard" && break
         sleep 0.2
       done
-      if ! grep -q "^Result | Right! " <<<"$heard"; then fail "after Check the screen reader is on: $heard"
+      if ! grep -q "^Result | Right!" <<<"$heard"; then fail "after Check the screen reader is on: $heard"
       else ok; fi
       keys Escape
       win=$(window_of "^race.pld - Pelorand\$")
