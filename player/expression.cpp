@@ -58,6 +58,14 @@ int Binding(Op op, OperatorOrder order) {
     return op == Op::Multiply || op == Op::Divide ? 2 : 1;
 }
 
+// Whether a part of an operation must be bracketed to be read as one part in an order. Left
+// to right at one binding: the first part only when it binds less, every later one also when
+// it binds as much (it would be read into the left side).
+bool NeedsBrackets(Op op, Op part, bool first, OperatorOrder order) {
+    const int outer = Binding(op, order), inner = Binding(part, order);
+    return first ? inner < outer : inner <= outer;
+}
+
 // The game's order: expr := level1; level k := level k+1 (op_k level k+1)*, op_1 = ~, op_2 = #,
 // op_3 = divide, op_4 = x. The school's: level 1 takes ~ and #, level 2 divide and x, and
 // level 3 is the primary. primary := card | "(" level1 ")"
@@ -208,19 +216,18 @@ std::optional<Expression> ReadNotation(std::u16string_view notation, OperatorOrd
 }
 
 std::string CleanText(const Expression& e, OperatorOrder order) {
-    if (order == OperatorOrder::Game) return e.text;
     if (e.op == Op::Card) return e.text;
-    // Left to right at one binding: the first part needs brackets only when it binds less,
-    // every later one also when it binds as much (it would be read into the left side).
-    const int binding = Binding(e.op, order);
     std::string text;
     for (std::size_t i = 0; i < e.parts.size(); ++i) {
-        const int inner = Binding(e.parts[i].op, order);
-        const bool brackets = i == 0 ? inner < binding : inner <= binding;
+        const Expression& part = e.parts[i];
+        // In the game's order a part also takes the brackets school would need, so that a
+        // pupil reading it by the school order reads the same answer.
+        const bool brackets = NeedsBrackets(e.op, part.op, i == 0, OperatorOrder::School) ||
+                              (order == OperatorOrder::Game && NeedsBrackets(e.op, part.op, i == 0, OperatorOrder::Game));
         if (i > 0) text += Sign(e.op);
-        const std::string part = CleanText(e.parts[i], order);
-        if (brackets) text.append("(").append(part).append(")");
-        else text.append(part);
+        const std::string inner = CleanText(part, order);
+        if (brackets) text.append("(").append(inner).append(")");
+        else text.append(inner);
     }
     return text;
 }

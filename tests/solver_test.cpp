@@ -7,8 +7,10 @@
 #include <set>
 #include <sstream>
 
+#include "answer/answer.h"
 #include "cli/command_line.h"
 #include "expr/eval.h"
+#include "player/player_solver.h"
 #include "solver/solver.h"
 #include "every_attempt.h"
 #include "text_util.h"
@@ -252,6 +254,45 @@ TEST(CommandLine, SolvePrintsThePlayersAnswersOrTheComputersAttempts) {
         EXPECT_TRUE(out.str().empty());
         EXPECT_NE(err.str().find("pelorand: --solve: "), std::string::npos) << err.str();
     }
+}
+
+// --solve writes each answer so that it reads the same in the school order: brackets where
+// school would read it otherwise, and the same answers counted and listed in the same order.
+TEST(CommandLine, SolveWritesAnswersThatReadTheSameAtSchool) {
+    struct Case { std::vector<int> cards; int answer; const char* printed; };
+    const Case cases[] = {
+        {{3, 9, 3, 9}, 17, "answers: 3\n9 + 9 - 3 / 3\n9 + (9 - 3 / 3)\n9 - (3 / 3 - 9)\n"},
+        {{10, 4, 3}, 3, "answers: 3\n10 - 3 - 4\n10 - (4 + 3)\n10 - 4 - 3\n"},
+        {{8, 2, 2}, 2, "answers: 4\n8 / (2 * 2)\n8 / 2 - 2\n8 / 2 / 2\n8 / (2 + 2)\n"},
+        {{11, 1, 4, 3}, 5, nullptr}, {{12, 5, 9, 3}, 4, nullptr}, {{6, 4, 2, 3}, 4, nullptr}, {{24, 7, 7, 4, 1}, 4, nullptr},
+    };
+    int bracketed = 0;
+    for (const Case& c : cases) {
+        std::vector<std::string> args{"--solve"};
+        for (int card : c.cards) args.push_back(std::to_string(card));
+        args.push_back(std::to_string(c.answer));
+        std::ostringstream out, err;
+        EXPECT_EQ(RunCommandLine(ParseCommandLine(args), out, err), 0);
+        if (c.printed) EXPECT_EQ(out.str(), c.printed);
+        // The count, and the answers one by one in the solver's own order.
+        const PlayerVerdict v = SolveForPlayer(c.cards, c.answer, 20);
+        std::istringstream lines(out.str());
+        std::string line;
+        std::getline(lines, line);
+        EXPECT_EQ(line, "answers: " + std::to_string(v.answers));
+        std::size_t at = 0;
+        for (; std::getline(lines, line); ++at) {
+            ASSERT_LT(at, v.listed.size()) << line;
+            for (OperatorOrder order : {OperatorOrder::Game, OperatorOrder::School}) {
+                const AnswerCheck read = CheckAnswer(U16(line), c.cards, c.answer, order);
+                EXPECT_TRUE(read.solves) << line;
+                EXPECT_EQ(read.clean, CleanText(v.listed[at], order)) << line;  // the same answer
+            }
+            bracketed += line != v.listed[at].text;
+        }
+        EXPECT_EQ(at, v.listed.size());
+    }
+    EXPECT_GT(bracketed, 4);
 }
 
 TEST(CommandLine, CheckPrintsTheReadingTheValueAndTheVerdict) {
