@@ -58,6 +58,11 @@ struct AnswerCheck {
     double computerValue = 0;        // what the computer's own 15-digit arithmetic makes of it
     bool computerHit = false;        // and whether that would count for the computer
     std::u16string verdict;          // "Right!", or what it makes instead
+    // Read in the game's order it is wrong, but the school order makes the answer card: the
+    // sentence that says so, which pair of operations the game reads otherwise and where the
+    // school order is chosen (the verdict ends with it too). Empty otherwise, and always in the
+    // school order.
+    std::u16string rightAtSchool;
 };
 
 // Reads text for the puzzle cards => answer in an order of operations (the game's unless said)

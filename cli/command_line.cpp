@@ -488,6 +488,7 @@ int RunCommandLine(const CommandLineRequest& request, std::ostream& out, std::os
         out << ToUtf8(c.shown) << '\n'
             << Args(translate("Cli", "value: %1"), {c.dividedByZero ? translate("Cli", "none (divides by zero)") : c.value.ToText()}) << '\n'
             << (c.solves ? translate("Cli", "solves") : translate("Cli", "does not solve")) << '\n';
+        if (!c.rightAtSchool.empty()) out << ToUtf8(c.rightAtSchool) << '\n';
         return c.solves ? 0 : 1;
     }
     case CommandLineRequest::Kind::Game:

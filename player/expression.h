@@ -46,6 +46,12 @@ struct Expression {
 // is not well formed.
 std::optional<Expression> ReadNotation(std::u16string_view notation, OperatorOrder order = OperatorOrder::Game);
 
+// The school order differs from the game's in two pairs of operators, each read together at
+// school: + and -, and * and /. Reading a text in the game's order with one pair read as school
+// reads it tells which difference changes an answer.
+enum class SchoolPair { AddAndSubtract, MultiplyAndDivide };
+std::optional<Expression> ReadNotationWithSchoolPair(std::u16string_view notation, SchoolPair pair);
+
 // The clean form of a tree, as the game writes an answer for a person in an order. In the
 // school's, the brackets that order needs (a difference inside a sum, after its first term,
 // keeps its brackets: 9 + (9 - 3) but 9 - 3 + 9). In the game's, the brackets either order

@@ -124,3 +124,49 @@ TEST(AnswerParser, SurvivesAnyTextAndReadsItsOwnDisplayBack) {
     EXPECT_EQ(AnswerMessage(ParseAnswer(std::u16string(1001, u' '), Table).error),
               "The answer is longer than 1000 characters, more than the game reads.");
 }
+
+// Wrong in the game's order but right in the school's: the verdict says so in one more sentence,
+// naming the pair of operations that made the difference. Never in the school order, and never
+// when the school order makes something else too.
+TEST(AnswerCheck, SaysWhenOnlyTheSchoolOrderMakesTheAnswerCard) {
+    const std::string choose = "; you can choose the school order in Options > Rules.";
+    const std::string adds = "At school this would make %1, but the game adds before it subtracts" + choose;
+    const std::string multiplies = "At school this would make %1, but the game multiplies before it divides" + choose;
+    const std::string both = "At school this would make %1, but the game multiplies before it divides and adds before it subtracts" + choose;
+    struct Case { const char* text; std::vector<int> cards; int answer; const char* verdict; const std::string* sentence; };
+    const Case cases[] = {
+        {"11 + 1 - 4 + 3", {11, 1, 4, 3}, 11, "That makes 5, not 11.", &adds},
+        {"24 + 7 - 7 * 4 + 1", {24, 7, 7, 4, 1}, 4, "That makes 2, not 4.", &adds},
+        {"8 / 2 * 2", {8, 2, 2}, 8, "That makes 2, not 8.", &multiplies},
+        // Both pairs, neither alone: 12 / (2 * 3) - (4 + 1) in the game's order.
+        {"12 / 2 * 3 - 4 + 1", {12, 2, 3, 4, 1}, 15, "That makes -3, not 15.", &both},
+        // Only the add-and-subtract pair changes the value; the quotient reads alike.
+        {"6 / 3 * 1 + 10 - 2 + 2", {6, 3, 1, 10, 2, 2}, 12, "That makes 8, not 12.", &adds},
+        // The game's reading divides by zero; school's makes the answer card.
+        {"6 / 3 * (2 - 2) + 5", {6, 3, 2, 2, 5}, 5, "That divides by zero, and an answer that divides by zero never counts.", &multiplies},
+        // No sentence: right in the game's order, wrong in both, or right in neither.
+        {"11 + 1 - (4 + 3)", {11, 1, 4, 3}, 5, "Right!", nullptr},
+        {"10 - 4 + 3", {10, 4, 3}, 5, "That makes 3, not 5.", nullptr},
+        {"19 + 2 / 4", {19, 2, 4}, 19, "That makes 39/2, not 19.", nullptr},
+        {"8 / 2 * (3 - 3)", {8, 2, 3, 3}, 1, "That divides by zero, and an answer that divides by zero never counts.", nullptr},
+    };
+    for (const Case& c : cases) {
+        const AnswerCheck r = CheckAnswer(U16(c.text), c.cards, c.answer);
+        ASSERT_EQ(r.error.kind, AnswerError::Kind::None) << c.text;
+        EXPECT_FALSE(r.solves && c.sentence) << c.text;
+        std::string sentence;
+        if (c.sentence) {
+            sentence = *c.sentence;
+            sentence.replace(sentence.find("%1"), 2, std::to_string(c.answer));
+        }
+        EXPECT_EQ(U8(r.rightAtSchool), sentence) << c.text;
+        EXPECT_EQ(U8(r.verdict), sentence.empty() ? std::string(c.verdict) : std::string(c.verdict) + " " + sentence) << c.text;
+        // In the school order the same text is judged there, with nothing more to say.
+        const AnswerCheck school = CheckAnswer(U16(c.text), c.cards, c.answer, OperatorOrder::School);
+        EXPECT_TRUE(school.rightAtSchool.empty()) << c.text;
+        EXPECT_EQ(U8(school.verdict).find("At school"), std::string::npos) << c.text;
+        if (c.sentence) {
+            EXPECT_TRUE(school.solves) << c.text;
+        }
+    }
+}

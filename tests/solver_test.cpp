@@ -300,7 +300,13 @@ TEST(CommandLine, CheckPrintsTheReadingTheValueAndTheVerdict) {
     const Case cases[] = {
         {{"--check", "5", "3", "7", "2", "24", "5+(3x7)-2"}, 0, "5 + (3 * 7) - 2\nvalue: 24\nsolves\n"},
         {{"--check", "5", "3", "7", "2", "24", "5+(3x7)-2 = 24"}, 0, "5 + (3 * 7) - 2\nvalue: 24\nsolves\n"},
-        {{"--check", "8", "2", "2", "8", "8 / 2 * 2"}, 1, "8 / 2 * 2\nvalue: 2\ndoes not solve\n"},
+        {{"--check", "8", "2", "2", "8", "8 / 2 * 2"}, 1,
+         "8 / 2 * 2\nvalue: 2\ndoes not solve\n"
+         "At school this would make 8, but the game multiplies before it divides; you can choose the school order in Options > Rules.\n"},
+        {{"--check", "24", "7", "7", "4", "1", "4", "24 + 7 - 7 * 4 + 1"}, 1,
+         "24 + 7 - 7 * 4 + 1\nvalue: 2\ndoes not solve\n"
+         "At school this would make 4, but the game adds before it subtracts; you can choose the school order in Options > Rules.\n"},
+        {{"--check", "--order", "school", "24", "7", "7", "4", "1", "4", "24 + 7 - 7 * 4 + 1"}, 0, "24 + 7 - 7 * 4 + 1\nvalue: 4\nsolves\n"},
         {{"--check", "1", "8", "3", "3", "9", "8 + (1 / 3) * 3"}, 0, "8 + (1 / 3) * 3\nvalue: 9\nsolves\n"},  // exactly 9
         {{"--check", "3", "3", "8", "8", "24", "8 / (3 - 8 / 3)"}, 0, "8 / (3 - 8 / 3)\nvalue: 24\nsolves\n"},
         {{"--check", "1", "2", "3", "9", "1 - 2 / 3"}, 1, "1 - 2 / 3\nvalue: 1/3\ndoes not solve\n"},
