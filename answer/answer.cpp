@@ -27,6 +27,7 @@ char16_t Operator(char16_t c) {
     case u'-': case u'\u2212': return u'~';
     case u'*': case u'x': case u'X': case u'\u00D7': return u'x';
     case u'/': case u'\u00F7': case u'\u2215': return DivideSign;
+    case u':': return DivideSign;  // as German and French pupils write a division
     default: return 0;
     }
 }

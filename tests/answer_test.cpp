@@ -38,6 +38,11 @@ TEST(AnswerParser, SaysWhatIsWrongAndWhere) {
         {"5 + 3 * 7 - 2 = 24 + 1", "Only the answer card may follow '=', at the very end.", 14},
         {"5 + (3 * 7 = 24) - 2", "Only the answer card may follow '=', at the very end.", 11},
         {"5 + 3 * 7 - 123456789012", "Your answer uses a number, which is not on the table.", 12},
+        // A colon is an operator, and only between two numbers.
+        {": 5 + 3 * 7 - 2", "An operator must stand between two numbers.", 0},
+        {"5 + 3 * 7 - 2 :", "An operator must stand between two numbers.", 15},
+        {"5 :: 3 * 7 - 2", "An operator must stand between two numbers.", 3},
+        {"5 + 3 * 7 - 2 = : 24", "Only the answer card may follow '=', at the very end.", 14},
     };
     for (const Case& c : cases) {
         const ReadAnswer r = ParseAnswer(U16(c.text), Table, 24);
@@ -64,6 +69,8 @@ TEST(AnswerParser, ReadsEverySpellingIntoTheSearchNotation) {
     const Case cases[] = {
         {"5 + (3 * 7) - 2", "05#(03x07)~02"}, {"5+(3x7)-2", "05#(03x07)~02"}, {"5 + (3 × 7) − 2", "05#(03x07)~02"},
         {"5 / 3 ÷ 7 X 2", "05÷03÷07x02"}, {"((5)) + 3 * 07 - 2", "((05))#03x07~02"}, {"\t5\u00a0+3*7 -2 ", "05#03x07~02"},
+        // A colon divides, as German and French pupils write it.
+        {"5 : (3 - 7 : 2)", "05÷(03~07÷02)"}, {"5:3*7:2", "05÷03x07÷02"},
     };
     for (const Case& c : cases) {
         const ReadAnswer r = ParseAnswer(U16(c.text), Table);
@@ -77,9 +84,9 @@ TEST(AnswerParser, ReadsEverySpellingIntoTheSearchNotation) {
 TEST(AnswerParser, SurvivesAnyTextAndReadsItsOwnDisplayBack) {
     const uint32_t seed = 424242;
     std::mt19937 gen(seed);
-    const std::u16string alphabet = u"0123456789+-*/x\u00D7\u00F7() ()5327.";
+    const std::u16string alphabet = u"0123456789+-*/:x\u00D7\u00F7() ()5327.";
     int accepted = 0;
-    const std::u16string ops = u"+-*/x\u00D7\u00F7";
+    const std::u16string ops = u"+-*/:x\u00D7\u00F7";
     for (int i = 0; i < 20000; ++i) {
         std::u16string text;
         if (i % 2) {  // any characters at all
@@ -125,6 +132,17 @@ TEST(AnswerParser, SurvivesAnyTextAndReadsItsOwnDisplayBack) {
               "The answer is longer than 1000 characters, more than the game reads.");
 }
 
+// A colon reads as the division it means, and the answer as the same one written with /.
+TEST(AnswerParser, AColonDividesAsAtSchool) {
+    const AnswerCheck colon = CheckAnswer(u"8 : (3 - 8 : 3)", {3, 3, 8, 8}, 24);
+    ASSERT_EQ(colon.error.kind, AnswerError::Kind::None) << U8(colon.verdict);
+    EXPECT_TRUE(colon.solves);
+    EXPECT_EQ(U8(colon.shown), "8 / (3 - 8 / 3)");  // the game's reading writes the division sign
+    EXPECT_EQ(colon.clean, "8 / (3 - 8 / 3)");
+    EXPECT_EQ(CheckAnswer(u"8 : 2 * 2", {8, 2, 2}, 2).solves, true);  // the game's order: 8 / (2 * 2)
+    EXPECT_EQ(CheckAnswer(u"8 : 2 * 2", {8, 2, 2}, 8, OperatorOrder::School).solves, true);
+}
+
 // Wrong in the game's order but right in the school's: the verdict says so in one more sentence,
 // naming the pair of operations that made the difference. Never in the school order, and never
 // when the school order makes something else too.
@@ -138,6 +156,7 @@ TEST(AnswerCheck, SaysWhenOnlyTheSchoolOrderMakesTheAnswerCard) {
         {"11 + 1 - 4 + 3", {11, 1, 4, 3}, 11, "That makes 5, not 11.", &adds},
         {"24 + 7 - 7 * 4 + 1", {24, 7, 7, 4, 1}, 4, "That makes 2, not 4.", &adds},
         {"8 / 2 * 2", {8, 2, 2}, 8, "That makes 2, not 8.", &multiplies},
+        {"8 : 2 * 2", {8, 2, 2}, 8, "That makes 2, not 8.", &multiplies},
         // Both pairs, neither alone: 12 / (2 * 3) - (4 + 1) in the game's order.
         {"12 / 2 * 3 - 4 + 1", {12, 2, 3, 4, 1}, 15, "That makes -3, not 15.", &both},
         // Only the add-and-subtract pair changes the value; the quotient reads alike.

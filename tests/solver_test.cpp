@@ -307,6 +307,10 @@ TEST(CommandLine, CheckPrintsTheReadingTheValueAndTheVerdict) {
          "24 + 7 - 7 * 4 + 1\nvalue: 2\ndoes not solve\n"
          "At school this would make 4, but the game adds before it subtracts; you can choose the school order in Options > Rules.\n"},
         {{"--check", "--order", "school", "24", "7", "7", "4", "1", "4", "24 + 7 - 7 * 4 + 1"}, 0, "24 + 7 - 7 * 4 + 1\nvalue: 4\nsolves\n"},
+        // A colon divides; a word with one among the cards is the answer put too early.
+        {{"--check", "3", "3", "8", "8", "24", "8 : (3 - 8 : 3)"}, 0, "8 / (3 - 8 / 3)\nvalue: 24\nsolves\n"},
+        {{"--check", "3", "3", "8", "8", "8:3", "24"}, 2, "",
+         "pelorand: --check: the answer in quotes comes last, once, after the answer card\nTry 'pelorand --help' for more information.\n"},
         {{"--check", "1", "8", "3", "3", "9", "8 + (1 / 3) * 3"}, 0, "8 + (1 / 3) * 3\nvalue: 9\nsolves\n"},  // exactly 9
         {{"--check", "3", "3", "8", "8", "24", "8 / (3 - 8 / 3)"}, 0, "8 / (3 - 8 / 3)\nvalue: 24\nsolves\n"},
         {{"--check", "1", "2", "3", "9", "1 - 2 / 3"}, 1, "1 - 2 / 3\nvalue: 1/3\ndoes not solve\n"},
