@@ -66,7 +66,7 @@ bool NeedsBrackets(Op op, Op part, bool first, OperatorOrder order) {
     return first ? inner < outer : inner <= outer;
 }
 
-// The level each operator reads at (~, #, divide, x) and the primary's, below the last.
+// The level each operator reads at (~, #, divide, x), and the primary's, one past the last.
 struct Levels {
     int of[4];
     int primary;
