@@ -27,6 +27,7 @@ char16_t Operator(char16_t c) {
     case u'-': case u'\u2212': return u'~';
     case u'*': case u'x': case u'X': case u'\u00D7': return u'x';
     case u'/': case u'\u00F7': case u'\u2215': return DivideSign;
+    case u':': return DivideSign;  // as German and French pupils write a division
     default: return 0;
     }
 }
@@ -314,6 +315,23 @@ AnswerCheck CheckAnswer(std::u16string_view text, const std::vector<int>& cards,
         out.verdict = say(translate("AnswerCheck", "That makes %1, not %2."), {out.value.ToText(), target});
         if (out.computerHit)
             more(say(translate("AnswerCheck", "The computer's own 15-digit arithmetic would round it to %1 and count it, but exactly it is not %1."), {target}));
+    }
+    if (order == OperatorOrder::Game && !out.solves) {
+        const auto makesAnswer = [answer](const std::optional<Expression>& t) { return t && t->valid && t->value == Fraction(answer); };
+        if (makesAnswer(ReadNotation(read.notation, OperatorOrder::School))) {
+            // Which of the game's two ways made the difference: the pair whose school reading
+            // alone makes the answer card; both when neither alone does, or either does.
+            const bool adding = makesAnswer(ReadNotationWithSchoolPair(read.notation, SchoolPair::AddAndSubtract));
+            const bool multiplying = makesAnswer(ReadNotationWithSchoolPair(read.notation, SchoolPair::MultiplyAndDivide));
+            //: %1 is the answer card; "Options > Rules" names the Options window and its Rules page
+            if (adding && !multiplying)
+                out.rightAtSchool = say(translate("AnswerCheck", "At school this would make %1, but the game adds before it subtracts; you can choose the school order in Options > Rules."), {target});
+            else if (multiplying && !adding)
+                out.rightAtSchool = say(translate("AnswerCheck", "At school this would make %1, but the game multiplies before it divides; you can choose the school order in Options > Rules."), {target});
+            else
+                out.rightAtSchool = say(translate("AnswerCheck", "At school this would make %1, but the game multiplies before it divides and adds before it subtracts; you can choose the school order in Options > Rules."), {target});
+            more(out.rightAtSchool);
+        }
     }
     return out;
 }

@@ -1,10 +1,11 @@
 // The player's own answer: read, checked against the cards on the table, and judged by the
 // player's rule.
 //
-// The player types plain numbers, + - * / (also x, × and ÷), brackets and any spaces. The
-// parser checks only the grammar and that every face card is used exactly once; the answer is
-// then written in the search's notation (05#(03x07)~02) and read as a tree in the game's own
-// order of operations (brackets, x, divide, +, -, each left to right). Its value is exact, in
+// The player types plain numbers, + - * / (also x, × and ÷, and : for a division as German
+// and French pupils write it), brackets and any spaces. The parser checks only the grammar and
+// that every face card is used exactly once; the answer is then written in the search's
+// notation (05#(03x07)~02) and read as a tree in the game's own order of operations
+// (brackets, x, divide, +, -, each left to right). Its value is exact, in
 // fractions: it solves when that value is the answer card and nothing divides by zero. The
 // computer's own arithmetic (EvalExpr's 15-digit steps) is worked out beside it only to say
 // where the two would disagree.
@@ -58,6 +59,11 @@ struct AnswerCheck {
     double computerValue = 0;        // what the computer's own 15-digit arithmetic makes of it
     bool computerHit = false;        // and whether that would count for the computer
     std::u16string verdict;          // "Right!", or what it makes instead
+    // Read in the game's order it is wrong, but the school order makes the answer card: the
+    // sentence that says so, which pair of operations the game reads otherwise and where the
+    // school order is chosen (the verdict ends with it too). Empty otherwise, and always in the
+    // school order.
+    std::u16string rightAtSchool;
 };
 
 // Reads text for the puzzle cards => answer in an order of operations (the game's unless said)

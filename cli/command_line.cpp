@@ -423,7 +423,7 @@ CommandLineRequest ParseCommandLine(const std::vector<std::string>& args) {
             const std::string& word = args[i + skip];
             const int value = Card(word);
             if (value < 0) {
-                const bool answerTooEarly = check && !word.empty() && (word.find_first_of("+-*/()x ") != std::string::npos);
+                const bool answerTooEarly = check && !word.empty() && (word.find_first_of("+-*/:()x ") != std::string::npos);
                 r.error = answerTooEarly ? "--check: " + translate("Cli", "the answer in quotes comes last, once, after the answer card")
                                          : first + ": " + Args(translate("Cli", "'%1' is not a card: each card and the answer must be a whole number from 1 to 99"), {word});
                 return r;
@@ -488,6 +488,7 @@ int RunCommandLine(const CommandLineRequest& request, std::ostream& out, std::os
         out << ToUtf8(c.shown) << '\n'
             << Args(translate("Cli", "value: %1"), {c.dividedByZero ? translate("Cli", "none (divides by zero)") : c.value.ToText()}) << '\n'
             << (c.solves ? translate("Cli", "solves") : translate("Cli", "does not solve")) << '\n';
+        if (!c.rightAtSchool.empty()) out << ToUtf8(c.rightAtSchool) << '\n';
         return c.solves ? 0 : 1;
     }
     case CommandLineRequest::Kind::Game:

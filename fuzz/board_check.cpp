@@ -77,6 +77,11 @@ std::string CheckBoard(const uint8_t* data, std::size_t size) {
             if (c.error.kind != AnswerError::Kind::None) return "the board's answer does not read: " + text;
             if (c.dividedByZero || !(c.value == b.Tiles()[0].Value())) return "the board's answer is not worth its last tile: " + text;
             if (c.solves != (b.Tiles()[0].Value() == Fraction(answer))) return "the check and the board disagree on " + text;
+            if (order == OperatorOrder::Game) {  // the game's line, read by the school order, is the same answer
+                const AnswerCheck school = CheckAnswer(std::u16string(text.begin(), text.end()), cards, answer, OperatorOrder::School);
+                if (school.dividedByZero || !(school.value == c.value) || school.clean != b.AnswerText(0, OperatorOrder::School))
+                    return "the board's answer reads as another at school: " + text;
+            }
         }
     }
     return {};

@@ -159,7 +159,8 @@ std::string CheckSolverFast(const uint8_t* data, std::size_t size) {
 }
 
 // The player's answer parser on any text: a message that points inside the text, or an answer
-// that, written out as the game shows it, reads back to the same attempt and verdict.
+// that, written out as the game shows it, reads back to the same attempt and verdict, and whose
+// clean form in the game's order is the same answer read by the school order too.
 std::string CheckAnswerText(const uint8_t* data, std::size_t size) {
     if (size < 2) return {};
     const int n = 3 + data[0] % 5;
@@ -182,6 +183,16 @@ std::string CheckAnswerText(const uint8_t* data, std::size_t size) {
         if (clean.error.kind != AnswerError::Kind::None || clean.clean != first.clean || clean.solves != first.solves)
             return order == OperatorOrder::Game ? "the clean form does not read back to the same answer"
                                                 : "the school clean form does not read back to the same answer";
+        if (order == OperatorOrder::Game) {
+            // Read by the school order, the game's clean form is the same answer: the same tree,
+            // so the school's own clean form of it.
+            const std::optional<Expression> tree = ReadNotation(ParseAnswer(text, cards, answer).notation);
+            if (!tree) return "an answer that checks does not read";
+            const AnswerCheck school = CheckAnswer(FromUtf8(first.clean), cards, answer, OperatorOrder::School);
+            if (school.error.kind != AnswerError::Kind::None || school.clean != CleanText(Canonical(*tree), OperatorOrder::School) ||
+                school.solves != first.solves || school.dividedByZero != first.dividedByZero || !(school.value == first.value))
+                return "the clean form reads as another answer in the school order: " + first.clean;
+        }
     }
     return {};
 }
@@ -201,10 +212,15 @@ std::string CheckPlayerSolver(const uint8_t* data, std::size_t size) {
     std::set<std::string> seen;
     for (const Expression& e : v.listed) {
         if (!seen.insert(e.text).second) return "an answer is listed twice";
-        const AnswerCheck c = CheckAnswer(FromUtf8(e.text), cards, answer);
-        if (c.error.kind != AnswerError::Kind::None || !c.solves) return "a listed answer does not solve: " + e.text;
-        if (c.clean != e.text) return "a listed answer reads back as another: " + e.text;
+        // As the game writes it out: it solves, and reads as itself, in the game's order and at school.
+        const std::string written = CleanText(e, OperatorOrder::Game);
         const std::string school = CleanText(e, OperatorOrder::School);
+        const AnswerCheck c = CheckAnswer(FromUtf8(written), cards, answer);
+        if (c.error.kind != AnswerError::Kind::None || !c.solves) return "a listed answer does not solve: " + written;
+        if (c.clean != written) return "a listed answer reads back as another: " + written;
+        const AnswerCheck atSchool = CheckAnswer(FromUtf8(written), cards, answer, OperatorOrder::School);
+        if (atSchool.error.kind != AnswerError::Kind::None || !atSchool.solves || atSchool.clean != school)
+            return "a listed answer reads as another in the school order: " + written;
         const AnswerCheck s = CheckAnswer(FromUtf8(school), cards, answer, OperatorOrder::School);
         if (s.error.kind != AnswerError::Kind::None || !s.solves || s.clean != school)
             return "a listed answer in the school order does not solve as written: " + school;
@@ -339,7 +355,7 @@ std::string CheckAnswerValue(const uint8_t* data, std::size_t size) {
     const PlayerVerdict all = SolveForPlayer(cards, answer, std::numeric_limits<std::size_t>::max());
     if (all.listed.size() != all.answers) return "the full listing is not as long as the count";
     for (const Expression& e : all.listed)
-        if (e.text == first.clean) return {};
+        if (CleanText(e, OperatorOrder::Game) == first.clean) return {};
     return "a solving answer is missing from the solver's listing: " + first.clean;
 }
 

@@ -58,12 +58,31 @@ int Binding(Op op, OperatorOrder order) {
     return op == Op::Multiply || op == Op::Divide ? 2 : 1;
 }
 
+// Whether a part of an operation must be bracketed to be read as one part in an order. Left
+// to right at one binding: the first part only when it binds less, every later one also when
+// it binds as much (it would be read into the left side).
+bool NeedsBrackets(Op op, Op part, bool first, OperatorOrder order) {
+    const int outer = Binding(op, order), inner = Binding(part, order);
+    return first ? inner < outer : inner <= outer;
+}
+
+// The level each operator reads at (~, #, divide, x), and the primary's, one past the last.
+struct Levels {
+    int of[4];
+    int primary;
+};
 // The game's order: expr := level1; level k := level k+1 (op_k level k+1)*, op_1 = ~, op_2 = #,
 // op_3 = divide, op_4 = x. The school's: level 1 takes ~ and #, level 2 divide and x, and
-// level 3 is the primary. primary := card | "(" level1 ")"
+// level 3 is the primary. Each half of the school's on its own: one of its pairs together,
+// the other as the game reads it. primary := card | "(" level1 ")"
+constexpr Levels GameLevels{{1, 2, 3, 4}, 5};
+constexpr Levels SchoolLevels{{1, 1, 2, 2}, 3};
+constexpr Levels AddAndSubtractTogether{{1, 1, 2, 3}, 4};
+constexpr Levels MultiplyAndDivideTogether{{1, 2, 3, 3}, 4};
+
 class NotationReader {
 public:
-    NotationReader(std::u16string_view text, OperatorOrder order) : text_(text), school_(order == OperatorOrder::School) {}
+    NotationReader(std::u16string_view text, const Levels& levels) : text_(text), levels_(levels) {}
 
     std::optional<Expression> Run() {
         auto e = Level(1);
@@ -75,7 +94,7 @@ private:
     static constexpr int MaxDepth = 200;
 
     std::optional<Expression> Level(int level) {
-        if (level == (school_ ? 3 : 5)) return Primary();
+        if (level == levels_.primary) return Primary();
         auto left = Level(level + 1);
         Op kind;
         while (left && at_ < text_.size() && OfLevel(text_[at_], level, kind)) {
@@ -92,8 +111,7 @@ private:
         static constexpr char16_t ops[] = {u'~', u'#', DivideSign, u'x'};
         static constexpr Op kinds[] = {Op::Subtract, Op::Add, Op::Divide, Op::Multiply};
         for (int i = 0; i < 4; ++i) {
-            const int at = school_ ? 1 + i / 2 : 1 + i;
-            if (c == ops[i] && at == level) {
+            if (c == ops[i] && levels_.of[i] == level) {
                 kind = kinds[i];
                 return true;
             }
@@ -119,7 +137,7 @@ private:
     }
 
     std::u16string_view text_;
-    bool school_;
+    Levels levels_;
     std::size_t at_ = 0;
     int depth_ = 0;
 };
@@ -204,23 +222,26 @@ Expression Expression::Group(Op op, std::vector<Expression> parts) {
 }
 
 std::optional<Expression> ReadNotation(std::u16string_view notation, OperatorOrder order) {
-    return NotationReader(notation, order).Run();
+    return NotationReader(notation, order == OperatorOrder::School ? SchoolLevels : GameLevels).Run();
+}
+
+std::optional<Expression> ReadNotationWithSchoolPair(std::u16string_view notation, SchoolPair pair) {
+    return NotationReader(notation, pair == SchoolPair::AddAndSubtract ? AddAndSubtractTogether : MultiplyAndDivideTogether).Run();
 }
 
 std::string CleanText(const Expression& e, OperatorOrder order) {
-    if (order == OperatorOrder::Game) return e.text;
     if (e.op == Op::Card) return e.text;
-    // Left to right at one binding: the first part needs brackets only when it binds less,
-    // every later one also when it binds as much (it would be read into the left side).
-    const int binding = Binding(e.op, order);
     std::string text;
     for (std::size_t i = 0; i < e.parts.size(); ++i) {
-        const int inner = Binding(e.parts[i].op, order);
-        const bool brackets = i == 0 ? inner < binding : inner <= binding;
+        const Expression& part = e.parts[i];
+        // In the game's order a part also takes the brackets school would need, so that a
+        // pupil reading it by the school order reads the same answer.
+        const bool brackets = NeedsBrackets(e.op, part.op, i == 0, OperatorOrder::School) ||
+                              (order == OperatorOrder::Game && NeedsBrackets(e.op, part.op, i == 0, OperatorOrder::Game));
         if (i > 0) text += Sign(e.op);
-        const std::string part = CleanText(e.parts[i], order);
-        if (brackets) text.append("(").append(part).append(")");
-        else text.append(part);
+        const std::string inner = CleanText(part, order);
+        if (brackets) text.append("(").append(inner).append(")");
+        else text.append(inner);
     }
     return text;
 }

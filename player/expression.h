@@ -11,9 +11,10 @@
 // (likewise products), and the terms of each sum and the factors of each product are sorted
 // (larger value first, then by text). Subtraction and division are never regrouped.
 //
-// The clean form writes a canonical tree in the game's order with only the brackets it needs
-// (none around a card, none doubled), spaces around operators, * and /. Reading a clean form
-// back gives the same canonical tree.
+// Each tree's text is its canonical key: the game's order with only the brackets that order
+// needs (none around a card, none doubled), spaces around operators, * and /. What the game
+// writes out for a person is the clean form (CleanText), which in the game's order also has
+// the brackets the school order needs, so that it reads as the same answer in both.
 #pragma once
 
 #include <optional>
@@ -31,7 +32,7 @@ struct Expression {
     std::vector<Expression> parts; // Add, Multiply: two or more; Subtract, Divide: exactly two
     Fraction value;                // exact value, set by the builders below and by Canonical
     bool valid = true;             // false: a division by zero (or an overflow) somewhere inside
-    std::string text;              // the clean form, set by Canonical and the builders
+    std::string text;              // the key canonical order and equality use; set by Canonical and the builders
 
     static Expression Card(int card);
     // a op b with their values combined exactly; text in the clean form of the two parts as given.
@@ -45,9 +46,18 @@ struct Expression {
 // is not well formed.
 std::optional<Expression> ReadNotation(std::u16string_view notation, OperatorOrder order = OperatorOrder::Game);
 
-// The clean form of a tree for an order: e.text itself for the game's; for the school's, the
-// brackets that order needs (a difference inside a sum, after its first term, keeps its
-// brackets: 9 + (9 - 3) but 9 - 3 + 9). Read back in that order it gives the same tree.
+// The school order differs from the game's in two pairs of operators, each read together at
+// school: + and -, and * and /. Reading a text in the game's order with one pair read as school
+// reads it tells which difference changes an answer.
+enum class SchoolPair { AddAndSubtract, MultiplyAndDivide };
+std::optional<Expression> ReadNotationWithSchoolPair(std::u16string_view notation, SchoolPair pair);
+
+// The clean form of a tree, as the game writes an answer for a person in an order. In the
+// school's, the brackets that order needs (a difference inside a sum, after its first term,
+// keeps its brackets: 9 + (9 - 3) but 9 - 3 + 9). In the game's, the brackets either order
+// needs, so that it reads the same by both: 11 + 1 - (4 + 3) and 8 / (2 * 2), where the game
+// alone needs none, but 9 + 9 - 3 / 3 as it is. Read back in its order it gives the same
+// tree, and the game's form gives it in the school order too.
 std::string CleanText(const Expression& e, OperatorOrder order);
 
 // The same answer with sums and products merged and ordered: equal trees mean the same answer.

@@ -38,6 +38,11 @@ TEST(AnswerParser, SaysWhatIsWrongAndWhere) {
         {"5 + 3 * 7 - 2 = 24 + 1", "Only the answer card may follow '=', at the very end.", 14},
         {"5 + (3 * 7 = 24) - 2", "Only the answer card may follow '=', at the very end.", 11},
         {"5 + 3 * 7 - 123456789012", "Your answer uses a number, which is not on the table.", 12},
+        // A colon is an operator, and only between two numbers.
+        {": 5 + 3 * 7 - 2", "An operator must stand between two numbers.", 0},
+        {"5 + 3 * 7 - 2 :", "An operator must stand between two numbers.", 15},
+        {"5 :: 3 * 7 - 2", "An operator must stand between two numbers.", 3},
+        {"5 + 3 * 7 - 2 = : 24", "Only the answer card may follow '=', at the very end.", 14},
     };
     for (const Case& c : cases) {
         const ReadAnswer r = ParseAnswer(U16(c.text), Table, 24);
@@ -64,6 +69,8 @@ TEST(AnswerParser, ReadsEverySpellingIntoTheSearchNotation) {
     const Case cases[] = {
         {"5 + (3 * 7) - 2", "05#(03x07)~02"}, {"5+(3x7)-2", "05#(03x07)~02"}, {"5 + (3 × 7) − 2", "05#(03x07)~02"},
         {"5 / 3 ÷ 7 X 2", "05÷03÷07x02"}, {"((5)) + 3 * 07 - 2", "((05))#03x07~02"}, {"\t5\u00a0+3*7 -2 ", "05#03x07~02"},
+        // A colon divides, as German and French pupils write it.
+        {"5 : (3 - 7 : 2)", "05÷(03~07÷02)"}, {"5:3*7:2", "05÷03x07÷02"},
     };
     for (const Case& c : cases) {
         const ReadAnswer r = ParseAnswer(U16(c.text), Table);
@@ -77,9 +84,9 @@ TEST(AnswerParser, ReadsEverySpellingIntoTheSearchNotation) {
 TEST(AnswerParser, SurvivesAnyTextAndReadsItsOwnDisplayBack) {
     const uint32_t seed = 424242;
     std::mt19937 gen(seed);
-    const std::u16string alphabet = u"0123456789+-*/x\u00D7\u00F7() ()5327.";
+    const std::u16string alphabet = u"0123456789+-*/:x\u00D7\u00F7() ()5327.";
     int accepted = 0;
-    const std::u16string ops = u"+-*/x\u00D7\u00F7";
+    const std::u16string ops = u"+-*/:x\u00D7\u00F7";
     for (int i = 0; i < 20000; ++i) {
         std::u16string text;
         if (i % 2) {  // any characters at all
@@ -123,4 +130,62 @@ TEST(AnswerParser, SurvivesAnyTextAndReadsItsOwnDisplayBack) {
     EXPECT_EQ(AnswerMessage(ParseAnswer(nested, Table).error), "There are too many brackets inside one another.");
     EXPECT_EQ(AnswerMessage(ParseAnswer(std::u16string(1001, u' '), Table).error),
               "The answer is longer than 1000 characters, more than the game reads.");
+}
+
+// A colon reads as the division it means, and the answer as the same one written with /.
+TEST(AnswerParser, AColonDividesAsAtSchool) {
+    const AnswerCheck colon = CheckAnswer(u"8 : (3 - 8 : 3)", {3, 3, 8, 8}, 24);
+    ASSERT_EQ(colon.error.kind, AnswerError::Kind::None) << U8(colon.verdict);
+    EXPECT_TRUE(colon.solves);
+    EXPECT_EQ(U8(colon.shown), "8 / (3 - 8 / 3)");  // the game's reading writes the division sign
+    EXPECT_EQ(colon.clean, "8 / (3 - 8 / 3)");
+    EXPECT_EQ(CheckAnswer(u"8 : 2 * 2", {8, 2, 2}, 2).solves, true);  // the game's order: 8 / (2 * 2)
+    EXPECT_EQ(CheckAnswer(u"8 : 2 * 2", {8, 2, 2}, 8, OperatorOrder::School).solves, true);
+}
+
+// Wrong in the game's order but right in the school's: the verdict says so in one more sentence,
+// naming the pair of operations that made the difference. Never in the school order, and never
+// when the school order makes something else too.
+TEST(AnswerCheck, SaysWhenOnlyTheSchoolOrderMakesTheAnswerCard) {
+    const std::string choose = "; you can choose the school order in Options > Rules.";
+    const std::string adds = "At school this would make %1, but the game adds before it subtracts" + choose;
+    const std::string multiplies = "At school this would make %1, but the game multiplies before it divides" + choose;
+    const std::string both = "At school this would make %1, but the game multiplies before it divides and adds before it subtracts" + choose;
+    struct Case { const char* text; std::vector<int> cards; int answer; const char* verdict; const std::string* sentence; };
+    const Case cases[] = {
+        {"11 + 1 - 4 + 3", {11, 1, 4, 3}, 11, "That makes 5, not 11.", &adds},
+        {"24 + 7 - 7 * 4 + 1", {24, 7, 7, 4, 1}, 4, "That makes 2, not 4.", &adds},
+        {"8 / 2 * 2", {8, 2, 2}, 8, "That makes 2, not 8.", &multiplies},
+        {"8 : 2 * 2", {8, 2, 2}, 8, "That makes 2, not 8.", &multiplies},
+        // Both pairs, neither alone: 12 / (2 * 3) - (4 + 1) in the game's order.
+        {"12 / 2 * 3 - 4 + 1", {12, 2, 3, 4, 1}, 15, "That makes -3, not 15.", &both},
+        // Only the add-and-subtract pair changes the value; the quotient reads alike.
+        {"6 / 3 * 1 + 10 - 2 + 2", {6, 3, 1, 10, 2, 2}, 12, "That makes 8, not 12.", &adds},
+        // The game's reading divides by zero; school's makes the answer card.
+        {"6 / 3 * (2 - 2) + 5", {6, 3, 2, 2, 5}, 5, "That divides by zero, and an answer that divides by zero never counts.", &multiplies},
+        // No sentence: right in the game's order, wrong in both, or right in neither.
+        {"11 + 1 - (4 + 3)", {11, 1, 4, 3}, 5, "Right!", nullptr},
+        {"10 - 4 + 3", {10, 4, 3}, 5, "That makes 3, not 5.", nullptr},
+        {"19 + 2 / 4", {19, 2, 4}, 19, "That makes 39/2, not 19.", nullptr},
+        {"8 / 2 * (3 - 3)", {8, 2, 3, 3}, 1, "That divides by zero, and an answer that divides by zero never counts.", nullptr},
+    };
+    for (const Case& c : cases) {
+        const AnswerCheck r = CheckAnswer(U16(c.text), c.cards, c.answer);
+        ASSERT_EQ(r.error.kind, AnswerError::Kind::None) << c.text;
+        EXPECT_FALSE(r.solves && c.sentence) << c.text;
+        std::string sentence;
+        if (c.sentence) {
+            sentence = *c.sentence;
+            sentence.replace(sentence.find("%1"), 2, std::to_string(c.answer));
+        }
+        EXPECT_EQ(U8(r.rightAtSchool), sentence) << c.text;
+        EXPECT_EQ(U8(r.verdict), sentence.empty() ? std::string(c.verdict) : std::string(c.verdict) + " " + sentence) << c.text;
+        // In the school order the same text is judged there, with nothing more to say.
+        const AnswerCheck school = CheckAnswer(U16(c.text), c.cards, c.answer, OperatorOrder::School);
+        EXPECT_TRUE(school.rightAtSchool.empty()) << c.text;
+        EXPECT_EQ(U8(school.verdict).find("At school"), std::string::npos) << c.text;
+        if (c.sentence) {
+            EXPECT_TRUE(school.solves) << c.text;
+        }
+    }
 }

@@ -196,8 +196,9 @@ TEST(Board, TheStepsWriteOneAnswerThatTheCheckJudgesAsTheLastTile) {
         {{3, 3, 8, 8}, 24, "3/1 1-2 2/1", "8 / (3 - 8 / 3)", "8 / (3 - 8 / 3)", true},
         {{20, 5, 6}, 16, "1-2 1/2", "(20 - 5) / 6", "(20 - 5) / 6", false},
         {{10, 4, 3}, 9, "1-2 1+2", "(10 - 4) + 3", "10 - 4 + 3", true},
-        {{10, 4, 3}, 3, "2+3 1-2", "10 - 4 + 3", "10 - (4 + 3)", true},
+        {{10, 4, 3}, 3, "2+3 1-2", "10 - (4 + 3)", "10 - (4 + 3)", true},
         {{8, 2, 2}, 8, "1/2 1*2", "(8 / 2) * 2", "8 / 2 * 2", true},
+        {{8, 2, 2}, 2, "2*3 1/2", "8 / (2 * 2)", "8 / (2 * 2)", true},
         {{9, 9, 3}, 15, "2-3 1+2", "9 + (9 - 3)", "9 + (9 - 3)", true},
     };
     for (const Case& c : cases) {
@@ -213,6 +214,9 @@ TEST(Board, TheStepsWriteOneAnswerThatTheCheckJudgesAsTheLastTile) {
             EXPECT_EQ(check.value, b.Tiles()[0].Value()) << text;
             EXPECT_EQ(check.solves, c.solves) << text;
         }
+        // The game's line read by the school order: the same answer.
+        const std::string game = b.AnswerText(0, OperatorOrder::Game);
+        EXPECT_EQ(CheckAnswer(std::u16string(game.begin(), game.end()), c.cards, c.answer, OperatorOrder::School).value, b.Tiles()[0].Value()) << game;
     }
     // Part-way, the answer made so far is the last tile's.
     Board b({3, 3, 8, 8}, 24);

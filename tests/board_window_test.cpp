@@ -307,6 +307,30 @@ TEST_F(BoardWindow, HintPicksTheNextStepOnTheBoardAndCountsAsAHint) {
     EXPECT_EQ(b->lblBoard->text(), "The cards on the board can no longer make 24: press Undo or Start Over.");
 }
 
+// In the game's order, the line the steps make and Hint's whole solution carry the brackets the
+// school order needs: a pupil who reads them by the school order reads the same answer.
+TEST_F(BoardWindow, TheLinesTheGameWritesReadTheSameAtSchool) {
+    frmMain& w = Start();
+    w.SetPuzzle({11, 1, 4, 3}, 5);
+    frmAnswer* a = Open(w);
+    Keys("1+2");  // 11 + 1
+    Keys("2+3");  // 4 + 3
+    EXPECT_EQ(a->txtAnswer->text(), "4 + 3");
+    Keys("1-2");
+    EXPECT_EQ(a->txtAnswer->text(), "11 + 1 - (4 + 3)");
+    EXPECT_TRUE(a->txtResult->toPlainText().contains("Right!")) << a->txtResult->toPlainText().toStdString();
+
+    w.SetPuzzle({8, 2, 2}, 2);
+    WaitForVerdict(w);
+    a->fraBoard->FocusBoard();
+    Keys("2*3");
+    Keys("1/2");
+    EXPECT_EQ(a->txtAnswer->text(), "8 / (2 * 2)");
+    a->cmdHint->click();
+    a->cmdHint->click();
+    EXPECT_TRUE(a->txtResult->toPlainText().contains("That is a whole solution: 8 / (2 * 2)")) << a->txtResult->toPlainText().toStdString();
+}
+
 TEST_F(BoardWindow, TilesFitTheirDigitsAndTheWindowFitsItsCards) {
     frmMain& w = Start();
     TileButton tile;

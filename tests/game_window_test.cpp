@@ -861,7 +861,12 @@ TEST_F(GameWindow, TheSchoolOrderIsOneSettingForBothSides) {
     DealPuzzle(w, {10, 4, 3}, 9);
     a->txtAnswer->setText("10 - 4 + 3");
     a->cmdCheck->click();
-    EXPECT_TRUE(a->txtResult->toPlainText().contains("That makes 3, not 9.")) << a->txtResult->toPlainText().toStdString();
+    // Right at school: the verdict says so, and where the school order is chosen.
+    const QString atSchool = "That makes 3, not 9. At school this would make 9, but the game adds before it subtracts; "
+                             "you can choose the school order in Options > Rules.";
+    EXPECT_TRUE(a->txtResult->toPlainText().contains(atSchool)) << a->txtResult->toPlainText().toStdString();
+    EXPECT_EQ(a->txtResult->accessibleDescription(), atSchool);
+    EXPECT_TRUE(Solving);  // no win
     EXPECT_TRUE(a->lblPrompt->text().endsWith("read in the game's own order:"));
 
     dialog.cboOrder->setCurrentIndex(1);
@@ -874,6 +879,10 @@ TEST_F(GameWindow, TheSchoolOrderIsOneSettingForBothSides) {
     a->txtAnswer->setText("10 - 4 + 3");
     a->cmdCheck->click();
     EXPECT_TRUE(a->txtResult->toPlainText().contains("Right!")) << a->txtResult->toPlainText().toStdString();
+    DealPuzzle(w, {10, 4, 3}, 3);  // wrong at school, right in the game's order: nothing more is said
+    a->txtAnswer->setText("10 - 4 + 3");
+    a->cmdCheck->click();
+    EXPECT_TRUE(a->txtResult->toPlainText().endsWith("That makes 9, not 3.")) << a->txtResult->toPlainText().toStdString();
 
     // The search's attempts carry their school values.
     for (int i = 0; i < 20 && Solving; ++i) SearchStep();

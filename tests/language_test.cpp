@@ -141,6 +141,12 @@ TEST_F(Language, TheCommandLineSpeaksTheEnvironmentsLanguageAndCIsAsAlways) {
         EXPECT_TRUE(help.out.contains("--worksheet") && help.out.contains("--order")) << language;
         EXPECT_EQ(error.err, "pelorand: --deal: " + Said("Cli", "give how many puzzles to deal, a whole number from 1 to 10000") + "\n" +
                                  Said("Cli", "Try 'pelorand --help' for more information.") + "\n") << language;
+        // Right only at school: the sentence that says so, in the language's own words.
+        const char* atSchool = "At school this would make %1, but the game adds before it subtracts; you can choose the school order in Options > Rules.";
+        const ProgramRun school = Pelorand({"--check", "10", "4", "3", "9", "10 - 4 + 3"}, locale);
+        EXPECT_EQ(school.out, "10 - 4 + 3\n" + Said("Cli", "value: %1", {"3"}) + "\n" + Said("Cli", "does not solve") + "\n" +
+                                  Said("AnswerCheck", atSchool, {"9"}) + "\n") << language;
+        EXPECT_NE(Said("AnswerCheck", atSchool, {"9"}).left(9), QString(atSchool).left(9)) << language;
         // The texts above are the language's own, not the English ones.
         EXPECT_NE(Said("Cli", "does not solve"), "does not solve") << language;
         EXPECT_NE(uses, "Your answer uses 4, which is not on the table.") << language;

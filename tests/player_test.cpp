@@ -16,6 +16,9 @@ namespace {
 
 Fraction F(int64_t p, int64_t q = 1) { return *Fraction::Make(p, q); }
 
+// An answer as the game writes it out for a person, in its own order.
+std::string Written(const Expression& e) { return CleanText(e, OperatorOrder::Game); }
+
 // Every answer over the cards, fully bracketed, as text the player could type.
 void EveryAnswer(const std::vector<int>& cards, const std::function<void(const std::string&)>& f) {
     const int n = static_cast<int>(cards.size());
@@ -74,7 +77,7 @@ void ExpectAgrees(const std::vector<int>& cards, int answer) {
         const PlayerVerdict w = SolveForPlayer(cards, answer, 20, {}, partWay);
         EXPECT_EQ(w.answers, kept->size()) << name;
         EXPECT_EQ(w.listed.size(), std::min<std::size_t>(20, kept->size())) << name;
-        for (const Expression& e : w.listed) EXPECT_TRUE(kept->count(e.text)) << name << ": listed " << e.text;
+        for (const Expression& e : w.listed) EXPECT_TRUE(kept->count(Written(e))) << name << ": listed " << e.text;
     }
     const PlayerVerdict v = SolveForPlayer(cards, answer, 20);
     ASSERT_EQ(v.status, PlayerVerdict::Status::Complete);
@@ -83,16 +86,16 @@ void ExpectAgrees(const std::vector<int>& cards, int answer) {
     EXPECT_EQ(v.listed.size(), std::min<std::size_t>(20, expected.size())) << name;
     std::set<std::string> listed;
     for (const Expression& e : v.listed) {
-        EXPECT_TRUE(expected.count(e.text)) << name << ": listed " << e.text;
+        EXPECT_TRUE(expected.count(Written(e))) << name << ": listed " << e.text;
         EXPECT_TRUE(listed.insert(e.text).second) << name << ": listed twice " << e.text;
         // A clean form typed back solves and reads as itself.
-        const AnswerCheck back = CheckAnswer(U16(e.text), cards, answer);
-        EXPECT_TRUE(back.solves) << name << ": " << e.text;
-        EXPECT_EQ(back.clean, e.text) << name;
+        const AnswerCheck back = CheckAnswer(U16(Written(e)), cards, answer);
+        EXPECT_TRUE(back.solves) << name << ": " << Written(e);
+        EXPECT_EQ(back.clean, Written(e)) << name;
     }
     // Asked for all of them, the solver lists exactly the answers typed out.
     std::set<std::string> all;
-    for (const Expression& e : SolveForPlayer(cards, answer, expected.size() + 1).listed) all.insert(e.text);
+    for (const Expression& e : SolveForPlayer(cards, answer, expected.size() + 1).listed) all.insert(Written(e));
     EXPECT_EQ(all, expected) << name;
 }
 
@@ -137,8 +140,8 @@ TEST(PlayerRule, ValuesExactlyInTheGameOrder) {
         {"43 / (2 / 3 - 15) + 23", {43, 15, 2, 23, 3}, 20, "20", true, "23 + 43 / (2 / 3 - 15)"},
         {"3 * (22 / 18) * 6", {3, 22, 18, 6}, 22, "22", true, "6 * 3 * (22 / 18)"},
         {"(3 * (22 / 18)) * 6", {3, 22, 18, 6}, 22, "22", true, "6 * 3 * (22 / 18)"},
-        {"8 / 2 * 2", {8, 2, 2}, 8, "2", false, "8 / 2 * 2"},
-        {"5 - 2 + 1", {5, 2, 1}, 2, "2", true, "5 - 2 + 1"},
+        {"8 / 2 * 2", {8, 2, 2}, 8, "2", false, "8 / (2 * 2)"},
+        {"5 - 2 + 1", {5, 2, 1}, 2, "2", true, "5 - (2 + 1)"},
         {"(1 + 2) * 3", {1, 2, 3}, 9, "9", true, "(2 + 1) * 3"},
         {"3 * 6 - 6 / 6", {6, 6, 3, 6}, 17, "17", true, "6 * 3 - 6 / 6"},
         {"6 * 19 / ((3))", {6, 19, 3}, 38, "38", true, "19 * 6 / 3"},
@@ -147,7 +150,7 @@ TEST(PlayerRule, ValuesExactlyInTheGameOrder) {
         {"2 - 3 - 4", {2, 3, 4}, 1, "-5", false, "2 - 3 - 4"},
         {"2 - (3 - 4)", {2, 3, 4}, 3, "3", true, "2 - (3 - 4)"},
         {"(2 - 3) + 4", {2, 3, 4}, 3, "3", true, "4 + (2 - 3)"},
-        {"2 * 3 / 4 * 5", {2, 3, 4, 5}, 1, "3/10", false, "3 * 2 / 5 * 4"},
+        {"2 * 3 / 4 * 5", {2, 3, 4, 5}, 1, "3/10", false, "3 * 2 / (5 * 4)"},
     };
     for (const Case& c : cases) {
         const AnswerCheck r = CheckAnswer(U16(c.text), c.cards, c.answer);
@@ -157,6 +160,49 @@ TEST(PlayerRule, ValuesExactlyInTheGameOrder) {
         EXPECT_EQ(r.clean, c.clean) << c.text;
         EXPECT_EQ(CheckAnswer(U16(r.clean), c.cards, c.answer).clean, r.clean) << c.text;
     }
+}
+
+// In the game's order an answer is written out with the brackets school would need to read it
+// as the game does, and no others: a pupil reading it by the school order reads the same answer.
+TEST(PlayerRule, CleanFormReadsTheSameAtSchool) {
+    struct Case { const char* typed; std::vector<int> cards; const char* clean; const char* value; };
+    const Case cases[] = {
+        // A difference after a sum: the game adds first.
+        {"11 + 1 - 4 + 3", {11, 1, 4, 3}, "11 + 1 - (4 + 3)", "5"},
+        {"24 + 7 - 7 * 4 + 1", {24, 7, 7, 4, 1}, "24 + 7 - (7 * 4 + 1)", "2"},
+        {"5 - 2 + 1", {5, 2, 1}, "5 - (2 + 1)", "2"},
+        // Sums and differences mixed at one level.
+        {"10 - 4 + 3 - 2 + 1", {10, 4, 3, 2, 1}, "10 - (4 + 3) - (2 + 1)", "0"},
+        // Products and quotients mixed: the game multiplies first.
+        {"8 / 2 * 2", {8, 2, 2}, "8 / (2 * 2)", "2"},
+        {"6 * 4 / 2 * 3", {6, 4, 2, 3}, "6 * 4 / (3 * 2)", "4"},
+        {"12 / 2 * 3 - 4 + 1", {12, 2, 3, 4, 1}, "12 / (3 * 2) - (4 + 1)", "-3"},
+        {"24 / 2 * (3 - 1 + 1)", {24, 2, 3, 1, 1}, "24 / (2 * (3 - (1 + 1)))", "12"},
+        // Where the two orders agree, the brackets the game needs and no more.
+        {"9 + 9 - 3 / 3", {9, 9, 3, 3}, "9 + 9 - 3 / 3", "17"},
+        {"5 + 3 * 7 - 2", {5, 3, 7, 2}, "7 * 3 + 5 - 2", "24"},
+        {"2 - 3 - 4", {2, 3, 4}, "2 - 3 - 4", "-5"},
+        {"2 / 3 / 4", {2, 3, 4}, "2 / 3 / 4", "1/6"},
+        {"6 * 2 / 3 + 1", {6, 2, 3, 1}, "6 * 2 / 3 + 1", "5"},
+        {"(8 / 2) * 2", {8, 2, 2}, "(8 / 2) * 2", "8"},
+        {"(10 - 4) + 3", {10, 4, 3}, "(10 - 4) + 3", "9"},
+        {"8 / (3 - 8 / 3)", {3, 3, 8, 8}, "8 / (3 - 8 / 3)", "24"},
+    };
+    for (const Case& c : cases) {
+        const AnswerCheck game = CheckAnswer(U16(c.typed), c.cards, 1);
+        ASSERT_EQ(game.error.kind, AnswerError::Kind::None) << c.typed;
+        EXPECT_EQ(game.clean, c.clean) << c.typed;
+        EXPECT_EQ(game.value.ToText(), c.value) << c.typed;
+        // The written form read back: the same answer in the game's order and at school.
+        const AnswerCheck again = CheckAnswer(U16(game.clean), c.cards, 1);
+        EXPECT_EQ(again.clean, game.clean) << c.typed;
+        const AnswerCheck school = CheckAnswer(U16(game.clean), c.cards, 1, OperatorOrder::School);
+        EXPECT_EQ(school.value, game.value) << c.typed;
+        EXPECT_EQ(school.steps, again.steps) << c.typed;  // worked out step for step alike
+    }
+    // The school order itself writes answers as school does, as before.
+    EXPECT_EQ(CheckAnswer(u"11 + 1 - (4 + 3)", {11, 1, 4, 3}, 5, OperatorOrder::School).clean, "11 + 1 - (4 + 3)");
+    EXPECT_EQ(CheckAnswer(u"8 / 2 * 2", {8, 2, 2}, 8, OperatorOrder::School).clean, "8 / 2 * 2");
 }
 
 TEST(PlayerRule, SaysWhereTheComputerWouldJudgeDifferently) {
@@ -289,7 +335,7 @@ TEST(PlayerSolver, ListsARandomAnswerOfSixAndSevenCards) {
         EXPECT_TRUE(found) << clean;
         const AnswerCheck typed = CheckAnswer(U16(built.text), cards, answer);
         EXPECT_TRUE(typed.solves);
-        EXPECT_EQ(typed.clean, clean);
+        EXPECT_EQ(typed.clean, Written(Canonical(built)));
         ++checked;
     }
     EXPECT_EQ(checked, 12);
@@ -339,11 +385,20 @@ TEST(PlayerRule, ReadsAndWritesTheSchoolOrder) {
     EXPECT_FALSE(ReadNotation(U16("05#"), OperatorOrder::School).has_value());
 }
 
-// Every clean form, in either order, reads back in that order as the very same answer; in the
-// game's order it is the text the tree already carries.
+// Every clean form, in either order, reads back in that order as the very same answer. The
+// game's reads as the same answer in the school order too, and it is the tree's own text
+// exactly when that text already reads the same by school. No clean form holds a pair of
+// brackets that its readers could do without.
 TEST(PlayerRule, CleanFormsReadBackInTheirOwnOrder) {
+    // The key of the answer a clean form reads as in an order, or nothing when it does not read.
+    auto readsAs = [](const std::string& clean, OperatorOrder order) -> std::optional<std::string> {
+        const auto tree = ReadNotation(ToNotation(clean), order);
+        if (!tree) return std::nullopt;
+        return Canonical(*tree).text;
+    };
     const uint32_t seed = 4711;
     std::mt19937 gen(seed);
+    int schoolBrackets = 0, asItIs = 0;
     for (int i = 0; i < 4000; ++i) {
         std::u16string text;
         const int n = 3 + static_cast<int>(gen() % 5);
@@ -368,16 +423,37 @@ TEST(PlayerRule, CleanFormsReadBackInTheirOwnOrder) {
             ASSERT_TRUE(tree.has_value()) << U8(text);
             const Expression canonical = Canonical(*tree);
             const std::string clean = CleanText(canonical, order);
-            if (order == OperatorOrder::Game) {
-                EXPECT_EQ(clean, canonical.text);
-            }
+            SCOPED_TRACE(U8(text) + " -> " + clean + " seed " + std::to_string(seed));
             const auto back = ReadNotation(ToNotation(clean), order);
-            ASSERT_TRUE(back.has_value()) << clean;
-            ASSERT_EQ(Canonical(*back).text, canonical.text) << U8(text) << " -> " << clean << " seed " << seed;
+            ASSERT_TRUE(back.has_value());
+            ASSERT_EQ(Canonical(*back).text, canonical.text);
             ASSERT_EQ(back->valid, tree->valid);
             if (tree->valid) {
-                ASSERT_EQ(back->value, tree->value) << clean;
+                ASSERT_EQ(back->value, tree->value);
+            }
+            std::vector<OperatorOrder> readers{order};
+            if (order == OperatorOrder::Game) {
+                ASSERT_EQ(readsAs(clean, OperatorOrder::School), canonical.text);
+                const bool schoolReadsTheText = readsAs(canonical.text, OperatorOrder::School) == canonical.text;
+                ASSERT_EQ(clean == canonical.text, schoolReadsTheText) << canonical.text;
+                (schoolReadsTheText ? asItIs : schoolBrackets) += 1;
+                readers.push_back(OperatorOrder::School);
+            }
+            // Each pair of brackets taken out, one at a time: some reader reads another answer.
+            for (std::size_t at = clean.find('('); at != std::string::npos; at = clean.find('(', at + 1)) {
+                std::size_t close = at;
+                for (int depth = 0; close < clean.size(); ++close) {
+                    depth += clean[close] == '(' ? 1 : clean[close] == ')' ? -1 : 0;
+                    if (depth == 0) break;
+                }
+                const std::string without = clean.substr(0, at) + clean.substr(at + 1, close - at - 1) + clean.substr(close + 1);
+                bool needed = false;
+                for (OperatorOrder reader : readers) needed = needed || readsAs(without, reader) != canonical.text;
+                ASSERT_TRUE(needed) << "the brackets at " << at << " are not needed";
             }
         }
     }
+    // Both kinds came up often.
+    EXPECT_GT(schoolBrackets, 400);
+    EXPECT_GT(asItIs, 400);
 }

@@ -69,6 +69,7 @@ TEST(PuzzleText, SaysWhatIsWrongWithATextThatIsNoPuzzle) {
     const Case cases[] = {
         {"", "There is no puzzle to read"},
         {"3 9 3 9", "The answer card is missing"},
+        {"3 9 3 9 : 17", "The answer card is missing"},  // a colon divides in an answer; here it is no "="
         {"3 9 = 17", "A puzzle has 3 to 7 face cards, and this text has 2."},
         {"1 2 3 4 5 6 7 8 = 9", "A puzzle has 3 to 7 face cards, and this text has 8."},
         {"3 9 3 0 = 17", "Cards go from 1 to 99, and 0 is not one of them."},

@@ -7,8 +7,10 @@
 #include <set>
 #include <sstream>
 
+#include "answer/answer.h"
 #include "cli/command_line.h"
 #include "expr/eval.h"
+#include "player/player_solver.h"
 #include "solver/solver.h"
 #include "every_attempt.h"
 #include "text_util.h"
@@ -254,12 +256,61 @@ TEST(CommandLine, SolvePrintsThePlayersAnswersOrTheComputersAttempts) {
     }
 }
 
+// --solve writes each answer so that it reads the same in the school order: brackets where
+// school would read it otherwise, and the same answers counted and listed in the same order.
+TEST(CommandLine, SolveWritesAnswersThatReadTheSameAtSchool) {
+    struct Case { std::vector<int> cards; int answer; const char* printed; };
+    const Case cases[] = {
+        {{3, 9, 3, 9}, 17, "answers: 3\n9 + 9 - 3 / 3\n9 + (9 - 3 / 3)\n9 - (3 / 3 - 9)\n"},
+        {{10, 4, 3}, 3, "answers: 3\n10 - 3 - 4\n10 - (4 + 3)\n10 - 4 - 3\n"},
+        {{8, 2, 2}, 2, "answers: 4\n8 / (2 * 2)\n8 / 2 - 2\n8 / 2 / 2\n8 / (2 + 2)\n"},
+        {{11, 1, 4, 3}, 5, nullptr}, {{12, 5, 9, 3}, 4, nullptr}, {{6, 4, 2, 3}, 4, nullptr}, {{24, 7, 7, 4, 1}, 4, nullptr},
+    };
+    int bracketed = 0;
+    for (const Case& c : cases) {
+        std::vector<std::string> args{"--solve"};
+        for (int card : c.cards) args.push_back(std::to_string(card));
+        args.push_back(std::to_string(c.answer));
+        std::ostringstream out, err;
+        EXPECT_EQ(RunCommandLine(ParseCommandLine(args), out, err), 0);
+        if (c.printed) EXPECT_EQ(out.str(), c.printed);
+        // The count, and the answers one by one in the solver's own order.
+        const PlayerVerdict v = SolveForPlayer(c.cards, c.answer, 20);
+        std::istringstream lines(out.str());
+        std::string line;
+        std::getline(lines, line);
+        EXPECT_EQ(line, "answers: " + std::to_string(v.answers));
+        std::size_t at = 0;
+        for (; std::getline(lines, line); ++at) {
+            ASSERT_LT(at, v.listed.size()) << line;
+            for (OperatorOrder order : {OperatorOrder::Game, OperatorOrder::School}) {
+                const AnswerCheck read = CheckAnswer(U16(line), c.cards, c.answer, order);
+                EXPECT_TRUE(read.solves) << line;
+                EXPECT_EQ(read.clean, CleanText(v.listed[at], order)) << line;  // the same answer
+            }
+            bracketed += line != v.listed[at].text;
+        }
+        EXPECT_EQ(at, v.listed.size());
+    }
+    EXPECT_GT(bracketed, 4);
+}
+
 TEST(CommandLine, CheckPrintsTheReadingTheValueAndTheVerdict) {
     struct Case { std::vector<std::string> args; int status; const char* out; const char* err = ""; };
     const Case cases[] = {
         {{"--check", "5", "3", "7", "2", "24", "5+(3x7)-2"}, 0, "5 + (3 * 7) - 2\nvalue: 24\nsolves\n"},
         {{"--check", "5", "3", "7", "2", "24", "5+(3x7)-2 = 24"}, 0, "5 + (3 * 7) - 2\nvalue: 24\nsolves\n"},
-        {{"--check", "8", "2", "2", "8", "8 / 2 * 2"}, 1, "8 / 2 * 2\nvalue: 2\ndoes not solve\n"},
+        {{"--check", "8", "2", "2", "8", "8 / 2 * 2"}, 1,
+         "8 / 2 * 2\nvalue: 2\ndoes not solve\n"
+         "At school this would make 8, but the game multiplies before it divides; you can choose the school order in Options > Rules.\n"},
+        {{"--check", "24", "7", "7", "4", "1", "4", "24 + 7 - 7 * 4 + 1"}, 1,
+         "24 + 7 - 7 * 4 + 1\nvalue: 2\ndoes not solve\n"
+         "At school this would make 4, but the game adds before it subtracts; you can choose the school order in Options > Rules.\n"},
+        {{"--check", "--order", "school", "24", "7", "7", "4", "1", "4", "24 + 7 - 7 * 4 + 1"}, 0, "24 + 7 - 7 * 4 + 1\nvalue: 4\nsolves\n"},
+        // A colon divides; a word with one among the cards is the answer put too early.
+        {{"--check", "3", "3", "8", "8", "24", "8 : (3 - 8 : 3)"}, 0, "8 / (3 - 8 / 3)\nvalue: 24\nsolves\n"},
+        {{"--check", "3", "3", "8", "8", "8:3", "24"}, 2, "",
+         "pelorand: --check: the answer in quotes comes last, once, after the answer card\nTry 'pelorand --help' for more information.\n"},
         {{"--check", "1", "8", "3", "3", "9", "8 + (1 / 3) * 3"}, 0, "8 + (1 / 3) * 3\nvalue: 9\nsolves\n"},  // exactly 9
         {{"--check", "3", "3", "8", "8", "24", "8 / (3 - 8 / 3)"}, 0, "8 / (3 - 8 / 3)\nvalue: 24\nsolves\n"},
         {{"--check", "1", "2", "3", "9", "1 - 2 / 3"}, 1, "1 - 2 / 3\nvalue: 1/3\ndoes not solve\n"},

@@ -128,7 +128,8 @@ TEST(WorksheetLayout, EveryBoxStaysOnThePageAndApart) {
 }
 
 // In the school order the sheet has the same puzzles, and every example answer is written so
-// that it is right in the school order.
+// that it is right in the school order. On the game's sheet every example is right in both
+// orders: a pupil who reads the answer page by the school order reads the game's answer.
 TEST(Worksheet, WritesItsAnswersInTheOrderChosen) {
     WorksheetSettings game;
     game.seed = 99;
@@ -139,15 +140,20 @@ TEST(Worksheet, WritesItsAnswersInTheOrderChosen) {
     const Worksheet a = MakeWorksheet(game), b = MakeWorksheet(school);
     ASSERT_EQ(a.puzzles.size(), b.puzzles.size());
     EXPECT_EQ(a.code, b.code);  // the code has no room for the order
-    int written = 0;
+    int schoolBrackets = 0;
     for (std::size_t i = 0; i < a.puzzles.size(); ++i) {
-        EXPECT_EQ(a.puzzles[i].cards, b.puzzles[i].cards);
-        EXPECT_EQ(a.puzzles[i].answer, b.puzzles[i].answer);
-        EXPECT_TRUE(CheckAnswer(U16(b.puzzles[i].example), b.puzzles[i].cards, b.puzzles[i].answer, OperatorOrder::School).solves)
-            << b.puzzles[i].example;
-        written += a.puzzles[i].example != b.puzzles[i].example;
+        const WorksheetPuzzle& p = a.puzzles[i];
+        EXPECT_EQ(p.cards, b.puzzles[i].cards);
+        EXPECT_EQ(p.answer, b.puzzles[i].answer);
+        EXPECT_TRUE(CheckAnswer(U16(b.puzzles[i].example), p.cards, p.answer, OperatorOrder::School).solves) << b.puzzles[i].example;
+        EXPECT_TRUE(CheckAnswer(U16(p.example), p.cards, p.answer).solves) << p.example;
+        EXPECT_TRUE(CheckAnswer(U16(p.example), p.cards, p.answer, OperatorOrder::School).solves) << p.example;
+        // Brackets the game itself could do without: 10 + 4 - (7 + 6).
+        const auto tree = ReadNotation(ParseAnswer(U16(p.example), p.cards).notation);
+        ASSERT_TRUE(tree.has_value()) << p.example;
+        schoolBrackets += p.example != Canonical(*tree).text;
     }
-    EXPECT_GT(written, 0);  // some need other brackets
+    EXPECT_GT(schoolBrackets, 0);
 }
 
 // Codes printed on real sheets before the level was rated by what people find hard, with the

@@ -64,8 +64,8 @@ int RunProgram(const QStringList& args, QString* out = nullptr, QString* err = n
 
 using WorksheetWindow = GuiTest;
 
-// Every puzzle and every answer in the PDF, every answer right by the player's rule, and the
-// same code the same sheet.
+// Every puzzle and every answer in the PDF, every answer right by the player's rule in the game's
+// order and read by the school order too, and the same code the same sheet.
 TEST_F(WorksheetWindow, TheCommandLineWritesTheSheetWithoutADisplay) {
     const QString pdf = dir.filePath("sheet.pdf"), again = dir.filePath("again.pdf");
     QString out, err;
@@ -107,6 +107,9 @@ TEST_F(WorksheetWindow, TheCommandLineWritesTheSheetWithoutADisplay) {
         EXPECT_EQ(answers[i].answer, sheet.puzzles[i].answer);
         const AnswerCheck c = CheckAnswer(answers[i].example.toStdU16String(), answers[i].cards, answers[i].answer);
         EXPECT_TRUE(c.solves) << answers[i].example.toStdString();
+        // A pupil who reads the printed answer by the school order reads it right too.
+        const AnswerCheck school = CheckAnswer(answers[i].example.toStdU16String(), answers[i].cards, answers[i].answer, OperatorOrder::School);
+        EXPECT_TRUE(school.solves) << answers[i].example.toStdString();
     }
     ASSERT_EQ(RunProgram({"--worksheet", "--code", code.toLower(), "--per-page", "6", "-o", again}, &out), 0);
     EXPECT_EQ(out.trimmed(), code);

@@ -31,6 +31,19 @@
         <source>The computer&apos;s own 15-digit arithmetic would round it to %1 and count it, but exactly it is not %1.</source>
         <translation>Der Computer rechnet auf 15 Stellen genau: Er würde das auf %1 runden und gelten lassen, aber genau gerechnet ist es nicht %1.</translation>
     </message>
+    <message>
+        <source>At school this would make %1, but the game adds before it subtracts; you can choose the school order in Options &gt; Rules.</source>
+        <extracomment>%1 is the answer card; &quot;Options &gt; Rules&quot; names the Options window and its Rules page</extracomment>
+        <translation>In der Schule ergäbe das %1, aber das Spiel rechnet Plus vor Minus; die Reihenfolge aus der Schule kannst du unter Einstellungen &gt; Regeln wählen.</translation>
+    </message>
+    <message>
+        <source>At school this would make %1, but the game multiplies before it divides; you can choose the school order in Options &gt; Rules.</source>
+        <translation>In der Schule ergäbe das %1, aber das Spiel rechnet Mal vor Geteilt; die Reihenfolge aus der Schule kannst du unter Einstellungen &gt; Regeln wählen.</translation>
+    </message>
+    <message>
+        <source>At school this would make %1, but the game multiplies before it divides and adds before it subtracts; you can choose the school order in Options &gt; Rules.</source>
+        <translation>In der Schule ergäbe das %1, aber das Spiel rechnet Mal vor Geteilt und Plus vor Minus; die Reihenfolge aus der Schule kannst du unter Einstellungen &gt; Regeln wählen.</translation>
+    </message>
 </context>
 <context>
     <name>AnswerMessage</name>

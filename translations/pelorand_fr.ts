@@ -31,6 +31,19 @@
         <source>The computer&apos;s own 15-digit arithmetic would round it to %1 and count it, but exactly it is not %1.</source>
         <translation>Avec son propre calcul à 15 chiffres, l&apos;ordinateur arrondirait ta réponse à %1 et la compterait juste, mais en valeur exacte, ce n&apos;est pas %1.</translation>
     </message>
+    <message>
+        <source>At school this would make %1, but the game adds before it subtracts; you can choose the school order in Options &gt; Rules.</source>
+        <extracomment>%1 is the answer card; &quot;Options &gt; Rules&quot; names the Options window and its Rules page</extracomment>
+        <translation>À l&apos;école, cela ferait %1, mais le jeu fait les additions avant les soustractions&#xa0;; tu peux choisir l&apos;ordre de l&apos;école dans Options &gt; Règles.</translation>
+    </message>
+    <message>
+        <source>At school this would make %1, but the game multiplies before it divides; you can choose the school order in Options &gt; Rules.</source>
+        <translation>À l&apos;école, cela ferait %1, mais le jeu fait les multiplications avant les divisions&#xa0;; tu peux choisir l&apos;ordre de l&apos;école dans Options &gt; Règles.</translation>
+    </message>
+    <message>
+        <source>At school this would make %1, but the game multiplies before it divides and adds before it subtracts; you can choose the school order in Options &gt; Rules.</source>
+        <translation>À l&apos;école, cela ferait %1, mais le jeu fait les multiplications avant les divisions et les additions avant les soustractions&#xa0;; tu peux choisir l&apos;ordre de l&apos;école dans Options &gt; Règles.</translation>
+    </message>
 </context>
 <context>
     <name>AnswerMessage</name>
