@@ -47,7 +47,7 @@ frmWorksheet::frmWorksheet(QWidget* owner)
 
     cboCards = List(this, "cboCards", {"3", "4", "5", "6", "7"}, "4");
     cboHigh = List(this, "cboHigh", {"5", "6", "7", "8", "9", "10", "12", "15", "20", "25", "30", "40", "50"}, "12");
-    cboLevel = List(this, "cboLevel", {tr("any"), "1", "2", "3", "4", "5"}, tr("any"));
+    cboLevel = List(this, "cboLevel", {tr("any"), tr("1 (easy)"), "2", "3", "4", tr("5 (hard)")}, tr("any"));
     spnCount = new QSpinBox(this);
     spnCount->setObjectName("spnCount");
     spnCount->setRange(1, WorksheetMostPuzzles);

@@ -1,5 +1,6 @@
 // Choosing the language: the environment read as GNU programs read it, the stored choice, and
 // the translators installed for the windows and the core alike.
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QLocale>
 
@@ -7,7 +8,10 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 
+#include "deal/dealing.h"
 #include "dialogs/contextids.h"
+#include "dialogs/frmoptions.h"
+#include "dialogs/frmworksheet.h"
 #include "gui_env.h"
 #include "program_run.h"
 #include "lang/translate.h"
@@ -144,5 +148,39 @@ TEST_F(Language, TheCommandLineSpeaksTheEnvironmentsLanguageAndCIsAsAlways) {
         // The texts above are the language's own, not the English ones.
         EXPECT_NE(Said("Cli", "does not solve"), "does not solve") << language;
         EXPECT_NE(uses, "Your answer uses 4, which is not on the table.") << language;
+    }
+}
+
+// Every list of difficulties says which end is easy, in the words the language's other texts
+// use for it, and what is stored is still the entry's place, 0 for any.
+TEST_F(Language, TheDifficultyListsSayWhichEndIsEasy) {
+    const struct {
+        const char* language;
+        QStringList entries;
+    } languages[] = {
+        {"en", {"any", "1 (easy)", "2", "3", "4", "5 (hard)"}},
+        {"de", {"beliebig", "1 (leicht)", "2", "3", "4", "5 (schwer)"}},
+        {"fr", {"toutes", "1 (facile)", "2", "3", "4", "5 (difficile)"}},
+    };
+    for (const auto& l : languages) {
+        UseLanguage(l.language);
+        frmMain& w = Start();
+        auto* options = new frmOptions(&w);  // the game window's own, gone with it
+        auto* sheet = new frmWorksheet(&w);
+        for (QComboBox* list : {options->cboLevel, sheet->cboLevel}) {
+            QStringList entries;
+            for (int i = 0; i < list->count(); ++i) entries << list->itemText(i);
+            EXPECT_EQ(entries.join(" | ").toStdString(), l.entries.join(" | ").toStdString())
+                << l.language << " " << list->window()->objectName().toStdString();
+        }
+        for (int level : {5, 1, 0}) {
+            options->cboLevel->setCurrentIndex(level);
+            options->cmdApply_Click();
+            EXPECT_EQ(Setting("Game", "DealLevel"), QString::number(level)) << l.language;
+            EXPECT_EQ(StoredDealRule().level, level) << l.language;
+            sheet->cboLevel->setCurrentIndex(level);
+            EXPECT_EQ(sheet->Settings().level, level) << l.language;
+        }
+        game.reset();
     }
 }

@@ -1532,6 +1532,14 @@ Standardfehlerausgabe.
         <source>Apply</source>
         <translation>Übernehmen</translation>
     </message>
+    <message>
+        <source>1 (easy)</source>
+        <translation>1 (leicht)</translation>
+    </message>
+    <message>
+        <source>5 (hard)</source>
+        <translation>5 (schwer)</translation>
+    </message>
 </context>
 <context>
     <name>frmSoln</name>
@@ -1791,6 +1799,14 @@ Standardfehlerausgabe.
     <message>
         <source>Worksheet preview</source>
         <translation>Vorschau des Arbeitsblatts</translation>
+    </message>
+    <message>
+        <source>1 (easy)</source>
+        <translation>1 (leicht)</translation>
+    </message>
+    <message>
+        <source>5 (hard)</source>
+        <translation>5 (schwer)</translation>
     </message>
 </context>
 </TS>

@@ -1533,6 +1533,14 @@ d&apos;erreur standard.
         <source>Apply</source>
         <translation>Appliquer</translation>
     </message>
+    <message>
+        <source>1 (easy)</source>
+        <translation>1 (facile)</translation>
+    </message>
+    <message>
+        <source>5 (hard)</source>
+        <translation>5 (difficile)</translation>
+    </message>
 </context>
 <context>
     <name>frmSoln</name>
@@ -1792,6 +1800,14 @@ d&apos;erreur standard.
     <message>
         <source>Worksheet preview</source>
         <translation>Aperçu de la fiche d&apos;exercices</translation>
+    </message>
+    <message>
+        <source>1 (easy)</source>
+        <translation>1 (facile)</translation>
+    </message>
+    <message>
+        <source>5 (hard)</source>
+        <translation>5 (difficile)</translation>
     </message>
 </context>
 </TS>
