@@ -206,7 +206,7 @@
     </message>
     <message>
         <source>%1 makes %2, which is not a whole number. Only whole numbers are allowed.</source>
-        <translation>%1 ergibt %2, und das ist keine ganze Zahl. Nur ganze Zahlen sind erlaubt.</translation>
+        <translation>%1 ergibt %2, und das ist keine ganze Zahl. Nur ganze Zahlen ab 0 sind erlaubt.</translation>
     </message>
     <message>
         <source>%1 makes %2, which is below zero. Only whole numbers from 0 up are allowed.</source>
@@ -238,7 +238,7 @@
     </message>
     <message>
         <source>&amp;Whole numbers only</source>
-        <translation>Nur &amp;ganze Zahlen</translation>
+        <translation>Nur &amp;ganze Zahlen ab 0</translation>
     </message>
     <message>
         <source>Refuse a step that makes a fraction or a number below zero</source>

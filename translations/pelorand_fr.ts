@@ -206,11 +206,11 @@
     </message>
     <message>
         <source>%1 makes %2, which is not a whole number. Only whole numbers are allowed.</source>
-        <translation>%1 fait %2, qui n&apos;est pas un nombre entier. Seuls les nombres entiers sont permis.</translation>
+        <translation>%1 fait %2, qui n&apos;est pas un nombre entier. Seuls les entiers naturels (0, 1, 2, 3...) sont permis.</translation>
     </message>
     <message>
         <source>%1 makes %2, which is below zero. Only whole numbers from 0 up are allowed.</source>
-        <translation>%1 fait %2, qui est en dessous de zéro. Seuls les nombres entiers à partir de 0 sont permis.</translation>
+        <translation>%1 fait %2, qui est en dessous de zéro. Seuls les entiers naturels (0, 1, 2, 3...) sont permis.</translation>
     </message>
     <message>
         <source>That number is too large to work with. Pick another step.</source>
@@ -238,7 +238,7 @@
     </message>
     <message>
         <source>&amp;Whole numbers only</source>
-        <translation>&amp;Nombres entiers seulement</translation>
+        <translation>&amp;Entiers naturels seulement</translation>
     </message>
     <message>
         <source>Refuse a step that makes a fraction or a number below zero</source>
