@@ -181,3 +181,40 @@ TEST(WorksheetCode, AnOldCodeMakesTheSheetItAlwaysMade) {
         }
     }
 }
+
+// Eleven-character codes the game wrote with the current rating, with the sheets they made then,
+// repeats and all (XYDNGC9UH5V asks 10 2 1 5 => 5 and 5 1 2 10 => 5, ZMZM5J45ZN2 1 3 2 => 2 and
+// 3 2 1 => 2): such a code makes its own sheet for good.
+TEST(WorksheetCode, AnElevenCharacterCodeOfTheCurrentRatingMakesItsOwnSheet) {
+    struct Printed { std::vector<int> cards; int answer; int level; };
+    struct Sheet { const char* code; std::vector<Printed> puzzles; };
+    const Sheet sheets[] = {
+        {"XYDNGC9UH5V", {{{4, 5, 3, 7}, 2, 1}, {{10, 2, 1, 5}, 5, 1}, {{4, 5, 5, 10}, 1, 3}, {{3, 4, 4, 1}, 9, 4},
+                         {{4, 7, 2, 2}, 3, 1}, {{4, 4, 9, 5}, 7, 4}, {{5, 1, 2, 10}, 5, 1}, {{7, 3, 7, 4}, 1, 1},
+                         {{4, 8, 2, 3}, 5, 1}, {{3, 4, 1, 2}, 3, 1}, {{3, 7, 2, 4}, 3, 1}, {{1, 5, 5, 4}, 5, 1}}},
+        {"ZMZM5J45ZN2", {{{2, 1, 1}, 3, 1}, {{1, 3, 2}, 2, 1}, {{2, 1, 2}, 4, 1}, {{3, 1, 2}, 1, 1}, {{5, 1, 3}, 2, 1},
+                         {{2, 2, 2}, 1, 1}, {{3, 2, 4}, 2, 1}, {{3, 1, 4}, 2, 1}, {{1, 1, 1}, 2, 1}, {{5, 1, 3}, 1, 2},
+                         {{2, 5, 2}, 1, 2}, {{4, 2, 5}, 1, 2}, {{3, 2, 1}, 2, 1}, {{1, 5, 2}, 4, 2}, {{2, 2, 1}, 3, 1},
+                         {{1, 1, 2}, 2, 1}, {{2, 5, 1}, 5, 1}, {{4, 2, 5}, 2, 1}, {{5, 2, 5}, 1, 2}, {{2, 1, 2}, 2, 1}}},
+        {"YEKNVWE5TMH", {{{9, 4, 1, 15, 23}, 6, 3}, {{4, 5, 8, 24, 2}, 9, 3}, {{14, 10, 17, 12, 4}, 10, 3},
+                         {{13, 3, 20, 4, 6}, 2, 3}, {{15, 8, 1, 5, 18}, 7, 3}, {{11, 4, 10, 7, 21}, 10, 3},
+                         {{6, 14, 3, 18, 3}, 1, 3}, {{1, 6, 9, 4, 16}, 2, 3}}},
+        {"Y4XAU3GQQ62", {{{2, 6, 9, 45, 22, 31, 12}, 25, 5}, {{35, 12, 16, 8, 41, 8, 41}, 42, 5},
+                         {{44, 12, 19, 15, 18, 4, 34}, 17, 5}, {{5, 30, 8, 9, 23, 28, 18}, 22, 5}}},
+        {"ZY37BP6RDS5", {{{3, 17, 6, 9, 7, 7}, 4, 2}, {{8, 19, 1, 7, 5, 12}, 3, 2}, {{10, 17, 2, 11, 4, 20}, 7, 2},
+                         {{20, 7, 20, 1, 15, 5}, 14, 2}, {{8, 18, 2, 5, 6, 18}, 1, 2}}},
+    };
+    for (const Sheet& s : sheets) {
+        const ReadCode read = ReadWorksheetCode(s.code);
+        ASSERT_TRUE(read.settings) << s.code << ": " << read.error;
+        EXPECT_EQ(read.settings->rating, Rating::Measured) << s.code;
+        const Worksheet sheet = MakeWorksheet(*read.settings);
+        EXPECT_EQ(sheet.code, s.code);
+        ASSERT_EQ(sheet.puzzles.size(), s.puzzles.size()) << s.code << ": " << sheet.error;
+        for (std::size_t i = 0; i < s.puzzles.size(); ++i) {
+            EXPECT_EQ(sheet.puzzles[i].cards, s.puzzles[i].cards) << s.code << " #" << i + 1;
+            EXPECT_EQ(sheet.puzzles[i].answer, s.puzzles[i].answer) << s.code << " #" << i + 1;
+            EXPECT_EQ(sheet.puzzles[i].level, s.puzzles[i].level) << s.code << " #" << i + 1;
+        }
+    }
+}
