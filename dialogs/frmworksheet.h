@@ -49,8 +49,10 @@ public:
 
 private:
     void ShowCode();
+    void SettingsChanged();
     const Worksheet& Sheet();  // made once per settings: the preview repaints often
     uint32_t seed_ = 0;
-    Rating rating_ = CurrentRating;
+    WorksheetVersion version_ = NewWorksheetVersion;  // an old code's, once read
+    bool readingCode_ = false;
     std::optional<Worksheet> sheet_;
 };

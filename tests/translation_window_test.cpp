@@ -47,7 +47,7 @@ bool LanguageFree(QString text) {
     text.remove('&');
     static const QStringList names{"Pelorand", "English", "Deutsch", QString::fromUtf8("Fran\u00E7ais"), "Win95/WinNT", "Label1", "Text1"};
     if (names.contains(text.trimmed())) return true;
-    if (text.contains(QRegularExpression("^[2-9A-Z]{11}$"))) return true;  // a worksheet's code
+    if (text.contains(QRegularExpression("^([2-9A-Z]{11}|[2-9A-Z]{13})$"))) return true;  // a worksheet's code
     if (text.contains(QRegularExpression("\\.pld$|\\.PLD$|\\.csv$"))) return true;
     // Words are two letters or more in a row; "x" alone is a sign.
     return !text.contains(QRegularExpression("[A-Za-z\u00C0-\u024F]{2,}"));

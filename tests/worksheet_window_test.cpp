@@ -79,7 +79,11 @@ TEST_F(WorksheetWindow, TheCommandLineWritesTheSheetWithoutADisplay) {
     EXPECT_EQ(read.settings->cards, 4);
     EXPECT_EQ(read.settings->level, 1);
     EXPECT_EQ(read.settings->count, 14);
-    EXPECT_EQ(read.settings->rating, CurrentRating);
+    EXPECT_EQ(code.size(), 13);  // a new sheet, a code of the new version
+    EXPECT_EQ(read.settings->version, WorksheetVersion::NoRepeats);
+    // An eleven-character code from before makes its own sheet, typed any way.
+    ASSERT_EQ(RunProgram({"--worksheet", "--code", "xydn-gc9u h5v", "-o", again}, &out, &err), 0) << err.toStdString();
+    EXPECT_EQ(out, "XYDNGC9UH5V\n");
 
     // Bad arguments: a message and status 2; nothing that cannot be met: status 1.
     for (const QStringList& bad : {QStringList{"--worksheet", "--per-page", "5", "-o", pdf}, QStringList{"--worksheet", "--count", "61", "-o", pdf},
@@ -108,6 +112,19 @@ TEST_F(WorksheetWindow, TheCommandLineWritesTheSheetWithoutADisplay) {
         const AnswerCheck c = CheckAnswer(answers[i].example.toStdU16String(), answers[i].cards, answers[i].answer);
         EXPECT_TRUE(c.solves) << answers[i].example.toStdString();
     }
+    // The old code's sheet as it always was, its puzzle asked twice included.
+    const QString old = PdfText(again);
+    EXPECT_TRUE(old.contains("Worksheet code XYDNGC9UH5V"));
+    const Worksheet oldSheet = MakeWorksheet(*ReadWorksheetCode("XYDNGC9UH5V").settings);
+    const std::vector<AnswerLine> oldAnswers = AnswerLines(old);
+    ASSERT_EQ(oldAnswers.size(), 12u) << old.toStdString();
+    for (std::size_t i = 0; i < oldAnswers.size(); ++i) {
+        EXPECT_EQ(oldAnswers[i].cards, oldSheet.puzzles[i].cards);
+        EXPECT_EQ(oldAnswers[i].answer, oldSheet.puzzles[i].answer);
+    }
+    EXPECT_EQ(oldAnswers[1].cards, std::vector<int>({10, 2, 1, 5}));
+    EXPECT_EQ(oldAnswers[6].cards, std::vector<int>({5, 1, 2, 10}));
+
     ASSERT_EQ(RunProgram({"--worksheet", "--code", code.toLower(), "--per-page", "6", "-o", again}, &out), 0);
     EXPECT_EQ(out.trimmed(), code);
     EXPECT_EQ(PdfText(again), text);
@@ -159,4 +176,38 @@ TEST_F(WorksheetWindow, TheDialogMakesTheSheetOfACodeAndPrintsIt) {
     const QString text = PdfText(pdf);
     EXPECT_TRUE(text.contains("Worksheet code " + QString::fromStdString(WorksheetCode(settings))));
     EXPECT_EQ(AnswerLines(text).size(), 9u);
+}
+
+// An eleven-character code fills the dialog and keeps its own sheet and code; a setting changed
+// by hand after it makes a new sheet, with a code of the new version and the same seed.
+TEST_F(WorksheetWindow, AnOldCodeKeepsItsSheetUntilASettingIsChanged) {
+    frmMain& w = Start();
+    frmWorksheet dialog(&w);
+    EXPECT_EQ(dialog.lblCode->text().size(), 13);  // a new sheet
+    dialog.txtCode->setText("xydn-gc9u-h5v");
+    ASSERT_TRUE(dialog.UseCode());
+    EXPECT_EQ(dialog.lblCode->text(), "XYDNGC9UH5V");
+    const WorksheetSettings old = dialog.Settings();
+    EXPECT_EQ(old, *ReadWorksheetCode("XYDNGC9UH5V").settings);
+    EXPECT_EQ(old.version, WorksheetVersion::MeasuredRating);
+    EXPECT_EQ(dialog.cboCards->currentText(), "4");
+    EXPECT_EQ(dialog.cboHigh->currentText(), "10");
+    EXPECT_EQ(dialog.spnCount->value(), 12);
+
+    dialog.spnCount->setValue(13);
+    WorksheetSettings changed = old;
+    changed.count = 13;
+    changed.version = WorksheetVersion::NoRepeats;
+    EXPECT_EQ(dialog.Settings(), changed);
+    EXPECT_EQ(dialog.lblCode->text().toStdString(), WorksheetCode(changed));
+
+    // A code of a highest card the list does not offer (made on the command line) adds it in its place.
+    const WorksheetSettings odd{2024, 4, 11, 0, 6};
+    dialog.txtCode->setText(QString::fromStdString(WorksheetCode(odd)));
+    ASSERT_TRUE(dialog.UseCode());
+    EXPECT_EQ(dialog.Settings(), odd);
+    EXPECT_EQ(dialog.cboHigh->itemText(dialog.cboHigh->currentIndex() + 1), "12");
+    dialog.cmdNew_Click();  // other puzzles: a new seed, the new version
+    EXPECT_EQ(dialog.Settings().version, WorksheetVersion::NoRepeats);
+    EXPECT_EQ(dialog.lblCode->text().size(), 13);
 }

@@ -921,10 +921,6 @@ Standardfehlerausgabe.
         <translation>In einem Code eines Arbeitsblatts gibt es kein „%1“: Er besteht aus den Ziffern 2 bis 9 und allen Buchstaben außer I, L und O.</translation>
     </message>
     <message>
-        <source>A worksheet code has %1 characters; this one has %2.</source>
-        <translation>Der Code eines Arbeitsblatts hat %1 Zeichen, dieser hat %2.</translation>
-    </message>
-    <message>
         <source>This worksheet code has a typing error: check it character by character.</source>
         <translation>In diesem Code steckt ein Tippfehler: Prüf ihn Zeichen für Zeichen.</translation>
     </message>
@@ -940,6 +936,10 @@ Standardfehlerausgabe.
     <message>
         <source>Only %1 different puzzles of these settings turned up: ask for %1 or fewer, or choose another difficulty, number of cards or highest card.</source>
         <translation>Mit diesen Einstellungen fanden sich nur %1 verschiedene Aufgaben: Stell höchstens %1 Aufgaben ein oder wähle eine andere Schwierigkeit, Anzahl der Karten oder höchste Karte.</translation>
+    </message>
+    <message>
+        <source>A worksheet code has %1 characters, or %2 for an older sheet; this one has %3.</source>
+        <translation>Der Code eines Arbeitsblatts hat %1 Zeichen, bei einem älteren Blatt %2; dieser hat %3.</translation>
     </message>
 </context>
 <context>

@@ -922,10 +922,6 @@ d&apos;erreur standard.
         <translation>Un code de fiche ne contient jamais «&#xa0;%1&#xa0;»&#xa0;: il est fait des chiffres 2 à 9 et des lettres autres que I, L et O.</translation>
     </message>
     <message>
-        <source>A worksheet code has %1 characters; this one has %2.</source>
-        <translation>Un code de fiche a %1 caractères&#xa0;; celui-ci en a %2.</translation>
-    </message>
-    <message>
         <source>This worksheet code has a typing error: check it character by character.</source>
         <translation>Ce code de fiche contient une faute de frappe&#xa0;: vérifie-le caractère par caractère.</translation>
     </message>
@@ -941,6 +937,10 @@ d&apos;erreur standard.
     <message>
         <source>Only %1 different puzzles of these settings turned up: ask for %1 or fewer, or choose another difficulty, number of cards or highest card.</source>
         <translation>Seuls %1 problèmes différents sont sortis avec ces réglages&#xa0;: demandes-en %1 ou moins, ou change la difficulté, le nombre de cartes ou la carte la plus haute.</translation>
+    </message>
+    <message>
+        <source>A worksheet code has %1 characters, or %2 for an older sheet; this one has %3.</source>
+        <translation>Un code de fiche a %1 caractères, ou %2 pour une fiche plus ancienne&#xa0;; celui-ci en a %3.</translation>
     </message>
 </context>
 <context>
