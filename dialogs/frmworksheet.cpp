@@ -21,6 +21,7 @@
 #include "platform/common_dialog.h"
 #include "platform/msgbox.h"
 #include "platform/printer.h"
+#include "window/settings.h"
 
 namespace {
 
@@ -37,8 +38,8 @@ QComboBox* List(QWidget* parent, const char* name, const QStringList& entries) {
     return list;
 }
 
-// Selects the entry for value; a value the list does not offer (a code's made on the command
-// line) gets an entry of its own in numeric order.
+// Selects the entry for value; a value the list does not offer (a deck's, or a code's made on
+// the command line) gets an entry of its own in numeric order.
 void Choose(QComboBox* list, int value) {
     const QString text = QString::number(value);
     int at = list->findText(text);
@@ -60,8 +61,13 @@ frmWorksheet::frmWorksheet(QWidget* owner)
     cboCards = List(this, "cboCards", {"3", "4", "5", "6", "7"});
     cboHigh = List(this, "cboHigh", {"5", "6", "7", "8", "9", "10", "12", "15", "20", "25", "30", "40", "50"});
     cboLevel = List(this, "cboLevel", {tr("any"), tr("1 (easy)"), "2", "3", "4", tr("5 (hard)")});
-    cboCards->setCurrentText("4");
-    cboHigh->setCurrentText("12");
+    // A sheet starts from the options in force, as Options shows them.
+    Choose(cboCards, FaceCards);
+    Choose(cboHigh, HighCard);
+    cboLevel->setCurrentIndex(ReadSettingInt(DealLevelSetting));  // entry i is level i, "any" 0
+    // Options' "only puzzles with an answer" has no say here: a sheet holds nothing else.
+    lblAnswers = new QLabel(tr("Every puzzle on a worksheet has an answer."), this);
+    lblAnswers->setObjectName("lblAnswers");
     spnCount = new QSpinBox(this);
     spnCount->setObjectName("spnCount");
     spnCount->setRange(1, WorksheetMostPuzzles);
@@ -87,6 +93,7 @@ frmWorksheet::frmWorksheet(QWidget* owner)
     form->addRow(tr("Number of &cards:"), cboCards);
     form->addRow(tr("&Highest card:"), cboHigh);
     form->addRow(tr("&Difficulty:"), cboLevel);
+    form->addRow("", lblAnswers);
     form->addRow(tr("&Number of puzzles:"), spnCount);
     form->addRow(tr("Puzzles per pa&ge:"), cboPerPage);
     form->addRow("", chkAnswers);

@@ -1,5 +1,6 @@
 // The worksheet as a teacher gets it: the PDF from the command line and from the dialog, read
 // back as text.
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
@@ -13,7 +14,9 @@
 
 #include "answer/answer.h"
 #include "deal/worksheet.h"
+#include "dialogs/frmoptions.h"
 #include "dialogs/frmworksheet.h"
+#include "engine/globals.h"
 #include "gui_env.h"
 #include "program_run.h"
 #include "platform/printer.h"
@@ -176,6 +179,49 @@ TEST_F(WorksheetWindow, TheDialogMakesTheSheetOfACodeAndPrintsIt) {
     const QString text = PdfText(pdf);
     EXPECT_TRUE(text.contains("Worksheet code " + QString::fromStdString(WorksheetCode(settings))));
     EXPECT_EQ(AnswerLines(text).size(), 9u);
+}
+
+// Print Worksheet starts from the options in force, as the player set them in Options: the
+// number of cards, the highest card and the level; the answer-only choice has no say, since a
+// sheet holds only puzzles with an answer, and the dialog says so.
+TEST_F(WorksheetWindow, TheDialogStartsFromTheOptionsInForce) {
+    frmMain& w = Start();
+    const struct {
+        const char* cards;
+        const char* high;
+        int level;
+        bool answerOnly;
+    } chosen[] = {{"6", "20", 4, true}, {"3", "5", 1, false}, {"7", "50", 5, true}, {"5", "25", 0, false}};
+    for (const auto& c : chosen) {
+        auto* options = new frmOptions(&w);  // the game window's own, gone with it
+        options->cboCardCnt->setCurrentText(c.cards);
+        options->cboHighCard->setCurrentText(c.high);
+        options->cboLevel->setCurrentIndex(c.level);
+        options->chkAnswerOnly->setChecked(c.answerOnly);
+        options->cmdOK_Click();
+        frmWorksheet dialog(&w);
+        EXPECT_EQ(dialog.cboCards->currentText(), c.cards);
+        EXPECT_EQ(dialog.cboHigh->currentText(), c.high);
+        EXPECT_EQ(dialog.cboLevel->currentIndex(), c.level) << c.cards << " " << c.high;
+        const WorksheetSettings settings = dialog.Settings();
+        EXPECT_EQ(settings.cards, QString(c.cards).toInt());
+        EXPECT_EQ(settings.high, QString(c.high).toInt());
+        EXPECT_EQ(settings.level, c.level);
+        dialog.show();
+        EXPECT_TRUE(dialog.lblAnswers->isVisible());
+        EXPECT_EQ(dialog.lblAnswers->text(), "Every puzzle on a worksheet has an answer.");
+    }
+    // A deck of its own may set a highest card neither list offers: both show it, in its place.
+    HighCard = 13;
+    FaceCards = 4;
+    frmOptions options(&w);
+    frmWorksheet dialog(&w);
+    EXPECT_EQ(options.cboHighCard->currentText(), "13");
+    EXPECT_EQ(dialog.cboHigh->currentText(), "13");
+    EXPECT_EQ(dialog.cboHigh->itemText(dialog.cboHigh->currentIndex() - 1), "12");
+    EXPECT_EQ(dialog.cboHigh->itemText(dialog.cboHigh->currentIndex() + 1), "15");
+    EXPECT_EQ(dialog.Settings().high, 13);
+    EXPECT_EQ(dialog.Settings().cards, 4);
 }
 
 // An eleven-character code fills the dialog and keeps its own sheet and code; a setting changed

@@ -1808,5 +1808,9 @@ Standardfehlerausgabe.
         <source>5 (hard)</source>
         <translation>5 (schwer)</translation>
     </message>
+    <message>
+        <source>Every puzzle on a worksheet has an answer.</source>
+        <translation>Jede Aufgabe auf einem Arbeitsblatt hat eine Lösung.</translation>
+    </message>
 </context>
 </TS>

@@ -1809,5 +1809,9 @@ d&apos;erreur standard.
         <source>5 (hard)</source>
         <translation>5 (difficile)</translation>
     </message>
+    <message>
+        <source>Every puzzle on a worksheet has an answer.</source>
+        <translation>Chaque problème d&apos;une fiche a une solution.</translation>
+    </message>
 </context>
 </TS>
