@@ -2,16 +2,19 @@
 // the same sheet again, and where each puzzle goes on a page. No Qt: the drawing lives in
 // files/worksheet_print.h.
 //
-// The code holds the seed, the number of cards, the highest card, the level and the number of
-// puzzles: ten characters of the value in base 31 and one check character, written with the
-// digits 2 to 9 and the capital letters other than I, L and O, so that no character reads as
-// another aloud or on paper (0/O, 1/I/l). Reading it ignores case, spaces and dashes.
+// The code is written with the digits 2 to 9 and the capital letters other than I, L and O, so
+// that no character reads as another aloud or on paper (0/O, 1/I/l): the settings packed into
+// one number in base 31, then a check character that catches any one character mistyped and
+// any two neighbours swapped. Reading it ignores case, spaces and dashes.
 //
-// And the rating its levels come from (deal/level.h). Codes made with the first rating hold
-// any seed below 2^32, which leaves room in the ten characters for seeds 2^32 and up that no
-// such code ever held: a code of the current rating writes its seed there (so its seeds are
-// below WorksheetSeeds), and an old code still reads as the first rating and makes the sheet
-// it always made.
+// Three versions of it, each making its own sheets for good (WorksheetVersion below). Eleven
+// characters (ten of the number) hold the seed, the number of cards, the highest card, the level
+// and the number of puzzles, and the rating the levels come from: codes made with the first
+// rating hold any seed below 2^32, which left room for seeds 2^32 and up that no such code ever
+// held, where a code of the current rating writes its seed (so its seeds are below
+// WorksheetSeeds). Thirteen characters (twelve of the number) hold the same and the operations
+// besides, and their sheets never ask one puzzle twice; the room above their fields is left for
+// a later version.
 #pragma once
 
 #include <cstdint>
@@ -24,6 +27,20 @@
 
 #include "player/expression.h"
 
+// Which version of the code a sheet has, and with it how the sheet is dealt.
+enum class WorksheetVersion {
+    FirstRating = 1,     // eleven characters, levels of the first rating
+    MeasuredRating = 2,  // eleven characters, levels of the current rating
+    NoRepeats = 3,       // thirteen characters: no puzzle twice in any order, and the operations
+};
+inline constexpr WorksheetVersion NewWorksheetVersion = WorksheetVersion::NoRepeats;
+inline constexpr Rating RatingOf(WorksheetVersion version) {
+    return version == WorksheetVersion::FirstRating ? Rating::First : Rating::Measured;
+}
+
+// Which operations a sheet's puzzles may ask for.
+enum class WorksheetOperations { All = 0, AddSubtract = 1, AddSubtractMultiply = 2 };
+
 struct WorksheetSettings {
     uint32_t seed = 0;
     int cards = 4;    // 3..7
@@ -33,18 +50,24 @@ struct WorksheetSettings {
     // The order the answers are written in and the sheet names; not in the code (it has no
     // room): the same code in the other order gives the same puzzles, answered in that order.
     OperatorOrder order = OperatorOrder::Game;
-    Rating rating = CurrentRating;  // which rating deals and marks the levels
+    WorksheetVersion version = NewWorksheetVersion;
+    // Written into a thirteen-character code and read back (an older code reads as All), but
+    // not yet used: every sheet is still dealt and printed for all four operations.
+    WorksheetOperations operations = WorksheetOperations::All;
     bool operator==(const WorksheetSettings&) const = default;
 };
 
 inline constexpr int WorksheetMostPuzzles = 60;
-// Seeds of a code of the current rating: 0 up to this, not included (about 300 million).
+// Seeds of an eleven-character code of the current rating: 0 up to this, not included (about
+// 300 million). A thirteen-character code holds any seed.
 inline constexpr uint32_t WorksheetSeeds = 304'518'040;
 // A seed for a new sheet from any number (the clock's ticks).
-inline uint32_t NewWorksheetSeed(uint64_t entropy) { return static_cast<uint32_t>((entropy ^ (entropy >> 32)) % WorksheetSeeds); }
+inline uint32_t NewWorksheetSeed(uint64_t entropy) { return static_cast<uint32_t>(entropy ^ (entropy >> 32)); }
 
-// A seed of the current rating past WorksheetSeeds is taken modulo WorksheetSeeds, here and in
-// MakeWorksheet alike, so that the code always makes the sheet.
+// The code of the settings' version. What a version has no room for is left out, here and in
+// MakeWorksheet alike, so that the code always makes the sheet: an eleven-character code of
+// the current rating takes its seed modulo WorksheetSeeds, and an eleven-character code holds
+// all four operations.
 std::string WorksheetCode(const WorksheetSettings& settings);
 
 struct ReadCode {
@@ -71,8 +94,9 @@ struct Worksheet {
 // The sheet's puzzles: a fresh deck shuffled from the seed, dealt as the game starts (shuffle,
 // then deal) and on, keeping only puzzles with an answer (and of the level, when one is set);
 // after each puzzle the deal moves on past its cards, so that no two share a card of the deck,
-// and a puzzle met again brings a fresh shuffle. Uses the game's generator but leaves it as
-// it was.
+// and a puzzle met again brings a fresh shuffle: from the thirteen-character version on, the
+// same cards in any order with the same answer card; before it, the same cards in the same
+// order only. Uses the game's generator but leaves it as it was.
 Worksheet MakeWorksheet(const WorksheetSettings& settings);
 
 // Layouts on offer: puzzles per page.

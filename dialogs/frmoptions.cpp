@@ -101,7 +101,7 @@ frmOptions::frmOptions(frmMain* game)
     Label3->setGeometry(TwipsRect(300, 2400, 2175, 255));
     cboLevel = new QComboBox(page);
     cboLevel->setObjectName("cboLevel");
-    cboLevel->addItems({tr("any"), "1", "2", "3", "4", "5"});
+    cboLevel->addItems({tr("any"), tr("1 (easy)"), "2", "3", "4", tr("5 (hard)")});
     cboLevel->setToolTip(tr("Deal only puzzles of this difficulty, 1 easy to 5 hard"));
     cboLevel->setAccessibleName(tr("Difficulty of the puzzles dealt"));
     cboLevel->setGeometry(Px(2820), Px(2340), Px(1575), cboLevel->sizeHint().height());

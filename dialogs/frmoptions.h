@@ -33,7 +33,7 @@ public:
     QComboBox* cboHighCard;
     QCheckBox* chkAnswerOnly;  // deal only puzzles with an answer
     QLabel* Label3;
-    QComboBox* cboLevel;       // deal only puzzles of one difficulty: "any", "1".."5"
+    QComboBox* cboLevel;       // deal only puzzles of one difficulty: "any", "1 (easy)", "2".."4", "5 (hard)"
     QLabel* Label4;
     QComboBox* cboHeadStart;   // when the computer starts looking on a new puzzle
     QLabel* Label5;

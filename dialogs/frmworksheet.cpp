@@ -21,6 +21,7 @@
 #include "platform/common_dialog.h"
 #include "platform/msgbox.h"
 #include "platform/printer.h"
+#include "window/settings.h"
 
 namespace {
 
@@ -30,12 +31,24 @@ uint32_t FreshSeed() {
     return NewWorksheetSeed(static_cast<uint64_t>(ticks));
 }
 
-QComboBox* List(QWidget* parent, const char* name, const QStringList& entries, const QString& current) {
+QComboBox* List(QWidget* parent, const char* name, const QStringList& entries) {
     auto* list = new QComboBox(parent);
     list->setObjectName(name);
     list->addItems(entries);
-    list->setCurrentText(current);
     return list;
+}
+
+// Selects the entry for value; a value the list does not offer (a deck's, or a code's made on
+// the command line) gets an entry of its own in numeric order.
+void Choose(QComboBox* list, int value) {
+    const QString text = QString::number(value);
+    int at = list->findText(text);
+    if (at < 0) {
+        at = 0;
+        while (at < list->count() && list->itemText(at).toInt() < value) ++at;
+        list->insertItem(at, text);
+    }
+    list->setCurrentIndex(at);
 }
 
 }  // namespace
@@ -45,16 +58,24 @@ frmWorksheet::frmWorksheet(QWidget* owner)
     setObjectName("frmWorksheet");
     setWindowTitle(tr("Print Worksheet"));
 
-    cboCards = List(this, "cboCards", {"3", "4", "5", "6", "7"}, "4");
-    cboHigh = List(this, "cboHigh", {"5", "6", "7", "8", "9", "10", "12", "15", "20", "25", "30", "40", "50"}, "12");
-    cboLevel = List(this, "cboLevel", {tr("any"), "1", "2", "3", "4", "5"}, tr("any"));
+    cboCards = List(this, "cboCards", {"3", "4", "5", "6", "7"});
+    cboHigh = List(this, "cboHigh", {"5", "6", "7", "8", "9", "10", "12", "15", "20", "25", "30", "40", "50"});
+    cboLevel = List(this, "cboLevel", {tr("any"), tr("1 (easy)"), "2", "3", "4", tr("5 (hard)")});
+    // A sheet starts from the options in force, as Options shows them.
+    Choose(cboCards, FaceCards);
+    Choose(cboHigh, HighCard);
+    cboLevel->setCurrentIndex(ReadSettingInt(DealLevelSetting));  // entry i is level i, "any" 0
+    // Options' "only puzzles with an answer" has no say here: a sheet holds nothing else.
+    lblAnswers = new QLabel(tr("Every puzzle on a worksheet has an answer."), this);
+    lblAnswers->setObjectName("lblAnswers");
     spnCount = new QSpinBox(this);
     spnCount->setObjectName("spnCount");
     spnCount->setRange(1, WorksheetMostPuzzles);
     spnCount->setValue(20);
     QStringList layouts;
     for (int n : WorksheetLayouts) layouts << QString::number(n);
-    cboPerPage = List(this, "cboPerPage", layouts, "8");
+    cboPerPage = List(this, "cboPerPage", layouts);
+    cboPerPage->setCurrentText("8");
     chkAnswers = new QCheckBox(tr("Include an &answer page"), this);
     chkAnswers->setObjectName("chkAnswers");
     chkAnswers->setChecked(true);
@@ -72,6 +93,7 @@ frmWorksheet::frmWorksheet(QWidget* owner)
     form->addRow(tr("Number of &cards:"), cboCards);
     form->addRow(tr("&Highest card:"), cboHigh);
     form->addRow(tr("&Difficulty:"), cboLevel);
+    form->addRow("", lblAnswers);
     form->addRow(tr("&Number of puzzles:"), spnCount);
     form->addRow(tr("Puzzles per pa&ge:"), cboPerPage);
     form->addRow("", chkAnswers);
@@ -113,15 +135,15 @@ frmWorksheet::frmWorksheet(QWidget* owner)
     connect(txtCode, &QLineEdit::editingFinished, this, [this] {
         if (!txtCode->text().trimmed().isEmpty()) UseCode();
     });
-    for (QComboBox* list : {cboCards, cboHigh, cboLevel}) connect(list, &QComboBox::currentTextChanged, this, &frmWorksheet::ShowCode);
-    connect(spnCount, &QSpinBox::valueChanged, this, &frmWorksheet::ShowCode);
+    for (QComboBox* list : {cboCards, cboHigh, cboLevel}) connect(list, &QComboBox::currentIndexChanged, this, &frmWorksheet::SettingsChanged);
+    connect(spnCount, &QSpinBox::valueChanged, this, &frmWorksheet::SettingsChanged);
     ShowCode();
 }
 
 WorksheetSettings frmWorksheet::Settings() const {
     WorksheetSettings settings;
     settings.seed = seed_;
-    settings.rating = rating_;
+    settings.version = version_;
     settings.cards = cboCards->currentText().toInt();
     settings.high = cboHigh->currentText().toInt();
     settings.level = cboLevel->currentIndex();  // entry i is level i, "any" 0
@@ -140,9 +162,16 @@ WorksheetLook frmWorksheet::Look() const {
 
 void frmWorksheet::ShowCode() { lblCode->setText(QString::fromStdString(WorksheetCode(Settings()))); }
 
+void frmWorksheet::SettingsChanged() {
+    // Settings changed by hand make a new sheet, which gets the new version of the code (the
+    // same seed); those a code fills in keep the code's own.
+    if (!readingCode_) version_ = NewWorksheetVersion;
+    ShowCode();
+}
+
 void frmWorksheet::cmdNew_Click() {
     seed_ = FreshSeed();
-    rating_ = CurrentRating;
+    version_ = NewWorksheetVersion;
     txtCode->clear();
     ShowCode();
 }
@@ -155,13 +184,13 @@ bool frmWorksheet::UseCode() {
         return false;
     }
     seed_ = read.settings->seed;
-    rating_ = read.settings->rating;  // an old code keeps the levels it was printed with
-    // A code may hold a highest card the list does not offer (made on the command line).
-    if (cboHigh->findText(QString::number(read.settings->high)) < 0) cboHigh->addItem(QString::number(read.settings->high));
-    cboCards->setCurrentText(QString::number(read.settings->cards));
-    cboHigh->setCurrentText(QString::number(read.settings->high));
+    version_ = read.settings->version;  // an old code keeps the sheet it was printed with
+    readingCode_ = true;
+    Choose(cboCards, read.settings->cards);
+    Choose(cboHigh, read.settings->high);
     cboLevel->setCurrentIndex(read.settings->level);
     spnCount->setValue(read.settings->count);
+    readingCode_ = false;
     ShowCode();
     return true;
 }

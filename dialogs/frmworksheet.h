@@ -36,6 +36,7 @@ public:
     QComboBox* cboCards;
     QComboBox* cboHigh;
     QComboBox* cboLevel;
+    QLabel* lblAnswers;    // every puzzle on a sheet has an answer
     QSpinBox* spnCount;
     QComboBox* cboPerPage;
     QCheckBox* chkAnswers;
@@ -49,8 +50,10 @@ public:
 
 private:
     void ShowCode();
+    void SettingsChanged();
     const Worksheet& Sheet();  // made once per settings: the preview repaints often
     uint32_t seed_ = 0;
-    Rating rating_ = CurrentRating;
+    WorksheetVersion version_ = NewWorksheetVersion;  // an old code's, once read
+    bool readingCode_ = false;
     std::optional<Worksheet> sheet_;
 };

@@ -1,17 +1,27 @@
 // Choosing the language: the environment read as GNU programs read it, the stored choice, and
 // the translators installed for the windows and the core alike.
+#include <QCheckBox>
+#include <QComboBox>
 #include <QCoreApplication>
+#include <QLabel>
 #include <QLocale>
+#include <QRegularExpression>
+#include <QTest>
 
 #include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
 
+#include "deal/dealing.h"
 #include "dialogs/contextids.h"
+#include "dialogs/frmoptions.h"
+#include "dialogs/frmworksheet.h"
 #include "gui_env.h"
 #include "program_run.h"
 #include "lang/translate.h"
 #include "platform/language.h"
+#include "window/board_view.h"
+#include "window/frmanswer.h"
 #include "window/settings.h"
 
 namespace {
@@ -150,5 +160,93 @@ TEST_F(Language, TheCommandLineSpeaksTheEnvironmentsLanguageAndCIsAsAlways) {
         // The texts above are the language's own, not the English ones.
         EXPECT_NE(Said("Cli", "does not solve"), "does not solve") << language;
         EXPECT_NE(uses, "Your answer uses 4, which is not on the table.") << language;
+    }
+}
+
+// Every list of difficulties says which end is easy, in the words the language's other texts
+// use for it, and what is stored is still the entry's place, 0 for any.
+TEST_F(Language, TheDifficultyListsSayWhichEndIsEasy) {
+    const struct {
+        const char* language;
+        QStringList entries;
+    } languages[] = {
+        {"en", {"any", "1 (easy)", "2", "3", "4", "5 (hard)"}},
+        {"de", {"beliebig", "1 (leicht)", "2", "3", "4", "5 (schwer)"}},
+        {"fr", {"toutes", "1 (facile)", "2", "3", "4", "5 (difficile)"}},
+    };
+    for (const auto& l : languages) {
+        UseLanguage(l.language);
+        frmMain& w = Start();
+        auto* options = new frmOptions(&w);  // the game window's own, gone with it
+        auto* sheet = new frmWorksheet(&w);
+        for (QComboBox* list : {options->cboLevel, sheet->cboLevel}) {
+            QStringList entries;
+            for (int i = 0; i < list->count(); ++i) entries << list->itemText(i);
+            EXPECT_EQ(entries.join(" | ").toStdString(), l.entries.join(" | ").toStdString())
+                << l.language << " " << list->window()->objectName().toStdString();
+        }
+        for (int level : {5, 1, 0}) {
+            options->cboLevel->setCurrentIndex(level);
+            options->cmdApply_Click();
+            EXPECT_EQ(Setting("Game", "DealLevel"), QString::number(level)) << l.language;
+            EXPECT_EQ(StoredDealRule().level, level) << l.language;
+            sheet->cboLevel->setCurrentIndex(level);
+            EXPECT_EQ(sheet->Settings().level, level) << l.language;
+        }
+        game.reset();
+    }
+}
+
+// The board's "whole numbers only" refuses a number below zero too, so each language names it
+// for what it lets through (in German, "ganze Zahlen" take in -16), and the refusals and the
+// help say the same; its access key is its own in the window.
+TEST_F(Language, WholeNumbersOnlyIsNamedForWhatItLetsThrough) {
+    const struct {
+        const char* language;
+        const char* help;
+        QString box, fraction, belowZero;
+    } languages[] = {
+        {"en", "PELORAND.HLP", "Whole numbers only", "5 ÷ 2 makes 5/2, which is not a whole number. Only whole numbers are allowed.",
+         "3 − 5 makes −2, which is below zero. Only whole numbers from 0 up are allowed."},
+        {"de", "PELORAND_de.HLP", "Nur ganze Zahlen ab 0", "5 ÷ 2 ergibt 5/2, und das ist keine ganze Zahl. Nur ganze Zahlen ab 0 sind erlaubt.",
+         "3 − 5 ergibt −2, und das ist kleiner als null. Nur ganze Zahlen ab 0 sind erlaubt."},
+        {"fr", "PELORAND_fr.HLP", "Entiers naturels seulement",
+         "5 ÷ 2 fait 5/2, qui n'est pas un nombre entier. Seuls les entiers naturels (0, 1, 2, 3...) sont permis.",
+         "3 − 5 fait −2, qui est en dessous de zéro. Seuls les entiers naturels (0, 1, 2, 3...) sont permis."},
+    };
+    for (const auto& l : languages) {
+        UseLanguage(l.language);
+        frmMain& w = Start();
+        w.SetPuzzle({3, 3, 5, 2}, 16);
+        w.mnuEditYourAnswer_Click();
+        frmAnswer* a = w.Answer();
+        BoardView* b = a->fraBoard;
+        EXPECT_EQ(b->chkWholeNumbers->text().remove('&').toStdString(), l.box.toStdString()) << l.language;
+        b->chkWholeNumbers->setChecked(true);
+        QTest::keyClicks(b->cmdTile[0], "3/4");  // 5 ÷ 2
+        EXPECT_EQ(b->lblBoard->text().toStdString(), l.fraction.toStdString()) << l.language;
+        QTest::keyClicks(a->focusWidget(), "31-3");  // the 5 put down, then 3 − 5
+        EXPECT_EQ(b->lblBoard->text().toStdString(), l.belowZero.toStdString()) << l.language;
+
+        // No other button or label of the window answers the same Alt key.
+        const QString text = b->chkWholeNumbers->text();
+        const QChar key = text.at(text.indexOf('&') + 1).toLower();
+        QStringList sharing;
+        for (QWidget* other : a->findChildren<QWidget*>()) {
+            QString t;
+            if (auto* button = qobject_cast<QAbstractButton*>(other)) t = button->text();
+            if (auto* label = qobject_cast<QLabel*>(other); label && label->buddy()) t = label->text();
+            const qsizetype at = t.indexOf(QRegularExpression("&[^&]"));
+            if (other != b->chkWholeNumbers && at >= 0 && t.at(at + 1).toLower() == key) sharing << t;
+        }
+        EXPECT_TRUE(sharing.isEmpty()) << l.language << ": " << sharing.join(", ").toStdString();
+
+        // The help names the box as the window does, and by no other name.
+        QFile help(QString(PELORAND_SOURCE_DIR "/resources/") + l.help);
+        ASSERT_TRUE(help.open(QIODevice::ReadOnly)) << l.help;
+        const QString page = QString::fromUtf8(help.readAll()).simplified();
+        EXPECT_TRUE(page.contains("<b>" + l.box + "</b>")) << l.help;
+        EXPECT_FALSE(page.contains("<b>Nur ganze Zahlen</b>") || page.contains("<b>Nombres entiers seulement</b>")) << l.help;
+        game.reset();
     }
 }

@@ -1,6 +1,6 @@
 // Every window in another language: under the pseudo language, whose every text is marked, no
-// English text may be left unmarked (it would have bypassed the translation); in German and
-// French, no text may be cut off by its place.
+// English text may be left unmarked (it would have bypassed the translation); in English, German
+// and French, no text may be cut off by its place.
 #include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
@@ -48,7 +48,7 @@ bool LanguageFree(QString text) {
     text.remove('&');
     static const QStringList names{"Pelorand", "English", "Deutsch", QString::fromUtf8("Fran\u00E7ais"), "Win95/WinNT", "Label1", "Text1"};
     if (names.contains(text.trimmed())) return true;
-    if (text.contains(QRegularExpression("^[2-9A-Z]{11}$"))) return true;  // a worksheet's code
+    if (text.contains(QRegularExpression("^([2-9A-Z]{11}|[2-9A-Z]{13})$"))) return true;  // a worksheet's code
     if (text.contains(QRegularExpression("\\.pld$|\\.PLD$|\\.csv$"))) return true;
     // Words are two letters or more in a row; "x" alone is a sign.
     return !text.contains(QRegularExpression("[A-Za-z\u00C0-\u024F]{2,}"));

@@ -1,5 +1,6 @@
 // The worksheet as a teacher gets it: the PDF from the command line and from the dialog, read
 // back as text.
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
@@ -13,7 +14,9 @@
 
 #include "answer/answer.h"
 #include "deal/worksheet.h"
+#include "dialogs/frmoptions.h"
 #include "dialogs/frmworksheet.h"
+#include "engine/globals.h"
 #include "gui_env.h"
 #include "program_run.h"
 #include "platform/printer.h"
@@ -79,7 +82,11 @@ TEST_F(WorksheetWindow, TheCommandLineWritesTheSheetWithoutADisplay) {
     EXPECT_EQ(read.settings->cards, 4);
     EXPECT_EQ(read.settings->level, 1);
     EXPECT_EQ(read.settings->count, 14);
-    EXPECT_EQ(read.settings->rating, CurrentRating);
+    EXPECT_EQ(code.size(), 13);  // a new sheet, a code of the new version
+    EXPECT_EQ(read.settings->version, WorksheetVersion::NoRepeats);
+    // An eleven-character code from before makes its own sheet, typed any way.
+    ASSERT_EQ(RunProgram({"--worksheet", "--code", "xydn-gc9u h5v", "-o", again}, &out, &err), 0) << err.toStdString();
+    EXPECT_EQ(out, "XYDNGC9UH5V\n");
 
     // Bad arguments: a message and status 2; nothing that cannot be met: status 1.
     for (const QStringList& bad : {QStringList{"--worksheet", "--per-page", "5", "-o", pdf}, QStringList{"--worksheet", "--count", "61", "-o", pdf},
@@ -111,6 +118,19 @@ TEST_F(WorksheetWindow, TheCommandLineWritesTheSheetWithoutADisplay) {
         const AnswerCheck school = CheckAnswer(answers[i].example.toStdU16String(), answers[i].cards, answers[i].answer, OperatorOrder::School);
         EXPECT_TRUE(school.solves) << answers[i].example.toStdString();
     }
+    // The old code's sheet as it always was, its puzzle asked twice included.
+    const QString old = PdfText(again);
+    EXPECT_TRUE(old.contains("Worksheet code XYDNGC9UH5V"));
+    const Worksheet oldSheet = MakeWorksheet(*ReadWorksheetCode("XYDNGC9UH5V").settings);
+    const std::vector<AnswerLine> oldAnswers = AnswerLines(old);
+    ASSERT_EQ(oldAnswers.size(), 12u) << old.toStdString();
+    for (std::size_t i = 0; i < oldAnswers.size(); ++i) {
+        EXPECT_EQ(oldAnswers[i].cards, oldSheet.puzzles[i].cards);
+        EXPECT_EQ(oldAnswers[i].answer, oldSheet.puzzles[i].answer);
+    }
+    EXPECT_EQ(oldAnswers[1].cards, std::vector<int>({10, 2, 1, 5}));
+    EXPECT_EQ(oldAnswers[6].cards, std::vector<int>({5, 1, 2, 10}));
+
     ASSERT_EQ(RunProgram({"--worksheet", "--code", code.toLower(), "--per-page", "6", "-o", again}, &out), 0);
     EXPECT_EQ(out.trimmed(), code);
     EXPECT_EQ(PdfText(again), text);
@@ -162,4 +182,81 @@ TEST_F(WorksheetWindow, TheDialogMakesTheSheetOfACodeAndPrintsIt) {
     const QString text = PdfText(pdf);
     EXPECT_TRUE(text.contains("Worksheet code " + QString::fromStdString(WorksheetCode(settings))));
     EXPECT_EQ(AnswerLines(text).size(), 9u);
+}
+
+// Print Worksheet starts from the options in force, as the player set them in Options: the
+// number of cards, the highest card and the level; the answer-only choice has no say, since a
+// sheet holds only puzzles with an answer, and the dialog says so.
+TEST_F(WorksheetWindow, TheDialogStartsFromTheOptionsInForce) {
+    frmMain& w = Start();
+    const struct {
+        const char* cards;
+        const char* high;
+        int level;
+        bool answerOnly;
+    } chosen[] = {{"6", "20", 4, true}, {"3", "5", 1, false}, {"7", "50", 5, true}, {"5", "25", 0, false}};
+    for (const auto& c : chosen) {
+        auto* options = new frmOptions(&w);  // the game window's own, gone with it
+        options->cboCardCnt->setCurrentText(c.cards);
+        options->cboHighCard->setCurrentText(c.high);
+        options->cboLevel->setCurrentIndex(c.level);
+        options->chkAnswerOnly->setChecked(c.answerOnly);
+        options->cmdOK_Click();
+        frmWorksheet dialog(&w);
+        EXPECT_EQ(dialog.cboCards->currentText(), c.cards);
+        EXPECT_EQ(dialog.cboHigh->currentText(), c.high);
+        EXPECT_EQ(dialog.cboLevel->currentIndex(), c.level) << c.cards << " " << c.high;
+        const WorksheetSettings settings = dialog.Settings();
+        EXPECT_EQ(settings.cards, QString(c.cards).toInt());
+        EXPECT_EQ(settings.high, QString(c.high).toInt());
+        EXPECT_EQ(settings.level, c.level);
+        dialog.show();
+        EXPECT_TRUE(dialog.lblAnswers->isVisible());
+        EXPECT_EQ(dialog.lblAnswers->text(), "Every puzzle on a worksheet has an answer.");
+    }
+    // A deck of its own may set a highest card neither list offers: both show it, in its place.
+    HighCard = 13;
+    FaceCards = 4;
+    frmOptions options(&w);
+    frmWorksheet dialog(&w);
+    EXPECT_EQ(options.cboHighCard->currentText(), "13");
+    EXPECT_EQ(dialog.cboHigh->currentText(), "13");
+    EXPECT_EQ(dialog.cboHigh->itemText(dialog.cboHigh->currentIndex() - 1), "12");
+    EXPECT_EQ(dialog.cboHigh->itemText(dialog.cboHigh->currentIndex() + 1), "15");
+    EXPECT_EQ(dialog.Settings().high, 13);
+    EXPECT_EQ(dialog.Settings().cards, 4);
+}
+
+// An eleven-character code fills the dialog and keeps its own sheet and code; a setting changed
+// by hand after it makes a new sheet, with a code of the new version and the same seed.
+TEST_F(WorksheetWindow, AnOldCodeKeepsItsSheetUntilASettingIsChanged) {
+    frmMain& w = Start();
+    frmWorksheet dialog(&w);
+    EXPECT_EQ(dialog.lblCode->text().size(), 13);  // a new sheet
+    dialog.txtCode->setText("xydn-gc9u-h5v");
+    ASSERT_TRUE(dialog.UseCode());
+    EXPECT_EQ(dialog.lblCode->text(), "XYDNGC9UH5V");
+    const WorksheetSettings old = dialog.Settings();
+    EXPECT_EQ(old, *ReadWorksheetCode("XYDNGC9UH5V").settings);
+    EXPECT_EQ(old.version, WorksheetVersion::MeasuredRating);
+    EXPECT_EQ(dialog.cboCards->currentText(), "4");
+    EXPECT_EQ(dialog.cboHigh->currentText(), "10");
+    EXPECT_EQ(dialog.spnCount->value(), 12);
+
+    dialog.spnCount->setValue(13);
+    WorksheetSettings changed = old;
+    changed.count = 13;
+    changed.version = WorksheetVersion::NoRepeats;
+    EXPECT_EQ(dialog.Settings(), changed);
+    EXPECT_EQ(dialog.lblCode->text().toStdString(), WorksheetCode(changed));
+
+    // A code of a highest card the list does not offer (made on the command line) adds it in its place.
+    const WorksheetSettings odd{2024, 4, 11, 0, 6};
+    dialog.txtCode->setText(QString::fromStdString(WorksheetCode(odd)));
+    ASSERT_TRUE(dialog.UseCode());
+    EXPECT_EQ(dialog.Settings(), odd);
+    EXPECT_EQ(dialog.cboHigh->itemText(dialog.cboHigh->currentIndex() + 1), "12");
+    dialog.cmdNew_Click();  // other puzzles: a new seed, the new version
+    EXPECT_EQ(dialog.Settings().version, WorksheetVersion::NoRepeats);
+    EXPECT_EQ(dialog.lblCode->text().size(), 13);
 }

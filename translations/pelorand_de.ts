@@ -219,7 +219,7 @@
     </message>
     <message>
         <source>%1 makes %2, which is not a whole number. Only whole numbers are allowed.</source>
-        <translation>%1 ergibt %2, und das ist keine ganze Zahl. Nur ganze Zahlen sind erlaubt.</translation>
+        <translation>%1 ergibt %2, und das ist keine ganze Zahl. Nur ganze Zahlen ab 0 sind erlaubt.</translation>
     </message>
     <message>
         <source>%1 makes %2, which is below zero. Only whole numbers from 0 up are allowed.</source>
@@ -251,7 +251,7 @@
     </message>
     <message>
         <source>&amp;Whole numbers only</source>
-        <translation>Nur &amp;ganze Zahlen</translation>
+        <translation>Nur &amp;ganze Zahlen ab 0</translation>
     </message>
     <message>
         <source>Refuse a step that makes a fraction or a number below zero</source>
@@ -934,10 +934,6 @@ Standardfehlerausgabe.
         <translation>In einem Code eines Arbeitsblatts gibt es kein „%1“: Er besteht aus den Ziffern 2 bis 9 und allen Buchstaben außer I, L und O.</translation>
     </message>
     <message>
-        <source>A worksheet code has %1 characters; this one has %2.</source>
-        <translation>Der Code eines Arbeitsblatts hat %1 Zeichen, dieser hat %2.</translation>
-    </message>
-    <message>
         <source>This worksheet code has a typing error: check it character by character.</source>
         <translation>In diesem Code steckt ein Tippfehler: Prüf ihn Zeichen für Zeichen.</translation>
     </message>
@@ -953,6 +949,10 @@ Standardfehlerausgabe.
     <message>
         <source>Only %1 different puzzles of these settings turned up: ask for %1 or fewer, or choose another difficulty, number of cards or highest card.</source>
         <translation>Mit diesen Einstellungen fanden sich nur %1 verschiedene Aufgaben: Stell höchstens %1 Aufgaben ein oder wähle eine andere Schwierigkeit, Anzahl der Karten oder höchste Karte.</translation>
+    </message>
+    <message>
+        <source>A worksheet code has %1 characters, or %2 for an older sheet; this one has %3.</source>
+        <translation>Der Code eines Arbeitsblatts hat %1 Zeichen, bei einem älteren Blatt %2; dieser hat %3.</translation>
     </message>
 </context>
 <context>
@@ -1564,6 +1564,14 @@ Standardfehlerausgabe.
         <source>Apply</source>
         <translation>Übernehmen</translation>
     </message>
+    <message>
+        <source>1 (easy)</source>
+        <translation>1 (leicht)</translation>
+    </message>
+    <message>
+        <source>5 (hard)</source>
+        <translation>5 (schwer)</translation>
+    </message>
 </context>
 <context>
     <name>frmSoln</name>
@@ -1823,6 +1831,18 @@ Standardfehlerausgabe.
     <message>
         <source>Worksheet preview</source>
         <translation>Vorschau des Arbeitsblatts</translation>
+    </message>
+    <message>
+        <source>1 (easy)</source>
+        <translation>1 (leicht)</translation>
+    </message>
+    <message>
+        <source>5 (hard)</source>
+        <translation>5 (schwer)</translation>
+    </message>
+    <message>
+        <source>Every puzzle on a worksheet has an answer.</source>
+        <translation>Jede Aufgabe auf einem Arbeitsblatt hat eine Lösung.</translation>
     </message>
 </context>
 </TS>

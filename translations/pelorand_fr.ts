@@ -219,11 +219,11 @@
     </message>
     <message>
         <source>%1 makes %2, which is not a whole number. Only whole numbers are allowed.</source>
-        <translation>%1 fait %2, qui n&apos;est pas un nombre entier. Seuls les nombres entiers sont permis.</translation>
+        <translation>%1 fait %2, qui n&apos;est pas un nombre entier. Seuls les entiers naturels (0, 1, 2, 3...) sont permis.</translation>
     </message>
     <message>
         <source>%1 makes %2, which is below zero. Only whole numbers from 0 up are allowed.</source>
-        <translation>%1 fait %2, qui est en dessous de zéro. Seuls les nombres entiers à partir de 0 sont permis.</translation>
+        <translation>%1 fait %2, qui est en dessous de zéro. Seuls les entiers naturels (0, 1, 2, 3...) sont permis.</translation>
     </message>
     <message>
         <source>That number is too large to work with. Pick another step.</source>
@@ -251,7 +251,7 @@
     </message>
     <message>
         <source>&amp;Whole numbers only</source>
-        <translation>&amp;Nombres entiers seulement</translation>
+        <translation>&amp;Entiers naturels seulement</translation>
     </message>
     <message>
         <source>Refuse a step that makes a fraction or a number below zero</source>
@@ -935,10 +935,6 @@ d&apos;erreur standard.
         <translation>Un code de fiche ne contient jamais «&#xa0;%1&#xa0;»&#xa0;: il est fait des chiffres 2 à 9 et des lettres autres que I, L et O.</translation>
     </message>
     <message>
-        <source>A worksheet code has %1 characters; this one has %2.</source>
-        <translation>Un code de fiche a %1 caractères&#xa0;; celui-ci en a %2.</translation>
-    </message>
-    <message>
         <source>This worksheet code has a typing error: check it character by character.</source>
         <translation>Ce code de fiche contient une faute de frappe&#xa0;: vérifie-le caractère par caractère.</translation>
     </message>
@@ -954,6 +950,10 @@ d&apos;erreur standard.
     <message>
         <source>Only %1 different puzzles of these settings turned up: ask for %1 or fewer, or choose another difficulty, number of cards or highest card.</source>
         <translation>Seuls %1 problèmes différents sont sortis avec ces réglages&#xa0;: demandes-en %1 ou moins, ou change la difficulté, le nombre de cartes ou la carte la plus haute.</translation>
+    </message>
+    <message>
+        <source>A worksheet code has %1 characters, or %2 for an older sheet; this one has %3.</source>
+        <translation>Un code de fiche a %1 caractères, ou %2 pour une fiche plus ancienne&#xa0;; celui-ci en a %3.</translation>
     </message>
 </context>
 <context>
@@ -1565,6 +1565,14 @@ d&apos;erreur standard.
         <source>Apply</source>
         <translation>Appliquer</translation>
     </message>
+    <message>
+        <source>1 (easy)</source>
+        <translation>1 (facile)</translation>
+    </message>
+    <message>
+        <source>5 (hard)</source>
+        <translation>5 (difficile)</translation>
+    </message>
 </context>
 <context>
     <name>frmSoln</name>
@@ -1824,6 +1832,18 @@ d&apos;erreur standard.
     <message>
         <source>Worksheet preview</source>
         <translation>Aperçu de la fiche d&apos;exercices</translation>
+    </message>
+    <message>
+        <source>1 (easy)</source>
+        <translation>1 (facile)</translation>
+    </message>
+    <message>
+        <source>5 (hard)</source>
+        <translation>5 (difficile)</translation>
+    </message>
+    <message>
+        <source>Every puzzle on a worksheet has an answer.</source>
+        <translation>Chaque problème d&apos;une fiche a une solution.</translation>
     </message>
 </context>
 </TS>
