@@ -346,10 +346,10 @@ void frmAnswer::cmdHint_Click() {
     const Board& board = fraBoard->Model();
     const bool focusBoard = boardLast_ || fraBoard->isAncestorOf(focusWidget());
     QStringList lines;
-    if (board.Steps().empty()) {
-        // Nothing played on the board yet: the simplest answer, one step more a press, for
-        // typing it or playing it. The board picks the step the text ends with while it can
-        // play it from the cards as dealt: the first.
+    if (board.Steps().empty() || board.Tiles().size() <= 1) {
+        // Nothing played on the board yet, or all of it: the simplest answer, one step more a
+        // press, for typing it or playing it. The board picks the step the text ends with while
+        // it can play it from the cards as dealt: the first.
         const std::vector<std::string> steps = ExactSteps(answer);
         const int shown = std::min<int>(++hints_, static_cast<int>(steps.size()));
         for (int i = 0; i < shown; ++i) lines << tr("Hint %1 of %2: %3").arg(i + 1).arg(steps.size()).arg(QString::fromStdString(steps[i]));
