@@ -8,6 +8,7 @@
 #include <QTableWidget>
 #include <QTest>
 
+#include "dialogs/frmoptions.h"
 #include "dialogs/frmstatistics.h"
 #include "gui_env.h"
 #include "player/play_record.h"
@@ -184,4 +185,15 @@ TEST_F(Statistics, TheClockShowsTheTimeOnThePuzzleWhenItIsOn) {
     frmMain& again = Start();
     EXPECT_TRUE(again.MenuItem("mnuViewClock")->isChecked());
     EXPECT_TRUE(again.sbClock->isVisibleTo(&again));
+}
+
+TEST_F(Statistics, OnlyPuzzlesThePlayerCouldSeeCountAsDealt) {
+    frmMain& w = Start();
+    QCoreApplication::processEvents();  // the first puzzle is on the screen
+    frmOptions dialog(&w);
+    dialog.cmdApply_Click();  // deals twice: the first of the two never shows
+    QCoreApplication::processEvents();
+    w.cmdDeal_Click();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Sum(&RecordRow::dealt), 2u);  // the first puzzle and the one Apply left on the table
 }
