@@ -10,7 +10,7 @@
 #include "platform/process.h"
 #include "platform/registry.h"
 #include "window/deferred_icon.h"
-#include "window/frmsplash.h"
+#include "window/version_text.h"
 #include "window/fit_text.h"
 #include "window/settings.h"
 #include "window/twips.h"

@@ -14,7 +14,6 @@
 
 #include "engine/globals.h"
 #include "platform/language.h"
-#include "window/frmmain.h"
 #include "window/fit_text.h"
 #include "window/settings.h"
 #include "window/twips.h"
@@ -36,9 +35,8 @@ void Preset(QComboBox* list, int value) {
 
 }  // namespace
 
-frmOptions::frmOptions(frmMain* game)
-    : QDialog(game, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      game_(game) {
+frmOptions::frmOptions(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
     setObjectName("frmOptions");
     setWindowTitle(tr("Options"));
     setFixedSize(Px(6150), Px(5010));
@@ -204,21 +202,14 @@ void frmOptions::Form_Load() {
 }
 
 void frmOptions::cmdApply_Click() {
-    game_->ShowFacePanels(false);
-    FaceCards = static_cast<int16_t>(cboCardCnt->currentText().toInt());
-    HighCard = static_cast<int16_t>(cboHighCard->currentText().toInt());
-    WriteSetting(FaceCardsSetting, QString::number(FaceCards));
-    WriteSetting(HighCardSetting, QString::number(HighCard));
+    WriteSetting(FaceCardsSetting, cboCardCnt->currentText());
+    WriteSetting(HighCardSetting, cboHighCard->currentText());
     WriteSetting(DealAnswerOnlySetting, QString::number(chkAnswerOnly->isChecked() ? 1 : 0));
     WriteSetting(DealLevelSetting, QString::number(cboLevel->currentIndex()));
     WriteSetting(HeadStartSetting, QString::number(cboHeadStart->currentIndex()));
     WriteSetting(OrderSetting, QString::number(cboOrder->currentIndex()));
     StoreLanguage(cboLanguage->currentData().toString());
-    game_->SetOrder(StoredOrder());
-    game_->ShowFacePanels(true);
-    game_->cmdShuffle_Click();
-    game_->cmdDeal_Click();
-    game_->SetWidth();
+    emit Applied();
 }
 
 void frmOptions::cmdOK_Click() {

@@ -11,15 +11,14 @@ class QFrame;
 class QLabel;
 class QPushButton;
 class QTabBar;
-class frmMain;
 
 class frmOptions : public QDialog {
     Q_OBJECT
 public:
-    explicit frmOptions(frmMain* game);
+    explicit frmOptions(QWidget* parent);
 
     void Form_Load();       // the lists show the current values
-    void cmdApply_Click();  // stores the options and starts a new game with them
+    void cmdApply_Click();  // stores the options; whoever shows the dialog puts them in force on Applied
     void cmdOK_Click();
     void cmdCancel_Click();
     void tbsOptions_Click();
@@ -45,6 +44,6 @@ public:
     QPushButton* cmdCancel;
     QPushButton* cmdApply;
 
-private:
-    frmMain* game_;
+signals:
+    void Applied();
 };

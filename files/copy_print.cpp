@@ -1,42 +1,42 @@
-// Copy the puzzle as one line of text, print the game window, choose the printer.
+// Copy the puzzle as one line of text; print a picture of the game on the current printer.
+#include "files/copy_print.h"
+
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QPainter>
+#include <QPixmap>
 #include <QPrinter>
 
+#include "engine/globals.h"
 #include "files/deck.h"
 #include "files/print_layout.h"
-#include "platform/msgbox.h"
 #include "platform/printer.h"
-#include "window/frmmain.h"
 
-void frmMain::mnuEditCopy_Click() {
+void CopyPuzzleText() {
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->clear();  // other formats must not outlive the copy
     clipboard->setText(QString::fromStdString(PuzzleText(Deck, DeckPos, FaceCards)));
 }
 
-void frmMain::mnuFilePrint_Click() {
+QString PrintImage(const QPixmap& image) {
     QPrinter& printer = CurrentPrinter();
-    const QPixmap image = centralWidget()->grab();
     QPainter painter;
     if (!painter.begin(&printer)) {
         QString why;
         if (!printer.outputFileName().isEmpty())
-            why = tr("the file %1 could not be written.").arg(printer.outputFileName());
+            why = QCoreApplication::translate("frmMain", "the file %1 could not be written.").arg(printer.outputFileName());
         else if (printer.printerName().isEmpty())
-            why = tr("no printer is available. Choose one with Page Setup.");
+            why = QCoreApplication::translate("frmMain", "no printer is available. Choose one with Page Setup.");
         else
-            why = tr("the printer %1 could not be started.").arg(printer.printerName());
+            why = QCoreApplication::translate("frmMain", "the printer %1 could not be started.").arg(printer.printerName());
         ReplacePrinter();  // the failed one would refuse Page Setup's choices from now on
-        MsgBox(tr("Unable to print: %1").arg(why), this);
-        return;
+        return QCoreApplication::translate("frmMain", "Unable to print: %1").arg(why);
     }
     painter.drawPixmap(PrintArea(image.size(), printer.resolution(), painter.viewport()), image);
     if (!painter.end()) {
         ReplacePrinter();
-        MsgBox(tr("Unable to print: the page could not be finished."), this);
+        return QCoreApplication::translate("frmMain", "Unable to print: the page could not be finished.");
     }
+    return {};
 }
-
-void frmMain::mnuFilePageSetup_Click() { dlgCommonDialog.ShowPrinter(this, CurrentPrinter()); }

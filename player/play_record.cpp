@@ -100,6 +100,21 @@ std::optional<PlayRecord::End> PlayRecord::Played(int64_t nowMs) {
     return Settle(nowMs);
 }
 
+PlayRecord::Right PlayRecord::RightAnswer(bool withHints, int64_t nowMs) {
+    Right right;
+    if (!open_) return right;
+    if (open_->ended && open_->how == End::ComputerFirst) {
+        right.computerFirst = true;
+        return right;
+    }
+    right.first = open_->raced && !open_->computerHit;
+    if (!open_->ended) {
+        right.ended = withHints ? End::SolvedWithHints : End::SolvedAlone;
+        Ended(*right.ended, nowMs);
+    }
+    return right;
+}
+
 std::optional<PlayRecord::End> PlayRecord::ComputerHit(int64_t nowMs) {
     if (!open_ || open_->ended) return std::nullopt;
     open_->computerHit = true;

@@ -58,6 +58,15 @@ public:
     std::optional<End> Played(int64_t nowMs);
     // The computer's search hit: its win at once in a race the player is playing.
     std::optional<End> ComputerHit(int64_t nowMs);
+    // The player's right answer to the puzzle on the table. computerFirst: the computer had won
+    // the race already. first: the player beat the computer's search in a race he entered.
+    // ended: the end this answer gave the puzzle, if it was still open.
+    struct Right {
+        bool computerFirst = false;
+        bool first = false;
+        std::optional<End> ended;
+    };
+    Right RightAnswer(bool withHints, int64_t nowMs);
     // Whether the player races the computer on the puzzle on the table, and whether its search
     // has hit it.
     bool Raced() const { return open_ && open_->raced; }

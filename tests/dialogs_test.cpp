@@ -40,7 +40,8 @@ using Options = GuiTest;
 
 TEST_F(Options, ApplyReshufflesAndDealsTwiceEvenWithNothingChanged) {
     frmMain& w = Start();
-    frmOptions dialog(&w);
+    const auto dialogOwned = w.NewOptions();
+    frmOptions& dialog = *dialogOwned;
     EXPECT_EQ(dialog.cboCardCnt->currentText(), "5");
     EXPECT_EQ(dialog.cboHighCard->currentText(), "25");
     const int16_t before = DeckPos;
@@ -63,7 +64,8 @@ TEST_F(Options, ApplyReshufflesAndDealsTwiceEvenWithNothingChanged) {
 // The dealing options: keyboard reachable, stored, and the window deals what --deal prints.
 TEST_F(Options, DealingOptionsAreStoredAndDealAsTheCommandLineDoes) {
     frmMain& w = Start();
-    frmOptions dialog(&w);
+    const auto dialogOwned = w.NewOptions();
+    frmOptions& dialog = *dialogOwned;
     EXPECT_FALSE(dialog.chkAnswerOnly->isChecked());  // the defaults: every puzzle, any level
     EXPECT_EQ(dialog.cboLevel->currentText(), "any");
     // Tab goes from the highest card to the new options, in order.
@@ -128,7 +130,8 @@ TEST_F(Options, DealingOptionsAreStoredAndDealAsTheCommandLineDoes) {
 
 TEST_F(Options, ApplyLeavesTheDialogOpenAndOkClosesIt) {
     frmMain& w = Start();
-    frmOptions dialog(&w);
+    const auto dialogOwned = w.NewOptions();
+    frmOptions& dialog = *dialogOwned;
     dialog.show();
     dialog.cboCardCnt->setCurrentText("4");
     dialog.cmdApply_Click();
@@ -144,7 +147,8 @@ TEST_F(Options, ApplyLeavesTheDialogOpenAndOkClosesIt) {
 
 TEST_F(Options, SevenCardsThenThreeShowAndHidePanelsAndStoreExactly) {
     frmMain& w = Start();
-    frmOptions dialog(&w);
+    const auto dialogOwned = w.NewOptions();
+    frmOptions& dialog = *dialogOwned;
     dialog.cboCardCnt->setCurrentText("7");
     dialog.cboHighCard->setCurrentText("50");
     dialog.cmdApply_Click();
@@ -176,7 +180,8 @@ TEST_F(Options, ShowsLoadedDeckValuesEvenWhenNotOffered) {
     f.write(bytes);
     f.close();
     ASSERT_TRUE(w.LoadFile(path));
-    frmOptions dialog(&w);
+    const auto dialogOwned = w.NewOptions();
+    frmOptions& dialog = *dialogOwned;
     EXPECT_EQ(dialog.cboCardCnt->currentText(), "4");
     EXPECT_EQ(dialog.cboHighCard->currentText(), "11");
     EXPECT_EQ(dialog.cboHighCard->itemText(dialog.cboHighCard->currentIndex() - 1), "10");  // in numeric order
@@ -203,7 +208,8 @@ TEST_F(Options, OkFromTheMenuAppliesAndCloses) {
 
 TEST_F(Options, TabKeysWrapAroundThePages) {
     frmMain& w = Start();
-    frmOptions dialog(&w);
+    const auto dialogOwned = w.NewOptions();
+    frmOptions& dialog = *dialogOwned;
     EXPECT_EQ(dialog.tbsOptions->count(), 2);  // Standard, and Rules for the order of operations
     EXPECT_EQ(dialog.tbsOptions->currentIndex(), 0);
     EXPECT_EQ(dialog.picOptions[0]->x(), Px(210));

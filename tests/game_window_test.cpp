@@ -829,7 +829,8 @@ TEST_F(GameWindow, YourAnswerShowsTheHeadStartAndGivesUpToo) {
 
 TEST_F(GameWindow, OptionsChooseTheHeadStart) {
     frmMain& w = Start();
-    frmOptions dialog(&w);
+    const auto dialogOwned = w.NewOptions();
+    frmOptions& dialog = *dialogOwned;
     ASSERT_EQ(dialog.cboHeadStart->count(), 5);
     EXPECT_EQ(dialog.cboHeadStart->currentText(), "at once");
     EXPECT_EQ(dialog.cboHeadStart->itemText(4), "only when I give up");
@@ -839,7 +840,8 @@ TEST_F(GameWindow, OptionsChooseTheHeadStart) {
     dialog.cmdApply_Click();
     EXPECT_EQ(Setting("Game", "HeadStart"), "2");
     EXPECT_EQ(w.lblProgress->text(), "Your turn: 0:30");
-    frmOptions again(&w);
+    const auto againOwned = w.NewOptions();
+    frmOptions& again = *againOwned;
     EXPECT_EQ(again.cboHeadStart->currentText(), "after 30 s");
 }
 
@@ -847,7 +849,7 @@ TEST_F(GameWindow, OptionsChooseTheHeadStart) {
 // solution window's order line all follow it; the game's order is back with the setting.
 TEST_F(GameWindow, TheSchoolOrderIsOneSettingForBothSides) {
     frmMain& w = Start();
-    auto* dialogOwned = new frmOptions(&w);  // the window owns it: it goes with the window below
+    auto* dialogOwned = w.NewOptions().release();  // the window owns it: it goes with the window below
     frmOptions& dialog = *dialogOwned;
     ASSERT_EQ(dialog.cboOrder->count(), 2);
     EXPECT_EQ(dialog.cboOrder->itemText(0), "The game's own: x, then /, then +, then -");

@@ -177,7 +177,7 @@ TEST_F(Language, TheDifficultyListsSayWhichEndIsEasy) {
     for (const auto& l : languages) {
         UseLanguage(l.language);
         frmMain& w = Start();
-        auto* options = new frmOptions(&w);  // the game window's own, gone with it
+        auto* options = w.NewOptions().release();  // the game window's own, gone with it
         auto* sheet = new frmWorksheet(&w);
         for (QComboBox* list : {options->cboLevel, sheet->cboLevel}) {
             QStringList entries;

@@ -190,7 +190,8 @@ TEST_F(Statistics, TheClockShowsTheTimeOnThePuzzleWhenItIsOn) {
 TEST_F(Statistics, OnlyPuzzlesThePlayerCouldSeeCountAsDealt) {
     frmMain& w = Start();
     QCoreApplication::processEvents();  // the first puzzle is on the screen
-    frmOptions dialog(&w);
+    const auto dialogOwned = w.NewOptions();
+    frmOptions& dialog = *dialogOwned;
     dialog.cmdApply_Click();  // deals twice: the first of the two never shows
     QCoreApplication::processEvents();
     w.cmdDeal_Click();

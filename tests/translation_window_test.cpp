@@ -328,7 +328,8 @@ protected:
 
         w.cmdAnswer_Click();
         look(w.Soln());
-        frmOptions options(&w);
+        const auto optionsOwned = w.NewOptions();
+        frmOptions& options = *optionsOwned;
         options.show();
         look(&options);
         options.NextTab(1);

@@ -196,7 +196,7 @@ TEST_F(WorksheetWindow, TheDialogStartsFromTheOptionsInForce) {
         bool answerOnly;
     } chosen[] = {{"6", "20", 4, true}, {"3", "5", 1, false}, {"7", "50", 5, true}, {"5", "25", 0, false}};
     for (const auto& c : chosen) {
-        auto* options = new frmOptions(&w);  // the game window's own, gone with it
+        auto* options = w.NewOptions().release();  // the game window's own, gone with it
         options->cboCardCnt->setCurrentText(c.cards);
         options->cboHighCard->setCurrentText(c.high);
         options->cboLevel->setCurrentIndex(c.level);
@@ -217,7 +217,8 @@ TEST_F(WorksheetWindow, TheDialogStartsFromTheOptionsInForce) {
     // A deck of its own may set a highest card neither list offers: both show it, in its place.
     HighCard = 13;
     FaceCards = 4;
-    frmOptions options(&w);
+    const auto optionsOwned = w.NewOptions();
+    frmOptions& options = *optionsOwned;
     frmWorksheet dialog(&w);
     EXPECT_EQ(options.cboHighCard->currentText(), "13");
     EXPECT_EQ(dialog.cboHigh->currentText(), "13");

@@ -23,9 +23,9 @@
 #include "player/board_hint.h"
 #include "player/expression.h"
 #include "window/board_view.h"
-#include "window/frmmain.h"
 #include "window/play_stats.h"
 #include "window/settings.h"
+#include "window/table.h"
 #include "window/verdict_check.h"
 
 namespace {
@@ -34,8 +34,8 @@ QString Q(const std::u16string& s) { return QString::fromStdU16String(s); }
 
 }  // namespace
 
-frmAnswer::frmAnswer(frmMain* game)
-    : QDialog(game, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint), game_(game) {
+frmAnswer::frmAnswer(QWidget* game, Table* table)
+    : QDialog(game, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint), table_(table) {
     setObjectName("frmAnswer");
     setWindowTitle(tr("Your Answer"));
 
@@ -48,10 +48,12 @@ frmAnswer::frmAnswer(frmMain* game)
     cmdGiveUp->setObjectName("cmdGiveUp");
     cmdGiveUp->setToolTip(tr("Let the computer start looking now (Ctrl+G)"));
     cmdGiveUp->setAutoDefault(false);
-    connect(cmdGiveUp, &QPushButton::clicked, game, &frmMain::mnuEditGiveUp_Click);
+    connect(cmdGiveUp, &QPushButton::clicked, table, &Table::GiveUp);
     // Ctrl+G where the player plays, as in the game window's Edit menu.
     auto* giveUp = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_G), this);
-    connect(giveUp, &QShortcut::activated, game, &frmMain::mnuEditGiveUp_Click);
+    connect(giveUp, &QShortcut::activated, table, &Table::GiveUp);
+    connect(table, &Table::ProgressChanged, this, [this](const QString& text) { ShowHeadStart(table_->CountingDown() ? text : QString()); });
+    connect(table, &Table::NewPuzzle, this, &frmAnswer::NewPuzzle);
 
     fraBoard = new BoardView(this);
     fraBoard->SetWholeNumbersOnly(ReadSettingInt(WholeNumbersOnlySetting) == 1);
@@ -120,7 +122,7 @@ frmAnswer::frmAnswer(frmMain* game)
     layout->addWidget(lblTally);
     txtResult->setMinimumHeight(110);
     resultHeight_ = 110;
-    ShowHeadStart(HeadStartRunning() ? game_->lblProgress->text() : QString());
+    ShowHeadStart(table_->CountingDown() ? table_->Progress() : QString());
     resize(sizeHint().expandedTo(QSize(460, 0)));
 
     txtResult->installEventFilter(this);
@@ -138,8 +140,8 @@ frmAnswer::frmAnswer(frmMain* game)
 void frmAnswer::ShowBesideGame() {
     if (!isVisible()) {
         // To the right of the game where it fits, else below it, so the cards stay in view.
-        const QRect game = game_->frameGeometry();
-        const QRect screen = game_->screen() ? game_->screen()->availableGeometry() : QRect();
+        const QRect game = parentWidget()->frameGeometry();
+        const QRect screen = parentWidget()->screen() ? parentWidget()->screen()->availableGeometry() : QRect();
         const QPoint right = game.topRight() + QPoint(1, 0), below = game.bottomLeft() + QPoint(0, 1);
         if (screen.contains(QRect(right, frameGeometry().size())))
             move(right);
@@ -250,7 +252,7 @@ bool frmAnswer::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void frmAnswer::NewPuzzle() {
-    ShowHeadStart(HeadStartRunning() ? game_->lblProgress->text() : QString());
+    ShowHeadStart(table_->CountingDown() ? table_->Progress() : QString());
     fraBoard->SetPuzzle(FaceCardValues(), Deck[DeckPos]);
     boardLast_ = false;
     cmdHint->setEnabled(true);
@@ -306,17 +308,15 @@ void frmAnswer::cmdCheck_Click() {
     if (c.solves && !raceDecided_) {
         raceDecided_ = true;
         // The record decides the race: the computer won only one the player entered.
-        const PlayRecord& record = Record();
-        if (record.HowEnded() == PlayRecord::End::ComputerFirst) {
+        const PlayRecord::Right right = RecordRight(hints_ > 0);
+        if (right.computerFirst) {
             raceLine = tr("The computer was first this time.");
             lines << raceLine;
         } else {
-            const bool first = record.Raced() && !record.ComputerHasHit();
-            RecordEnd(hints_ > 0 ? PlayRecord::End::SolvedWithHints : PlayRecord::End::SolvedAlone);
-            if (first) {  // the search has not found one yet: the player wins this puzzle
+            if (right.first) {  // the search has not found one yet: the player wins this puzzle
                 std::u16string solution = c.shown + u" = " + value.toStdU16String() + u"\r\n" + tr("Broken down like this:").toStdU16String();
                 for (const std::string& step : c.steps) solution += u"\r\n" + QString::fromStdString(step).toStdU16String();
-                game_->PlayerSolved(solution);
+                table_->PlayerSolved(solution);
                 raceLine = tr("You got it first!");
                 lines << raceLine;
             }
@@ -333,7 +333,7 @@ void frmAnswer::cmdCheck_Click() {
 
 void frmAnswer::cmdHint_Click() {
     Played();
-    const TableVerdict* verdict = game_->VerdictOnTable();
+    const TableVerdict* verdict = table_->Verdict();
     if (!verdict) {
         ShowHintText(tr("The puzzle is still being checked. Ask again in a moment."));
         return;

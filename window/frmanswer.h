@@ -11,12 +11,12 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
-class frmMain;
+class Table;
 
 class frmAnswer : public QDialog {
     Q_OBJECT
 public:
-    explicit frmAnswer(frmMain* game);
+    frmAnswer(QWidget* game, Table* table);  // beside game, showing the puzzle on table
 
     void cmdCheck_Click();  // Enter
     void cmdHint_Click();   // one more step of a solution
@@ -56,7 +56,7 @@ private:
     void FitSoon();
     void ShowHintText(const QString& text);  // the result box holds a hint until the board moves on
 
-    frmMain* game_;
+    Table* table_;
     bool boardLast_ = false;    // the player's last input was on the board, not in the typed line
     bool raceDecided_ = false;  // a right answer has settled this puzzle's race
     int hints_ = 0;             // steps of a solution shown for this puzzle

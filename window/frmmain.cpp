@@ -31,10 +31,10 @@
 #include "window/deferred_icon.h"
 #include "window/frmanswer.h"
 #include "window/frmsoln.h"
-#include "window/frmsplash.h"
 #include "window/play_stats.h"
 #include "window/settings.h"
 #include "window/status_panel.h"
+#include "window/table.h"
 #include "window/twips.h"
 #include "window/verdict_check.h"
 
@@ -145,8 +145,13 @@ void frmMain::CreateControls() {
     sbVerdict->setMinimumWidth(Px(1800));
     sbStatusBar->addWidget(sbVerdict, 2);
 
-    verdict_ = new VerdictCheck(this);
-    verdict_->OnVerdict = [this](const TableVerdict& v) { ShowVerdict(v); };
+    table_ = new Table(this);
+    connect(table_, &Table::VerdictChanged, this, &frmMain::ShowTableVerdict);
+    connect(table_, &Table::SolvedFirst, this, [this](const std::u16string& solution) {
+        SetSolutionText(solution);
+        EnableAnswer();
+        ShowProgress(tr("You got it first!"));
+    });
 }
 
 void frmMain::CreateActions() {
@@ -263,54 +268,87 @@ void frmMain::Form_Load(const QString& commandLine) {
 }
 
 void frmMain::InitDeck() {
-    ShowFacePanels(false);  // the stored count may be lower than the one on the table
-    FaceCards = ReadSettingInt(FaceCardsSetting);
-    HighCard = ReadSettingInt(HighCardSetting);
+    const auto cards = static_cast<int16_t>(ReadSettingInt(FaceCardsSetting));
+    const auto high = static_cast<int16_t>(ReadSettingInt(HighCardSetting));
     SeedRandomFromClock();
-    DeckPos = static_cast<int16_t>(FaceCards + 4);
-    cmdShuffle_Click();
-    ShowFacePanels(true);
-    StepCount = 0;
-    Solving = true;
-    SetWidth();
+    // A fresh deck at the first place of the ring for the stored number of cards.
+    uint8_t deck[55];
+    std::copy(std::begin(Deck), std::end(Deck), deck);
+    int16_t pos = static_cast<int16_t>(cards + 4);
+    if (!NextDeal(deck, pos, cards, high, deck[pos] != 0, true)) {
+        std::copy(std::begin(Deck), std::end(Deck), deck);  // the deck there was stays
+        pos = static_cast<int16_t>(cards + 4);
+    }
+    PutOnTable({.newCount = true, .fitWidth = true}, [&] {
+        std::copy(std::begin(deck), std::end(deck), Deck);
+        DeckPos = pos;
+        FaceCards = cards;
+        HighCard = high;
+    });
 }
 
 void frmMain::cmdShuffle_Click() {
-    uint8_t before[55];
-    std::copy(std::begin(Deck), std::end(Deck), before);
-    const int16_t wasAt = DeckPos;
-    ShuffleCards(Deck, HighCard);
     // With dealing options that no puzzle meets, the puzzle on the table stays, and with it
     // the deck it came from (unless there was none yet: then the fresh deck deals plainly).
-    if (!Deal(Deck[wasAt] != 0)) {
-        std::copy(std::begin(before), std::end(before), Deck);
-        DeckPos = wasAt;
-    }
+    Deal(Deck[DeckPos] != 0, true, FaceCards, HighCard);
 }
 
-void frmMain::cmdDeal_Click() { Deal(true); }
+void frmMain::cmdDeal_Click() { Deal(true, false, FaceCards, HighCard); }
 
-bool frmMain::Deal(bool mayRefuse) {
-    if (soln_) soln_->hide();
+bool frmMain::NextDeal(uint8_t (&deck)[55], int16_t& pos, int16_t cards, int16_t high, bool mayRefuse, bool shuffle) const {
+    if (shuffle) ShuffleCards(deck, high);
     const DealRule rule = StoredDealRule();
     if (!rule.Active()) {
-        DeckPos = NextDeckPos(DeckPos);
-    } else if (!DealQualifying(Deck, DeckPos, FaceCards, HighCard, rule)) {
+        pos = NextDeckPos(pos);
+    } else if (!DealQualifying(deck, pos, cards, high, rule)) {
         MsgBox(QString::fromStdString(NothingQualifiesMessage(rule, mayRefuse)));
         if (mayRefuse) return false;
-        DeckPos = NextDeckPos(DeckPos);
+        pos = NextDeckPos(pos);
     }
-    StartPuzzle();
     return true;
 }
 
-void frmMain::StartPuzzle() {
+bool frmMain::Deal(bool mayRefuse, bool shuffle, int16_t cards, int16_t high) {
+    if (soln_) soln_->hide();  // the command's first step, whether a puzzle qualifies or not
+    // Worked out on copies: a refused deal leaves the table and its deck as they were.
+    uint8_t deck[55];
+    std::copy(std::begin(Deck), std::end(Deck), deck);
+    int16_t pos = DeckPos;
+    if (!NextDeal(deck, pos, cards, high, mayRefuse, shuffle)) return false;
+    PutOnTable({.newCount = true}, [&] {
+        std::copy(std::begin(deck), std::end(deck), Deck);
+        DeckPos = pos;
+        FaceCards = cards;
+        HighCard = high;
+    });
+    return true;
+}
+
+void frmMain::PutOnTable(const TableSteps& steps, const std::function<void()>& change) {
+    if (steps.hideSolution && soln_) soln_->hide();
+    const int16_t countBefore = FaceCards;
+    ShowFacePanels(false);  // the old row may be longer than the new one
+    change();
+    if (steps.storeCounts) {
+        WriteSetting(FaceCardsSetting, QString::number(FaceCards));
+        WriteSetting(HighCardSetting, QString::number(HighCard));
+    }
+    ShowFacePanels(true);
+    const bool otherCount = FaceCards != countBefore;
+    // A window the player has widened stays so for the same row.
+    if (steps.fitWidth || (steps.fitWidthForNewCount && otherCount)) SetWidth();
     ShowCards();
     Solving = true;
-    StepCount = 0;
+    if (steps.newCount) StepCount = 0;
     cmdAnswer->setEnabled(false);
     ShowProgress(tr("Looking for a solution..."));
-    PuzzleChanged();
+    ShowNote({});
+    table_->Started();
+    // Later deals keep the puzzle's number of cards, as after a loaded deck: said where it
+    // happens, so that Options is never changed behind the player's back.
+    if (steps.noteNewCount && otherCount)
+        ShowNote(tr("From now on Deal deals %n card(s), as this puzzle has; Options, \"Number of puzzle cards\", changes that.",
+                    "", FaceCards));
 }
 
 void frmMain::ShowNote(const QString& text) {
@@ -323,30 +361,7 @@ void frmMain::ShowNote(const QString& text) {
     FitText(lblNote);
 }
 
-void frmMain::PuzzleChanged() {
-    ShowNote({});
-    const int headStart = StoredHeadStartSeconds();
-    Record().Started(FaceCards, NowMs(), headStart != 0);  // the puzzle before leaves the record's table
-    SaveRecord();
-    // Seen once the window shows it: the first of two deals in one command is never counted.
-    QTimer::singleShot(0, this, [] { Record().Seen(); });
-    BeginHeadStart(headStart);
-    SetVerdictText(tr("Checking..."));
-    tableVerdict_.reset();
-    verdict_->Start(FaceCardValues(), Deck[DeckPos], SearchOrder);
-    if (answer_) answer_->NewPuzzle();
-}
-
-const TableVerdict* frmMain::VerdictOnTable() const { return tableVerdict_.get(); }
-
-void frmMain::PlayerSolved(const std::u16string& solutionText) {
-    GiveUp();  // a head start still running ends with the puzzle
-    Solving = false;  // the search for this puzzle ends, as after its own success
-    SolnText = solutionText;
-    SetSolutionText(solutionText);
-    EnableAnswer();
-    ShowProgress(tr("You got it first!"));
-}
+const TableVerdict* frmMain::VerdictOnTable() const { return table_->Verdict(); }
 
 void frmMain::mnuFilePrintWorksheet_Click() {
     frmWorksheet dialog(this);
@@ -354,22 +369,22 @@ void frmMain::mnuFilePrintWorksheet_Click() {
 }
 
 void frmMain::mnuEditYourAnswer_Click() {
-    if (!answer_) answer_ = new frmAnswer(this);
+    if (!answer_) answer_ = new frmAnswer(this, table_);
     answer_->ShowBesideGame();
 }
 
 void frmMain::FaceCard_Click(int index) {
-    if (!answer_) answer_ = new frmAnswer(this);
+    if (!answer_) answer_ = new frmAnswer(this, table_);
     answer_->PlayCard(index);
 }
 
-void frmMain::ShowVerdict(const TableVerdict& verdict) {
-    // Deal, Shuffle and Open never wait for the worker: a verdict for another puzzle is late.
-    if (verdict.player.cards != FaceCardValues() || verdict.player.answer != Deck[DeckPos]) return;
-    tableVerdict_ = std::make_unique<TableVerdict>(verdict);
-    SetVerdictText(VerdictText(verdict), VerdictAccessibleName(verdict), VerdictToolTip(verdict));
-    if (verdict.player.status == PlayerVerdict::Status::Complete && (verdict.player.answers == 0 || verdict.level > 0))
-        Record().LevelKnown(verdict.player.answers == 0 ? 0 : verdict.level);
+void frmMain::ShowVerdict(const TableVerdict& verdict) { table_->Offer(verdict); }
+
+void frmMain::ShowTableVerdict() {
+    if (const TableVerdict* verdict = table_->Verdict())
+        SetVerdictText(VerdictText(*verdict), VerdictAccessibleName(*verdict), VerdictToolTip(*verdict));
+    else
+        SetVerdictText(tr("Checking..."));
 }
 
 void frmMain::SetVerdictText(const QString& text, const QString& accessibleName, const QString& toolTip) {
@@ -468,9 +483,22 @@ void frmMain::mnuViewStatusBar_Click() {
     item->setChecked(sbStatusBar->isVisible());
 }
 
-void frmMain::mnuViewOptions_Click() {
-    frmOptions dialog(this);
-    dialog.exec();
+void frmMain::mnuViewOptions_Click() { NewOptions()->exec(); }
+
+std::unique_ptr<frmOptions> frmMain::NewOptions() {
+    auto dialog = std::make_unique<frmOptions>(this);
+    connect(dialog.get(), &frmOptions::Applied, this, &frmMain::ApplyOptions);
+    return dialog;
+}
+
+void frmMain::ApplyOptions() {
+    SetOrder(StoredOrder());
+    // A fresh deck and two deals with the options' number of cards and highest card.
+    const auto cards = static_cast<int16_t>(ReadSettingInt(FaceCardsSetting));
+    const auto high = static_cast<int16_t>(ReadSettingInt(HighCardSetting));
+    Deal(Deck[DeckPos] != 0, true, cards, high);
+    Deal(true, false, cards, high);
+    SetWidth();
 }
 
 void frmMain::mnuHelpAbout_Click() {
@@ -500,11 +528,7 @@ void frmMain::SetOrder(OperatorOrder order) {
     if (answer_) answer_->ShowOrder(order);
 }
 
-void frmMain::mnuEditGiveUp_Click() {
-    if (!HeadStartRunning()) return;
-    RecordEnd(PlayRecord::End::GaveUp);
-    GiveUp();
-}
+void frmMain::mnuEditGiveUp_Click() { table_->GiveUp(); }
 
 void frmMain::SetSolutionText(const std::u16string& text) {
     if (!soln_) soln_ = new frmSoln(this);
@@ -513,8 +537,7 @@ void frmMain::SetSolutionText(const std::u16string& text) {
 
 void frmMain::SetProgress(const std::u16string& text) {
     ShowProgress(QString::fromStdU16String(text));
-    // The countdown where the player plays too.
-    if (answer_) answer_->ShowHeadStart(HeadStartRunning() ? lblProgress->text() : QString());
+    table_->SetProgress(lblProgress->text());  // the countdown where the player plays too
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* e) {
@@ -544,9 +567,7 @@ bool frmMain::event(QEvent* e) {
     return QMainWindow::event(e);
 }
 
-void frmMain::Form_Activate() {
-    if (Splash) Splash->CloseOnceDrawn();
-}
+void frmMain::Form_Activate() { emit Activated(); }
 
 void frmMain::closeEvent(QCloseEvent* e) {
     Form_QueryUnload();
@@ -562,12 +583,10 @@ void frmMain::Form_QueryUnload() {
     }
     WriteSetting(FaceCardsSetting, QString::number(FaceCards));
     WriteSetting(HighCardSetting, QString::number(HighCard));
-    Record().Left();
-    SaveRecord();
+    table_->Closed();
     Solving = false;
-    verdict_->Cancel();
     QuitHelp();
-    if (Splash) Splash->close();
+    emit Closing();
     delete soln_;
     soln_ = nullptr;
     delete answer_;

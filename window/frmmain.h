@@ -5,6 +5,7 @@
 #include <QPointer>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -19,10 +20,10 @@ class QPushButton;
 class QStatusBar;
 class QToolBar;
 class frmAnswer;
+class frmOptions;
 class frmSoln;
-class frmSplash;
 class StatusPanel;
-class VerdictCheck;
+class Table;
 struct TableVerdict;
 
 class frmMain : public QMainWindow, public SearchView {
@@ -46,6 +47,8 @@ public:
     void mnuViewToolbar_Click();
     void mnuViewStatusBar_Click();
     void mnuViewOptions_Click();  // modal: the search waits while it is open
+    // Options for this window: its Apply puts the options in force here.
+    std::unique_ptr<frmOptions> NewOptions();
     // The record of play (defined in window/play_commands.cpp).
     void mnuViewStatistics_Click();  // modal, like Options
     void mnuViewClock_Click();       // shows or hides the clock on the puzzle, kept for next time
@@ -70,11 +73,26 @@ public:
     // Puts the puzzle on the table in the deck's place, as a deal does; the highest card grows
     // to fit. cards: 3..7 of 1..99, answer 1..99.
     void SetPuzzle(const std::vector<int>& cards, int answer);
+
+    // What putting a puzzle on the table does besides showing it and starting its search, its
+    // verdict, its record and Your Answer afresh: each command names the steps it gives.
+    struct TableSteps {
+        bool hideSolution = false;        // the solution window goes
+        bool newCount = false;            // StepCount starts again (a load does not: no deal)
+        bool storeCounts = false;         // the number of cards and the highest card kept for next time
+        bool fitWidth = false;            // the window fits the row of cards
+        bool fitWidthForNewCount = false; // only when the number of cards changed
+        bool noteNewCount = false;        // says so when later deals deal another number of cards
+    };
+    // The one place a puzzle comes onto the table. The old row's panels go, change writes the
+    // new puzzle into the shared state (Deck, DeckPos, FaceCards, HighCard), the new row shows,
+    // then the steps named and the new puzzle's start.
+    void PutOnTable(const TableSteps& steps, const std::function<void()>& change);
     void mnuFilePrint_Click();
     void mnuFilePageSetup_Click();
 
-    // Shows or hides face-card panels 0..FaceCards-1; whoever changes FaceCards hides the
-    // old count's panels first and shows the new count's after.
+    // Shows or hides face-card panels 0..FaceCards-1 (PutOnTable hides the old count's first
+    // and shows the new count's after).
     void ShowFacePanels(bool visible);
 
     // The caption is always the file title followed by " - Pelorand".
@@ -82,12 +100,11 @@ public:
     QAction* MenuItem(const QString& name) const;  // by its name, e.g. "mnuFileSave"
     frmSoln* Soln() const { return soln_; }
 
-    // Shows the solver's verdict, unless it answers another puzzle than the one on the table.
+    // The solver's verdict, offered to the table: kept unless it answers another puzzle.
     void ShowVerdict(const TableVerdict& verdict);
     const TableVerdict* VerdictOnTable() const;  // null until the solver has answered
+    Table* OnTable() const { return table_; }
 
-    // The player's right answer came first: the search stops and Answer shows the player's.
-    void PlayerSolved(const std::u16string& solutionText);
     frmAnswer* Answer() const { return answer_; }
 
     // SearchView: what the background search writes.
@@ -117,8 +134,12 @@ public:
 
     QString FileTitle = "Untitled";  // the current deck file without folder
     QString FilePath = "Untitled";   // its full name; Save writes here
-    QPointer<frmSplash> Splash;      // closed when this window first becomes active
+    QPointer<QWidget> Splash;        // the splash, while it is on the screen
     CommonDialog dlgCommonDialog;
+
+signals:
+    void Activated();  // the window became active (the splash closes then)
+    void Closing();
 
 protected:
     bool event(QEvent* e) override;
@@ -134,19 +155,21 @@ private:
     void ShowCards();
     void ShowProgress(const QString& text);
     bool WriteDeck(const QString& path);  // false, after a message, when nothing was written
-    void PuzzleChanged();                 // a new puzzle on the table: verdict and race start afresh
-    void StartPuzzle();                   // shows a dealt puzzle and starts its search, count and verdict
-    // Deal, under the stored dealing options; false when none qualifies and mayRefuse lets the
-    // puzzle on the table stay (else the next puzzle is dealt plainly).
-    bool Deal(bool mayRefuse);
+    // Deal (from a freshly shuffled deck when shuffle) under the stored dealing options, with
+    // cards face cards up to the highest card high; false, after a message, when none qualifies
+    // and mayRefuse lets the puzzle on the table stay (else the next puzzle is dealt plainly).
+    bool Deal(bool mayRefuse, bool shuffle, int16_t cards, int16_t high);
+    // The next deal on copies of the deck and DeckPos (of a freshly shuffled deck when shuffle).
+    bool NextDeal(uint8_t (&deck)[55], int16_t& pos, int16_t cards, int16_t high, bool mayRefuse, bool shuffle) const;
+    void ApplyOptions();  // Options' Apply: the new options in force, two deals from a fresh deck
+    void ShowTableVerdict();
     void ShowNote(const QString& text);
     void SetVerdictText(const QString& text, const QString& accessibleName = {}, const QString& toolTip = {});
     void FitVerdictPanel();
 
     frmSoln* soln_ = nullptr;
-    VerdictCheck* verdict_ = nullptr;
+    Table* table_ = nullptr;
     frmAnswer* answer_ = nullptr;  // created on first use
-    std::unique_ptr<TableVerdict> tableVerdict_;
     bool activatedOnce_ = false;
 };
 

@@ -10,16 +10,12 @@
 #include <QWindow>
 #include <QVBoxLayout>
 
-#include "version.h"
 #include "window/deferred_icon.h"
 #include "window/frmmain.h"
 #include "window/settings.h"
 #include "window/twips.h"
+#include "window/version_text.h"
 #include "window/startup_trace.h"
-
-QString VersionText() {
-    return QCoreApplication::translate("frmSplash", "Version %1.%2.%3").arg(PELORAND_VERSION_MAJOR).arg(PELORAND_VERSION_MINOR).arg(PELORAND_VERSION_PATCH);
-}
 
 frmSplash::frmSplash() : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint) {
     setObjectName("frmSplash");
@@ -63,6 +59,9 @@ void frmSplash::Form_Load(const QString& commandLine) {
     auto* game = new frmMain();
     TraceStartup("game window built");
     game->Splash = this;
+    // The splash listens to the game: gone once the game is active, or closes.
+    connect(game, &frmMain::Activated, this, &frmSplash::CloseOnceDrawn);
+    connect(game, &frmMain::Closing, this, &QWidget::close);
     game->Form_Load(commandLine);
     TraceStartup("game window loaded (Form_Load)");
     game->show();

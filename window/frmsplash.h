@@ -33,6 +33,3 @@ private:
     bool drawn_ = false;
     bool closeAsked_ = false;
 };
-
-// "Version 1.0.0" from the build's version number.
-QString VersionText();

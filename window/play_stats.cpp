@@ -75,6 +75,12 @@ void RecordEnd(PlayRecord::End how) {
     Tally(how);
 }
 
+PlayRecord::Right RecordRight(bool withHints) {
+    const PlayRecord::Right right = Record().RightAnswer(withHints, NowMs());
+    if (right.ended) Tally(*right.ended);
+    return right;
+}
+
 void RecordOpened() { Settle(Record().Opened(NowMs())); }
 
 void RecordPlayed() { Settle(Record().Played(NowMs())); }

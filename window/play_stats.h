@@ -12,6 +12,8 @@ PlayRecord StoredRecord();
 PlayRecord& Record();
 // A puzzle ended: the record's row, and the tally (player, hints, computer) with it.
 void RecordEnd(PlayRecord::End how);
+// The player's right answer (after hints when withHints): the record says how it ends the race.
+PlayRecord::Right RecordRight(bool withHints);
 // Your Answer opened for the puzzle on the table: played, but no race entered.
 void RecordOpened();
 // The player played the puzzle on the table (picked, typed, checked, asked for a hint): a race
