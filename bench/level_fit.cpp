@@ -1,5 +1,5 @@
 // Fits the level's weights and boundaries (deal/level.h) to how hard people find the hands of
-// 24, and prints the figures the README quotes. Reproducible: no randomness, the same figures
+// 24, and prints the figures docs/levels.md quotes. Reproducible: no randomness, the same figures
 // every run. Usage: level_fit [human24-train.csv]
 //   1. The weights: from every weight at 0 (the size of the numbers part-way is the unit),
 //      one weight at a time moves by 0.5, then 0.25, while the sum of the two correlations of

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Prints every performance figure the README quotes. Usage: bench/run.sh [BUILD_DIR]
+# Prints every figure docs/performance.md and docs/levels.md quote. Usage: bench/run.sh [BUILD_DIR]
 set -euo pipefail
 build=${1:-build}
 echo "machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //')"
@@ -11,6 +11,6 @@ echo "$engine" | awk '/BM_EvalExpr_median/ {g = $2} /BM_ReferenceEval_median/ {r
 "$build/bench/solver_bench" 100 3
 "$build/bench/player_bench" 100 40
 "$build/bench/deal_bench" 300
-"$build/bench/level_fit"  # the level against people: the README's table of correlations
+"$build/bench/level_fit"  # the level against people: docs/levels.md's table of correlations
 QT_QPA_PLATFORM=offscreen "$build/bench/loop_bench" 3 2>/dev/null
 "$(dirname "$0")/startup.sh" "$build" 5

@@ -21,7 +21,7 @@
 //     sizes instead (b - a for a - b), so an answer without a fraction has a plain twin.
 // The weights and the boundaries were fitted by bench/level_fit on the statistics of half of
 // the 1,362 hands of four cards from 1 to 13 that make 24 (tests/data/human24-train.csv); the
-// README gives the figures. The same formula rates 3 to 7 cards and any answer card.
+// docs/levels.md gives the figures. The same formula rates 3 to 7 cards and any answer card.
 //
 // The first rating (a count of plain answers with steps of its own for each card count) is
 // kept for worksheet codes printed before this one: such a code still makes its own sheet.
