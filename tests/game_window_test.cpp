@@ -340,7 +340,7 @@ TEST_F(GameWindow, DealStartsANewSearchAndMovesExactlyOnePlace) {
         const int16_t before = DeckPos;
         StepCount = 50;
         Solving = false;
-        w.cmdAnswer->setEnabled(true);
+        w.MenuItem("cmdAnswer")->setEnabled(true);  // the Answer command, which its button shows
         if (via == std::string("button")) w.cmdDeal->click(); else w.tbToolBar_ButtonClick("Deal");
         EXPECT_EQ(DeckPos, before == 3 ? 54 : before - 1) << via;
         EXPECT_EQ(StepCount, 0) << via;
@@ -431,6 +431,23 @@ TEST_F(GameWindow, MenusAndToolbarAreExactlyTheCommandTable) {
         EXPECT_EQ(button->text(), caption);
         EXPECT_EQ(button->toolTip(), tip);
     }
+    // One action a command, wherever it shows: the tool bar's Answer and the button come on
+    // together with the search's hit; the menu and the tool bar hold the same Open and Print.
+    // The tool bar's Save is its own: it runs while the menu's waits for a file.
+    QWidget* answerTool = w.tbToolBar->widgetForAction(buttons[5]);
+    EXPECT_FALSE(answerTool->isEnabled());
+    EXPECT_FALSE(w.cmdAnswer->isEnabled());
+    w.EnableAnswer();
+    EXPECT_TRUE(answerTool->isEnabled());
+    EXPECT_TRUE(w.cmdAnswer->isEnabled());
+    EXPECT_EQ(buttons[0], w.MenuItem("mnuFileOpen"));
+    EXPECT_EQ(buttons[2], w.MenuItem("mnuFilePrint"));
+    EXPECT_EQ(buttons[6], w.MenuItem("mnuEditYourAnswer"));
+    EXPECT_TRUE(w.tbToolBar->widgetForAction(buttons[1])->isEnabled());
+    EXPECT_FALSE(w.MenuItem("mnuFileSave")->isEnabled());
+    w.cmdDeal_Click();
+    EXPECT_FALSE(answerTool->isEnabled());
+    EXPECT_FALSE(w.cmdAnswer->isEnabled());
 }
 
 // The splash is drawn at least once, however early the game window becomes active.

@@ -64,6 +64,7 @@ QLabel* MakeCard(QWidget* parent, const QString& name, const QRect& place) {
 frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     setObjectName("frmMain");
     MainForm = this;  // the search writes here from now on
+    CreateCommands();
     CreateControls();
     CreateActions();
     CreateClock();
@@ -94,26 +95,28 @@ void frmMain::CreateControls() {
     }
     AnswerCard = MakeCard(client, "AnswerCard", TwipsRect(120, 2820, 1395, 2055));
 
-    struct Button { QPushButton** slot; const char* name; const char* caption; const char* tip;
-                    QStyle::StandardPixmap icon; double left; void (frmMain::*handler)(); };
+    // The row of buttons shows the commands' own actions: enabling a command enables its button.
+    struct Button { QPushButton** slot; const char* command; const char* tip; double left; };
     const Button buttons[] = {
-        {&cmdShuffle, "cmdShuffle", QT_TR_NOOP("&Shuffle"), QT_TR_NOOP("Shuffle the deck"), QStyle::SP_BrowserReload, 1920, &frmMain::cmdShuffle_Click},
-        {&cmdDeal, "cmdDeal", QT_TR_NOOP("&Deal"), QT_TR_NOOP("Deal, new puzzle"), QStyle::SP_ArrowRight, 3300, &frmMain::cmdDeal_Click},
-        {&cmdAnswer, "cmdAnswer", QT_TR_NOOP("&Answer"), QT_TR_NOOP("Show the answer to the puzzle"), QStyle::SP_DialogApplyButton, 4680, &frmMain::cmdAnswer_Click},
-        {&cmdExit, "cmdExit", QT_TR_NOOP("E&xit"), QT_TR_NOOP("Exit back to windows"), QStyle::SP_DialogCloseButton, 6060, &frmMain::cmdExit_Click},
+        {&cmdShuffle, "cmdShuffle", QT_TR_NOOP("Shuffle the deck"), 1920},
+        {&cmdDeal, "cmdDeal", QT_TR_NOOP("Deal, new puzzle"), 3300},
+        {&cmdAnswer, "cmdAnswer", QT_TR_NOOP("Show the answer to the puzzle"), 4680},
+        {&cmdExit, "mnuFileExit", QT_TR_NOOP("Exit back to windows"), 6060},
     };
     for (const Button& b : buttons) {
-        auto* button = new QPushButton(DeferredStandardIcon(b.icon), tr(b.caption), client);
-        button->setObjectName(b.name);
+        QAction* command = Command(b.command);
+        auto* button = new QPushButton(command->icon(), command->text(), client);
+        button->setObjectName(b.command == QString("mnuFileExit") ? "cmdExit" : b.command);
         button->setToolTip(tr(b.tip));
         button->setGeometry(TwipsRect(b.left, 3420, 1215, 975));
         button->setIconSize(QSize(24, 24));
         button->setAutoDefault(false);
-        connect(button, &QPushButton::clicked, this, b.handler);
+        button->setEnabled(command->isEnabled());
+        connect(command, &QAction::changed, button, [button, command] { button->setEnabled(command->isEnabled()); });
+        connect(button, &QPushButton::clicked, command, &QAction::trigger);
         *b.slot = button;
     }
     FitText({cmdShuffle, cmdDeal, cmdAnswer, cmdExit});
-    cmdAnswer->setEnabled(false);
 
     lblProgress = new QLabel("Label1", client);
     lblProgress->setObjectName("lblProgress");
@@ -154,83 +157,99 @@ void frmMain::CreateControls() {
     });
 }
 
-void frmMain::CreateActions() {
+void frmMain::CreateCommands() {
+    // Every command once: its text, shortcut, tip (the tool bar's), icon and handler. The menus,
+    // the tool bar and the row of buttons show these actions.
     using Handler = void (frmMain::*)();
-    struct Item { const char* name; const char* caption; QKeySequence key; bool enabled; bool ticked; Handler run; };
-    struct Menu { const char* name; const char* caption; std::vector<Item> items; };
-    const QKeySequence none;
+    constexpr auto none = QStyle::SP_CustomBase;
+    struct Item { const char* name; const char* text; QKeySequence key; const char* tip; QStyle::StandardPixmap icon; const char* drawn;
+                  bool enabled; bool ticked; Handler run; };
+    const Item commands[] = {
+        {"mnuFileNewPuzzle", QT_TR_NOOP("&New Puzzle..."), QKeySequence::New, nullptr, none, nullptr, true, false, &frmMain::mnuFileNewPuzzle_Click},
+        {"mnuFileToday", QT_TR_NOOP("&Today's Puzzle"), QKeySequence(Qt::CTRL | Qt::Key_T), nullptr, none, nullptr, true, false, &frmMain::mnuFileToday_Click},
+        {"mnuFileOpen", QT_TR_NOOP("&Open"), QKeySequence::Open, QT_TR_NOOP("Load saved deck"), QStyle::SP_DialogOpenButton, nullptr, true, false, &frmMain::mnuFileOpen_Click},
+        {"mnuFileSave", QT_TR_NOOP("&Save"), QKeySequence::Save, nullptr, none, nullptr, false, false, &frmMain::mnuFileSave_Click},
+        // The tool bar's Save runs whatever the menu's state: with no file yet it asks for a name.
+        {"tbToolBarSave", QT_TR_NOOP("Save"), {}, QT_TR_NOOP("Save this deck"), QStyle::SP_DialogSaveButton, nullptr, true, false, &frmMain::mnuFileSave_Click},
+        {"mnuFileSaveAs", QT_TR_NOOP("Save &As..."), {}, nullptr, none, nullptr, true, false, &frmMain::mnuFileSaveAs_Click},
+        {"mnuFilePageSetup", QT_TR_NOOP("Page Set&up..."), {}, nullptr, none, nullptr, true, false, &frmMain::mnuFilePageSetup_Click},
+        {"mnuFilePrint", QT_TR_NOOP("&Print..."), QKeySequence::Print, QT_TR_NOOP("Print this puzzle"), QStyle::SP_FileDialogDetailedView, nullptr, true, false, &frmMain::mnuFilePrint_Click},
+        {"mnuFilePrintWorksheet", QT_TR_NOOP("Print &Worksheet..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), nullptr, none, nullptr, true, false, &frmMain::mnuFilePrintWorksheet_Click},
+        {"mnuFileExit", QT_TR_NOOP("E&xit"), {}, nullptr, QStyle::SP_DialogCloseButton, nullptr, true, false, &frmMain::cmdExit_Click},
+        {"mnuEditUndo", QT_TR_NOOP("&Undo"), QKeySequence::Undo, nullptr, none, nullptr, false, false, nullptr},
+        {"mnuEditCut", QT_TR_NOOP("Cu&t"), QKeySequence::Cut, nullptr, none, nullptr, false, false, nullptr},
+        {"mnuEditCopy", QT_TR_NOOP("&Copy"), QKeySequence::Copy, nullptr, none, nullptr, true, false, &frmMain::mnuEditCopy_Click},
+        {"mnuEditPaste", QT_TR_NOOP("&Paste Puzzle"), QKeySequence::Paste, nullptr, none, nullptr, true, false, &frmMain::mnuEditPaste_Click},
+        {"mnuEditPasteSpecial", QT_TR_NOOP("Paste &Special..."), {}, nullptr, none, nullptr, false, false, nullptr},
+        {"mnuEditYourAnswer", QT_TR_NOOP("&Your Answer..."), QKeySequence(Qt::CTRL | Qt::Key_E), QT_TR_NOOP("Check your own answer"), none, "your-answer", true, false, &frmMain::mnuEditYourAnswer_Click},
+        {"mnuEditGiveUp", QT_TR_NOOP("&Give Up"), QKeySequence(Qt::CTRL | Qt::Key_G), nullptr, none, nullptr, false, false, &frmMain::mnuEditGiveUp_Click},
+        {"mnuViewToolbar", QT_TR_NOOP("&Toolbar"), {}, nullptr, none, nullptr, true, true, &frmMain::mnuViewToolbar_Click},
+        {"mnuViewStatusBar", QT_TR_NOOP("Status &Bar"), {}, nullptr, none, nullptr, true, true, &frmMain::mnuViewStatusBar_Click},
+        {"mnuViewOptions", QT_TR_NOOP("&Options..."), {}, nullptr, none, nullptr, true, false, &frmMain::mnuViewOptions_Click},
+        {"mnuViewStatistics", QT_TR_NOOP("&Statistics..."), {}, nullptr, none, nullptr, true, false, &frmMain::mnuViewStatistics_Click},
+        {"mnuViewClock", QT_TR_NOOP("&Clock"), {}, nullptr, none, nullptr, true, true, &frmMain::mnuViewClock_Click},
+        {"munHelpShow", QT_TR_NOOP("&Help"), QKeySequence::HelpContents, nullptr, none, nullptr, true, false, &frmMain::munHelpShow_Click},
+        {"mnuHelpAbout", QT_TR_NOOP("&About Pelorand..."), {}, nullptr, none, nullptr, true, false, &frmMain::mnuHelpAbout_Click},
+        {"cmdShuffle", QT_TR_NOOP("&Shuffle"), {}, QT_TR_NOOP("Shuffle the deck"), QStyle::SP_BrowserReload, nullptr, true, false, &frmMain::cmdShuffle_Click},
+        {"cmdDeal", QT_TR_NOOP("&Deal"), {}, QT_TR_NOOP("Deal a card, next puzzle"), QStyle::SP_ArrowRight, nullptr, true, false, &frmMain::cmdDeal_Click},
+        {"cmdAnswer", QT_TR_NOOP("&Answer"), {}, QT_TR_NOOP("Display the answer"), QStyle::SP_DialogApplyButton, nullptr, false, false, &frmMain::cmdAnswer_Click},
+    };
+    for (const Item& c : commands) {
+        auto* action = new QAction(tr(c.text), this);
+        action->setObjectName(c.name);
+        action->setShortcut(c.key);
+        if (c.tip) action->setToolTip(tr(c.tip));
+        if (c.drawn) action->setIcon(DeferredIcon([name = QString(c.drawn)] { return GameIcon(name); }));
+        else if (c.icon != none) action->setIcon(DeferredStandardIcon(c.icon));
+        action->setEnabled(c.enabled);
+        action->setCheckable(c.ticked);
+        action->setChecked(c.ticked);
+        if (c.run) connect(action, &QAction::triggered, this, c.run);
+    }
+}
+
+QAction* frmMain::Command(const char* name) const { return findChild<QAction*>(name, Qt::FindDirectChildrenOnly); }
+
+void frmMain::CreateActions() {
+    // The menus and the tool bar: which commands each shows, in its order ("-" a separator).
+    struct Menu { const char* name; const char* caption; std::vector<const char*> items; };
     const Menu menus[] = {
-        {"mnuFile", QT_TR_NOOP("&File"), {
-            {"mnuFileNewPuzzle", QT_TR_NOOP("&New Puzzle..."), QKeySequence::New, true, false, &frmMain::mnuFileNewPuzzle_Click},
-            {"mnuFileToday", QT_TR_NOOP("&Today's Puzzle"), QKeySequence(Qt::CTRL | Qt::Key_T), true, false, &frmMain::mnuFileToday_Click},
-            {"mnuFileOpen", QT_TR_NOOP("&Open"), QKeySequence::Open, true, false, &frmMain::mnuFileOpen_Click},
-            {"mnuFileBar1", "-", none, true, false, nullptr},
-            {"mnuFileSave", QT_TR_NOOP("&Save"), QKeySequence::Save, false, false, &frmMain::mnuFileSave_Click},
-            {"mnuFileSaveAs", QT_TR_NOOP("Save &As..."), none, true, false, &frmMain::mnuFileSaveAs_Click},
-            {"mnuFileBar2", "-", none, true, false, nullptr},
-            {"mnuFilePageSetup", QT_TR_NOOP("Page Set&up..."), none, true, false, &frmMain::mnuFilePageSetup_Click},
-            {"mnuFilePrint", QT_TR_NOOP("&Print..."), QKeySequence::Print, true, false, &frmMain::mnuFilePrint_Click},
-            {"mnuFilePrintWorksheet", QT_TR_NOOP("Print &Worksheet..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), true, false, &frmMain::mnuFilePrintWorksheet_Click},
-            {"mnuFileBar4", "-", none, true, false, nullptr},
-            {"mnuFileExit", QT_TR_NOOP("E&xit"), none, true, false, &frmMain::cmdExit_Click}}},
-        {"mnuEdit", QT_TR_NOOP("&Edit"), {
-            {"mnuEditUndo", QT_TR_NOOP("&Undo"), QKeySequence::Undo, false, false, nullptr},
-            {"mnuEditBar1", "-", none, true, false, nullptr},
-            {"mnuEditCut", QT_TR_NOOP("Cu&t"), QKeySequence::Cut, false, false, nullptr},
-            {"mnuEditCopy", QT_TR_NOOP("&Copy"), QKeySequence::Copy, true, false, &frmMain::mnuEditCopy_Click},
-            {"mnuEditPaste", QT_TR_NOOP("&Paste Puzzle"), QKeySequence::Paste, true, false, &frmMain::mnuEditPaste_Click},
-            {"mnuEditPasteSpecial", QT_TR_NOOP("Paste &Special..."), none, false, false, nullptr},
-            {"mnuEditBar2", "-", none, true, false, nullptr},
-            {"mnuEditYourAnswer", QT_TR_NOOP("&Your Answer..."), QKeySequence(Qt::CTRL | Qt::Key_E), true, false, &frmMain::mnuEditYourAnswer_Click},
-            {"mnuEditGiveUp", QT_TR_NOOP("&Give Up"), QKeySequence(Qt::CTRL | Qt::Key_G), false, false, &frmMain::mnuEditGiveUp_Click}}},
-        {"mnuView", QT_TR_NOOP("&View"), {
-            {"mnuViewToolbar", QT_TR_NOOP("&Toolbar"), none, true, true, &frmMain::mnuViewToolbar_Click},
-            {"mnuViewStatusBar", QT_TR_NOOP("Status &Bar"), none, true, true, &frmMain::mnuViewStatusBar_Click},
-            {"mnuViewBar2", "-", none, true, false, nullptr},
-            {"mnuViewOptions", QT_TR_NOOP("&Options..."), none, true, false, &frmMain::mnuViewOptions_Click},
-            {"mnuViewBar3", "-", none, true, false, nullptr},
-            {"mnuViewStatistics", QT_TR_NOOP("&Statistics..."), none, true, false, &frmMain::mnuViewStatistics_Click},
-            {"mnuViewClock", QT_TR_NOOP("&Clock"), none, true, true, &frmMain::mnuViewClock_Click}}},
-        {"mnuhelp", QT_TR_NOOP("&Help"), {
-            {"munHelpShow", QT_TR_NOOP("&Help"), QKeySequence::HelpContents, true, false, &frmMain::munHelpShow_Click},
-            {"mnuHelpSep1", "-", none, true, false, nullptr},
-            {"mnuHelpAbout", QT_TR_NOOP("&About Pelorand..."), none, true, false, &frmMain::mnuHelpAbout_Click}}},
+        {"mnuFile", QT_TR_NOOP("&File"), {"mnuFileNewPuzzle", "mnuFileToday", "mnuFileOpen", "-mnuFileBar1", "mnuFileSave", "mnuFileSaveAs",
+                                          "-mnuFileBar2", "mnuFilePageSetup", "mnuFilePrint", "mnuFilePrintWorksheet", "-mnuFileBar4", "mnuFileExit"}},
+        {"mnuEdit", QT_TR_NOOP("&Edit"), {"mnuEditUndo", "-mnuEditBar1", "mnuEditCut", "mnuEditCopy", "mnuEditPaste", "mnuEditPasteSpecial",
+                                          "-mnuEditBar2", "mnuEditYourAnswer", "mnuEditGiveUp"}},
+        {"mnuView", QT_TR_NOOP("&View"), {"mnuViewToolbar", "mnuViewStatusBar", "-mnuViewBar2", "mnuViewOptions", "-mnuViewBar3",
+                                          "mnuViewStatistics", "mnuViewClock"}},
+        {"mnuhelp", QT_TR_NOOP("&Help"), {"munHelpShow", "-mnuHelpSep1", "mnuHelpAbout"}},
     };
     for (const Menu& m : menus) {
         QMenu* menu = menuBar()->addMenu(tr(m.caption));
         menu->setObjectName(m.name);
-        for (const Item& item : m.items) {
-            QAction* action = item.caption == QString("-") ? menu->addSeparator() : menu->addAction(tr(item.caption));
-            action->setParent(this);
-            action->setObjectName(item.name);
-            action->setShortcut(item.key);
-            action->setEnabled(item.enabled);
-            action->setCheckable(item.ticked);
-            action->setChecked(item.ticked);
-            if (item.run) connect(action, &QAction::triggered, this, item.run);
+        for (const char* item : m.items) {
+            if (*item == '-') {
+                QAction* bar = menu->addSeparator();
+                bar->setParent(menu);
+                bar->setObjectName(item + 1);
+            } else {
+                menu->addAction(Command(item));
+            }
         }
     }
 
-    // name: what a screen reader calls the button; icon: the style's, or one drawn for the game.
-    struct Tool { const char* key; const char* name; const char* tip; QStyle::StandardPixmap icon; const char* drawn; };
+    // key: the tool bar's name for a button (tbToolBar_ButtonClick); name: what a screen reader calls it.
+    struct Tool { const char* key; const char* command; const char* name; };
     const Tool tools[] = {
-        {"Open", QT_TR_NOOP("Open"), QT_TR_NOOP("Load saved deck"), QStyle::SP_DialogOpenButton, nullptr},
-        {"Save", QT_TR_NOOP("Save"), QT_TR_NOOP("Save this deck"), QStyle::SP_DialogSaveButton, nullptr},
-        {"Print", QT_TR_NOOP("Print"), QT_TR_NOOP("Print this puzzle"), QStyle::SP_FileDialogDetailedView, nullptr},
-        {"Shuffle", QT_TR_NOOP("Shuffle"), QT_TR_NOOP("Shuffle the deck"), QStyle::SP_BrowserReload, nullptr},
-        {"Deal", QT_TR_NOOP("Deal"), QT_TR_NOOP("Deal a card, next puzzle"), QStyle::SP_ArrowRight, nullptr},
-        {"Answer", QT_TR_NOOP("Answer"), QT_TR_NOOP("Display the answer"), QStyle::SP_DialogApplyButton, nullptr},
-        {"YourAnswer", QT_TR_NOOP("Your Answer"), QT_TR_NOOP("Check your own answer"), QStyle::SP_CustomBase, "your-answer"},
+        {"Open", "mnuFileOpen", QT_TR_NOOP("Open")}, {"Save", "tbToolBarSave", QT_TR_NOOP("Save")},
+        {"Print", "mnuFilePrint", QT_TR_NOOP("Print")}, {"Shuffle", "cmdShuffle", QT_TR_NOOP("Shuffle")},
+        {"Deal", "cmdDeal", QT_TR_NOOP("Deal")}, {"Answer", "cmdAnswer", QT_TR_NOOP("Answer")},
+        {"YourAnswer", "mnuEditYourAnswer", QT_TR_NOOP("Your Answer")},
     };
     for (const Tool& t : tools) {
-        QAction* button = tbToolBar->addAction(t.drawn ? DeferredIcon([name = QString(t.drawn)] { return GameIcon(name); }) : DeferredStandardIcon(t.icon), tr(t.name));
-        button->setObjectName(QString("tbToolBar") + t.key);
-        button->setToolTip(tr(t.tip));
-        button->setData(QString(t.key));
-        if (QWidget* widget = tbToolBar->widgetForAction(button)) widget->setAccessibleName(tr(t.name));
+        QAction* command = Command(t.command);
+        command->setData(QString(t.key));
+        tbToolBar->addAction(command);
+        if (QWidget* widget = tbToolBar->widgetForAction(command)) widget->setAccessibleName(tr(t.name));
     }
-    connect(tbToolBar, &QToolBar::actionTriggered, this,
-            [this](QAction* button) { tbToolBar_ButtonClick(button->data().toString()); });
     tbToolBar->setGeometry(0, 0, Px(7605), tbToolBar->sizeHint().height());
     centralWidget()->installEventFilter(this);  // the tool bar spans the window, whatever its width
 }
@@ -340,7 +359,7 @@ void frmMain::PutOnTable(const TableSteps& steps, const std::function<void()>& c
     ShowCards();
     Solving = true;
     if (steps.newCount) StepCount = 0;
-    cmdAnswer->setEnabled(false);
+    Command("cmdAnswer")->setEnabled(false);
     ShowProgress(tr("Looking for a solution..."));
     ShowNote({});
     table_->Started();
@@ -432,7 +451,7 @@ void frmMain::ShowProgress(const QString& text) {
 }
 
 void frmMain::cmdAnswer_Click() {
-    if (!cmdAnswer->isEnabled()) return;  // the toolbar calls this whatever the button's state
+    if (!Command("cmdAnswer")->isEnabled()) return;  // nothing to show before the search's hit
     if (!soln_->isVisible()) {
         // Below the game window where it fits, so the cards stay in view.
         QPoint below = frameGeometry().bottomLeft() + QPoint(0, 1);
@@ -458,17 +477,8 @@ void frmMain::SetWidth() {
 }
 
 void frmMain::tbToolBar_ButtonClick(const QString& key) {
-    const std::pair<const char*, void (frmMain::*)()> keys[] = {
-        {"Open", &frmMain::mnuFileOpen_Click}, {"Save", &frmMain::mnuFileSave_Click}, {"Print", &frmMain::mnuFilePrint_Click},
-        {"Deal", &frmMain::cmdDeal_Click}, {"Shuffle", &frmMain::cmdShuffle_Click}, {"Answer", &frmMain::cmdAnswer_Click},
-        {"YourAnswer", &frmMain::mnuEditYourAnswer_Click},
-    };
-    for (const auto& [name, run] : keys) {
-        if (key == QLatin1String(name)) {
-            if (run) (this->*run)();
-            return;
-        }
-    }
+    for (QAction* button : tbToolBar->actions())
+        if (button->data().toString() == key) button->trigger();  // keys are exact
 }
 
 void frmMain::mnuViewToolbar_Click() {
@@ -515,11 +525,11 @@ void frmMain::SetStatusPanel(int panel, const std::u16string& text) {
 void frmMain::EnableAnswer() {
     RecordComputerHit();  // the computer's win only on a puzzle the player plays
     if (answer_) answer_->ShowTally();
-    cmdAnswer->setEnabled(true);
+    Command("cmdAnswer")->setEnabled(true);
 }
 
 void frmMain::SetHeadStart(bool waiting) {
-    if (QAction* giveUp = MenuItem("mnuEditGiveUp")) giveUp->setEnabled(waiting);
+    Command("mnuEditGiveUp")->setEnabled(waiting);
 }
 
 void frmMain::SetOrder(OperatorOrder order) {

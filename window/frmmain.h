@@ -147,6 +147,8 @@ protected:
     void closeEvent(QCloseEvent* e) override;
 
 private:
+    void CreateCommands();
+    QAction* Command(const char* name) const;  // a command's action, by its name
     void CreateControls();
     void CreateActions();
     void CreateClock();
