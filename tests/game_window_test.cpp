@@ -1,6 +1,7 @@
 // The game window: first start, deal and shuffle, answer and solution window, close, settings.
 #include <QAccessible>
 #include <QAction>
+#include <QClipboard>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QMenu>
@@ -41,6 +42,7 @@
 #include "window/loop_host.h"
 #include "window/status_panel.h"
 #include "window/twips.h"
+#include "platform/common_dialog.h"
 
 namespace {
 
@@ -918,4 +920,43 @@ TEST_F(GameWindow, TheSchoolOrderIsOneSettingForBothSides) {
     Store("Game", "Order", "0");
     again.SetOrder(StoredOrder());
     EXPECT_EQ(SearchOrder, OperatorOrder::Game);
+}
+
+// Every way onto the table goes through one place and takes the steps its command gives, no
+// more: the solution window, the step count, the width and the stored counts.
+TEST_F(GameWindow, EachWayOntoTheTableTakesItsOwnSteps) {
+    frmMain& w = Start();
+    const QString deck = dir.filePath("six.pld");
+    QGuiApplication::clipboard()->setText("1 2 3 4 5 6 = 21");
+    w.mnuEditPaste_Click();
+    CommonDialog::Scripted << deck;
+    w.mnuFileSaveAs_Click();
+    QGuiApplication::clipboard()->setText("1 2 3 4 = 10");
+    w.mnuEditPaste_Click();  // back to four cards, the six-card deck kept on disk
+
+    struct Way { const char* name; std::function<void()> run; bool hidesSolution, newCount, fitsWidth, storesCounts; };
+    const Way ways[] = {
+        {"Deal", [&w] { w.cmdDeal->click(); }, true, true, false, false},
+        {"Shuffle", [&w] { w.tbToolBar_ButtonClick("Shuffle"); }, true, true, false, false},
+        {"Paste, as many cards", [&w] { QGuiApplication::clipboard()->setText("2 2 2 2 = 8"); w.mnuEditPaste_Click(); }, true, true, false, true},
+        {"Today's", [&w] { w.mnuFileToday_Click(); }, true, true, false, true},
+        {"Open", [&w, deck] { CommonDialog::Scripted << deck; w.mnuFileOpen_Click(); }, false, false, true, true},
+        {"the command line", [&w, deck] { w.StartupLoad('"' + deck + '"'); }, false, false, false, true},
+        {"Options' Apply", [&w] { w.NewOptions()->cmdApply_Click(); }, true, true, true, true},
+        {"Paste, three cards", [&w] { QGuiApplication::clipboard()->setText("1 1 1 = 3"); w.mnuEditPaste_Click(); }, true, true, true, true},
+    };
+    for (const Way& way : ways) {
+        Store("Game", "FaceCards", "stale");  // so that a stored count shows
+        w.resize(Px(12000), w.height());  // wider than SetWidth ever makes it
+        w.Soln()->show();
+        StepCount = 50;
+        Solving = false;
+        way.run();
+        EXPECT_EQ(!w.Soln()->isVisible(), way.hidesSolution) << way.name;
+        EXPECT_EQ(StepCount == 0, way.newCount) << way.name;
+        EXPECT_EQ(w.width() < Px(12000), way.fitsWidth) << way.name;
+        EXPECT_EQ(Setting("Game", "FaceCards") == QString::number(FaceCards), way.storesCounts) << way.name;
+        EXPECT_TRUE(Solving) << way.name;  // every way starts the search afresh
+        for (int i = 0; i < 7; ++i) EXPECT_EQ(w.FaceCard[i]->isVisibleTo(&w), i < FaceCards) << way.name << " card " << i;
+    }
 }
