@@ -116,8 +116,9 @@ PlayRecord::Right PlayRecord::RightAnswer(bool withHints, int64_t nowMs) {
 }
 
 std::optional<PlayRecord::End> PlayRecord::ComputerHit(int64_t nowMs) {
-    if (!open_ || open_->ended) return std::nullopt;
-    open_->computerHit = true;
+    if (!open_) return std::nullopt;
+    open_->computerHit = true;  // after a give-up too: a right answer then is no longer first
+    if (open_->ended) return std::nullopt;
     return Settle(nowMs);
 }
 

@@ -243,3 +243,35 @@ TEST(PlayRecord, APuzzleReplacedBeforeItWasSeenIsNotCounted) {
     EXPECT_EQ(r.Rows().at({5, 2}).dealt, 1u);
     EXPECT_EQ(r.Rows().at({4, 0}).dealt, 1u);
 }
+
+// The player's right answer, as the record settles it: first only in a race the computer has
+// not won, the computer's win kept, and the end a right answer gives only to an open puzzle.
+TEST(PlayRecord, ARightAnswerIsFirstOnlyInARaceStillOpen) {
+    struct Case {
+        const char* story;
+        void (*before)(PlayRecord&);
+        bool withHints, computerFirst, first;
+        std::optional<End> ended;
+    };
+    const Case cases[] = {
+        {"played before the computer's hit", [](PlayRecord& r) { r.Played(1'000); }, false, false, true, End::SolvedAlone},
+        {"the same after a hint", [](PlayRecord& r) { r.Played(1'000); }, true, false, true, End::SolvedWithHints},
+        {"the computer solved it before the player began",
+         [](PlayRecord& r) { r.ComputerHit(500); r.Played(1'000); }, false, false, false, End::SolvedAlone},
+        {"the computer won the race the player entered",
+         [](PlayRecord& r) { r.Played(500); r.ComputerHit(1'000); }, false, true, false, std::nullopt},
+        {"given up, then the computer found one",
+         [](PlayRecord& r) { r.Ended(End::GaveUp, 800); r.ComputerHit(1'000); r.Played(1'500); }, false, false, false, std::nullopt},
+    };
+    for (const Case& c : cases) {
+        PlayRecord r;
+        r.Started(4, 0, c.story == std::string("given up, then the computer found one"));
+        r.Seen();
+        c.before(r);
+        const PlayRecord::Right right = r.RightAnswer(c.withHints, 2'000);
+        EXPECT_EQ(right.computerFirst, c.computerFirst) << c.story;
+        EXPECT_EQ(right.first, c.first) << c.story;
+        EXPECT_EQ(right.ended, c.ended) << c.story;
+        EXPECT_EQ(r.RightAnswer(false, 3'000).ended, std::nullopt) << c.story << ": a second right answer ends nothing";
+    }
+}
