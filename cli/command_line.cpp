@@ -287,11 +287,7 @@ int RunDeal(const CommandLineRequest& request, std::ostream& out, std::ostream& 
         if (!request.faceCards) faceCards = decoded.FaceCards();
         if (!request.highCard) highCard = decoded.HighCard();
     } else {
-        if (request.seeded)
-            SeedRandom(request.seed);
-        else
-            SeedRandomFromClock();
-        deckPos = static_cast<int16_t>(faceCards + 4);  // as the game starts: shuffle, then deal
+        deckPos = StartGame(faceCards, request.seeded ? std::optional<uint32_t>(request.seed) : std::nullopt);
         ShuffleCards(deck, highCard);
         if (!DealQualifying(deck, deckPos, faceCards, highCard, rule)) {
             err << "pelorand: --deal: " << NothingQualifies(rule) << ".\n";

@@ -78,6 +78,41 @@ TEST(CommandLine, DealFromADeckFilePrintsItsOwnPuzzleFirstThenEachDeal) {
     std::filesystem::remove(file);
 }
 
+// A game's start from a seed: the deck shuffled next is that seed's, whatever the program drew
+// before, and the first Deal lays out the ring's first cards as they lie, for every number of
+// cards; with no seed the clock's (which the tests fix) is used.
+TEST(Dealing, AGameStartsFromItsSeedWithTheRingsFirstCards) {
+    struct Ring { uint8_t cards[55] = {}; };
+    auto deckOf = [](uint32_t seed) {
+        SeedRandom(seed);
+        Ring ring;
+        ShuffleCards(ring.cards, 25);
+        return ring;
+    };
+    for (const uint32_t seed : {0u, 77u, 4294967295u}) {
+        const Ring fresh = deckOf(seed);
+        for (int16_t n = 3; n <= 7; ++n) {
+            SeedRandom(seed + 1);
+            NextUniform();  // the generator stands anywhere
+            uint8_t deck[55] = {};
+            int16_t pos = StartGame(n, seed);
+            ShuffleCards(deck, 25);
+            EXPECT_TRUE(std::equal(std::begin(deck), std::end(deck), std::begin(fresh.cards))) << seed << ", " << n << " cards";
+            ASSERT_TRUE(DealQualifying(deck, pos, n, 25, DealRule{}));
+            EXPECT_EQ(CardsAt(deck, pos, n), std::vector<int>(deck + DeckFirst, deck + DeckFirst + n)) << n << " cards";
+            EXPECT_EQ(pos, DeckFirst + n) << n << " cards";  // the answer card right after them
+        }
+    }
+    FixedRandomSeed = 77;
+    uint8_t deck[55] = {};
+    const int16_t pos = StartGame(4, std::nullopt);
+    ShuffleCards(deck, 25);
+    FixedRandomSeed.reset();
+    const Ring seeded = deckOf(77);
+    EXPECT_TRUE(std::equal(std::begin(deck), std::end(deck), std::begin(seeded.cards)));
+    EXPECT_EQ(pos, StartGame(4, 77));
+}
+
 // With the options on, Deal stops at exactly the puzzles of the ring that qualify, in ring
 // order; with them off, at every one.
 TEST(Dealing, StopsAtEveryQualifyingPuzzleOfTheRingInOrder) {

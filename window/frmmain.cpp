@@ -266,8 +266,7 @@ void frmMain::InitDeck() {
     ShowFacePanels(false);  // the stored count may be lower than the one on the table
     FaceCards = ReadSettingInt(FaceCardsSetting);
     HighCard = ReadSettingInt(HighCardSetting);
-    SeedRandomFromClock();
-    DeckPos = static_cast<int16_t>(FaceCards + 4);
+    DeckPos = StartGame(FaceCards, std::nullopt);
     cmdShuffle_Click();
     ShowFacePanels(true);
     StepCount = 0;
