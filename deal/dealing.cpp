@@ -19,6 +19,16 @@ void ShuffleCards(uint8_t (&deck)[55], int16_t highCard) {
     for (int p = DeckFirst; p <= 51; p += 2) deck[p] = static_cast<uint8_t>(RandomInt(low, 1));
 }
 
+int16_t StartGame(int16_t faceCards, std::optional<uint32_t> seed) {
+    if (seed)
+        SeedRandom(*seed);
+    else
+        SeedRandomFromClock();
+    // One place past the first puzzle's answer card, which follows its face cards at the ring's
+    // start: Deal moves one place down, onto it.
+    return static_cast<int16_t>(DeckFirst + faceCards + 1);
+}
+
 int16_t NextDeckPos(int16_t deckPos) {
     const auto next = static_cast<int16_t>(deckPos - 1);
     return next < DeckFirst ? DeckLast : next;

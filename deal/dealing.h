@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "deal/level.h"
@@ -22,6 +23,13 @@ inline constexpr int DealSearchLimit = 104;
 // position order: every card 1..highCard, then the low cards 1..round(highCard / 2) (a half
 // to the even neighbour) on the odd positions 3..51.
 void ShuffleCards(uint8_t (&deck)[55], int16_t highCard);
+
+// How a game starts from a seed (none: the clock's, as the game seeds itself): seeds the
+// program's random numbers and returns the place in the ring its deck deals from. Shuffle the
+// deck next, then Deal: the first puzzle is the ring's first faceCards cards as they lie, and
+// the card after them its answer card. The window, --deal, worksheets and today's puzzle all
+// start so, which is why the same seed deals the same puzzles in each.
+int16_t StartGame(int16_t faceCards, std::optional<uint32_t> seed);
 
 // One place down the ring, as Deal moves: below 3 comes 54.
 int16_t NextDeckPos(int16_t deckPos);

@@ -27,10 +27,9 @@ std::optional<DayPuzzle> PuzzleOfTheDay(int year, int month, int day, int faceCa
     const auto n = static_cast<int16_t>(faceCards);
     KeepRandomState keep;
     // The date as a number, and the card count beside it: one deck per day and count.
-    SeedRandom(static_cast<uint32_t>((year * 10000 + month * 100 + day) * 8 + faceCards));
+    int16_t pos = StartGame(n, static_cast<uint32_t>((year * 10000 + month * 100 + day) * 8 + faceCards));
     uint8_t deck[55] = {};
     ShuffleCards(deck, DayHighCard);
-    int16_t pos = static_cast<int16_t>(n + 4);
     bool found = DealQualifying(deck, pos, n, DayHighCard, DealRule{false, DayLevel});
     if (!found) found = DealQualifying(deck, pos, n, DayHighCard, DealRule{true, 0});
     if (!found) return std::nullopt;

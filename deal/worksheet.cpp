@@ -172,10 +172,9 @@ Worksheet MakeWorksheet(const WorksheetSettings& asked) {
     sheet.settings = settings;
     sheet.code = WorksheetCode(settings);
     const KeepRandomState keep;  // the game's own deals go on as if the sheet had not been made
-    SeedRandom(settings.seed);
     const auto cards = static_cast<int16_t>(settings.cards), high = static_cast<int16_t>(settings.high);
+    int16_t pos = StartGame(cards, settings.seed);
     uint8_t deck[55] = {};
-    int16_t pos = static_cast<int16_t>(cards + 4);  // as the game starts: shuffle, then deal
     ShuffleCards(deck, high);
     const DealRule rule{true, settings.level, RatingOf(settings.version)};
     const bool anyOrder = settings.version == WorksheetVersion::NoRepeats;  // older codes make their sheets as printed

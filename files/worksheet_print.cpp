@@ -205,7 +205,7 @@ int RunWorksheetCommand(const CommandLineRequest& r, std::ostream& out, std::ost
     }
     WorksheetLook look;
     if (r.perPage) look.perPage = r.perPage;
-    look.answerPage = r.answerOnly;
+    look.answerPage = !r.noAnswers;
     look.title = QString::fromStdString(r.title);
     QPdfWriter pdf(QString::fromStdString(r.outFile));
     pdf.setPageSize(QPageSize(QPageSize::A4));

@@ -78,6 +78,41 @@ TEST(CommandLine, DealFromADeckFilePrintsItsOwnPuzzleFirstThenEachDeal) {
     std::filesystem::remove(file);
 }
 
+// A game's start from a seed: the deck shuffled next is that seed's, whatever the program drew
+// before, and the first Deal lays out the ring's first cards as they lie, for every number of
+// cards; with no seed the clock's (which the tests fix) is used.
+TEST(Dealing, AGameStartsFromItsSeedWithTheRingsFirstCards) {
+    struct Ring { uint8_t cards[55] = {}; };
+    auto deckOf = [](uint32_t seed) {
+        SeedRandom(seed);
+        Ring ring;
+        ShuffleCards(ring.cards, 25);
+        return ring;
+    };
+    for (const uint32_t seed : {0u, 77u, 4294967295u}) {
+        const Ring fresh = deckOf(seed);
+        for (int16_t n = 3; n <= 7; ++n) {
+            SeedRandom(seed + 1);
+            NextUniform();  // the generator stands anywhere
+            uint8_t deck[55] = {};
+            int16_t pos = StartGame(n, seed);
+            ShuffleCards(deck, 25);
+            EXPECT_TRUE(std::equal(std::begin(deck), std::end(deck), std::begin(fresh.cards))) << seed << ", " << n << " cards";
+            ASSERT_TRUE(DealQualifying(deck, pos, n, 25, DealRule{}));
+            EXPECT_EQ(CardsAt(deck, pos, n), std::vector<int>(deck + DeckFirst, deck + DeckFirst + n)) << n << " cards";
+            EXPECT_EQ(pos, DeckFirst + n) << n << " cards";  // the answer card right after them
+        }
+    }
+    FixedRandomSeed = 77;
+    uint8_t deck[55] = {};
+    const int16_t pos = StartGame(4, std::nullopt);
+    ShuffleCards(deck, 25);
+    FixedRandomSeed.reset();
+    const Ring seeded = deckOf(77);
+    EXPECT_TRUE(std::equal(std::begin(deck), std::end(deck), std::begin(seeded.cards)));
+    EXPECT_EQ(pos, StartGame(4, 77));
+}
+
 // With the options on, Deal stops at exactly the puzzles of the ring that qualify, in ring
 // order; with them off, at every one.
 TEST(Dealing, StopsAtEveryQualifyingPuzzleOfTheRingInOrder) {
@@ -131,6 +166,31 @@ TEST(Dealing, GivesUpAfterTwoRingsAndLeavesTheTableAlone) {
     EXPECT_EQ(NothingQualifiesMessage(DealRule{false, 5}, true),
               "No puzzle of difficulty 5 turned up in 104 deals, so the puzzle on the table stays. "
               "Choose another difficulty, number of cards or highest card in Options.");
+}
+
+// What --deal and --today printed for these seeds and days, taken down from the program: a
+// start from a seed or a date deals the same puzzles as ever.
+TEST(CommandLine, DealAndTodayPrintThePuzzlesTheyAlwaysPrinted) {
+    struct Case { std::vector<std::string> args; const char* printed; };
+    const Case cases[] = {
+        {{"--deal", "3", "--seed", "1", "--cards", "4", "--level", "5"},
+         "24 17 8 11 => 9  level 5\n9 1 20 24 => 17  level 5\n2 9 1 20 => 24  level 5\n"},
+        {{"--deal", "4", "--seed", "2024"},
+         "5 8 3 22 12 => 3  level 5\n12 5 8 3 22 => 12  level 4\n15 12 5 8 3 => 22  level 5\n11 15 12 5 8 => 3  level 4\n"},
+        {{"--deal", "3", "--seed", "4294967295", "--cards", "7", "--high", "50", "--answer-only"},
+         "19 14 4 17 13 50 15 => 28  level 5\n9 19 14 4 17 13 50 => 15  level 5\n26 9 19 14 4 17 13 => 50  level 5\n"},
+        {{"--deal", "3", "--seed", "0", "--cards", "3", "--high", "10", "--level", "1"}, "5 5 4 => 5  level 1\n2 1 5 => 5  level 1\n10 1 10 => 2  level 1\n"},
+        {{"--today", "--date", "2026-12-07"}, "11 2 7 10 18 => 2  level 3\n"},
+        {{"--today", "--date", "2026-12-07", "--cards", "3"}, "9 2 12 => 23  level 3\n"},
+        {{"--today", "--date", "2026-12-07", "--cards", "7"}, "25 25 22 11 5 10 10 => 12  level 3\n"},
+        {{"--today", "--date", "2027-01-01", "--cards", "5"}, "19 7 15 4 4 => 12  level 3\n"},
+        {{"--today", "--date", "2000-02-29", "--cards", "7"}, "24 6 21 8 23 2 1 => 1  level 3\n"},
+    };
+    for (const Case& c : cases) {
+        std::ostringstream out, err;
+        EXPECT_EQ(RunCommandLine(ParseCommandLine(c.args), out, err), 0) << c.args[0] << " " << c.args[2] << ": " << err.str();
+        EXPECT_EQ(out.str(), c.printed) << c.args[0] << " " << c.args[2];
+    }
 }
 
 TEST(CommandLine, DealPrintsThePuzzlesAsDealGivesThem) {

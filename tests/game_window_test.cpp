@@ -11,6 +11,7 @@
 #include <chrono>
 #include <thread>
 #include <set>
+#include <sstream>
 #include <QProcess>
 #include <QFile>
 #include <QLabel>
@@ -24,6 +25,7 @@
 #include <QTimer>
 #include <QToolBar>
 
+#include "cli/command_line.h"
 #include "engine/mainloop.h"
 #include "player/player_solver.h"
 #include "window/verdict_check.h"
@@ -324,6 +326,45 @@ TEST_F(GameWindow, ScreenReadersHearThePuzzle) {
     EXPECT_EQ(name(w.lblProgress), "Progress: Looking for a solution...");
     for (QPushButton* b : {w.cmdShuffle, w.cmdDeal, w.cmdAnswer, w.cmdExit})
         EXPECT_TRUE(b->text().contains('&')) << b->objectName().toStdString();  // an access key each
+}
+
+// A game started from a seed (the tests fix the one the clock would give) deals the puzzles it
+// always dealt from it, at the defaults and under the dealing options, and --deal from that seed
+// prints the same.
+TEST_F(GameWindow, AGameStartedFromASeedDealsThePuzzlesItAlwaysDealt) {
+    struct Case { const char *cards, *high, *answerOnly, *level; std::vector<std::string> deals; };
+    const Case cases[] = {
+        {"5", "25", "0", "0", {"7 2 10 19 1 => 19", "13 7 2 10 19 => 1", "9 13 7 2 10 => 19"}},
+        {"3", "10", "1", "0", {"3 1 5 => 8", "2 1 4 => 5", "1 2 1 => 4"}},
+        {"7", "40", "0", "4", {"10 1 6 4 14 20 11 => 2", "2 19 10 1 6 4 14 => 20", "31 2 19 10 1 6 4 => 14"}},
+    };
+    ASSERT_TRUE(FixedRandomSeed.has_value());
+    for (const Case& c : cases) {
+        Store("Game", "FaceCards", c.cards);
+        Store("Game", "HighCard", c.high);
+        Store("Game", "DealAnswerOnly", c.answerOnly);
+        Store("Game", "DealLevel", c.level);
+        frmMain& w = Start();
+        std::vector<std::string> dealt;
+        for (std::size_t i = 0; i < c.deals.size(); ++i) {
+            if (i > 0) w.cmdDeal_Click();
+            std::string line;
+            for (int16_t k = 0; k < FaceCards; ++k) line += std::to_string(FaceCardValue(k)) + " ";
+            dealt.push_back(line + "=> " + std::to_string(Deck[DeckPos]));
+        }
+        EXPECT_EQ(dealt, c.deals) << c.cards << " cards";
+        std::vector<std::string> args{"--deal", std::to_string(c.deals.size()), "--seed", std::to_string(*FixedRandomSeed),
+                                      "--cards", c.cards, "--high", c.high};
+        if (c.answerOnly == std::string("1")) args.push_back("--answer-only");
+        if (c.level != std::string("0")) args.insert(args.end(), {"--level", c.level});
+        std::ostringstream out, err;
+        ASSERT_EQ(RunCommandLine(ParseCommandLine(args), out, err), 0) << err.str();
+        std::istringstream lines(out.str());
+        std::vector<std::string> printed;
+        for (std::string line; std::getline(lines, line);) printed.push_back(line.substr(0, line.find("  level")));
+        EXPECT_EQ(printed, c.deals) << c.cards << " cards";
+        game.reset();
+    }
 }
 
 TEST_F(GameWindow, InitDeckHidesTheRowOnTheTableFirst) {

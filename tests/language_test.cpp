@@ -149,6 +149,14 @@ TEST_F(Language, TheCommandLineSpeaksTheEnvironmentsLanguageAndCIsAsAlways) {
         const ProgramRun help = Pelorand({"--help"}, locale), error = Pelorand({"--deal", "x"}, locale);
         EXPECT_NE(help.out, english.out) << language;
         EXPECT_TRUE(help.out.contains("--worksheet") && help.out.contains("--order")) << language;
+        // Its lines of usage start under the first one's "pelorand", whatever the word before it.
+        const QStringList usage = help.out.left(help.out.indexOf("\n\n")).split('\n');
+        ASSERT_GT(usage.size(), 5) << language;
+        for (const QString& line : usage) {
+            if (line.contains("pelorand")) {
+                EXPECT_EQ(line.indexOf("pelorand"), usage[0].indexOf("pelorand")) << language << ": " << line.toStdString();
+            }
+        }
         EXPECT_EQ(error.err, "pelorand: --deal: " + Said("Cli", "give how many puzzles to deal, a whole number from 1 to 10000") + "\n" +
                                  Said("Cli", "Try 'pelorand --help' for more information.") + "\n") << language;
         // Right only at school: the sentence that says so, in the language's own words.

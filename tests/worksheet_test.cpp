@@ -286,6 +286,34 @@ TEST(WorksheetCode, AnOldCodeMakesTheSheetItAlwaysMade) {
     }
 }
 
+// Thirteen-character codes of sheets made now, with the puzzles and levels they made, taken
+// down from the program: a sheet made again from its code is the same sheet.
+TEST(WorksheetCode, ANewCodeMakesTheSheetItMadeWhenPrinted) {
+    struct Printed { std::vector<int> cards; int answer; int level; };
+    struct Sheet { WorksheetSettings settings; const char* code; std::vector<Printed> puzzles; };
+    const Sheet sheets[] = {
+        {{123456789u, 4, 12, 2, 6}, "YEBT4E2TRFSWR",
+         {{{10, 3, 3, 3}, 2, 2}, {{2, 2, 2, 8}, 1, 2}, {{2, 12, 1, 3}, 2, 2}, {{1, 7, 6, 9}, 5, 2}, {{6, 8, 4, 4}, 4, 2}, {{5, 6, 3, 2}, 9, 2}}},
+        {{4000000000u, 6, 30, 0, 5}, "M8BCEJY4SMWBT",
+         {{{13, 30, 4, 6, 6, 13}, 15, 5}, {{10, 2, 29, 10, 12, 23}, 26, 5}, {{14, 29, 9, 5, 8, 29}, 10, 2},
+          {{10, 9, 10, 11, 9, 3}, 17, 4}, {{15, 3, 10, 23, 2, 20}, 15, 4}}},
+        {{7u, 3, 9, 4, 5}, "HPJVNVB67U4JA", {{{3, 6, 2}, 9, 4}, {{2, 5, 3}, 9, 4}, {{3, 2, 7}, 1, 4}, {{2, 1, 6}, 2, 4}, {{6, 1, 1}, 3, 4}}},
+    };
+    for (const Sheet& s : sheets) {
+        const ReadCode read = ReadWorksheetCode(s.code);
+        ASSERT_TRUE(read.settings) << s.code << ": " << read.error;
+        EXPECT_EQ(*read.settings, s.settings) << s.code;
+        const Worksheet sheet = MakeWorksheet(*read.settings);
+        EXPECT_EQ(sheet.code, s.code);
+        ASSERT_EQ(sheet.puzzles.size(), s.puzzles.size()) << s.code << ": " << sheet.error;
+        for (std::size_t i = 0; i < s.puzzles.size(); ++i) {
+            EXPECT_EQ(sheet.puzzles[i].cards, s.puzzles[i].cards) << s.code << " #" << i + 1;
+            EXPECT_EQ(sheet.puzzles[i].answer, s.puzzles[i].answer) << s.code << " #" << i + 1;
+            EXPECT_EQ(sheet.puzzles[i].level, s.puzzles[i].level) << s.code << " #" << i + 1;
+        }
+    }
+}
+
 namespace {
 
 // The puzzles of a sheet that ask one before them again: the same cards in any order and the

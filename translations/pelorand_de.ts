@@ -299,10 +299,6 @@
         <translation>%1 braucht %2</translation>
     </message>
     <message>
-        <source>--order needs game or school</source>
-        <translation>--order braucht game oder school</translation>
-    </message>
-    <message>
         <source>give how many puzzles to deal, a whole number from 1 to 10000</source>
         <translation>gib an, wie viele Aufgaben gegeben werden sollen: eine ganze Zahl von 1 bis 10000</translation>
     </message>
@@ -329,10 +325,6 @@
     <message>
         <source>give one deck file, not two (&apos;%1&apos; and &apos;%2&apos;)</source>
         <translation>gib eine Kartenstapel-Datei an, nicht zwei („%1“ und „%2“)</translation>
-    </message>
-    <message>
-        <source>--seed needs a whole number from 0 to 4294967295</source>
-        <translation>--seed braucht eine ganze Zahl von 0 bis 4294967295</translation>
     </message>
     <message>
         <source>give --seed or a deck file, not both</source>
@@ -384,10 +376,6 @@
         <translation>„%1“ ist keine Option; nenne die PDF-Datei nach -o</translation>
     </message>
     <message>
-        <source>--per-page needs the puzzles on a page: 4, 6, 8 or 12</source>
-        <translation>--per-page braucht die Anzahl der Aufgaben pro Seite: 4, 6, 8 oder 12</translation>
-    </message>
-    <message>
         <source>name the PDF file to write with -o FILE.pdf</source>
         <translation>gib mit -o FILE.pdf an, welche PDF-Datei geschrieben werden soll</translation>
     </message>
@@ -406,137 +394,6 @@
     <message>
         <source>pelorand: --deal: cannot read the deck &apos;%1&apos;: %2</source>
         <translation>pelorand: --deal: der Kartenstapel „%1“ lässt sich nicht lesen: %2</translation>
-    </message>
-    <message>
-        <source>Usage: pelorand [DECK-FILE]
-       pelorand --solve [--search] [--order O] C1 C2 C3 [C4 ... C7] ANSWER
-       pelorand --check [--order O] C1 C2 C3 [C4 ... C7] ANSWER &quot;EXPRESSION&quot;
-       pelorand --deal N [--cards C] [--high H] [--answer-only] [--level L] [--order O]
-                         [--seed S | DECK-FILE]
-       pelorand --today [--cards C] [--date YYYY-MM-DD]
-       pelorand --worksheet [--cards C] [--high H] [--level L] [--count N] [--per-page P]
-                            [--code CODE] [--title TEXT] [--no-answers] [--order O] -o FILE.pdf
-       pelorand --help | --version
-
-Pelorand is an arithmetic card puzzle: make the answer card from all the face cards,
-each used once, with + - * / and brackets, in the game&apos;s own order of operations
-(brackets, then multiplication, division, addition and subtraction, each left to right).
-
-Two rules. Your answers are worked out exactly, in whole numbers and fractions: an answer
-solves when it makes exactly the answer card and never divides by zero. The computer&apos;s own
-search works every step to 15 digits and counts only an exact hit, so it can miss answers
-that you can find.
-
-  DECK-FILE      start the game with a saved deck (.pld)
-  --solve        count every distinct answer that solves the puzzle and show up to 20, simplest
-                 first; answers that differ only in the order or grouping of things added or
-                 multiplied count once. 3 to 7 face cards and the answer card, each 1 to 99.
-                 Exit status 0 when it has an answer, 1 when it has none, 2 for bad arguments
-  --solve --search
-                 the same for the computer&apos;s own attempts: how many of the texts its search
-                 can write solve by its 15-digit arithmetic, and up to 20 of them
-  --check        check your own answer, such as &quot;5 + 3 * 7 - 2&quot;, exactly; prints it as the
-                 game read it, its exact value (a whole number or a fraction such as 17/3)
-                 and whether it solves. Exit status 0 when it solves, 1 when it does not,
-                 2 when it cannot be read or the arguments are wrong
-  --deal         print N puzzles (1 to 10000) as the game puts them on the table, one a line:
-                 C1 ... Cn =&gt; A  level K (level - when it has no answer). From a fresh deck
-                 shuffled from seed S (or from the clock), with C face cards (3 to 7, default
-                 5) and highest card H (1 to 99, default 25): the game&apos;s first deal, then
-                 each Deal. From a saved deck, with its own cards and highest card unless
-                 given: first the deck&apos;s own puzzle, as opening the deck shows it, then each
-                 Deal after it. --answer-only deals only puzzles with an answer, --level L
-                 only puzzles of difficulty L (1 easy to 5 hard); the deck&apos;s own puzzle is
-                 printed whatever they say. Exit 0; 1 when no puzzle qualifies; 2 for bad
-                 arguments
-  --today        print today&apos;s puzzle as --deal prints a puzzle: fixed by the date alone, the
-                 same on every machine that day, with an answer, of middle difficulty; with
-                 C face cards (3 to 7, default 5), for the date given by --date if any.
-                 Exit status 0; 1 when no puzzle turns up; 2 for bad arguments
-  --worksheet    write a worksheet for a class as a PDF file, without a display: N puzzles
-                 (1 to 60, default 20) with an answer, of C cards (default 4) up to H
-                 (default 12), of difficulty L when given, P to a page (4, 6, 8 or 12,
-                 default 8), then a page of answers (unless --no-answers). Prints the
-                 sheet&apos;s code; --code CODE makes the same sheet again. Exit status 0;
-                 1 when no puzzle fits or the file cannot be written; 2 for bad arguments
-  --order O      the order of operations to read and write in: game (the default: brackets,
-                 then every *, then every /, then every +, then every -) or school
-                 (brackets, then * and / left to right, then + and - left to right)
-  -h, --help     show this text
-  --version      show the version
-  --             what follows is a deck file name, even one that starts with &apos;-&apos;
-
-Results go to standard output; every error and message goes to standard error.
-</source>
-        <translation>Aufruf: pelorand [DECK-FILE]
-        pelorand --solve [--search] [--order O] C1 C2 C3 [C4 ... C7] ANSWER
-        pelorand --check [--order O] C1 C2 C3 [C4 ... C7] ANSWER &quot;EXPRESSION&quot;
-        pelorand --deal N [--cards C] [--high H] [--answer-only] [--level L] [--order O]
-                          [--seed S | DECK-FILE]
-        pelorand --today [--cards C] [--date YYYY-MM-DD]
-        pelorand --worksheet [--cards C] [--high H] [--level L] [--count N] [--per-page P]
-                             [--code CODE] [--title TEXT] [--no-answers] [--order O]
-                             -o FILE.pdf
-        pelorand --help | --version
-
-Pelorand ist ein Rechenspiel mit Karten: Komm mit allen Karten, jede genau einmal, und mit
-+ - * / und Klammern auf die Zielkarte, in der eigenen Rechenreihenfolge des Spiels (Klammern,
-dann Multiplikation, Division, Addition und Subtraktion, jeweils von links nach rechts).
-
-Zwei Regeln. Deine Lösungen werden genau ausgerechnet, mit ganzen Zahlen und Brüchen: Eine
-Lösung ist richtig, wenn sie genau die Zielkarte ergibt und nie durch null teilt. Die eigene
-Suche des Computers rechnet jeden Schritt auf 15 Stellen und zählt nur einen genauen Treffer,
-deshalb kann sie Lösungen verpassen, die du finden kannst.
-
-  DECK-FILE      das Spiel mit einem gespeicherten Kartenstapel (.pld) starten
-  --solve        jede verschiedene Lösung der Aufgabe zählen und bis zu 20 zeigen, die
-                 einfachste zuerst; Lösungen, die sich nur in der Reihenfolge oder Gruppierung
-                 von Zahlen unterscheiden, die zusammengezählt oder malgenommen werden, zählen
-                 als eine. 3 bis 7 Karten und die Zielkarte, jede von 1 bis 99.
-                 Exit-Status 0, wenn es eine Lösung gibt, 1, wenn es keine gibt, 2 bei
-                 falschen Argumenten
-  --solve --search
-                 dasselbe für die eigenen Versuche des Computers: wie viele der Rechnungen, die
-                 seine Suche schreiben kann, mit seiner Rechnung auf 15 Stellen die Zielkarte
-                 ergeben, und bis zu 20 davon
-  --check        deine eigene Lösung genau prüfen, zum Beispiel &quot;5 + 3 * 7 - 2&quot;; schreibt sie
-                 so, wie das Spiel sie gelesen hat, ihren genauen Wert (eine ganze Zahl oder
-                 ein Bruch wie 17/3) und ob sie richtig ist. Exit-Status 0, wenn sie richtig
-                 ist, 1, wenn nicht, 2, wenn sie sich nicht lesen lässt oder die Argumente
-                 falsch sind
-  --deal         N Aufgaben (1 bis 10000) so schreiben, wie das Spiel sie auf den Tisch legt,
-                 eine pro Zeile: C1 ... Cn =&gt; A  Stufe K (Stufe -, wenn sie keine Lösung hat).
-                 Aus einem frischen Stapel, gemischt mit der Zahl S (oder nach der Uhrzeit),
-                 mit C Karten (3 bis 7, Standard 5) und höchster Karte H (1 bis 99,
-                 Standard 25): das erste Geben des Spiels, dann jedes weitere Geben. Aus einem
-                 gespeicherten Stapel, mit seinen eigenen Karten und seiner höchsten Karte,
-                 wenn nichts anderes angegeben ist: zuerst die eigene Aufgabe des Stapels, so
-                 wie Öffnen sie zeigt, dann jedes Geben danach. --answer-only gibt nur Aufgaben
-                 mit Lösung, --level L nur Aufgaben der Schwierigkeit L (1 leicht bis
-                 5 schwer); die eigene Aufgabe des Stapels wird in jedem Fall geschrieben.
-                 Exit-Status 0; 1, wenn keine Aufgabe passt; 2 bei falschen Argumenten
-  --today        die Aufgabe des Tages so schreiben, wie --deal eine Aufgabe schreibt: Sie
-                 hängt nur vom Datum ab, ist an diesem Tag auf jedem Computer dieselbe, hat
-                 eine Lösung und ist mittelschwer; mit C Karten (3 bis 7, Standard 5), für das
-                 Datum von --date, falls angegeben.
-                 Exit-Status 0; 1, wenn sich keine Aufgabe findet; 2 bei falschen Argumenten
-  --worksheet    ein Arbeitsblatt für eine Klasse als PDF-Datei schreiben, ohne Bildschirm:
-                 N Aufgaben (1 bis 60, Standard 20) mit Lösung, mit C Karten (Standard 4) bis H
-                 (Standard 12), der Schwierigkeit L, falls angegeben, P pro Seite (4, 6, 8 oder
-                 12, Standard 8), dann eine Lösungsseite (außer mit --no-answers). Schreibt den
-                 Code des Blatts; --code CODE macht dasselbe Blatt noch einmal. Exit-Status 0;
-                 1, wenn keine Aufgabe passt oder die Datei nicht geschrieben werden kann;
-                 2 bei falschen Argumenten
-  --order O      die Rechenreihenfolge zum Lesen und Schreiben: game (Standard: Klammern, dann
-                 jedes *, dann jedes /, dann jedes +, dann jedes -) oder school (Klammern, dann
-                 * und / von links nach rechts, dann + und - von links nach rechts)
-  -h, --help     diesen Text zeigen
-  --version      die Version zeigen
-  --             was folgt, ist der Name einer Kartenstapel-Datei, auch wenn er mit „-“ beginnt
-
-Ergebnisse kommen auf die Standardausgabe, jeder Fehler und jede Meldung auf die
-Standardfehlerausgabe.
-</translation>
     </message>
     <message>
         <source>give 3 to 7 face cards and then the answer card, then the answer in quotes</source>
@@ -602,6 +459,148 @@ Standardfehlerausgabe.
     <message>
         <source>pelorand: the game needs a display; --solve, --check, --deal and --worksheet work without one (see --help)</source>
         <translation>pelorand: das Spiel braucht einen Bildschirm; --solve, --check, --deal und --worksheet gehen auch ohne (siehe --help)</translation>
+    </message>
+    <message>
+        <source>the same for the computer&apos;s own attempts: how many of the texts its search
+can write solve by its 15-digit arithmetic, and up to 20 of them</source>
+        <extracomment>--help&apos;s paragraph on --solve --search; keep the line breaks (lines of about 78 characters)</extracomment>
+        <translation>dasselbe für die eigenen Versuche des Computers: wie viele der Rechnungen, die
+seine Suche schreiben kann, mit seiner Rechnung auf 15 Stellen die Zielkarte
+ergeben, und bis zu 20 davon</translation>
+    </message>
+    <message>
+        <source>the order of operations to read and write in: game (the default: brackets,
+then every *, then every /, then every +, then every -) or school
+(brackets, then * and / left to right, then + and - left to right)</source>
+        <extracomment>--help&apos;s paragraph on --order; keep the line breaks (lines of about 78 characters), and game and school as they are</extracomment>
+        <translation>die Rechenreihenfolge zum Lesen und Schreiben: game (Standard: Klammern, dann
+jedes *, dann jedes /, dann jedes +, dann jedes -) oder school (Klammern, dann
+* und / von links nach rechts, dann + und - von links nach rechts)</translation>
+    </message>
+    <message>
+        <source>start the game with a saved deck (.pld)</source>
+        <extracomment>--help&apos;s line on DECK-FILE</extracomment>
+        <translation>das Spiel mit einem gespeicherten Kartenstapel (.pld) starten</translation>
+    </message>
+    <message>
+        <source>count every distinct answer that solves the puzzle and show up to 20, simplest
+first; answers that differ only in the order or grouping of things added or
+multiplied count once. 3 to 7 face cards and the answer card, each 1 to 99.
+Exit status 0 when it has an answer, 1 when it has none, 2 for bad arguments</source>
+        <extracomment>--help&apos;s paragraph on --solve; keep the line breaks (lines of about 78 characters)</extracomment>
+        <translation>jede verschiedene Lösung der Aufgabe zählen und bis zu 20 zeigen, die
+einfachste zuerst; Lösungen, die sich nur in der Reihenfolge oder Gruppierung
+von Zahlen unterscheiden, die zusammengezählt oder malgenommen werden, zählen
+als eine. 3 bis 7 Karten und die Zielkarte, jede von 1 bis 99.
+Exit-Status 0, wenn es eine Lösung gibt, 1, wenn es keine gibt, 2 bei
+falschen Argumenten</translation>
+    </message>
+    <message>
+        <source>check your own answer, such as &quot;5 + 3 * 7 - 2&quot;, exactly; prints it as the
+game read it, its exact value (a whole number or a fraction such as 17/3)
+and whether it solves. Exit status 0 when it solves, 1 when it does not,
+2 when it cannot be read or the arguments are wrong</source>
+        <extracomment>--help&apos;s paragraph on --check; keep the line breaks (lines of about 78 characters)</extracomment>
+        <translation>deine eigene Lösung genau prüfen, zum Beispiel &quot;5 + 3 * 7 - 2&quot;; schreibt sie
+so, wie das Spiel sie gelesen hat, ihren genauen Wert (eine ganze Zahl oder
+ein Bruch wie 17/3) und ob sie richtig ist. Exit-Status 0, wenn sie richtig
+ist, 1, wenn nicht, 2, wenn sie sich nicht lesen lässt oder die Argumente
+falsch sind</translation>
+    </message>
+    <message>
+        <source>print N puzzles (1 to 10000) as the game puts them on the table, one a line:
+C1 ... Cn =&gt; A  level K (level - when it has no answer). From a fresh deck
+shuffled from seed S (or from the clock), with C face cards (3 to 7, default
+5) and highest card H (1 to 99, default 25): the game&apos;s first deal, then
+each Deal. From a saved deck, with its own cards and highest card unless
+given: first the deck&apos;s own puzzle, as opening the deck shows it, then each
+Deal after it. --answer-only deals only puzzles with an answer, --level L
+only puzzles of difficulty L (1 easy to 5 hard); the deck&apos;s own puzzle is
+printed whatever they say. Exit 0; 1 when no puzzle qualifies; 2 for bad
+arguments</source>
+        <extracomment>--help&apos;s paragraph on --deal; keep the line breaks (lines of about 78 characters)</extracomment>
+        <translation>N Aufgaben (1 bis 10000) so schreiben, wie das Spiel sie auf den Tisch legt,
+eine pro Zeile: C1 ... Cn =&gt; A  Stufe K (Stufe -, wenn sie keine Lösung hat).
+Aus einem frischen Stapel, gemischt mit der Zahl S (oder nach der Uhrzeit),
+mit C Karten (3 bis 7, Standard 5) und höchster Karte H (1 bis 99,
+Standard 25): das erste Geben des Spiels, dann jedes weitere Geben. Aus einem
+gespeicherten Stapel, mit seinen eigenen Karten und seiner höchsten Karte,
+wenn nichts anderes angegeben ist: zuerst die eigene Aufgabe des Stapels, so
+wie Öffnen sie zeigt, dann jedes Geben danach. --answer-only gibt nur Aufgaben
+mit Lösung, --level L nur Aufgaben der Schwierigkeit L (1 leicht bis
+5 schwer); die eigene Aufgabe des Stapels wird in jedem Fall geschrieben.
+Exit-Status 0; 1, wenn keine Aufgabe passt; 2 bei falschen Argumenten</translation>
+    </message>
+    <message>
+        <source>print today&apos;s puzzle as --deal prints a puzzle: fixed by the date alone, the
+same on every machine that day, with an answer, of middle difficulty; with
+C face cards (3 to 7, default 5), for the date given by --date if any.
+Exit status 0; 1 when no puzzle turns up; 2 for bad arguments</source>
+        <extracomment>--help&apos;s paragraph on --today; keep the line breaks (lines of about 78 characters)</extracomment>
+        <translation>die Aufgabe des Tages so schreiben, wie --deal eine Aufgabe schreibt: Sie
+hängt nur vom Datum ab, ist an diesem Tag auf jedem Computer dieselbe, hat
+eine Lösung und ist mittelschwer; mit C Karten (3 bis 7, Standard 5), für das
+Datum von --date, falls angegeben.
+Exit-Status 0; 1, wenn sich keine Aufgabe findet; 2 bei falschen Argumenten</translation>
+    </message>
+    <message>
+        <source>write a worksheet for a class as a PDF file, without a display: N puzzles
+(1 to 60, default 20) with an answer, of C cards (default 4) up to H
+(default 12), of difficulty L when given, P to a page (4, 6, 8 or 12,
+default 8), then a page of answers (unless --no-answers). Prints the
+sheet&apos;s code; --code CODE makes the same sheet again. Exit status 0;
+1 when no puzzle fits or the file cannot be written; 2 for bad arguments</source>
+        <extracomment>--help&apos;s paragraph on --worksheet; keep the line breaks (lines of about 78 characters)</extracomment>
+        <translation>ein Arbeitsblatt für eine Klasse als PDF-Datei schreiben, ohne Bildschirm:
+N Aufgaben (1 bis 60, Standard 20) mit Lösung, mit C Karten (Standard 4) bis H
+(Standard 12), der Schwierigkeit L, falls angegeben, P pro Seite (4, 6, 8 oder
+12, Standard 8), dann eine Lösungsseite (außer mit --no-answers). Schreibt den
+Code des Blatts; --code CODE macht dasselbe Blatt noch einmal. Exit-Status 0;
+1, wenn keine Aufgabe passt oder die Datei nicht geschrieben werden kann;
+2 bei falschen Argumenten</translation>
+    </message>
+    <message>
+        <source>show this text</source>
+        <extracomment>--help&apos;s line on --help</extracomment>
+        <translation>diesen Text zeigen</translation>
+    </message>
+    <message>
+        <source>show the version</source>
+        <extracomment>--help&apos;s line on --version</extracomment>
+        <translation>die Version zeigen</translation>
+    </message>
+    <message>
+        <source>what follows is a deck file name, even one that starts with &apos;-&apos;</source>
+        <extracomment>--help&apos;s line on --</extracomment>
+        <translation>was folgt, ist der Name einer Kartenstapel-Datei, auch wenn er mit „-“ beginnt</translation>
+    </message>
+    <message>
+        <source>Usage: %1</source>
+        <extracomment>--help&apos;s first line; %1 is &quot;pelorand [DECK-FILE]&quot;, and the lines of usage below it start under the p</extracomment>
+        <translation>Aufruf: %1</translation>
+    </message>
+    <message>
+        <source>Pelorand is an arithmetic card puzzle: make the answer card from all the face cards,
+each used once, with + - * / and brackets, in the game&apos;s own order of operations
+(brackets, then multiplication, division, addition and subtraction, each left to right).
+
+Two rules. Your answers are worked out exactly, in whole numbers and fractions: an answer
+solves when it makes exactly the answer card and never divides by zero. The computer&apos;s own
+search works every step to 15 digits and counts only an exact hit, so it can miss answers
+that you can find.</source>
+        <translation>Pelorand ist ein Rechenspiel mit Karten: Komm mit allen Karten, jede genau einmal, und mit
++ - * / und Klammern auf die Zielkarte, in der eigenen Rechenreihenfolge des Spiels (Klammern,
+dann Multiplikation, Division, Addition und Subtraktion, jeweils von links nach rechts).
+
+Zwei Regeln. Deine Lösungen werden genau ausgerechnet, mit ganzen Zahlen und Brüchen: Eine
+Lösung ist richtig, wenn sie genau die Zielkarte ergibt und nie durch null teilt. Die eigene
+Suche des Computers rechnet jeden Schritt auf 15 Stellen und zählt nur einen genauen Treffer,
+deshalb kann sie Lösungen verpassen, die du finden kannst.</translation>
+    </message>
+    <message>
+        <source>Results go to standard output; every error and message goes to standard error.</source>
+        <translation>Ergebnisse kommen auf die Standardausgabe, jeder Fehler und jede Meldung auf die
+Standardfehlerausgabe.</translation>
     </message>
 </context>
 <context>

@@ -299,10 +299,6 @@
         <translation>%1 attend %2</translation>
     </message>
     <message>
-        <source>--order needs game or school</source>
-        <translation>--order attend game ou school</translation>
-    </message>
-    <message>
         <source>give how many puzzles to deal, a whole number from 1 to 10000</source>
         <translation>indique combien de problèmes distribuer, un nombre entier de 1 à 10000</translation>
     </message>
@@ -329,10 +325,6 @@
     <message>
         <source>give one deck file, not two (&apos;%1&apos; and &apos;%2&apos;)</source>
         <translation>donne un seul fichier de paquet, pas deux («&#xa0;%1&#xa0;» et «&#xa0;%2&#xa0;»)</translation>
-    </message>
-    <message>
-        <source>--seed needs a whole number from 0 to 4294967295</source>
-        <translation>--seed attend un nombre entier de 0 à 4294967295</translation>
     </message>
     <message>
         <source>give --seed or a deck file, not both</source>
@@ -384,10 +376,6 @@
         <translation>«&#xa0;%1&#xa0;» n&apos;est pas une option&#xa0;; donne le nom du fichier PDF après -o</translation>
     </message>
     <message>
-        <source>--per-page needs the puzzles on a page: 4, 6, 8 or 12</source>
-        <translation>--per-page attend le nombre de problèmes par page&#xa0;: 4, 6, 8 ou 12</translation>
-    </message>
-    <message>
         <source>name the PDF file to write with -o FILE.pdf</source>
         <translation>donne le nom du fichier PDF à écrire avec -o FILE.pdf</translation>
     </message>
@@ -406,138 +394,6 @@
     <message>
         <source>pelorand: --deal: cannot read the deck &apos;%1&apos;: %2</source>
         <translation>pelorand: --deal: impossible de lire le paquet «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
-    </message>
-    <message>
-        <source>Usage: pelorand [DECK-FILE]
-       pelorand --solve [--search] [--order O] C1 C2 C3 [C4 ... C7] ANSWER
-       pelorand --check [--order O] C1 C2 C3 [C4 ... C7] ANSWER &quot;EXPRESSION&quot;
-       pelorand --deal N [--cards C] [--high H] [--answer-only] [--level L] [--order O]
-                         [--seed S | DECK-FILE]
-       pelorand --today [--cards C] [--date YYYY-MM-DD]
-       pelorand --worksheet [--cards C] [--high H] [--level L] [--count N] [--per-page P]
-                            [--code CODE] [--title TEXT] [--no-answers] [--order O] -o FILE.pdf
-       pelorand --help | --version
-
-Pelorand is an arithmetic card puzzle: make the answer card from all the face cards,
-each used once, with + - * / and brackets, in the game&apos;s own order of operations
-(brackets, then multiplication, division, addition and subtraction, each left to right).
-
-Two rules. Your answers are worked out exactly, in whole numbers and fractions: an answer
-solves when it makes exactly the answer card and never divides by zero. The computer&apos;s own
-search works every step to 15 digits and counts only an exact hit, so it can miss answers
-that you can find.
-
-  DECK-FILE      start the game with a saved deck (.pld)
-  --solve        count every distinct answer that solves the puzzle and show up to 20, simplest
-                 first; answers that differ only in the order or grouping of things added or
-                 multiplied count once. 3 to 7 face cards and the answer card, each 1 to 99.
-                 Exit status 0 when it has an answer, 1 when it has none, 2 for bad arguments
-  --solve --search
-                 the same for the computer&apos;s own attempts: how many of the texts its search
-                 can write solve by its 15-digit arithmetic, and up to 20 of them
-  --check        check your own answer, such as &quot;5 + 3 * 7 - 2&quot;, exactly; prints it as the
-                 game read it, its exact value (a whole number or a fraction such as 17/3)
-                 and whether it solves. Exit status 0 when it solves, 1 when it does not,
-                 2 when it cannot be read or the arguments are wrong
-  --deal         print N puzzles (1 to 10000) as the game puts them on the table, one a line:
-                 C1 ... Cn =&gt; A  level K (level - when it has no answer). From a fresh deck
-                 shuffled from seed S (or from the clock), with C face cards (3 to 7, default
-                 5) and highest card H (1 to 99, default 25): the game&apos;s first deal, then
-                 each Deal. From a saved deck, with its own cards and highest card unless
-                 given: first the deck&apos;s own puzzle, as opening the deck shows it, then each
-                 Deal after it. --answer-only deals only puzzles with an answer, --level L
-                 only puzzles of difficulty L (1 easy to 5 hard); the deck&apos;s own puzzle is
-                 printed whatever they say. Exit 0; 1 when no puzzle qualifies; 2 for bad
-                 arguments
-  --today        print today&apos;s puzzle as --deal prints a puzzle: fixed by the date alone, the
-                 same on every machine that day, with an answer, of middle difficulty; with
-                 C face cards (3 to 7, default 5), for the date given by --date if any.
-                 Exit status 0; 1 when no puzzle turns up; 2 for bad arguments
-  --worksheet    write a worksheet for a class as a PDF file, without a display: N puzzles
-                 (1 to 60, default 20) with an answer, of C cards (default 4) up to H
-                 (default 12), of difficulty L when given, P to a page (4, 6, 8 or 12,
-                 default 8), then a page of answers (unless --no-answers). Prints the
-                 sheet&apos;s code; --code CODE makes the same sheet again. Exit status 0;
-                 1 when no puzzle fits or the file cannot be written; 2 for bad arguments
-  --order O      the order of operations to read and write in: game (the default: brackets,
-                 then every *, then every /, then every +, then every -) or school
-                 (brackets, then * and / left to right, then + and - left to right)
-  -h, --help     show this text
-  --version      show the version
-  --             what follows is a deck file name, even one that starts with &apos;-&apos;
-
-Results go to standard output; every error and message goes to standard error.
-</source>
-        <translation>Usage&#xa0;: pelorand [DECK-FILE]
-        pelorand --solve [--search] [--order O] C1 C2 C3 [C4 ... C7] ANSWER
-        pelorand --check [--order O] C1 C2 C3 [C4 ... C7] ANSWER &quot;EXPRESSION&quot;
-        pelorand --deal N [--cards C] [--high H] [--answer-only] [--level L] [--order O]
-                          [--seed S | DECK-FILE]
-        pelorand --today [--cards C] [--date YYYY-MM-DD]
-        pelorand --worksheet [--cards C] [--high H] [--level L] [--count N] [--per-page P]
-                             [--code CODE] [--title TEXT] [--no-answers] [--order O]
-                             -o FILE.pdf
-        pelorand --help | --version
-
-Pelorand est un jeu de calcul avec des cartes&#xa0;: obtiens la carte cible avec toutes les cartes,
-chacune une seule fois, avec + - * / et des parenthèses, dans l&apos;ordre des opérations du jeu
-(parenthèses, puis multiplication, division, addition et soustraction, chaque fois de gauche à
-droite).
-
-Deux règles. Tes réponses sont calculées exactement, en nombres entiers et en fractions&#xa0;: une
-réponse résout le problème quand elle donne exactement la carte cible et ne divise jamais par
-zéro. La recherche de l&apos;ordinateur calcule chaque étape avec 15 chiffres et ne compte qu&apos;un
-résultat exact&#xa0;: elle peut donc manquer des réponses que toi, tu peux trouver.
-
-  DECK-FILE      lance le jeu avec un paquet enregistré (.pld)
-  --solve        compte toutes les réponses différentes qui résolvent le problème et en montre
-                 jusqu&apos;à 20, les plus simples d&apos;abord&#xa0;; les réponses qui ne diffèrent que par
-                 l&apos;ordre ou le groupement des nombres additionnés ou multipliés comptent une
-                 fois. De 3 à 7 cartes et la carte cible, chacune de 1 à 99. Code de sortie 0
-                 s&apos;il y a une réponse, 1 s&apos;il n&apos;y en a aucune, 2 pour des arguments incorrects
-  --solve --search
-                 la même chose pour les essais de l&apos;ordinateur&#xa0;: combien des textes que sa
-                 recherche peut écrire résolvent le problème avec son calcul à 15 chiffres, et
-                 jusqu&apos;à 20 d&apos;entre eux
-  --check        vérifie exactement ta propre réponse, comme &quot;5 + 3 * 7 - 2&quot;&#xa0;; l&apos;écrit comme le
-                 jeu l&apos;a lue, avec sa valeur exacte (un nombre entier ou une fraction comme
-                 17/3), et dit si elle résout le problème. Code de sortie 0 si elle le résout,
-                 1 sinon, 2 si elle ne peut pas être lue ou si les arguments sont incorrects
-  --deal         écrit N problèmes (de 1 à 10000) comme le jeu les met sur la table, un par
-                 ligne&#xa0;: C1 ... Cn =&gt; A  niveau K (niveau - s&apos;il n&apos;a pas de solution). À partir
-                 d&apos;un nouveau paquet mélangé avec la graine S (ou avec l&apos;horloge), avec C
-                 cartes (de 3 à 7, 5 par défaut) et la carte la plus haute H (de 1 à 99, 25 par
-                 défaut)&#xa0;: le premier problème du jeu, puis ceux que donne Distribuer, l&apos;un
-                 après l&apos;autre. À partir d&apos;un paquet enregistré, avec ses propres cartes et sa
-                 carte la plus haute si elles ne sont pas données&#xa0;: d&apos;abord le problème du
-                 paquet, tel qu&apos;il s&apos;affiche à l&apos;ouverture du paquet, puis ceux que donne
-                 Distribuer ensuite. --answer-only ne distribue que des problèmes avec une
-                 solution, --level L que des problèmes de difficulté L, de 1 (facile) à 5
-                 (difficile)&#xa0;; le problème du paquet est écrit quelles que soient ces options.
-                 Code de sortie 0&#xa0;; 1 si aucun problème ne convient&#xa0;; 2 pour des arguments
-                 incorrects
-  --today        écrit le problème du jour comme --deal écrit un problème&#xa0;: fixé par la date
-                 seule, le même sur chaque ordinateur ce jour-là, avec une solution, de
-                 difficulté moyenne&#xa0;; avec C cartes (de 3 à 7, 5 par défaut), pour la date
-                 donnée par --date s&apos;il y en a une. Code de sortie 0&#xa0;; 1 si aucun problème
-                 n&apos;est trouvé&#xa0;; 2 pour des arguments incorrects
-  --worksheet    écrit une fiche d&apos;exercices pour une classe dans un fichier PDF, sans écran&#xa0;:
-                 N problèmes (de 1 à 60, 20 par défaut) avec une solution, de C cartes (4 par
-                 défaut) jusqu&apos;à H (12 par défaut), de difficulté L si elle est donnée, P par
-                 page (4, 6, 8 ou 12, 8 par défaut), puis une page des solutions (sauf avec
-                 --no-answers). Affiche le code de la fiche&#xa0;; --code CODE refait la même fiche.
-                 Code de sortie 0&#xa0;; 1 si aucun problème ne convient ou si le fichier ne peut
-                 pas être écrit&#xa0;; 2 pour des arguments incorrects
-  --order O      l&apos;ordre des opérations pour lire et écrire&#xa0;: game (par défaut&#xa0;: parenthèses,
-                 puis tous les *, puis tous les /, puis tous les +, puis tous les -) ou school
-                 (parenthèses, puis * et / de gauche à droite, puis + et - de gauche à droite)
-  -h, --help     affiche ce texte
-  --version      affiche la version
-  --             ce qui suit est un nom de fichier de paquet, même s&apos;il commence par «&#xa0;-&#xa0;»
-
-Les résultats vont sur la sortie standard&#xa0;; chaque erreur et chaque message vont sur la sortie
-d&apos;erreur standard.
-</translation>
     </message>
     <message>
         <source>give 3 to 7 face cards and then the answer card, then the answer in quotes</source>
@@ -603,6 +459,149 @@ d&apos;erreur standard.
     <message>
         <source>pelorand: the game needs a display; --solve, --check, --deal and --worksheet work without one (see --help)</source>
         <translation>pelorand: le jeu a besoin d&apos;un écran&#xa0;; --solve, --check, --deal et --worksheet fonctionnent sans écran (voir --help)</translation>
+    </message>
+    <message>
+        <source>the same for the computer&apos;s own attempts: how many of the texts its search
+can write solve by its 15-digit arithmetic, and up to 20 of them</source>
+        <extracomment>--help&apos;s paragraph on --solve --search; keep the line breaks (lines of about 78 characters)</extracomment>
+        <translation>la même chose pour les essais de l&apos;ordinateur&#xa0;: combien des textes que sa
+recherche peut écrire résolvent le problème avec son calcul à 15 chiffres, et
+jusqu&apos;à 20 d&apos;entre eux</translation>
+    </message>
+    <message>
+        <source>the order of operations to read and write in: game (the default: brackets,
+then every *, then every /, then every +, then every -) or school
+(brackets, then * and / left to right, then + and - left to right)</source>
+        <extracomment>--help&apos;s paragraph on --order; keep the line breaks (lines of about 78 characters), and game and school as they are</extracomment>
+        <translation>l&apos;ordre des opérations pour lire et écrire&#xa0;: game (par défaut&#xa0;: parenthèses,
+puis tous les *, puis tous les /, puis tous les +, puis tous les -) ou school
+(parenthèses, puis * et / de gauche à droite, puis + et - de gauche à droite)</translation>
+    </message>
+    <message>
+        <source>start the game with a saved deck (.pld)</source>
+        <extracomment>--help&apos;s line on DECK-FILE</extracomment>
+        <translation>lance le jeu avec un paquet enregistré (.pld)</translation>
+    </message>
+    <message>
+        <source>count every distinct answer that solves the puzzle and show up to 20, simplest
+first; answers that differ only in the order or grouping of things added or
+multiplied count once. 3 to 7 face cards and the answer card, each 1 to 99.
+Exit status 0 when it has an answer, 1 when it has none, 2 for bad arguments</source>
+        <extracomment>--help&apos;s paragraph on --solve; keep the line breaks (lines of about 78 characters)</extracomment>
+        <translation>compte toutes les réponses différentes qui résolvent le problème et en montre
+jusqu&apos;à 20, les plus simples d&apos;abord&#xa0;; les réponses qui ne diffèrent que par
+l&apos;ordre ou le groupement des nombres additionnés ou multipliés comptent une
+fois. De 3 à 7 cartes et la carte cible, chacune de 1 à 99. Code de sortie 0
+s&apos;il y a une réponse, 1 s&apos;il n&apos;y en a aucune, 2 pour des arguments incorrects</translation>
+    </message>
+    <message>
+        <source>check your own answer, such as &quot;5 + 3 * 7 - 2&quot;, exactly; prints it as the
+game read it, its exact value (a whole number or a fraction such as 17/3)
+and whether it solves. Exit status 0 when it solves, 1 when it does not,
+2 when it cannot be read or the arguments are wrong</source>
+        <extracomment>--help&apos;s paragraph on --check; keep the line breaks (lines of about 78 characters)</extracomment>
+        <translation>vérifie exactement ta propre réponse, comme &quot;5 + 3 * 7 - 2&quot;&#xa0;; l&apos;écrit comme le
+jeu l&apos;a lue, avec sa valeur exacte (un nombre entier ou une fraction comme
+17/3), et dit si elle résout le problème. Code de sortie 0 si elle le résout,
+1 sinon, 2 si elle ne peut pas être lue ou si les arguments sont incorrects</translation>
+    </message>
+    <message>
+        <source>print N puzzles (1 to 10000) as the game puts them on the table, one a line:
+C1 ... Cn =&gt; A  level K (level - when it has no answer). From a fresh deck
+shuffled from seed S (or from the clock), with C face cards (3 to 7, default
+5) and highest card H (1 to 99, default 25): the game&apos;s first deal, then
+each Deal. From a saved deck, with its own cards and highest card unless
+given: first the deck&apos;s own puzzle, as opening the deck shows it, then each
+Deal after it. --answer-only deals only puzzles with an answer, --level L
+only puzzles of difficulty L (1 easy to 5 hard); the deck&apos;s own puzzle is
+printed whatever they say. Exit 0; 1 when no puzzle qualifies; 2 for bad
+arguments</source>
+        <extracomment>--help&apos;s paragraph on --deal; keep the line breaks (lines of about 78 characters)</extracomment>
+        <translation>écrit N problèmes (de 1 à 10000) comme le jeu les met sur la table, un par
+ligne&#xa0;: C1 ... Cn =&gt; A  niveau K (niveau - s&apos;il n&apos;a pas de solution). À partir
+d&apos;un nouveau paquet mélangé avec la graine S (ou avec l&apos;horloge), avec C
+cartes (de 3 à 7, 5 par défaut) et la carte la plus haute H (de 1 à 99, 25 par
+défaut)&#xa0;: le premier problème du jeu, puis ceux que donne Distribuer, l&apos;un
+après l&apos;autre. À partir d&apos;un paquet enregistré, avec ses propres cartes et sa
+carte la plus haute si elles ne sont pas données&#xa0;: d&apos;abord le problème du
+paquet, tel qu&apos;il s&apos;affiche à l&apos;ouverture du paquet, puis ceux que donne
+Distribuer ensuite. --answer-only ne distribue que des problèmes avec une
+solution, --level L que des problèmes de difficulté L, de 1 (facile) à 5
+(difficile)&#xa0;; le problème du paquet est écrit quelles que soient ces options.
+Code de sortie 0&#xa0;; 1 si aucun problème ne convient&#xa0;; 2 pour des arguments
+incorrects</translation>
+    </message>
+    <message>
+        <source>print today&apos;s puzzle as --deal prints a puzzle: fixed by the date alone, the
+same on every machine that day, with an answer, of middle difficulty; with
+C face cards (3 to 7, default 5), for the date given by --date if any.
+Exit status 0; 1 when no puzzle turns up; 2 for bad arguments</source>
+        <extracomment>--help&apos;s paragraph on --today; keep the line breaks (lines of about 78 characters)</extracomment>
+        <translation>écrit le problème du jour comme --deal écrit un problème&#xa0;: fixé par la date
+seule, le même sur chaque ordinateur ce jour-là, avec une solution, de
+difficulté moyenne&#xa0;; avec C cartes (de 3 à 7, 5 par défaut), pour la date
+donnée par --date s&apos;il y en a une. Code de sortie 0&#xa0;; 1 si aucun problème
+n&apos;est trouvé&#xa0;; 2 pour des arguments incorrects</translation>
+    </message>
+    <message>
+        <source>write a worksheet for a class as a PDF file, without a display: N puzzles
+(1 to 60, default 20) with an answer, of C cards (default 4) up to H
+(default 12), of difficulty L when given, P to a page (4, 6, 8 or 12,
+default 8), then a page of answers (unless --no-answers). Prints the
+sheet&apos;s code; --code CODE makes the same sheet again. Exit status 0;
+1 when no puzzle fits or the file cannot be written; 2 for bad arguments</source>
+        <extracomment>--help&apos;s paragraph on --worksheet; keep the line breaks (lines of about 78 characters)</extracomment>
+        <translation>écrit une fiche d&apos;exercices pour une classe dans un fichier PDF, sans écran&#xa0;:
+N problèmes (de 1 à 60, 20 par défaut) avec une solution, de C cartes (4 par
+défaut) jusqu&apos;à H (12 par défaut), de difficulté L si elle est donnée, P par
+page (4, 6, 8 ou 12, 8 par défaut), puis une page des solutions (sauf avec
+--no-answers). Affiche le code de la fiche&#xa0;; --code CODE refait la même fiche.
+Code de sortie 0&#xa0;; 1 si aucun problème ne convient ou si le fichier ne peut
+pas être écrit&#xa0;; 2 pour des arguments incorrects</translation>
+    </message>
+    <message>
+        <source>show this text</source>
+        <extracomment>--help&apos;s line on --help</extracomment>
+        <translation>affiche ce texte</translation>
+    </message>
+    <message>
+        <source>show the version</source>
+        <extracomment>--help&apos;s line on --version</extracomment>
+        <translation>affiche la version</translation>
+    </message>
+    <message>
+        <source>what follows is a deck file name, even one that starts with &apos;-&apos;</source>
+        <extracomment>--help&apos;s line on --</extracomment>
+        <translation>ce qui suit est un nom de fichier de paquet, même s&apos;il commence par «&#xa0;-&#xa0;»</translation>
+    </message>
+    <message>
+        <source>Usage: %1</source>
+        <extracomment>--help&apos;s first line; %1 is &quot;pelorand [DECK-FILE]&quot;, and the lines of usage below it start under the p</extracomment>
+        <translation>Usage&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Pelorand is an arithmetic card puzzle: make the answer card from all the face cards,
+each used once, with + - * / and brackets, in the game&apos;s own order of operations
+(brackets, then multiplication, division, addition and subtraction, each left to right).
+
+Two rules. Your answers are worked out exactly, in whole numbers and fractions: an answer
+solves when it makes exactly the answer card and never divides by zero. The computer&apos;s own
+search works every step to 15 digits and counts only an exact hit, so it can miss answers
+that you can find.</source>
+        <translation>Pelorand est un jeu de calcul avec des cartes&#xa0;: obtiens la carte cible avec toutes les cartes,
+chacune une seule fois, avec + - * / et des parenthèses, dans l&apos;ordre des opérations du jeu
+(parenthèses, puis multiplication, division, addition et soustraction, chaque fois de gauche à
+droite).
+
+Deux règles. Tes réponses sont calculées exactement, en nombres entiers et en fractions&#xa0;: une
+réponse résout le problème quand elle donne exactement la carte cible et ne divise jamais par
+zéro. La recherche de l&apos;ordinateur calcule chaque étape avec 15 chiffres et ne compte qu&apos;un
+résultat exact&#xa0;: elle peut donc manquer des réponses que toi, tu peux trouver.</translation>
+    </message>
+    <message>
+        <source>Results go to standard output; every error and message goes to standard error.</source>
+        <translation>Les résultats vont sur la sortie standard&#xa0;; chaque erreur et chaque message vont sur la sortie
+d&apos;erreur standard.</translation>
     </message>
 </context>
 <context>

@@ -289,14 +289,14 @@ void frmMain::Form_Load(const QString& commandLine) {
 void frmMain::InitDeck() {
     const auto cards = static_cast<int16_t>(ReadSettingInt(FaceCardsSetting));
     const auto high = static_cast<int16_t>(ReadSettingInt(HighCardSetting));
-    SeedRandomFromClock();
     // A fresh deck at the first place of the ring for the stored number of cards.
+    const int16_t start = StartGame(cards, std::nullopt);
     uint8_t deck[55];
     std::copy(std::begin(Deck), std::end(Deck), deck);
-    int16_t pos = static_cast<int16_t>(cards + 4);
+    int16_t pos = start;
     if (!NextDeal(deck, pos, cards, high, deck[pos] != 0, true)) {
         std::copy(std::begin(Deck), std::end(Deck), deck);  // the deck there was stays
-        pos = static_cast<int16_t>(cards + 4);
+        pos = start;
     }
     PutOnTable({.newCount = true, .fitWidth = true}, [&] {
         std::copy(std::begin(deck), std::end(deck), Deck);
