@@ -77,15 +77,19 @@ void SaveSetting(const QString& app, const QString& section, const QString& key,
     store.setValue(section + "/" + key, value);  // a QString: the registry keeps it as REG_SZ
 }
 
+bool SettingExists(const QString& app, const QString& section, const QString& key) {
+    Q_UNUSED(app);
+    return QSettings(SettingsLocation(), FormatOf(SettingsLocation())).contains(section + "/" + key);
+}
+
+void DeleteSetting(const QString& app, const QString& section, const QString& key) {
+    Q_UNUSED(app);
+    QSettings(SettingsLocation(), FormatOf(SettingsLocation())).remove(section + "/" + key);
+}
+
 QStringList SettingKeys(const QString& app, const QString& section) {
     Q_UNUSED(app);
     QSettings store(SettingsLocation(), FormatOf(SettingsLocation()));
     store.beginGroup(section);
     return store.childKeys();
-}
-
-void DeleteSettingSection(const QString& app, const QString& section) {
-    Q_UNUSED(app);
-    QSettings store(SettingsLocation(), FormatOf(SettingsLocation()));
-    store.remove(section);
 }

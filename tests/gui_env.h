@@ -17,6 +17,7 @@
 #include "platform/msgbox.h"
 #include "platform/settings_store.h"
 #include "window/frmmain.h"
+#include "window/play_stats.h"
 
 class GuiTest : public ::testing::Test {
 protected:
@@ -66,10 +67,19 @@ protected:
         return !Solving;
     }
 
+    // The store as the test sees it, beside the game: set up, or read back, key by key.
     QString Setting(const QString& section, const QString& key) {
         return GetSetting("Pelorand", section, key, "<absent>");
     }
     void Store(const QString& section, const QString& key, const QString& value) {
         SaveSetting("Pelorand", section, key, value);
+    }
+    // The tally as the store holds it, read afresh from the record.
+    struct Wins {
+        uint64_t player, hints, computer;
+    };
+    static Wins StoredWins() {
+        const PlayRecord record = StoredRecord();
+        return {record.PlayerFirst(), record.HintsFirst(), record.ComputerFirst()};
     }
 };
