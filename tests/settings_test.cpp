@@ -1,5 +1,5 @@
-// The settings table: how each row judges what is stored, where a player's rows live, and a
-// settings file an older version wrote read as the same game.
+// The settings table: how each row judges what is stored, where a player's rows live, which keys
+// the store may be asked for, and a settings file an older version wrote read as the same game.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -71,7 +71,7 @@ TEST(SettingsTable, EachTextRowKeepsOnlyWhatItsCheckPasses) {
 }
 
 // Today's one player keeps every row where it always was; another player's own rows go under
-// a group of their own, the name made safe for the store.
+// a group of their own, the name made safe for the store, and the table knows them there.
 TEST(SettingsTable, APlayersOwnRowsLiveUnderThePlayerAndTheFirstPlayersWhereTheyWere) {
     for (const Setting* s : AllSettings) EXPECT_EQ(SettingSection(*s, CurrentPlayer()), s->section) << KeyOf(*s).toStdString();
     struct Case {
@@ -92,7 +92,73 @@ TEST(SettingsTable, APlayersOwnRowsLiveUnderThePlayerAndTheFirstPlayersWhereThey
     for (const Case& c : cases) {
         const QString section = SettingSection(*c.row, QString::fromUtf8(c.player));
         EXPECT_EQ(section, c.section) << c.player;
+        const QString key = c.row->keyFits ? QString("5_3_r2") : QString(c.row->key);
+        EXPECT_TRUE(TableAllows(StoreAccess::Read, section, key)) << c.player << " " << key.toStdString();
     }
+}
+
+// What the store may be asked for: a row's key in its section, a family's keys in their form, a
+// player's own rows under any player; a retired row read and removed, never written.
+TEST(SettingsTable, AllowsTheStoreOnlyItsOwnKeys) {
+    using A = StoreAccess;
+    struct Case {
+        A access;
+        const char* section;
+        const char* key;
+        bool allowed;
+    };
+    const Case cases[] = {
+        {A::Read, "Game", "FaceCards", true},
+        {A::Write, "Game", "FaceCards", true},
+        {A::Read, "Settings", "Language", true},
+        {A::Write, "Settings", "Language", true},
+        {A::Read, "Game", "Language", false},  // a key in another row's section
+        {A::Read, "Settings", "language", false},
+        {A::Read, "Game", "Nonsense", false},
+        {A::Read, "Game", "PlayerWins", true},
+        {A::Remove, "Game", "HintWins", true},
+        {A::Write, "Game", "PlayerWins", false},  // retired: never written again
+        {A::Write, "Game", "ComputerWins", false},
+        {A::Read, "Statistics", "5_3_r2", true},
+        {A::Write, "Statistics", "5_3", true},
+        {A::Read, "Statistics", "8_3_r2", false},
+        {A::Write, "Statistics", "EarlierWins", true},
+        {A::Read, "Game", "5_3_r2", false},
+        {A::List, "Statistics", "", true},
+        {A::List, "Game", "", false},
+        {A::List, "Player/Ann/Statistics", "", true},
+        {A::Read, "Player/Ann/Statistics", "4_1_r2", true},
+        {A::Read, "Player/Ann/Game", "FaceCards", false},  // shared: never a player's
+        {A::Read, "Player/Ann/Game", "PlayerWins", true},
+        {A::Read, "Player/Ann/Statistics", "PlayerWins", false},  // a player's row in another of the player's sections
+        {A::Read, "Player/Ann/Game", "4_1_r2", false},
+        {A::Read, "Player//Statistics", "4_1_r2", false},
+        {A::Read, "Player/Ann/Bob/Statistics", "4_1_r2", false},
+        {A::Read, "Players/Ann/Statistics", "4_1_r2", false},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(TableAllows(c.access, c.section, c.key), c.allowed) << static_cast<int>(c.access) << " " << c.section << "/" << c.key;
+}
+
+// The watch on the store sees every kind of access the table makes, so no key slips past it.
+TEST(SettingsTable, TheStoresWatchSeesEveryAccess) {
+    QTemporaryDir dir;
+    SetSettingsLocation(ScratchSettingsLocation(dir.path()));
+    QStringList seen;
+    WatchSettings([&](StoreAccess access, const QString& section, const QString& key) {
+        seen << QString("%1 %2/%3").arg(static_cast<int>(access)).arg(section, key);
+    });
+    WriteSetting(FaceCardsSetting, QString("4"));
+    ReadSettingInt(FaceCardsSetting);
+    HasSetting(PlayerWinsSetting);
+    RemoveSetting(PlayerWinsSetting);
+    WriteSetting(RecordRowsSetting, "4_2_r2", "1 1 0 0 0 1 1");
+    SettingFamilyKeys(RecordRowsSetting);
+    WatchTheGamesSettingsKeys();  // put the tests' own watch back
+    RemoveSettingsLocation(SettingsLocation());
+    SetSettingsLocation({});
+    EXPECT_EQ(seen, QStringList({"1 Game/FaceCards", "0 Game/FaceCards", "0 Game/PlayerWins", "2 Game/PlayerWins",
+                                 "1 Statistics/4_2_r2", "3 Statistics/"}));
 }
 
 namespace {

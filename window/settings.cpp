@@ -14,6 +14,21 @@ namespace {
 
 QString SectionOf(const Setting& setting) { return SettingSection(setting, CurrentPlayer()); }
 
+// Whether a section of the store is the row's: its own, or a per-player row's for any player.
+bool InSection(const Setting& row, const QString& section) {
+    if (section == row.section) return true;
+    if (row.scope != SettingScope::PerPlayer) return false;
+    const QStringList parts = section.split('/');
+    return parts.size() == 3 && parts[0] == "Player" && !parts[1].isEmpty() && parts[2] == row.section;
+}
+
+// The row a key of the store is, if any.
+const Setting* RowOf(const QString& section, const QString& key) {
+    for (const Setting* s : AllSettings)
+        if (InSection(*s, section) && (s->keyFits ? s->keyFits(key) : key == s->key)) return s;
+    return nullptr;
+}
+
 }  // namespace
 
 double SettingValue(const Setting& setting, const QString& stored) {
@@ -84,6 +99,16 @@ QString SettingSection(const Setting& setting, const QString& player) {
 }
 
 QString CurrentPlayer() { return {}; }
+
+bool TableAllows(StoreAccess access, const QString& section, const QString& key) {
+    if (access == StoreAccess::List) {
+        for (const Setting* s : AllSettings)
+            if (s->keyFits && InSection(*s, section)) return true;
+        return false;
+    }
+    const Setting* row = RowOf(section, key);
+    return row && !(access == StoreAccess::Write && row->retired);
+}
 
 OperatorOrder StoredOrder() { return ReadSettingInt(OrderSetting) == 1 ? OperatorOrder::School : OperatorOrder::Game; }
 

@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "expr/eval.h"
+#include "platform/settings_store.h"
 
 // Whose a stored value is: the computer's, the same for whoever plays on it (the window's place,
 // the options), or one player's own (the record of play and its tally).
@@ -74,6 +75,11 @@ void RemoveSettingFamily(const Setting& family);
 QString SettingSection(const Setting& setting, const QString& player);
 // The player whose own rows are read and written: the first, and so far the only, one.
 QString CurrentPlayer();
+
+// Whether the table asks the store for this: a key that is a row (a family's key in its form, a
+// per-player row under any player's section), written only when the row is not retired, and a
+// section's keys listed only for a family.
+bool TableAllows(StoreAccess access, const QString& section, const QString& key);
 
 // When the computer starts looking on a new puzzle: entry 0 at once, 1..3 after 10, 30 or 60
 // seconds, 4 only when the player gives up.
