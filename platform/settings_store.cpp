@@ -10,6 +10,11 @@
 namespace {
 
 QString overrideLocation;
+SettingsWatch watcher;
+
+void Watch(StoreAccess access, const QString& section, const QString& key) {
+    if (watcher) watcher(access, section, key);
+}
 
 #ifdef Q_OS_WIN
 const QString perUserKey = QStringLiteral("HKEY_CURRENT_USER\\Software\\Pelorand");
@@ -61,8 +66,11 @@ void RemoveSettingsLocation(const QString& location) {
     QFile::remove(location);
 }
 
+void WatchSettings(SettingsWatch watch) { watcher = std::move(watch); }
+
 QString GetSetting(const QString& app, const QString& section, const QString& key, const QString& fallback) {
     Q_UNUSED(app);  // one application per store: the store's name is the application's
+    Watch(StoreAccess::Read, section, key);
     QSettings store(SettingsLocation(), FormatOf(SettingsLocation()));
     QVariant value = store.value(section + "/" + key);
     if (!value.isValid()) return fallback;
@@ -73,19 +81,27 @@ QString GetSetting(const QString& app, const QString& section, const QString& ke
 
 void SaveSetting(const QString& app, const QString& section, const QString& key, const QString& value) {
     Q_UNUSED(app);
+    Watch(StoreAccess::Write, section, key);
     QSettings store(SettingsLocation(), FormatOf(SettingsLocation()));
     store.setValue(section + "/" + key, value);  // a QString: the registry keeps it as REG_SZ
 }
 
+bool SettingExists(const QString& app, const QString& section, const QString& key) {
+    Q_UNUSED(app);
+    Watch(StoreAccess::Read, section, key);
+    return QSettings(SettingsLocation(), FormatOf(SettingsLocation())).contains(section + "/" + key);
+}
+
+void DeleteSetting(const QString& app, const QString& section, const QString& key) {
+    Q_UNUSED(app);
+    Watch(StoreAccess::Remove, section, key);
+    QSettings(SettingsLocation(), FormatOf(SettingsLocation())).remove(section + "/" + key);
+}
+
 QStringList SettingKeys(const QString& app, const QString& section) {
     Q_UNUSED(app);
+    Watch(StoreAccess::List, section, {});
     QSettings store(SettingsLocation(), FormatOf(SettingsLocation()));
     store.beginGroup(section);
     return store.childKeys();
-}
-
-void DeleteSettingSection(const QString& app, const QString& section) {
-    Q_UNUSED(app);
-    QSettings store(SettingsLocation(), FormatOf(SettingsLocation()));
-    store.remove(section);
 }

@@ -2,6 +2,7 @@
 #include "player/play_record.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <sstream>
 
@@ -136,30 +137,38 @@ void PlayRecord::Left() {
     open_.reset();
 }
 
-uint64_t PlayRecord::PlayerFirst() const {
+namespace {
+
+// Counts add up to at most the largest count, never round to small ones (a hand-edited file).
+uint64_t Plus(uint64_t a, uint64_t b) { return a > UINT64_MAX - b ? UINT64_MAX : a + b; }
+
+}  // namespace
+
+uint64_t PlayRecord::Sum(uint64_t RecordRow::*field) const {
     uint64_t n = 0;
     for (const auto* rows : {&rows_, &firstRows_})
-        for (const auto& [key, row] : *rows) n += row.solved + row.withHints;
+        for (const auto& [key, row] : *rows) n = Plus(n, row.*field);
     return n;
 }
 
-uint64_t PlayRecord::HintsFirst() const {
-    uint64_t n = 0;
-    for (const auto* rows : {&rows_, &firstRows_})
-        for (const auto& [key, row] : *rows) n += row.withHints;
-    return n;
-}
+uint64_t PlayRecord::PlayerFirst() const { return Plus(Plus(Sum(&RecordRow::solved), Sum(&RecordRow::withHints)), earlier_.player); }
 
-uint64_t PlayRecord::ComputerFirst() const {
-    uint64_t n = 0;
-    for (const auto* rows : {&rows_, &firstRows_})
-        for (const auto& [key, row] : *rows) n += row.computerFirst;
-    return n;
+uint64_t PlayRecord::HintsFirst() const { return Plus(Sum(&RecordRow::withHints), earlier_.hints); }
+
+uint64_t PlayRecord::ComputerFirst() const { return Plus(Sum(&RecordRow::computerFirst), earlier_.computer); }
+
+void PlayRecord::CarryTally(uint64_t player, uint64_t hints, uint64_t computer) {
+    // Only what the rows do not hold already: the tally counted every win the rows did.
+    auto beyond = [](uint64_t tally, uint64_t inRows) { return tally > inRows ? tally - inRows : 0; };
+    earlier_.player = std::max(earlier_.player, beyond(player, Plus(Sum(&RecordRow::solved), Sum(&RecordRow::withHints))));
+    earlier_.hints = std::max(earlier_.hints, beyond(hints, Sum(&RecordRow::withHints)));
+    earlier_.computer = std::max(earlier_.computer, beyond(computer, Sum(&RecordRow::computerFirst)));
 }
 
 void PlayRecord::Reset() {
     rows_.clear();
     firstRows_.clear();
+    earlier_ = {};
     if (open_) {
         open_->counted = false;
         open_->ended = false;
@@ -181,26 +190,63 @@ std::map<std::string, std::string> PlayRecord::Save() const {
     return out;
 }
 
+namespace {
+
+struct RowKey {
+    int cards = 0, level = 0;
+    bool current = false;  // the current rating's ("5_3_r2"), else the first's ("5_3")
+};
+
+std::optional<RowKey> ParseRowKey(const std::string& key) {
+    const bool current = key.size() == 6 && key.compare(3, 3, "_r2") == 0;
+    if ((key.size() != 3 && !current) || key[1] != '_' || key[0] < '3' || key[0] > '7' || key[2] < '0' || key[2] > '5') return std::nullopt;
+    return RowKey{key[0] - '0', key[2] - '0', current};
+}
+
+std::optional<RecordRow> ParseRow(const std::string& text) {
+    RecordRow row;
+    std::istringstream v(text);
+    if (!(v >> row.dealt >> row.solved >> row.withHints >> row.computerFirst >> row.gaveUp >> row.currentRun >> row.longestRun))
+        return std::nullopt;
+    int64_t t = 0;
+    while (v >> t)
+        if (t >= 0) row.times.push_back(t);
+    if (!v.eof()) return std::nullopt;  // something that is not a time: the row is not ours
+    if (row.times.size() > PlayRecord::KeptTimes) row.times.erase(row.times.begin(), row.times.end() - PlayRecord::KeptTimes);
+    return row;
+}
+
+}  // namespace
+
 void PlayRecord::Load(const std::map<std::string, std::string>& saved) {
     rows_.clear();
     firstRows_.clear();
     for (const auto& [key, value] : saved) {
-        int cards = 0, level = 0;
-        const bool current = key.size() == 6 && key.compare(3, 3, "_r2") == 0;
-        if ((key.size() != 3 && !current) || key[1] != '_' || key[0] < '3' || key[0] > '7' || key[2] < '0' || key[2] > '5') continue;
-        cards = key[0] - '0';
-        level = key[2] - '0';
-        RecordRow row;
-        std::istringstream v(value);
-        if (!(v >> row.dealt >> row.solved >> row.withHints >> row.computerFirst >> row.gaveUp >> row.currentRun >> row.longestRun))
-            continue;
-        int64_t t = 0;
-        while (v >> t)
-            if (t >= 0) row.times.push_back(t);
-        if (!v.eof()) continue;  // something that is not a time: the row is not ours
-        if (row.times.size() > KeptTimes) row.times.erase(row.times.begin(), row.times.end() - KeptTimes);
-        (current ? rows_ : firstRows_)[{cards, level}] = row;
+        const std::optional<RowKey> at = ParseRowKey(key);
+        if (!at) continue;
+        const std::optional<RecordRow> row = ParseRow(value);
+        if (!row) continue;
+        (at->current ? rows_ : firstRows_)[{at->cards, at->level}] = *row;
     }
+}
+
+bool PlayRecord::IsRowKey(const std::string& key) { return ParseRowKey(key).has_value(); }
+
+bool PlayRecord::IsRowText(const std::string& text) { return ParseRow(text).has_value(); }
+
+std::string PlayRecord::EarlierText() const {
+    return std::to_string(earlier_.player) + ' ' + std::to_string(earlier_.hints) + ' ' + std::to_string(earlier_.computer);
+}
+
+bool PlayRecord::LoadEarlier(const std::string& text) {
+    EarlierWins read;
+    std::istringstream v(text);
+    // Whole numbers from 0 up only: a stream reads "-1" into an unsigned count as its largest.
+    if (text.find('-') != std::string::npos || !(v >> read.player >> read.hints >> read.computer)) return false;
+    v >> std::ws;
+    if (!v.eof()) return false;
+    earlier_ = read;
+    return true;
 }
 
 std::string PlayRecord::Csv() const {

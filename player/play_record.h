@@ -11,6 +11,10 @@
 // puzzle dealt and passed over counts as dealt and nothing more: a race with a head start
 // that the player never played is no win of the computer's either.
 //
+// The tally (the player's wins, of which with hints, and the computer's) is the record's own sum.
+// Wins counted before the record kept rows (an older version's separate tally) cannot be put in
+// rows; they are carried once into a count of their own beside the rows.
+//
 // Levels are those of the current rating (deal/level.h). Rows recorded while the first rating
 // gave the levels cannot be rated again (the record keeps no puzzles), so they are kept apart
 // as they were, shown and exported marked as such, and never added to.
@@ -36,6 +40,14 @@ struct RecordRow {
     std::optional<int64_t> Best() const;
     std::optional<int64_t> Median() const;
     bool operator==(const RecordRow&) const = default;
+};
+
+// Wins the record counts apart from its rows: those of the tally kept before the rows were.
+struct EarlierWins {
+    uint64_t player = 0;  // right answers first, with hints or without
+    uint64_t hints = 0;   // of those, with hints
+    uint64_t computer = 0;
+    bool operator==(const EarlierWins&) const = default;
 };
 
 class PlayRecord {
@@ -83,17 +95,30 @@ public:
     const std::map<std::pair<int, int>, RecordRow>& Rows() const { return rows_; }
     // The rows whose levels the first rating gave, by (cards, level).
     const std::map<std::pair<int, int>, RecordRow>& FirstRatingRows() const { return firstRows_; }
-    // The Your Answer tally: right answers first (of which with hints), and the computer's.
+    // The Your Answer tally: right answers first (of which with hints), and the computer's;
+    // every row's and the earlier wins.
     uint64_t PlayerFirst() const;
     uint64_t HintsFirst() const;
     uint64_t ComputerFirst() const;
 
-    void Reset();  // every row gone; the puzzle on the table counts afresh
+    const EarlierWins& Earlier() const { return earlier_; }
+    // An older version's tally: what it counts beyond the rows becomes the earlier wins (never
+    // fewer than they are, so carrying the same tally twice changes nothing).
+    void CarryTally(uint64_t player, uint64_t hints, uint64_t computer);
+
+    void Reset();  // every row and the earlier wins gone; the puzzle on the table counts afresh
 
     // One text per row, "cards_level_r2" (as "5_3_r2": the current rating) -> fields, for the
     // settings; and back (bad rows skipped). "cards_level" (as "5_3") is a first-rating row.
     std::map<std::string, std::string> Save() const;
     void Load(const std::map<std::string, std::string>& saved);
+    // Whether a key names a row ("5_3_r2", "5_3"), and whether a text is a row's.
+    static bool IsRowKey(const std::string& key);
+    static bool IsRowText(const std::string& text);
+    // The earlier wins as a text, "player hints computer" ("12 3 5"), and back: false, and the
+    // wins left as they were, for any other text.
+    std::string EarlierText() const;
+    bool LoadEarlier(const std::string& text);
 
     // A header row, then one row per card count and level, for a spreadsheet; the first
     // rating's rows last, their level marked "(old rating)".
@@ -115,10 +140,12 @@ private:
     RecordRow& RowOf(const Puzzle& p) { return rows_[{p.cards, p.level}]; }
     void Count(Puzzle& p);
     std::optional<End> Settle(int64_t nowMs);  // the computer's win once a race has all it needs
+    uint64_t Sum(uint64_t RecordRow::*field) const;  // over every row, both ratings'
 
     std::map<std::pair<int, int>, RecordRow> rows_;
     std::map<std::pair<int, int>, RecordRow> firstRows_;
     std::optional<Puzzle> open_;
+    EarlierWins earlier_;
 };
 
 // "1:05" for 65,000 ms, "0:07" for 7,000 (seconds rounded down), hours as "1:02:03".

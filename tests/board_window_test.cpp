@@ -83,7 +83,7 @@ TEST_F(BoardWindow, TheKeyboardAloneSolvesThreeThreeEightEight) {
     EXPECT_TRUE(result.contains("You got it first!"));
     EXPECT_FALSE(Solving);
     EXPECT_EQ(w.lblProgress->text(), "You got it first!");
-    EXPECT_EQ(Setting("Game", "PlayerWins"), "1");
+    EXPECT_EQ(StoredWins().player, 1u);
     EXPECT_EQ(a->lblTally->text(), "You 1, the computer 0");
     EXPECT_EQ(Sum(&RecordRow::solved), 1u);
     EXPECT_TRUE(b->lblBoard->text().startsWith("Right!"));
@@ -96,7 +96,7 @@ TEST_F(BoardWindow, TheKeyboardAloneSolvesThreeThreeEightEight) {
     EXPECT_EQ(Tiles(b), QStringList({"Card 1/3", "Card 8"}));
     EXPECT_TRUE(b->isAncestorOf(Focus()));
     Keys("2/1");
-    EXPECT_EQ(Setting("Game", "PlayerWins"), "1");
+    EXPECT_EQ(StoredWins().player, 1u);
     EXPECT_EQ(Sum(&RecordRow::solved), 1u);
 
     // Ctrl+Z undoes, Escape starts over, and with nothing to start over Escape closes.
@@ -154,7 +154,7 @@ TEST_F(BoardWindow, TheMouseAloneSolvesFromACardOnTheTable) {
     QTest::mouseClick(b->cmdOp[1], Qt::LeftButton);
     QTest::mouseClick(b->cmdTile[1], Qt::LeftButton);  // 26 − 2 = 24
     EXPECT_TRUE(a->txtResult->toPlainText().contains("Right!")) << a->txtResult->toPlainText().toStdString();
-    EXPECT_EQ(Setting("Game", "PlayerWins"), "1");
+    EXPECT_EQ(StoredWins().player, 1u);
     // A click on a table card whose tile is gone does nothing on the board.
     QTest::mouseClick(w.FaceCard[1], Qt::LeftButton);
     EXPECT_EQ(Tiles(b), QStringList({"Card 24"}));
@@ -174,27 +174,27 @@ TEST_F(BoardWindow, TheComputerWinsOnlyARaceThePlayerEnteredOnTheBoard) {
     ASSERT_TRUE(SearchUntilSolved());  // the computer hits a puzzle nobody played
     w.cmdDeal_Click();
     EXPECT_EQ(Sum(&RecordRow::computerFirst), 0u);
-    EXPECT_EQ(Setting("Game", "ComputerWins"), "<absent>");
+    EXPECT_EQ(StoredWins().computer, 0u);
     EXPECT_EQ(Sum(&RecordRow::dealt), 2u);  // the first deal and this one, passed over
 
     w.SetPuzzle({5, 3, 7, 2}, 24);
     frmAnswer* a = Open(w);
     Keys("1");  // a pick before the computer's hit: a race
     ASSERT_TRUE(SearchUntilSolved());
-    EXPECT_EQ(Setting("Game", "ComputerWins"), "1");
+    EXPECT_EQ(StoredWins().computer, 1u);
     EXPECT_EQ(a->lblTally->text(), "You 0, the computer 1");
 
     w.SetPuzzle({2, 3, 4}, 24);  // the window stays open; not played yet
     ASSERT_TRUE(SearchUntilSolved());
     QTest::keyClick(a->fraBoard->cmdTile[0], Qt::Key_1);  // a pick only after the hit: no race
-    EXPECT_EQ(Setting("Game", "ComputerWins"), "1");
+    EXPECT_EQ(StoredWins().computer, 1u);
     a->txtAnswer->setText("2 * 3 * 4");
     a->cmdCheck->click();
     const QString result = a->txtResult->toPlainText();
     EXPECT_TRUE(result.contains("Right!")) << result.toStdString();
     EXPECT_FALSE(result.contains("The computer was first")) << result.toStdString();
     EXPECT_FALSE(result.contains("You got it first")) << result.toStdString();
-    EXPECT_EQ(Setting("Game", "PlayerWins"), "1");  // the player's solved puzzle
+    EXPECT_EQ(StoredWins().player, 1u);  // the player's solved puzzle
     EXPECT_EQ(a->lblTally->text(), "You 1, the computer 1");
     EXPECT_EQ(w.lblProgress->text(), "Solution found.");  // the computer's solution stays on the table
 }
@@ -269,7 +269,7 @@ TEST_F(BoardWindow, AWrongLastTileSaysWhatItMakesWithUndoThere) {
     EXPECT_TRUE(b->lblBoard->text().startsWith("That makes 5/2, not 16.")) << b->lblBoard->text().toStdString();
     EXPECT_TRUE(b->cmdUndo->isEnabled());
     EXPECT_TRUE(Solving);  // the race goes on
-    EXPECT_EQ(Setting("Game", "PlayerWins"), "<absent>");
+    EXPECT_EQ(StoredWins().player, 0u);
 }
 
 TEST_F(BoardWindow, HintPicksTheNextStepOnTheBoardAndCountsAsAHint) {
@@ -295,7 +295,7 @@ TEST_F(BoardWindow, HintPicksTheNextStepOnTheBoardAndCountsAsAHint) {
         if (i < 2) a->cmdHint->click();
     }
     EXPECT_TRUE(a->txtResult->toPlainText().contains("Right!")) << a->txtResult->toPlainText().toStdString();
-    EXPECT_EQ(Setting("Game", "HintWins"), "1");
+    EXPECT_EQ(StoredWins().hints, 1u);
     EXPECT_EQ(Sum(&RecordRow::withHints), 1u);
 
     // Steps that leave the simplest answer: a hint from the cards as they stand, or none.

@@ -676,11 +676,11 @@ TEST_F(YourAnswer, ARightAnswerBeforeTheSearchWinsThePuzzle) {
     EXPECT_TRUE(w.cmdAnswer->isEnabled());
     w.cmdAnswer_Click();
     EXPECT_EQ(w.Soln()->lblSoln->toPlainText(), "5 + (3 * 7) - 2 = 24\nBroken down like this:\n3 * 7 = 21\n5 + 21 = 26\n26 - 2 = 24");
-    EXPECT_EQ(Setting("Game", "PlayerWins"), "1");
+    EXPECT_EQ(StoredWins().player, 1u);
     EXPECT_EQ(a->lblTally->text(), "You 1, the computer 0");
 
     a->cmdCheck->click();  // the same puzzle again: no second win
-    EXPECT_EQ(Setting("Game", "PlayerWins"), "1");
+    EXPECT_EQ(StoredWins().player, 1u);
 
     w.cmdDeal_Click();  // a new puzzle clears the window
     EXPECT_TRUE(a->txtAnswer->text().isEmpty());
@@ -699,32 +699,32 @@ TEST_F(YourAnswer, TheComputerIsFirstOnlyInARaceThePlayerEntered) {
     w.tbToolBar_ButtonClick("YourAnswer");
     frmAnswer* a = w.Answer();
     ASSERT_NE(a, nullptr);
-    EXPECT_EQ(Setting("Game", "ComputerWins"), "<absent>");  // opening it is no race lost
+    EXPECT_EQ(StoredWins().computer, 0u);  // opening it is no race lost
     a->txtAnswer->setText("5 + 3 * 7 - 2");
     a->cmdCheck->click();
     QString result = a->txtResult->toPlainText();
     EXPECT_TRUE(result.contains("Right!")) << result.toStdString();
     EXPECT_FALSE(result.contains("The computer was first")) << result.toStdString();
     EXPECT_EQ(w.lblProgress->text(), "Solution found.");
-    EXPECT_EQ(Setting("Game", "PlayerWins"), "5");
+    EXPECT_EQ(StoredWins().player, 5u);
     EXPECT_EQ(a->lblTally->text(), "You 5 (1 with hints), the computer 0");
 
     // Opening Your Answer before its hit enters no race: the player has not begun.
     DealPuzzle(w, {5, 3, 7, 2}, 24);
     w.mnuEditYourAnswer_Click();
     ASSERT_TRUE(SearchUntilSolved());
-    EXPECT_EQ(Setting("Game", "ComputerWins"), "<absent>");
+    EXPECT_EQ(StoredWins().computer, 0u);
 
     // Typing before its hit enters the race: then the computer can be first.
     DealPuzzle(w, {5, 3, 7, 2}, 24);
     QTest::keyClicks(a->txtAnswer, "5 + ");
     ASSERT_TRUE(SearchUntilSolved());
-    EXPECT_EQ(Setting("Game", "ComputerWins"), "1");
+    EXPECT_EQ(StoredWins().computer, 1u);
     a->txtAnswer->setText("5 + 3 * 7 - 2");
     a->cmdCheck->click();
     result = a->txtResult->toPlainText();
     EXPECT_TRUE(result.contains("Right!\nThe computer was first this time.")) << result.toStdString();
-    EXPECT_EQ(Setting("Game", "PlayerWins"), "5");
+    EXPECT_EQ(StoredWins().player, 5u);
     EXPECT_EQ(a->lblTally->text(), "You 5 (1 with hints), the computer 1");
 }
 
@@ -773,8 +773,8 @@ TEST_F(YourAnswer, HintsGiveOneStepAtATimeAndCountTheWin) {
     a->txtAnswer->setText(solution);
     a->cmdCheck->click();
     EXPECT_TRUE(a->txtResult->toPlainText().contains("Right!")) << a->txtResult->toPlainText().toStdString();
-    EXPECT_EQ(Setting("Game", "HintWins"), "1");
-    EXPECT_EQ(Setting("Game", "PlayerWins"), "1");
+    EXPECT_EQ(StoredWins().hints, 1u);
+    EXPECT_EQ(StoredWins().player, 1u);
 }
 
 // A desktop with a large font: the fixed places still hold their whole captions.

@@ -16,7 +16,9 @@
 #include "platform/common_dialog.h"
 #include "platform/msgbox.h"
 #include "platform/settings_store.h"
+#include "tests/store_watch.h"
 #include "window/frmmain.h"
+#include "window/play_stats.h"
 
 class GuiTest : public ::testing::Test {
 protected:
@@ -66,10 +68,21 @@ protected:
         return !Solving;
     }
 
+    // The store as the test sees it, beside the game: set up, or read back, key by key.
     QString Setting(const QString& section, const QString& key) {
+        const TestsOwnStoreAccess own;
         return GetSetting("Pelorand", section, key, "<absent>");
     }
     void Store(const QString& section, const QString& key, const QString& value) {
+        const TestsOwnStoreAccess own;
         SaveSetting("Pelorand", section, key, value);
+    }
+    // The tally as the store holds it, read afresh from the record.
+    struct Wins {
+        uint64_t player, hints, computer;
+    };
+    static Wins StoredWins() {
+        const PlayRecord record = StoredRecord();
+        return {record.PlayerFirst(), record.HintsFirst(), record.ComputerFirst()};
     }
 };

@@ -8,6 +8,7 @@
 #include <fstream>
 
 #include "platform/language.h"
+#include "tests/store_watch.h"
 #include "window/deferred_icon.h"
 
 int main(int argc, char** argv) {
@@ -33,5 +34,6 @@ int main(int argc, char** argv) {
     DeferStyleIcons();  // the style the game runs with
     UseLanguage("en");  // as the game starts in English: the source texts, with their plurals
     ::testing::InitGoogleTest(&argc, argv);
+    WatchTheGamesSettingsKeys();
     return RUN_ALL_TESTS();
 }

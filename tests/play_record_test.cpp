@@ -275,3 +275,106 @@ TEST(PlayRecord, ARightAnswerIsFirstOnlyInARaceStillOpen) {
         EXPECT_EQ(r.RightAnswer(false, 3'000).ended, std::nullopt) << c.story << ": a second right answer ends nothing";
     }
 }
+
+// The tally an older version kept apart: what it counts beyond the rows is carried into the
+// record's earlier wins, never twice, never fewer, and cleared with the rows.
+TEST(PlayRecord, CarriesAnOldTallyOnceBesideTheRows) {
+    // Rows holding 2 wins of the player's (1 with hints) and 1 of the computer's.
+    const std::map<std::string, std::string> rows = {{"4_2_r2", "3 1 1 1 0 0 1 500 700"}};
+    struct Case {
+        uint64_t player, hints, computer;  // the old tally
+        EarlierWins earlier;               // carried
+        uint64_t tallyPlayer, tallyHints, tallyComputer;
+    };
+    const Case cases[] = {
+        {7, 2, 3, {5, 1, 2}, 7, 2, 3},  // more than the rows: the rest is carried
+        {2, 1, 1, {0, 0, 0}, 2, 1, 1},  // the rows hold it all already
+        {0, 0, 0, {0, 0, 0}, 2, 1, 1},  // no old tally: the rows' own
+        {1, 0, 0, {0, 0, 0}, 2, 1, 1},  // fewer than the rows: the rows are the facts
+    };
+    for (const Case& c : cases) {
+        PlayRecord r;
+        r.Load(rows);
+        r.CarryTally(c.player, c.hints, c.computer);
+        EXPECT_EQ(r.Earlier(), c.earlier) << c.player;
+        EXPECT_EQ(r.PlayerFirst(), c.tallyPlayer) << c.player;
+        EXPECT_EQ(r.HintsFirst(), c.tallyHints) << c.player;
+        EXPECT_EQ(r.ComputerFirst(), c.tallyComputer) << c.player;
+        r.CarryTally(c.player, c.hints, c.computer);  // carried twice: counted once
+        EXPECT_EQ(r.Earlier(), c.earlier) << c.player;
+    }
+
+    // Wins stored as carried stay when the same tally comes again, and when a smaller one does
+    // (an older version played once more after the carry started its count from nothing).
+    PlayRecord r;
+    r.Load(rows);
+    ASSERT_TRUE(r.LoadEarlier("5 1 2"));
+    r.CarryTally(7, 2, 3);
+    EXPECT_EQ(r.Earlier(), (EarlierWins{5, 1, 2}));
+    r.CarryTally(1, 0, 0);
+    EXPECT_EQ(r.Earlier(), (EarlierWins{5, 1, 2}));
+    EXPECT_EQ(r.PlayerFirst(), 7u);
+
+    // Wins after the carry add to the tally as the rows grow.
+    r.Started(4, 0);
+    r.Seen();
+    r.LevelKnown(2);
+    r.Ended(End::SolvedWithHints, 10);
+    EXPECT_EQ(r.PlayerFirst(), 8u);
+    EXPECT_EQ(r.HintsFirst(), 3u);
+    EXPECT_EQ(r.EarlierText(), "5 1 2");
+    r.Reset();
+    EXPECT_EQ(r.Earlier(), EarlierWins{});
+    EXPECT_EQ(r.PlayerFirst(), 0u);
+}
+
+TEST(PlayRecord, ReadsItsEarlierWinsOnlyFromTheirOwnText) {
+    struct Case {
+        const char* text;
+        bool read;
+        EarlierWins wins;
+    };
+    const Case cases[] = {
+        {"5 1 2", true, {5, 1, 2}},
+        {"  0 0 0 ", true, {0, 0, 0}},
+        {"18446744073709551615 0 1", true, {UINT64_MAX, 0, 1}},
+        {"5 1", false, {}},
+        {"5 1 2 3", false, {}},
+        {"-1 0 0", false, {}},     // never read as the largest count
+        {"5 1 two", false, {}},
+        {"5.5 1 2", false, {}},
+        {"18446744073709551616 0 0", false, {}},  // beyond any count
+        {"", false, {}},
+    };
+    for (const Case& c : cases) {
+        PlayRecord r;
+        EXPECT_EQ(r.LoadEarlier(c.text), c.read) << c.text;
+        EXPECT_EQ(r.Earlier(), c.wins) << c.text;
+        if (c.read) {
+            PlayRecord back;
+            EXPECT_TRUE(back.LoadEarlier(r.EarlierText())) << c.text;
+            EXPECT_EQ(back.Earlier(), c.wins) << c.text;
+        }
+    }
+}
+
+// A hand-edited record with counts near the largest: the tally stops at the largest count
+// instead of wrapping round to a small one.
+TEST(PlayRecord, TheTallyOfHugeCountsStopsAtTheLargest) {
+    PlayRecord r;
+    r.Load({{"4_2_r2", "18446744073709551615 18446744073709551615 0 18446744073709551615 0 0 0"}, {"5_2_r2", "9 9 9 9 0 0 0"}});
+    ASSERT_TRUE(r.LoadEarlier("7 7 7"));
+    EXPECT_EQ(r.PlayerFirst(), UINT64_MAX);
+    EXPECT_EQ(r.HintsFirst(), 16u);
+    EXPECT_EQ(r.ComputerFirst(), UINT64_MAX);
+}
+
+// Which stored keys and texts are the record's rows: what the settings table lets through.
+TEST(PlayRecord, KnowsItsRowKeysAndTexts) {
+    for (const char* key : {"3_0_r2", "7_5_r2", "5_3", "4_0"}) EXPECT_TRUE(PlayRecord::IsRowKey(key)) << key;
+    for (const char* key : {"", "2_1_r2", "8_1", "5_6_r2", "5_3_r3", "5-3", "5_3_r2x", "EarlierWins", "55_3"})
+        EXPECT_FALSE(PlayRecord::IsRowKey(key)) << key;
+    for (const char* text : {"1 1 0 0 0 1 1", "3 1 0 1 1 0 1 8000", " 1 0 0 0 0 0 0 ", "1 1 0 0 0 1 1 500 -7 900"})
+        EXPECT_TRUE(PlayRecord::IsRowText(text)) << text;
+    for (const char* text : {"", "1 1 0 0 0 1", "1 2 three", "1 1 0 0 0 1 1 5 x"}) EXPECT_FALSE(PlayRecord::IsRowText(text)) << text;
+}

@@ -50,7 +50,7 @@ TEST_F(Statistics, EachOutcomeCountsOnceInTheTallyAndSurvivesARestart) {
     w.mnuEditYourAnswer_Click();
     QTest::keyClicks(w.Answer()->txtAnswer, "5");
     ASSERT_TRUE(SearchUntilSolved());
-    EXPECT_EQ(Setting("Game", "ComputerWins"), "1");
+    EXPECT_EQ(StoredWins().computer, 1u);
 
     FixedNowMs = 100'000;
     w.SetPuzzle({3, 9, 3, 9}, 17);  // the player first, 42 s later
@@ -78,8 +78,8 @@ TEST_F(Statistics, EachOutcomeCountsOnceInTheTallyAndSurvivesARestart) {
     EXPECT_EQ(Sum(&RecordRow::computerFirst), 1u);
     EXPECT_EQ(Sum(&RecordRow::solved), 1u);
     EXPECT_EQ(Sum(&RecordRow::gaveUp), 1u);
-    EXPECT_EQ(Setting("Game", "PlayerWins"), "1");
-    EXPECT_EQ(Setting("Game", "ComputerWins"), "1");
+    EXPECT_EQ(StoredWins().player, 1u);
+    EXPECT_EQ(StoredWins().computer, 1u);
 
     w.close();  // the puzzle on the table leaves with the game
     EXPECT_EQ(Sum(&RecordRow::dealt), 5u);

@@ -1,30 +1,36 @@
-// The record of play in the settings: one key per row under "Statistics".
+// The record of play in the settings: one key per row under "Statistics", and the wins it
+// carried from the tally older versions kept apart.
 #include "window/play_stats.h"
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <map>
 #include <memory>
 
 #include "engine/globals.h"
-#include "platform/settings_store.h"
+#include "platform/settings_store.h"  // where the store is, to know when a test moves it
 #include "window/settings.h"
 
 namespace {
 
-constexpr const char* Section = "Statistics";
 std::map<std::string, std::string> written;  // the rows as the settings file holds them
 
-void AddToTally(const Setting& setting) { WriteSetting(setting, QString::number(static_cast<qint64>(ReadSetting(setting)) + 1)); }
+constexpr const Setting* OldTally[] = {&PlayerWinsSetting, &HintWinsSetting, &ComputerWinsSetting};
+
+// An old tally's count as older versions read it: a whole number, fractions dropped.
+uint64_t OldWins(const Setting& setting) { return static_cast<uint64_t>(ReadSetting(setting)); }
 
 }  // namespace
 
 PlayRecord StoredRecord() {
     PlayRecord record;
     std::map<std::string, std::string> saved;
-    for (const QString& key : SettingKeys(AppTitle, Section))
-        saved[key.toStdString()] = GetSetting(AppTitle, Section, key, QString()).toStdString();
+    for (const QString& key : SettingFamilyKeys(RecordRowsSetting))
+        saved[key.toStdString()] = ReadSettingText(RecordRowsSetting, key).toStdString();
     record.Load(saved);
+    record.LoadEarlier(ReadSettingText(EarlierWinsSetting).toStdString());
+    record.CarryTally(OldWins(PlayerWinsSetting), OldWins(HintWinsSetting), OldWins(ComputerWinsSetting));
     return record;
 }
 
@@ -36,6 +42,12 @@ PlayRecord& Record() {
         record = std::make_unique<PlayRecord>(StoredRecord());
         loadedFrom = SettingsLocation();
         written = record->Save();
+        // The old tally's keys go only once the wins they carried are stored: carried twice, they
+        // count once.
+        if (std::any_of(std::begin(OldTally), std::end(OldTally), [](const Setting* s) { return HasSetting(*s); })) {
+            WriteSetting(EarlierWinsSetting, QString::fromStdString(record->EarlierText()));
+            for (const Setting* s : OldTally) RemoveSetting(*s);
+        }
     }
     return *record;
 }
@@ -47,23 +59,14 @@ void SaveRecord() {
         auto [it, fresh] = written.try_emplace(key, value);
         if (!fresh && it->second == value) continue;
         it->second = value;
-        SaveSetting(AppTitle, Section, QString::fromStdString(key), QString::fromStdString(value));
+        WriteSetting(RecordRowsSetting, QString::fromStdString(key), QString::fromStdString(value));
     }
 }
 
 namespace {
 
-// The tally follows the record's ends, one for each.
-void Tally(PlayRecord::End how) {
-    using End = PlayRecord::End;
-    if (how == End::SolvedAlone || how == End::SolvedWithHints) AddToTally(PlayerWinsSetting);
-    if (how == End::SolvedWithHints) AddToTally(HintWinsSetting);
-    if (how == End::ComputerFirst) AddToTally(ComputerWinsSetting);
-    SaveRecord();
-}
-
 void Settle(std::optional<PlayRecord::End> how) {
-    if (how) Tally(*how);
+    if (how) SaveRecord();
 }
 
 }  // namespace
@@ -72,12 +75,12 @@ void RecordEnd(PlayRecord::End how) {
     PlayRecord& record = Record();
     if (!record.Open() || record.HasEnded()) return;
     record.Ended(how, NowMs());
-    Tally(how);
+    SaveRecord();
 }
 
 PlayRecord::Right RecordRight(bool withHints) {
     const PlayRecord::Right right = Record().RightAnswer(withHints, NowMs());
-    if (right.ended) Tally(*right.ended);
+    if (right.ended) SaveRecord();
     return right;
 }
 
@@ -89,15 +92,15 @@ void RecordComputerHit() { Settle(Record().ComputerHit(NowMs())); }
 
 void ResetRecord() {
     Record().Reset();
-    DeleteSettingSection(AppTitle, Section);
+    RemoveSettingFamily(RecordRowsSetting);
+    RemoveSetting(EarlierWinsSetting);
     written.clear();
-    for (const Setting* s : {&PlayerWinsSetting, &HintWinsSetting, &ComputerWinsSetting}) WriteSetting(*s, QString("0"));
 }
 
 QString TallyText() {
-    const auto you = static_cast<qint64>(ReadSetting(PlayerWinsSetting));
-    const auto hints = static_cast<qint64>(ReadSetting(HintWinsSetting));
-    const auto computer = static_cast<qint64>(ReadSetting(ComputerWinsSetting));
+    const auto you = static_cast<qulonglong>(Record().PlayerFirst());
+    const auto hints = static_cast<qulonglong>(Record().HintsFirst());
+    const auto computer = static_cast<qulonglong>(Record().ComputerFirst());
     if (hints > 0) return QCoreApplication::translate("Tally", "You %1 (%2 with hints), the computer %3").arg(you).arg(hints).arg(computer);
     return QCoreApplication::translate("Tally", "You %1, the computer %2").arg(you).arg(computer);
 }

@@ -1,11 +1,35 @@
 // Reading and writing the settings table through the store, never trusting what is stored.
 #include "window/settings.h"
 
+#include <QUrl>
+
 #include <cmath>
 
 #include "deal/dealing.h"
 #include "platform/language.h"
 #include "platform/settings_store.h"
+#include "player/play_record.h"
+
+namespace {
+
+QString SectionOf(const Setting& setting) { return SettingSection(setting, CurrentPlayer()); }
+
+// Whether a section of the store is the row's: its own, or a per-player row's for any player.
+bool InSection(const Setting& row, const QString& section) {
+    if (section == row.section) return true;
+    if (row.scope != SettingScope::PerPlayer) return false;
+    const QStringList parts = section.split('/');
+    return parts.size() == 3 && parts[0] == "Player" && !parts[1].isEmpty() && parts[2] == row.section;
+}
+
+// The row a key of the store is, if any.
+const Setting* RowOf(const QString& section, const QString& key) {
+    for (const Setting* s : AllSettings)
+        if (InSection(*s, section) && (s->keyFits ? s->keyFits(key) : key == s->key)) return s;
+    return nullptr;
+}
+
+}  // namespace
 
 double SettingValue(const Setting& setting, const QString& stored) {
     bool ok = false;
@@ -21,20 +45,69 @@ int16_t SettingValueInt(const Setting& setting, const QString& stored) {
     return static_cast<int16_t>(value);
 }
 
+QString SettingText(const Setting& setting, const QString& stored) {
+    const QString text = stored.trimmed();
+    return setting.textFits && setting.textFits(text) ? text : QString(setting.fallback);
+}
+
 double ReadSetting(const Setting& setting) {
-    return SettingValue(setting, GetSetting(AppTitle, setting.section, setting.key, setting.fallback));
+    return SettingValue(setting, GetSetting(AppTitle, SectionOf(setting), setting.key, setting.fallback));
 }
 
 int16_t ReadSettingInt(const Setting& setting) {
-    return SettingValueInt(setting, GetSetting(AppTitle, setting.section, setting.key, setting.fallback));
+    return SettingValueInt(setting, GetSetting(AppTitle, SectionOf(setting), setting.key, setting.fallback));
+}
+
+QString ReadSettingText(const Setting& setting) {
+    return SettingText(setting, GetSetting(AppTitle, SectionOf(setting), setting.key, setting.fallback));
 }
 
 void WriteSetting(const Setting& setting, const QString& value) {
-    SaveSetting(AppTitle, setting.section, setting.key, value);
+    SaveSetting(AppTitle, SectionOf(setting), setting.key, value);
 }
 
 void WriteSetting(const Setting& setting, double value) {
     WriteSetting(setting, QString::number(value, 'g', 7));  // single precision, as text
+}
+
+bool HasSetting(const Setting& setting) { return SettingExists(AppTitle, SectionOf(setting), setting.key); }
+
+void RemoveSetting(const Setting& setting) { DeleteSetting(AppTitle, SectionOf(setting), setting.key); }
+
+QStringList SettingFamilyKeys(const Setting& family) {
+    QStringList keys = SettingKeys(AppTitle, SectionOf(family));
+    keys.removeIf([&](const QString& key) { return !family.keyFits(key); });
+    return keys;
+}
+
+QString ReadSettingText(const Setting& family, const QString& key) {
+    return SettingText(family, GetSetting(AppTitle, SectionOf(family), key, family.fallback));
+}
+
+void WriteSetting(const Setting& family, const QString& key, const QString& value) {
+    SaveSetting(AppTitle, SectionOf(family), key, value);
+}
+
+void RemoveSettingFamily(const Setting& family) {
+    for (const QString& key : SettingFamilyKeys(family)) DeleteSetting(AppTitle, SectionOf(family), key);
+}
+
+QString SettingSection(const Setting& setting, const QString& player) {
+    if (setting.scope == SettingScope::Shared || player.isEmpty()) return setting.section;
+    // Percent-encoded: a name may hold what the store reads as a group's end ('/', '\').
+    return "Player/" + QString::fromLatin1(QUrl::toPercentEncoding(player)) + "/" + setting.section;
+}
+
+QString CurrentPlayer() { return {}; }
+
+bool TableAllows(StoreAccess access, const QString& section, const QString& key) {
+    if (access == StoreAccess::List) {
+        for (const Setting* s : AllSettings)
+            if (s->keyFits && InSection(*s, section)) return true;
+        return false;
+    }
+    const Setting* row = RowOf(section, key);
+    return row && !(access == StoreAccess::Write && row->retired);
 }
 
 OperatorOrder StoredOrder() { return ReadSettingInt(OrderSetting) == 1 ? OperatorOrder::School : OperatorOrder::Game; }
@@ -51,11 +124,19 @@ DealRule StoredDealRule() {
     return rule;
 }
 
-QString StoredLanguage() { return GetSetting(AppTitle, "Settings", "Language", QString()).trimmed(); }
+bool IsLanguageChoice(const QString& text) { return text.isEmpty() || text == "en" || Languages().contains(text); }
 
-void StoreLanguage(const QString& language) { SaveSetting(AppTitle, "Settings", "Language", language); }
+QString StoredLanguage() { return ReadSettingText(LanguageSetting); }
+
+void StoreLanguage(const QString& language) { WriteSetting(LanguageSetting, language); }
 
 QString StartLanguage() {
     const QString chosen = StoredLanguage();
-    return chosen == "en" || Languages().contains(chosen) ? chosen : SystemLanguage();
+    return chosen.isEmpty() ? SystemLanguage() : chosen;
 }
+
+bool IsRecordRowKey(const QString& key) { return PlayRecord::IsRowKey(key.toStdString()); }
+
+bool IsRecordRowText(const QString& text) { return PlayRecord::IsRowText(text.toStdString()); }
+
+bool IsEarlierWinsText(const QString& text) { return PlayRecord().LoadEarlier(text.toStdString()); }

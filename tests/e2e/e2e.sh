@@ -267,7 +267,10 @@ else
         keys Escape
         win=$(window_of "^race.pld - Pelorand\$")
         exit_game || kill "$game_pid"
-        if ! grep -q '^PlayerWins=1' "$settings" || grep -q '^ComputerWins=[1-9]' "$settings"; then fail "the tally was not stored: $(grep -i wins "$settings")"
+        # The tally is the record's: a row with the player's one win alone, none of the computer's,
+        # and the old separate keys never written.
+        if ! grep -Eq '^[3-7]_[0-5]_r2=[0-9]+ 1 0 0 ' "$settings" || grep -Eq '^[3-7]_[0-5]_r2=([0-9]+ ){3}[1-9]' "$settings" ||
+           grep -Eq '^(PlayerWins|HintWins|ComputerWins)=' "$settings"; then fail "the tally was not stored in the record: $(grep -E '_r2=|Wins=' "$settings")"
         else ok; fi
       fi
     fi
