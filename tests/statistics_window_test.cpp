@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTableWidget>
 #include <QTest>
 
@@ -185,6 +186,14 @@ TEST_F(Statistics, TheClockShowsTheTimeOnThePuzzleWhenItIsOn) {
     frmMain& again = Start();
     EXPECT_TRUE(again.MenuItem("mnuViewClock")->isChecked());
     EXPECT_TRUE(again.sbClock->isVisibleTo(&again));
+    // On the screen, inside the status bar, beside the verdict, at every number of cards.
+    for (const std::vector<int>& cards : {std::vector<int>{3, 3, 8}, {1, 2, 3, 4, 5}, {1, 2, 3, 4, 5, 6, 7}}) {
+        again.SetPuzzle(cards, 10);
+        QCoreApplication::processEvents();
+        const QRect bar = again.sbStatusBar->rect(), shown = again.sbClock->geometry();
+        EXPECT_TRUE(bar.contains(shown)) << cards.size() << " cards: clock at " << shown.x() << "+" << shown.width() << " in a bar " << bar.width() << " wide";
+        EXPECT_FALSE(shown.intersects(again.sbVerdict->geometry())) << cards.size() << " cards";
+    }
 }
 
 TEST_F(Statistics, OnlyPuzzlesThePlayerCouldSeeCountAsDealt) {

@@ -16,6 +16,9 @@ void frmMain::CreateClock() {
     sbClock->setObjectName("sbStatusBarClock");
     sbClock->setSpokenPrefix(tr("Time on this puzzle: "));
     sbClock->setMinimumWidth(Px(700));
+    // Its own width, whatever the panels beside it ask: a panel that the layout may ignore would
+    // be pushed off the bar by a wide verdict.
+    sbClock->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     sbStatusBar->addPermanentWidget(sbClock);
     const bool on = ReadSettingInt(ShowClockSetting) == 1;
     sbClock->setVisible(on);
