@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QFont>
 
-#include <filesystem>
 #include <fstream>
 
 #include "platform/language.h"
@@ -22,9 +21,11 @@ int main(int argc, char** argv) {
     // (3840 x 2160), not the offscreen platform's 800 x 600. Wine passes no QT_ variable on.
     if (const QByteArray scale = qgetenv("PELORAND_TEST_SCALE"); !scale.isEmpty()) {
         qputenv("QT_SCALE_FACTOR", scale);
-        const std::filesystem::path config = std::filesystem::temp_directory_path() / "pelorand-test-screen.json";
+        // Named from the working folder: the platform's options are split at colons, so a
+        // Windows path with its drive letter would not do.
+        const char* config = "pelorand-test-screen.json";
         std::ofstream(config) << R"({"screens": [{"name": "large", "x": 0, "y": 0, "width": 3840, "height": 2160, "logicalDpi": 96}]})";
-        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QByteArray::fromStdString(config.string()));
+        qputenv("QT_QPA_PLATFORM", QByteArray("offscreen:configfile=") + config);
     }
     QApplication app(argc, argv);
 #ifdef PELORAND_TEST_FONT_DIR

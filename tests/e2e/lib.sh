@@ -101,8 +101,13 @@ clipboard() { xclip -o -selection clipboard 2>/dev/null; }
 clipboard_holds_text() { [ -n "$(clipboard)" ]; }  # asked afresh at each try of wait_for
 copy_puzzle() {  # Ctrl+C, then the clipboard text once it has changed from $1
   printf '' | xclip -selection clipboard >/dev/null 2>&1  # it stays behind as the owner
-  keys ctrl+c
-  wait_for 5 clipboard_holds_text && clipboard
+  # Under Wine the first key to a window that has just come up is now and then lost: Ctrl+C is
+  # pressed again, up to three times (a copy is the same text however often it is made).
+  for _ in 1 2 3; do
+    keys ctrl+c
+    wait_for 3 clipboard_holds_text && { clipboard; return 0; }
+  done
+  return 1
 }
 faces() { sed -e 's/^Solve: //' -e 's/ => .*//' <<<"$1"; }
 answer() { sed -e 's/.* => //' <<<"$1"; }
