@@ -33,7 +33,7 @@ if [ -f "$build/pelorand.exe" ]; then
   cp /usr/share/wine/fonts/*.tt[fc] "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
   HOME=$home wineserver -p60 || true  # kept running between the starts (a running one stays)
   game_cmd=(wine "$home/program/pelorand.exe") bare_cmd=(wine "$home/program/bare_window.exe")
-  trap 'HOME=$home wineserver -k 2>/dev/null; kill ${xvfb:-} ${wm:-} 2>/dev/null; true' EXIT
+  trap 'HOME=$home wineserver -k 2>/dev/null || true; kill ${xvfb:-} ${wm:-} 2>/dev/null || true' EXIT
 fi
 
 now_ns() { date +%s%N; }
