@@ -12,28 +12,12 @@
 
 #include <algorithm>
 
+#include "dialogs/number_list.h"
 #include "engine/globals.h"
 #include "platform/language.h"
 #include "window/fit_text.h"
 #include "window/settings.h"
 #include "window/twips.h"
-
-namespace {
-
-// Selects the entry for value; a value not offered (a deck made elsewhere) gets an entry of
-// its own in numeric order, so the dialog shows it and Apply keeps it.
-void Preset(QComboBox* list, int value) {
-    const QString text = QString::number(value);
-    int at = list->findText(text);
-    if (at < 0) {
-        at = 0;
-        while (at < list->count() && list->itemText(at).toInt() < value) ++at;
-        list->insertItem(at, text);
-    }
-    list->setCurrentIndex(at);
-}
-
-}  // namespace
 
 frmOptions::frmOptions(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
@@ -192,8 +176,8 @@ frmOptions::frmOptions(QWidget* parent)
 }
 
 void frmOptions::Form_Load() {
-    Preset(cboCardCnt, FaceCards);
-    Preset(cboHighCard, HighCard);
+    ChooseNumber(cboCardCnt, FaceCards);
+    ChooseNumber(cboHighCard, HighCard);
     chkAnswerOnly->setChecked(ReadSettingInt(DealAnswerOnlySetting) == 1);
     cboLevel->setCurrentIndex(ReadSettingInt(DealLevelSetting));  // entry i is level i, "any" 0
     cboHeadStart->setCurrentIndex(ReadSettingInt(HeadStartSetting));

@@ -17,6 +17,7 @@
 
 #include <chrono>
 
+#include "dialogs/number_list.h"
 #include "engine/globals.h"
 #include "platform/common_dialog.h"
 #include "platform/msgbox.h"
@@ -38,18 +39,6 @@ QComboBox* List(QWidget* parent, const char* name, const QStringList& entries) {
     return list;
 }
 
-// Selects the entry for value; a value the list does not offer (a deck's, or a code's made on
-// the command line) gets an entry of its own in numeric order.
-void Choose(QComboBox* list, int value) {
-    const QString text = QString::number(value);
-    int at = list->findText(text);
-    if (at < 0) {
-        at = 0;
-        while (at < list->count() && list->itemText(at).toInt() < value) ++at;
-        list->insertItem(at, text);
-    }
-    list->setCurrentIndex(at);
-}
 
 }  // namespace
 
@@ -62,8 +51,8 @@ frmWorksheet::frmWorksheet(QWidget* owner)
     cboHigh = List(this, "cboHigh", {"5", "6", "7", "8", "9", "10", "12", "15", "20", "25", "30", "40", "50"});
     cboLevel = List(this, "cboLevel", {tr("any"), tr("1 (easy)"), "2", "3", "4", tr("5 (hard)")});
     // A sheet starts from the options in force, as Options shows them.
-    Choose(cboCards, FaceCards);
-    Choose(cboHigh, HighCard);
+    ChooseNumber(cboCards, FaceCards);
+    ChooseNumber(cboHigh, HighCard);
     cboLevel->setCurrentIndex(ReadSettingInt(DealLevelSetting));  // entry i is level i, "any" 0
     // Options' "only puzzles with an answer" has no say here: a sheet holds nothing else.
     lblAnswers = new QLabel(tr("Every puzzle on a worksheet has an answer."), this);
@@ -186,8 +175,8 @@ bool frmWorksheet::UseCode() {
     seed_ = read.settings->seed;
     version_ = read.settings->version;  // an old code keeps the sheet it was printed with
     readingCode_ = true;
-    Choose(cboCards, read.settings->cards);
-    Choose(cboHigh, read.settings->high);
+    ChooseNumber(cboCards, read.settings->cards);
+    ChooseNumber(cboHigh, read.settings->high);
     cboLevel->setCurrentIndex(read.settings->level);
     spnCount->setValue(read.settings->count);
     readingCode_ = false;

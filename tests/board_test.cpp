@@ -55,8 +55,9 @@ void FollowHints(Board& b, const Expression& simplest) {
     }
 }
 
-// Whether the values can make the target with + - * / in exact fractions, every way tried.
-bool Makes(std::vector<Fraction> v, const Fraction& target) {
+// Whether the values can make the target with + - * / in exact fractions, every way tried;
+// with plainFirst, only by a first step that makes a whole number from 0 up.
+bool Makes(std::vector<Fraction> v, const Fraction& target, bool plainFirst = false) {
     if (v.size() == 1) return v[0] == target;
     for (std::size_t i = 0; i < v.size(); ++i)
         for (std::size_t j = 0; j < v.size(); ++j) {
@@ -65,25 +66,7 @@ bool Makes(std::vector<Fraction> v, const Fraction& target) {
             for (std::size_t k = 0; k < v.size(); ++k)
                 if (k != i && k != j) rest.push_back(v[k]);
             for (auto r : {v[i].Plus(v[j]), v[i].Minus(v[j]), v[i].Times(v[j]), v[i].Divided(v[j])}) {
-                if (!r) continue;
-                rest.push_back(*r);
-                if (Makes(rest, target)) return true;
-                rest.pop_back();
-            }
-        }
-    return false;
-}
-
-// Whether a first step that makes a whole number from 0 up leaves values that make the target.
-bool PlainWayOn(const std::vector<Fraction>& v, const Fraction& target) {
-    for (std::size_t i = 0; i < v.size(); ++i)
-        for (std::size_t j = 0; j < v.size(); ++j) {
-            if (i == j) continue;
-            std::vector<Fraction> rest;
-            for (std::size_t k = 0; k < v.size(); ++k)
-                if (k != i && k != j) rest.push_back(v[k]);
-            for (auto r : {v[i].Plus(v[j]), v[i].Minus(v[j]), v[i].Times(v[j]), v[i].Divided(v[j])}) {
-                if (!r || !r->IsWhole() || r->Num() < 0) continue;
+                if (!r || (plainFirst && (!r->IsWhole() || r->Num() < 0))) continue;
                 rest.push_back(*r);
                 if (Makes(rest, target)) return true;
                 rest.pop_back();
@@ -308,7 +291,7 @@ TEST(BoardHint, FromABoardThatLeftTheAnswerItFindsAWayOnOrSaysThereIsNone) {
             continue;
         }
         // Off the simplest answer, a step in whole numbers from 0 up comes first where one leads on.
-        if (!h->followsSimplest && PlainWayOn(values, Fraction(answer))) {
+        if (!h->followsSimplest && Makes(values, Fraction(answer), true)) {
             const std::optional<Fraction> made = StepResult(values, *h);
             ASSERT_TRUE(made.has_value());
             EXPECT_TRUE(made->IsWhole() && made->Num() >= 0) << "round " << round << ": the hint makes " << TileText(*made);

@@ -33,6 +33,20 @@ std::string Typed(const std::string& code) {
     return typed;
 }
 
+// A puzzle as a printed sheet showed it.
+struct Printed { std::vector<int> cards; int answer; int level; };
+
+// The sheet a code makes again, puzzle by puzzle, against the one taken down from the program.
+void ExpectSheet(const Worksheet& sheet, const char* code, const std::vector<Printed>& puzzles) {
+    EXPECT_EQ(sheet.code, code);
+    ASSERT_EQ(sheet.puzzles.size(), puzzles.size()) << code << ": " << sheet.error;
+    for (std::size_t i = 0; i < puzzles.size(); ++i) {
+        EXPECT_EQ(sheet.puzzles[i].cards, puzzles[i].cards) << code << " #" << i + 1;
+        EXPECT_EQ(sheet.puzzles[i].answer, puzzles[i].answer) << code << " #" << i + 1;
+        EXPECT_EQ(sheet.puzzles[i].level, puzzles[i].level) << code << " #" << i + 1;
+    }
+}
+
 }  // namespace
 
 // A new code holds every field at each of its limits, any seed and each choice of operations,
@@ -241,7 +255,6 @@ TEST(Worksheet, WritesItsAnswersInTheOrderChosen) {
 // codes, repeats and all (XYDNGC9UH5V asks 10 2 1 5 => 5 and 5 1 2 10 => 5, ZMZM5J45ZN2 1 3 2 => 2
 // and 3 2 1 => 2).
 TEST(WorksheetCode, AnOldCodeMakesTheSheetItAlwaysMade) {
-    struct Printed { std::vector<int> cards; int answer; int level; };
     struct Sheet { const char* code; WorksheetVersion version; std::vector<Printed> puzzles; };
     const WorksheetVersion first = WorksheetVersion::FirstRating, measured = WorksheetVersion::MeasuredRating;
     const Sheet sheets[] = {
@@ -275,21 +288,13 @@ TEST(WorksheetCode, AnOldCodeMakesTheSheetItAlwaysMade) {
         ASSERT_TRUE(read.settings) << s.code << ": " << read.error;
         EXPECT_EQ(read.settings->version, s.version) << s.code;
         EXPECT_EQ(read.settings->operations, WorksheetOperations::All) << s.code;
-        const Worksheet sheet = MakeWorksheet(*read.settings);
-        EXPECT_EQ(sheet.code, s.code);
-        ASSERT_EQ(sheet.puzzles.size(), s.puzzles.size()) << s.code << ": " << sheet.error;
-        for (std::size_t i = 0; i < s.puzzles.size(); ++i) {
-            EXPECT_EQ(sheet.puzzles[i].cards, s.puzzles[i].cards) << s.code << " #" << i + 1;
-            EXPECT_EQ(sheet.puzzles[i].answer, s.puzzles[i].answer) << s.code << " #" << i + 1;
-            EXPECT_EQ(sheet.puzzles[i].level, s.puzzles[i].level) << s.code << " #" << i + 1;
-        }
+        ExpectSheet(MakeWorksheet(*read.settings), s.code, s.puzzles);
     }
 }
 
 // Thirteen-character codes of sheets made now, with the puzzles and levels they made, taken
 // down from the program: a sheet made again from its code is the same sheet.
 TEST(WorksheetCode, ANewCodeMakesTheSheetItMadeWhenPrinted) {
-    struct Printed { std::vector<int> cards; int answer; int level; };
     struct Sheet { WorksheetSettings settings; const char* code; std::vector<Printed> puzzles; };
     const Sheet sheets[] = {
         {{123456789u, 4, 12, 2, 6}, "YEBT4E2TRFSWR",
@@ -303,14 +308,7 @@ TEST(WorksheetCode, ANewCodeMakesTheSheetItMadeWhenPrinted) {
         const ReadCode read = ReadWorksheetCode(s.code);
         ASSERT_TRUE(read.settings) << s.code << ": " << read.error;
         EXPECT_EQ(*read.settings, s.settings) << s.code;
-        const Worksheet sheet = MakeWorksheet(*read.settings);
-        EXPECT_EQ(sheet.code, s.code);
-        ASSERT_EQ(sheet.puzzles.size(), s.puzzles.size()) << s.code << ": " << sheet.error;
-        for (std::size_t i = 0; i < s.puzzles.size(); ++i) {
-            EXPECT_EQ(sheet.puzzles[i].cards, s.puzzles[i].cards) << s.code << " #" << i + 1;
-            EXPECT_EQ(sheet.puzzles[i].answer, s.puzzles[i].answer) << s.code << " #" << i + 1;
-            EXPECT_EQ(sheet.puzzles[i].level, s.puzzles[i].level) << s.code << " #" << i + 1;
-        }
+        ExpectSheet(MakeWorksheet(*read.settings), s.code, s.puzzles);
     }
 }
 
