@@ -7,13 +7,11 @@ cd "$(dirname "$0")"
 # ./package.sh --windows: the Windows installer and zip instead (scripts/package-windows.sh).
 if [ "${1:-}" = "--windows" ]; then exec scripts/package-windows.sh; fi
 umask 022  # files and folders in the package get Debian's usual modes
-EXTRA_PACKAGES="dpkg-dev file lintian appstream desktop-file-utils"
-BUILD_DIR=build-package
+EXTRA_PACKAGES="${EXTRA_PACKAGES:-} dpkg-dev file lintian appstream desktop-file-utils"
+# PACKAGE_BUILD_DIR: a build made the same way already (test.sh packs the build it tests).
+BUILD_DIR=${PACKAGE_BUILD_DIR:-build-package}
 BUILD_TARGETS="pelorand pelorand_docs"
-# dpkg-buildflags is there only once setup.sh has run, so the first configure waits for it.
-export CXXFLAGS="${CXXFLAGS:-} $(dpkg-buildflags --get CXXFLAGS 2>/dev/null) $(dpkg-buildflags --get CPPFLAGS 2>/dev/null)"
-export LDFLAGS="${LDFLAGS:-} $(dpkg-buildflags --get LDFLAGS 2>/dev/null) -Wl,-z,now"
-CMAKE_ARGS="-DCMAKE_INSTALL_PREFIX=/usr -DCMAKE_INSTALL_BINDIR=games"
+RELEASE_AS_PACKAGED=1
 source scripts/setup.sh
 rm -f dist/pelorand_*.deb
 (cd "$BUILD_DIR" && cpack -G DEB >/dev/null)

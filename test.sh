@@ -6,10 +6,13 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 # The end-to-end suite drives the real program in its own X server.
-EXTRA_PACKAGES="xvfb xdotool xclip imagemagick openbox x11-utils desktop-file-utils shared-mime-info poppler-utils dbus at-spi2-core python3-pyatspi"
+EXTRA_PACKAGES="xvfb xdotool xclip imagemagick openbox x11-utils desktop-file-utils shared-mime-info poppler-utils dbus at-spi2-core python3-pyatspi
+                dpkg-dev file lintian appstream"
+# One Release build, made as the Debian package is made, is both the one tested and the one packed.
+RELEASE_AS_PACKAGED=1
 source scripts/setup.sh
-# The Debian package, built and checked first: the end-to-end suite unpacks and plays it.
-(unset BUILD_DIR CMAKE_ARGS EXTRA_PACKAGES; ./package.sh)
+# The Debian package, packed from it and checked first: the end-to-end suite unpacks and plays it.
+(unset CMAKE_ARGS EXTRA_PACKAGES; PACKAGE_BUILD_DIR=$BUILD_DIR ./package.sh)
 (cd "$BUILD_DIR" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)") | tee "$BUILD_DIR/ctest.log"
 scripts/check-skips.sh linux "$BUILD_DIR/ctest.log"
 

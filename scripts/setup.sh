@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs (only those missing), then configures and
-# builds. Sourced by play.sh, test.sh and package.sh; BUILD_DIR, CMAKE_ARGS and BUILD_TARGETS
-# may be set first.
+# builds. Sourced by play.sh, test.sh and package.sh; BUILD_DIR, CMAKE_ARGS, BUILD_TARGETS and
+# RELEASE_AS_PACKAGED (the package's flags and paths, scripts/package-flags.sh) may be set first.
 set -euo pipefail
 
 packages=(cmake g++ make pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev
@@ -19,5 +19,7 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 BUILD_DIR=${BUILD_DIR:-build}
-cmake -S . -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=Release ${CMAKE_ARGS:-} >/dev/null
+cmake_args=(-DCMAKE_BUILD_TYPE=Release ${CMAKE_ARGS:-})
+if [ -n "${RELEASE_AS_PACKAGED:-}" ]; then source "$(dirname "${BASH_SOURCE[0]}")/package-flags.sh"; fi
+cmake -S . -B "$BUILD_DIR" "${cmake_args[@]}" >/dev/null
 cmake --build "$BUILD_DIR" -j "$(nproc)" ${BUILD_TARGETS:+--target $BUILD_TARGETS}

@@ -335,14 +335,16 @@ fi
 if [ -n "$build" ]; then
   check=install
   prefix=$work/prefix
+  # bin, or games when the build is the package's (test.sh's is)
+  bindir=$(sed -n 's/^CMAKE_INSTALL_BINDIR:[A-Z]*=//p' "$build/CMakeCache.txt")
   if ! cmake --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1; then fail "cmake --install: $(tail -n 3 "$work/install.log")"
-  elif [ ! -x "$prefix/bin/pelorand" ] || [ ! -f "$prefix/share/games/pelorand/PELORAND.HLP" ]; then fail "binary or help file missing"
+  elif [ ! -x "$prefix/${bindir:-bin}/pelorand" ] || [ ! -f "$prefix/share/games/pelorand/PELORAND.HLP" ]; then fail "binary or help file missing"
   elif ! desktop-file-validate "$prefix/share/applications/pelorand.desktop" >"$work/validate.log" 2>&1; then fail "desktop entry: $(cat "$work/validate.log")"
   elif [ ! -f "$prefix/share/icons/hicolor/scalable/apps/pelorand.svg" ]; then fail "no icon installed"
   elif ! grep -q 'pattern="\*.pld"' "$prefix/share/mime/packages/pelorand.xml"; then fail "no MIME type for deck files"
   else
     rm -f "$settings"
-    bin=$prefix/bin/pelorand
+    bin=$prefix/${bindir:-bin}/pelorand
     if start_game "Untitled - Pelorand"; then
       keys F1
       if wait_for 5 game_id "^Pelorand Help\$"; then ok; else fail "F1 in the installed program showed no help"; fi
