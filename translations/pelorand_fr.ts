@@ -904,7 +904,7 @@ d&apos;erreur standard.</translation>
     </message>
     <message>
         <source>Answers: a secret till the end</source>
-        <translation>Solutions&#xa0;: secret jusqu&apos;à la fin</translation>
+        <translation>Solutions&#xa0;: un secret jusqu&apos;à la fin</translation>
     </message>
     <message>
         <source>Verdict: the number of answers is a secret until the puzzle is over</source>
