@@ -34,28 +34,55 @@ int16_t NextDeckPos(int16_t deckPos) {
     return next < DeckFirst ? DeckLast : next;
 }
 
-bool Qualifies(const uint8_t (&deck)[55], int16_t deckPos, int16_t faceCards, const DealRule& rule) {
-    if (!rule.Active()) return true;
+bool NoAnswerDealsPossible(int faceCards) { return faceCards >= 3 && faceCards <= 4; }
+
+bool LetsNoAnswerThrough(const DealRule& rule, int faceCards) { return rule.noAnswers && NoAnswerDealsPossible(faceCards); }
+
+namespace {
+
+std::vector<int> FaceCardsAt(const uint8_t (&deck)[55], int16_t deckPos, int16_t faceCards) {
     std::vector<int> cards;
     for (int16_t i = 0; i < faceCards; ++i) cards.push_back(deck[RingPos(deckPos, faceCards, i)]);
-    if (rule.level > 0) return PuzzleLevel(cards, deck[deckPos], rule.rating) == rule.level;
-    return SolveForPlayer(cards, deck[deckPos], 0).answers > 0;
+    return cards;
 }
 
-bool DealQualifying(uint8_t (&deck)[55], int16_t& deckPos, int16_t faceCards, int16_t highCard, const DealRule& rule) {
+// Down the ring (a fresh shuffle after a whole ring with none) to the first puzzle that fits.
+template <class Fits>
+bool DealTo(uint8_t (&deck)[55], int16_t& deckPos, int16_t highCard, Fits fits) {
     uint8_t work[55];
     std::copy(std::begin(deck), std::end(deck), work);
     int16_t pos = deckPos;
     for (int looked = 0; looked < DealSearchLimit; ++looked) {
         if (looked > 0 && looked % DeckCards == 0) ShuffleCards(work, highCard);  // a whole ring had none
         pos = NextDeckPos(pos);
-        if (Qualifies(work, pos, faceCards, rule)) {
+        if (fits(work, pos)) {
             std::copy(std::begin(work), std::end(work), deck);
             deckPos = pos;
             return true;
         }
     }
     return false;
+}
+
+}  // namespace
+
+bool Qualifies(const uint8_t (&deck)[55], int16_t deckPos, int16_t faceCards, const DealRule& rule) {
+    if (!rule.answerOnly && rule.level == 0) return true;
+    const std::vector<int> cards = FaceCardsAt(deck, deckPos, faceCards);
+    if (rule.level > 0) return PuzzleLevel(cards, deck[deckPos], rule.rating) == rule.level;
+    return PlayerCanSolve(cards, deck[deckPos]);
+}
+
+bool DealQualifying(uint8_t (&deck)[55], int16_t& deckPos, int16_t faceCards, int16_t highCard, const DealRule& rule) {
+    DealRule rest = rule;
+    rest.noAnswers = false;
+    if (LetsNoAnswerThrough(rule, faceCards)) {
+        const auto noAnswer = [&](const uint8_t (&work)[55], int16_t pos) { return !PlayerCanSolve(FaceCardsAt(work, pos, faceCards), work[pos]); };
+        const bool aimAtNone = RandomInt(100, 1) <= NoAnswerPercent;
+        if (aimAtNone && DealTo(deck, deckPos, highCard, noAnswer)) return true;
+        rest.answerOnly = true;  // the other deals, and an aim at none that found none, have an answer
+    }
+    return DealTo(deck, deckPos, highCard, [&](const uint8_t (&work)[55], int16_t pos) { return Qualifies(work, pos, faceCards, rest); });
 }
 
 std::string NothingQualifies(const DealRule& rule) {

@@ -13,8 +13,22 @@ struct DealRule {
     bool answerOnly = false;  // only puzzles a player can solve
     int level = 0;            // 1..5: only puzzles of that difficulty (which have an answer); 0: any
     Rating rating = CurrentRating;  // the rating of that difficulty (old worksheet codes keep theirs)
-    bool Active() const { return answerOnly || level > 0; }
+    // Now and then a puzzle with no answer (where NoAnswerDealsPossible): a deal aims at one
+    // NoAnswerPercent times in a hundred, else at one with an answer (of the level, if one is set).
+    bool noAnswers = false;
+    bool Active() const { return answerOnly || level > 0 || noAnswers; }
 };
+
+// How often, in a hundred deals, a deal with noAnswers aims at a puzzle with no answer.
+inline constexpr int NoAnswerPercent = 20;
+
+// Whether puzzles with no answer turn up often enough at this number of face cards for the
+// option to mean anything: with all four operations at 3 and 4 cards only (at 5 to 7 almost
+// every puzzle has an answer). The operations a player may use enter here.
+bool NoAnswerDealsPossible(int faceCards);
+// Whether dealing under the rule lets puzzles with no answer through on purpose at this number
+// of cards; the computer then waits for the player to give up, so its silence says nothing.
+bool LetsNoAnswerThrough(const DealRule& rule, int faceCards);
 
 // How far Deal looks for a puzzle that the rule accepts before it gives up: two rings.
 inline constexpr int DealSearchLimit = 104;
@@ -34,12 +48,15 @@ int16_t StartGame(int16_t faceCards, std::optional<uint32_t> seed);
 // One place down the ring, as Deal moves: below 3 comes 54.
 int16_t NextDeckPos(int16_t deckPos);
 
-// Whether the puzzle with its answer card at deckPos is one the rule accepts.
+// Whether the puzzle with its answer card at deckPos is one the rule accepts (its answer and
+// level; noAnswers is where a deal aims, not what a puzzle must be).
 bool Qualifies(const uint8_t (&deck)[55], int16_t deckPos, int16_t faceCards, const DealRule& rule);
 
 // Deal under a rule: moves deckPos down the ring until the puzzle there qualifies; after a
 // whole ring with none it shuffles the deck afresh (as above) and goes on. Gives up after
-// DealSearchLimit puzzles, leaving deck and deckPos as they were, and returns false.
+// DealSearchLimit puzzles, leaving deck and deckPos as they were, and returns false. When the
+// rule lets puzzles with no answer through, it first draws (RandomInt) where this deal aims; an
+// aim at no answer that finds none within the limit deals one with an answer instead.
 bool DealQualifying(uint8_t (&deck)[55], int16_t& deckPos, int16_t faceCards, int16_t highCard, const DealRule& rule);
 
 // "No puzzle of difficulty 1 turned up in 104 deals": what DealQualifying found.

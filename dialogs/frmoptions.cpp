@@ -12,6 +12,7 @@
 
 #include <algorithm>
 
+#include "deal/dealing.h"
 #include "dialogs/number_list.h"
 #include "engine/globals.h"
 #include "platform/language.h"
@@ -77,7 +78,16 @@ frmOptions::frmOptions(QWidget* parent)
     chkAnswerOnly = new QCheckBox(tr("Deal only puzzles with an a&nswer"), page);
     chkAnswerOnly->setObjectName("chkAnswerOnly");
     chkAnswerOnly->setToolTip(tr("Deal skips puzzles that no answer solves"));
-    chkAnswerOnly->setGeometry(Px(300), Px(1740), Px(4700), chkAnswerOnly->sizeHint().height());
+    chkAnswerOnly->setGeometry(Px(300), Px(1590), Px(4700), chkAnswerOnly->sizeHint().height());
+    chkNoAnswers = new QCheckBox(tr("Now and then a puzzle with no ans&wer"), page);
+    chkNoAnswers->setObjectName("chkNoAnswers");
+    chkNoAnswers->setToolTip(tr("About one deal in five has no answer, for you to find out with \"No answer\" in Your Answer;\n"
+                                "the computer then waits until you give up.\n"
+                                "Only with 3 or 4 cards: with more, almost every puzzle has an answer."));
+    chkNoAnswers->setGeometry(Px(300), Px(1920), Px(4700), chkNoAnswers->sizeHint().height());
+    // Greyed where it would change nothing, and ungreyed as soon as the number of cards allows it.
+    connect(cboCardCnt, &QComboBox::currentTextChanged, this,
+            [this](const QString& cards) { chkNoAnswers->setEnabled(NoAnswerDealsPossible(cards.toInt())); });
     Label3 = new QLabel(tr("&Difficulty"), page);
     Label3->setObjectName("Label3");
     Label3->setGeometry(TwipsRect(300, 2400, 2175, 255));
@@ -100,7 +110,7 @@ frmOptions::frmOptions(QWidget* parent)
     cboHeadStart->setGeometry(Px(2820), Px(2880), Px(2250), cboHeadStart->sizeHint().height());
     Label4->setBuddy(cboHeadStart);
     for (QWidget* w : std::initializer_list<QWidget*>{Label1, Label2, Label3, Label4, cboCardCnt, cboHighCard, chkAnswerOnly,
-                                                      cboLevel, cboHeadStart})
+                                                      chkNoAnswers, cboLevel, cboHeadStart})
         w->setFont(sans);
 
     // Rules: the order of operations, for the computer and the player alike.
@@ -179,6 +189,8 @@ void frmOptions::Form_Load() {
     ChooseNumber(cboCardCnt, FaceCards);
     ChooseNumber(cboHighCard, HighCard);
     chkAnswerOnly->setChecked(ReadSettingInt(DealAnswerOnlySetting) == 1);
+    chkNoAnswers->setChecked(ReadSettingInt(DealNoAnswersSetting) == 1);
+    chkNoAnswers->setEnabled(NoAnswerDealsPossible(cboCardCnt->currentText().toInt()));
     cboLevel->setCurrentIndex(ReadSettingInt(DealLevelSetting));  // entry i is level i, "any" 0
     cboHeadStart->setCurrentIndex(ReadSettingInt(HeadStartSetting));
     cboOrder->setCurrentIndex(ReadSettingInt(OrderSetting));
@@ -190,6 +202,7 @@ void frmOptions::cmdApply_Click() {
     WriteSetting(HighCardSetting, cboHighCard->currentText());
     WriteSetting(DealAnswerOnlySetting, QString::number(chkAnswerOnly->isChecked() ? 1 : 0));
     WriteSetting(DealLevelSetting, QString::number(cboLevel->currentIndex()));
+    WriteSetting(DealNoAnswersSetting, QString::number(chkNoAnswers->isChecked() ? 1 : 0));
     WriteSetting(HeadStartSetting, QString::number(cboHeadStart->currentIndex()));
     WriteSetting(OrderSetting, QString::number(cboOrder->currentIndex()));
     StoreLanguage(cboLanguage->currentData().toString());

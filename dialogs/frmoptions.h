@@ -31,6 +31,7 @@ public:
     QLabel* Label2;
     QComboBox* cboHighCard;
     QCheckBox* chkAnswerOnly;  // deal only puzzles with an answer
+    QCheckBox* chkNoAnswers;   // now and then a puzzle with no answer; greyed where none turn up
     QLabel* Label3;
     QComboBox* cboLevel;       // deal only puzzles of one difficulty: "any", "1 (easy)", "2".."4", "5 (hard)"
     QLabel* Label4;

@@ -116,6 +116,14 @@ PlayRecord::Right PlayRecord::RightAnswer(bool withHints, int64_t nowMs) {
     return right;
 }
 
+PlayRecord::Right PlayRecord::ClaimedNoAnswer(bool right, bool withHints, int64_t nowMs) {
+    if (!right) {
+        Played(nowMs);
+        return {};
+    }
+    return RightAnswer(withHints, nowMs);
+}
+
 std::optional<PlayRecord::End> PlayRecord::ComputerHit(int64_t nowMs) {
     if (!open_) return std::nullopt;
     open_->computerHit = true;  // after a give-up too: a right answer then is no longer first

@@ -79,6 +79,10 @@ public:
         std::optional<End> ended;
     };
     Right RightAnswer(bool withHints, int64_t nowMs);
+    // The player said the puzzle on the table has no answer; right: it has none. A right claim
+    // is a right answer (the puzzle solved, in the row of level 0: no answer); a wrong one ends
+    // nothing and counts only as playing the puzzle, which enters the race.
+    Right ClaimedNoAnswer(bool right, bool withHints, int64_t nowMs);
     // Whether the player races the computer on the puzzle on the table, and whether its search
     // has hit it.
     bool Raced() const { return open_ && open_->raced; }

@@ -539,3 +539,5 @@ PlayerVerdict SolveForPlayer(const std::vector<int>& cards, int answer, std::siz
     return out;
 }
 
+
+bool PlayerCanSolve(const std::vector<int>& cards, int answer) { return SolveForPlayer(cards, answer, 0).answers > 0; }

@@ -56,3 +56,7 @@ enum class PartWay { Any, WholeNumbers, NaturalNumbers };
 PlayerVerdict SolveForPlayer(const std::vector<int>& cards, int answer, std::size_t keep = 20, std::stop_token stop = {},
                              PartWay partWay = PartWay::Any);
 
+// Whether the puzzle has an answer by the player's rule: the one question dealing and the
+// "No answer" claim ask of the solver, so the operations a player may use enter here.
+bool PlayerCanSolve(const std::vector<int>& cards, int answer);
+

@@ -168,6 +168,73 @@ TEST(Dealing, GivesUpAfterTwoRingsAndLeavesTheTableAlone) {
               "Choose another difficulty, number of cards or highest card in Options.");
 }
 
+// "Now and then a puzzle with no answer": over 1,000 seeded deals at 3 and 4 cards between 15 %
+// and 25 % have no answer, every other one has one, and each deal moves on; the option means
+// something at 3 and 4 cards only, and at 5 to 7 it deals exactly as plain dealing does.
+TEST(Dealing, LetsAFifthOfDealsThroughWithNoAnswerAtThreeAndFourCards) {
+    for (const int16_t n : {3, 4}) {
+        for (const DealRule rule : {DealRule{.noAnswers = true}, DealRule{.level = 2, .noAnswers = true}}) {
+            uint8_t deck[55] = {};
+            int16_t pos = StartGame(n, 2026);
+            ShuffleCards(deck, 25);
+            int none = 0;
+            for (int deal = 0; deal < 1000; ++deal) {
+                ASSERT_TRUE(DealQualifying(deck, pos, n, 25, rule)) << n << " cards, deal " << deal;
+                const std::vector<int> cards = CardsAt(deck, pos, n);
+                if (SolveForPlayer(cards, deck[pos], 0).answers == 0)
+                    ++none;
+                else if (rule.level > 0)
+                    EXPECT_EQ(PuzzleLevel(cards, deck[pos]), rule.level) << n << " cards, deal " << deal;
+            }
+            EXPECT_GE(none, 150) << n << " cards, level " << rule.level;
+            EXPECT_LE(none, 250) << n << " cards, level " << rule.level;
+        }
+    }
+}
+
+TEST(Dealing, NoAnswersChangeNothingWhereTheyCannotTurnUpOrWhenOff) {
+    const bool possible[] = {true, true, false, false, false};  // 3 to 7 cards
+    for (int16_t n = 3; n <= 7; ++n) {
+        EXPECT_EQ(NoAnswerDealsPossible(n), possible[n - 3]) << n << " cards";
+        EXPECT_EQ(LetsNoAnswerThrough(DealRule{.noAnswers = true}, n), possible[n - 3]) << n << " cards";
+        EXPECT_FALSE(LetsNoAnswerThrough(DealRule{.answerOnly = true}, n)) << n << " cards";
+    }
+    // Where the option has no effect, the same seed deals the same puzzles and draws the same
+    // numbers after them as plain dealing.
+    for (int16_t n = 5; n <= 7; ++n) {
+        struct Game { uint8_t deck[55] = {}; int16_t pos = 0; std::vector<int16_t> dealt; float next = 0; };
+        auto play = [n](const DealRule& rule) {
+            Game g;
+            g.pos = StartGame(n, 99);
+            ShuffleCards(g.deck, 25);
+            for (int deal = 0; deal < 60; ++deal) {
+                EXPECT_TRUE(DealQualifying(g.deck, g.pos, n, 25, rule));
+                g.dealt.push_back(g.pos);
+            }
+            g.next = NextUniform();
+            return g;
+        };
+        const Game plain = play(DealRule{}), option = play(DealRule{.noAnswers = true});
+        EXPECT_EQ(option.dealt, plain.dealt) << n << " cards";
+        EXPECT_TRUE(std::equal(std::begin(option.deck), std::end(option.deck), std::begin(plain.deck))) << n << " cards";
+        EXPECT_EQ(option.next, plain.next) << n << " cards";
+    }
+}
+
+// A deck where every puzzle has an answer (all 1s, and every shuffle 1s again): a deal aiming at
+// one without finds none within its limit and deals the next puzzle with an answer instead.
+TEST(Dealing, AnAimAtNoAnswerThatFindsNoneDealsOneWithAnAnswer) {
+    uint8_t deck[55];
+    std::fill(std::begin(deck), std::end(deck), 1);
+    int16_t pos = 30;
+    SeedRandom(3);
+    for (int deal = 0; deal < 40; ++deal) {
+        const int16_t before = pos;
+        ASSERT_TRUE(DealQualifying(deck, pos, 3, 1, DealRule{.noAnswers = true})) << "deal " << deal;
+        EXPECT_EQ(pos, NextDeckPos(before)) << "deal " << deal;
+    }
+}
+
 // What --deal and --today printed for these seeds and days, taken down from the program: a
 // start from a seed or a date deals the same puzzles as ever.
 TEST(CommandLine, DealAndTodayPrintThePuzzlesTheyAlwaysPrinted) {

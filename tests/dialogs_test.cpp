@@ -75,7 +75,8 @@ TEST_F(Options, DealingOptionsAreStoredAndDealAsTheCommandLineDoes) {
         return next;
     };
     EXPECT_EQ(nextTabStop(dialog.cboHighCard), dialog.chkAnswerOnly);
-    EXPECT_EQ(nextTabStop(dialog.chkAnswerOnly), dialog.cboLevel);
+    EXPECT_EQ(nextTabStop(dialog.chkAnswerOnly), dialog.chkNoAnswers);
+    EXPECT_EQ(nextTabStop(dialog.chkNoAnswers), dialog.cboLevel);
     dialog.show();
     QApplication::setActiveWindow(&dialog);
     QTest::keyClick(&dialog, Qt::Key_N, Qt::AltModifier);  // the box's mnemonic ticks it (a moment later)

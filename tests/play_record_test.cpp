@@ -276,6 +276,51 @@ TEST(PlayRecord, ARightAnswerIsFirstOnlyInARaceStillOpen) {
     }
 }
 
+// "No answer": a right claim is a right answer in the row of puzzles without one (even before
+// the solver said so), with its time and run, and first in a race; a wrong one ends nothing and
+// gives the puzzle no row beyond being dealt, and the puzzle can still be solved or given up.
+TEST(PlayRecord, ARightNoAnswerClaimIsARightAnswerAndAWrongOneEndsNothing) {
+    struct Case {
+        const char* story;
+        bool right, withHints, levelSaid;
+        std::optional<End> ended;
+        bool first;
+    };
+    const Case cases[] = {
+        {"right, the level said already", true, false, true, End::SolvedAlone, true},
+        {"right before the solver said the level", true, false, false, End::SolvedAlone, true},
+        {"right after a hint", true, true, true, End::SolvedWithHints, true},
+        {"wrong", false, false, true, std::nullopt, false},
+    };
+    for (const Case& c : cases) {
+        PlayRecord r;
+        r.Started(3, 0, true);  // the computer waits for Give Up
+        r.Seen();
+        if (c.levelSaid) r.LevelKnown(c.right ? 0 : 2);
+        const PlayRecord::Right claim = r.ClaimedNoAnswer(c.right, c.withHints, 7'000);
+        EXPECT_EQ(claim.ended, c.ended) << c.story;
+        EXPECT_EQ(claim.first, c.first) << c.story;
+        EXPECT_FALSE(claim.computerFirst) << c.story;
+        EXPECT_EQ(r.HasEnded(), c.right) << c.story;
+        EXPECT_EQ(r.PlayerFirst(), c.right ? 1u : 0u) << c.story;
+        EXPECT_EQ(r.HintsFirst(), c.withHints ? 1u : 0u) << c.story;
+        if (c.right) {
+            const RecordRow& row = r.Rows().at({3, 0});
+            EXPECT_EQ(row.dealt, 1u) << c.story;
+            EXPECT_EQ(row.times, std::vector<int64_t>{7'000}) << c.story;
+            EXPECT_EQ(row.currentRun, c.withHints ? 0u : 1u) << c.story;
+            EXPECT_EQ(r.Rows().size(), 1u) << c.story;
+            EXPECT_EQ(r.ClaimedNoAnswer(true, false, 8'000).ended, std::nullopt) << c.story << ": a second claim ends nothing";
+            EXPECT_EQ(r.PlayerFirst(), 1u) << c.story;
+        } else {
+            EXPECT_TRUE(r.Rows().empty()) << c.story << ": nothing counted while the puzzle is open";
+            r.Ended(End::GaveUp, 9'000);  // still open: the player can give up after it
+            EXPECT_EQ(r.Rows().at({3, 2}).gaveUp, 1u) << c.story;
+            EXPECT_EQ(r.Rows().at({3, 2}).dealt, 1u) << c.story;
+        }
+    }
+}
+
 // The tally an older version kept apart: what it counts beyond the rows is carried into the
 // record's earlier wins, never twice, never fewer, and cleared with the rows.
 TEST(PlayRecord, CarriesAnOldTallyOnceBesideTheRows) {

@@ -772,6 +772,13 @@ Standardfehlerausgabe.</translation>
     </message>
 </context>
 <context>
+    <name>Table</name>
+    <message>
+        <source>There is no answer: these cards cannot make %1.</source>
+        <translation>Es gibt keine Lösung: Diese Karten ergeben nie %1.</translation>
+    </message>
+</context>
+<context>
     <name>Tally</name>
     <message>
         <source>You %1 (%2 with hints), the computer %3</source>
@@ -893,6 +900,22 @@ Standardfehlerausgabe.</translation>
     <message>
         <source>Level %1: %2</source>
         <translation>Stufe %1: %2</translation>
+    </message>
+    <message>
+        <source>Answers: a secret till the end</source>
+        <translation>Lösungen: geheim bis zum Schluss</translation>
+    </message>
+    <message>
+        <source>Verdict: the number of answers is a secret until the puzzle is over</source>
+        <translation>Urteil: Die Zahl der Lösungen bleibt geheim, bis die Aufgabe vorbei ist</translation>
+    </message>
+    <message>
+        <source>Now and then a puzzle has no answer,
+so the number of answers shows only once this puzzle is over:
+when you solve it, say &quot;No answer&quot; rightly, or give up.</source>
+        <translation>Ab und zu hat eine Aufgabe keine Lösung.
+Darum zeigt sich die Zahl der Lösungen erst, wenn die Aufgabe vorbei ist:
+wenn du sie löst, richtig „Keine Lösung“ sagst oder aufgibst.</translation>
     </message>
 </context>
 <context>
@@ -1110,6 +1133,26 @@ Standardfehlerausgabe.</translation>
     <message>
         <source>Your steps have left the simplest answer. A next step from the cards as they stand: %1</source>
         <translation>Deine Schritte führen von der einfachsten Lösung weg. Ein nächster Schritt mit den Karten, wie sie jetzt liegen: %1</translation>
+    </message>
+    <message>
+        <source>&amp;No answer</source>
+        <translation>&amp;Keine Lösung</translation>
+    </message>
+    <message>
+        <source>Say that no answer makes the answer card from these cards (N)</source>
+        <translation>Sagen, dass keine Lösung aus diesen Karten die Zielkarte macht (N)</translation>
+    </message>
+    <message>
+        <source>This puzzle has no answer at all: press &quot;No answer&quot;.</source>
+        <translation>Diese Aufgabe hat gar keine Lösung: Drücke „Keine Lösung“.</translation>
+    </message>
+    <message>
+        <source>Right! There is no answer.</source>
+        <translation>Richtig! Es gibt keine Lösung.</translation>
+    </message>
+    <message>
+        <source>Not so: this puzzle has an answer. Keep looking, or give up.</source>
+        <translation>Nicht ganz: Diese Aufgabe hat eine Lösung. Such weiter oder gib auf.</translation>
     </message>
 </context>
 <context>
@@ -1570,6 +1613,18 @@ Standardfehlerausgabe.</translation>
     <message>
         <source>5 (hard)</source>
         <translation>5 (schwer)</translation>
+    </message>
+    <message>
+        <source>Now and then a puzzle with no ans&amp;wer</source>
+        <translation>Ab und zu eine Aufgabe &amp;ohne Lösung</translation>
+    </message>
+    <message>
+        <source>About one deal in five has no answer, for you to find out with &quot;No answer&quot; in Your Answer;
+the computer then waits until you give up.
+Only with 3 or 4 cards: with more, almost every puzzle has an answer.</source>
+        <translation>Etwa jede fünfte Aufgabe hat keine Lösung. Finde es heraus und sag es mit „Keine Lösung“ im Fenster „Deine Lösung“;
+der Computer wartet dann, bis du aufgibst.
+Nur mit 3 oder 4 Karten: Mit mehr Karten hat fast jede Aufgabe eine Lösung.</translation>
     </message>
 </context>
 <context>

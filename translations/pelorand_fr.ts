@@ -773,6 +773,13 @@ d&apos;erreur standard.</translation>
     </message>
 </context>
 <context>
+    <name>Table</name>
+    <message>
+        <source>There is no answer: these cards cannot make %1.</source>
+        <translation>Il n&apos;y a pas de solution&#xa0;: ces cartes ne peuvent jamais faire %1.</translation>
+    </message>
+</context>
+<context>
     <name>Tally</name>
     <message>
         <source>You %1 (%2 with hints), the computer %3</source>
@@ -894,6 +901,22 @@ d&apos;erreur standard.</translation>
     <message>
         <source>Level %1: %2</source>
         <translation>Niveau %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Answers: a secret till the end</source>
+        <translation>Solutions&#xa0;: un secret jusqu&apos;à la fin</translation>
+    </message>
+    <message>
+        <source>Verdict: the number of answers is a secret until the puzzle is over</source>
+        <translation>Verdict&#xa0;: le nombre de solutions reste secret jusqu&apos;à la fin du problème</translation>
+    </message>
+    <message>
+        <source>Now and then a puzzle has no answer,
+so the number of answers shows only once this puzzle is over:
+when you solve it, say &quot;No answer&quot; rightly, or give up.</source>
+        <translation>De temps en temps, un problème n&apos;a pas de solution.
+Le nombre de solutions ne s&apos;affiche donc qu&apos;à la fin du problème&#xa0;:
+quand tu le résous, quand tu dis «&#xa0;Pas de solution&#xa0;» à raison, ou quand tu abandonnes.</translation>
     </message>
 </context>
 <context>
@@ -1111,6 +1134,26 @@ d&apos;erreur standard.</translation>
     <message>
         <source>Your steps have left the simplest answer. A next step from the cards as they stand: %1</source>
         <translation>Tes étapes se sont écartées de la solution la plus simple. Une étape suivante à partir des cartes telles qu&apos;elles sont&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>&amp;No answer</source>
+        <translation>Pas de &amp;solution</translation>
+    </message>
+    <message>
+        <source>Say that no answer makes the answer card from these cards (N)</source>
+        <translation>Dire qu&apos;aucune solution ne fait la carte réponse avec ces cartes (N)</translation>
+    </message>
+    <message>
+        <source>This puzzle has no answer at all: press &quot;No answer&quot;.</source>
+        <translation>Ce problème n&apos;a aucune solution&#xa0;: appuie sur «&#xa0;Pas de solution&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Right! There is no answer.</source>
+        <translation>C&apos;est juste&#xa0;! Il n&apos;y a pas de solution.</translation>
+    </message>
+    <message>
+        <source>Not so: this puzzle has an answer. Keep looking, or give up.</source>
+        <translation>Eh non&#xa0;: ce problème a une solution. Cherche encore, ou abandonne.</translation>
     </message>
 </context>
 <context>
@@ -1571,6 +1614,18 @@ d&apos;erreur standard.</translation>
     <message>
         <source>5 (hard)</source>
         <translation>5 (difficile)</translation>
+    </message>
+    <message>
+        <source>Now and then a puzzle with no ans&amp;wer</source>
+        <translation>De &amp;temps en temps un problème sans solution</translation>
+    </message>
+    <message>
+        <source>About one deal in five has no answer, for you to find out with &quot;No answer&quot; in Your Answer;
+the computer then waits until you give up.
+Only with 3 or 4 cards: with more, almost every puzzle has an answer.</source>
+        <translation>Environ un problème sur cinq n&apos;a pas de solution&#xa0;: à toi de le trouver avec «&#xa0;Pas de solution&#xa0;» dans Ta réponse&#xa0;;
+l&apos;ordinateur attend alors que tu abandonnes.
+Seulement avec 3 ou 4 cartes&#xa0;: avec plus, presque chaque problème a une solution.</translation>
     </message>
 </context>
 <context>

@@ -22,6 +22,7 @@
 #include "engine/search.h"
 #include "player/board_hint.h"
 #include "player/expression.h"
+#include "player/player_solver.h"
 #include "window/board_view.h"
 #include "window/play_stats.h"
 #include "window/settings.h"
@@ -81,6 +82,15 @@ frmAnswer::frmAnswer(QWidget* game, Table* table)
     cmdHint->setObjectName("cmdHint");
     cmdHint->setAutoDefault(false);
     cmdHint->setToolTip(tr("Show one step of a solution"));
+    cmdNoAnswer = new QPushButton(tr("&No answer"), this);
+    cmdNoAnswer->setObjectName("cmdNoAnswer");
+    cmdNoAnswer->setAutoDefault(false);
+    cmdNoAnswer->setToolTip(tr("Say that no answer makes the answer card from these cards (N)"));
+    // N on its own too, wherever it types no answer (the entry keeps its letters).
+    auto* noAnswer = new QShortcut(QKeySequence(Qt::Key_N), this);
+    connect(noAnswer, &QShortcut::activated, this, [this] {
+        if (cmdNoAnswer->isVisible()) cmdNoAnswer_Click();
+    });
     ShowOrder(SearchOrder);
     cmdClose = new QPushButton(tr("Close"), this);  // Esc rejects the dialog, which hides it
     cmdClose->setObjectName("cmdClose");
@@ -102,6 +112,7 @@ frmAnswer::frmAnswer(QWidget* game, Table* table)
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(cmdCheck);
     buttons->addWidget(cmdHint);
+    buttons->addWidget(cmdNoAnswer);
     buttons->addStretch();
     buttons->addWidget(cmdClose);
     auto* headStart = new QHBoxLayout;
@@ -132,8 +143,10 @@ frmAnswer::frmAnswer(QWidget* game, Table* table)
     });
     connect(cmdCheck, &QPushButton::clicked, this, &frmAnswer::cmdCheck_Click);
     connect(cmdHint, &QPushButton::clicked, this, &frmAnswer::cmdHint_Click);
+    connect(cmdNoAnswer, &QPushButton::clicked, this, &frmAnswer::cmdNoAnswer_Click);
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::reject);
     fraBoard->SetPuzzle(FaceCardValues(), Deck[DeckPos]);  // the puzzle on the table when first opened
+    cmdNoAnswer->setVisible(table_->NoAnswersInPlay());
     ShowTally();
 }
 
@@ -256,6 +269,7 @@ void frmAnswer::NewPuzzle() {
     fraBoard->SetPuzzle(FaceCardValues(), Deck[DeckPos]);
     boardLast_ = false;
     cmdHint->setEnabled(true);
+    cmdNoAnswer->setVisible(table_->NoAnswersInPlay());
     txtAnswer->clear();
     txtResult->clear();
     hintShown_ = false;
@@ -339,7 +353,12 @@ void frmAnswer::cmdHint_Click() {
         return;
     }
     if (verdict->player.NoAnswer() || verdict->player.listed.empty()) {
-        ShowHintText(tr("This puzzle has no solution at all: deal the next one."));
+        if (table_->NoAnswersInPlay()) {
+            ++hints_;  // it tells what "No answer" would claim: a claim after it is helped
+            ShowHintText(tr("This puzzle has no answer at all: press \"No answer\"."));
+        } else {
+            ShowHintText(tr("This puzzle has no solution at all: deal the next one."));
+        }
         return;
     }
     const Expression& answer = verdict->player.listed.front();
@@ -378,6 +397,24 @@ void frmAnswer::cmdHint_Click() {
         }
     }
     ShowHintText(lines.join('\n'));
+}
+
+void frmAnswer::cmdNoAnswer_Click() {
+    Played();
+    // Once a right answer has settled the puzzle, a claim is judged but counts no more.
+    const bool counts = !raceDecided_;
+    const Table::NoAnswerClaim claim = counts ? table_->ClaimNoAnswer(hints_ > 0) : Table::NoAnswerClaim{};
+    const bool right = counts ? claim.right : !PlayerCanSolve(FaceCardValues(), Deck[DeckPos]);
+    if (right) raceDecided_ = true;
+    // A wrong claim tells only that an answer exists, never which.
+    const QString verdict = right ? tr("Right! There is no answer.") : tr("Not so: this puzzle has an answer. Keep looking, or give up.");
+    txtResult->setPlainText(verdict);
+    hintShown_ = false;
+    FitSoon();
+    txtResult->setAccessibleDescription(verdict);
+    txtResult->setFocus(Qt::OtherFocusReason);
+    fraBoard->Say(verdict);
+    ShowTally();
 }
 
 void frmAnswer::ShowHintText(const QString& text) {

@@ -20,6 +20,7 @@ public:
 
     void cmdCheck_Click();  // Enter
     void cmdHint_Click();   // one more step of a solution
+    void cmdNoAnswer_Click();  // the player says the puzzle has no answer (N)
     void NewPuzzle();       // a deal, shuffle, load or Options Apply: a fresh entry and race
     void ShowBesideGame();
     void PlayCard(int faceCard);  // shown, with the table's face card picked on the board
@@ -34,6 +35,7 @@ public:
     QLineEdit* txtAnswer;
     QPushButton* cmdCheck;
     QPushButton* cmdHint;
+    QPushButton* cmdNoAnswer;  // shown while puzzles with no answer are dealt on purpose
     QPushButton* cmdClose;  // Esc
     QLabel* lblResult;
     QPlainTextEdit* txtResult;

@@ -400,7 +400,9 @@ void frmMain::FaceCard_Click(int index) {
 void frmMain::ShowVerdict(const TableVerdict& verdict) { table_->Offer(verdict); }
 
 void frmMain::ShowTableVerdict() {
-    if (const TableVerdict* verdict = table_->Verdict())
+    if (table_->KeepsVerdict())
+        SetVerdictText(KeptVerdictText(), KeptVerdictAccessibleName(), KeptVerdictToolTip());
+    else if (const TableVerdict* verdict = table_->Verdict())
         SetVerdictText(VerdictText(*verdict), VerdictAccessibleName(*verdict), VerdictToolTip(*verdict));
     else
         SetVerdictText(tr("Checking..."));

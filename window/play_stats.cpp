@@ -84,6 +84,12 @@ PlayRecord::Right RecordRight(bool withHints) {
     return right;
 }
 
+PlayRecord::Right RecordNoAnswerClaim(bool right, bool withHints) {
+    const PlayRecord::Right claim = Record().ClaimedNoAnswer(right, withHints, NowMs());
+    SaveRecord();
+    return claim;
+}
+
 void RecordOpened() { Settle(Record().Opened(NowMs())); }
 
 void RecordPlayed() { Settle(Record().Played(NowMs())); }

@@ -16,6 +16,8 @@ PlayRecord& Record();
 void RecordEnd(PlayRecord::End how);
 // The player's right answer (after hints when withHints): the record says how it ends the race.
 PlayRecord::Right RecordRight(bool withHints);
+// The player said the puzzle on the table has no answer; right: it has none.
+PlayRecord::Right RecordNoAnswerClaim(bool right, bool withHints);
 // Your Answer opened for the puzzle on the table: played, but no race entered.
 void RecordOpened();
 // The player played the puzzle on the table (picked, typed, checked, asked for a hint): a race

@@ -121,6 +121,7 @@ DealRule StoredDealRule() {
     DealRule rule;
     rule.answerOnly = ReadSettingInt(DealAnswerOnlySetting) == 1;
     rule.level = ReadSettingInt(DealLevelSetting);
+    rule.noAnswers = ReadSettingInt(DealNoAnswersSetting) == 1;
     return rule;
 }
 

@@ -43,6 +43,9 @@ inline constexpr Setting HighCardSetting{"Game", "HighCard", "25", 1, 99};
 // of one difficulty (1..5) or any (0).
 inline constexpr Setting DealAnswerOnlySetting{"Game", "DealAnswerOnly", "0", 0, 1};
 inline constexpr Setting DealLevelSetting{"Game", "DealLevel", "0", 0, 5};
+// Now and then a puzzle with no answer (1), where the number of cards allows, or never on
+// purpose (0).
+inline constexpr Setting DealNoAnswersSetting{"Game", "DealNoAnswers", "0", 0, 1};
 
 // The stored value as a number; the default when it is missing, not a number or out of range.
 double ReadSetting(const Setting& setting);
@@ -138,5 +141,5 @@ inline constexpr Setting HintWinsSetting{.section = "Game", .key = "HintWins", .
 // Every setting declared in this file, for whoever must check them all.
 inline constexpr const Setting* AllSettings[] = {
     &MainLeft, &MainTop, &MainWidth, &MainHeight, &FaceCardsSetting, &HighCardSetting, &DealAnswerOnlySetting,
-    &DealLevelSetting, &HeadStartSetting, &ShowClockSetting, &OrderSetting, &LanguageSetting, &WholeNumbersOnlySetting,
+    &DealLevelSetting, &DealNoAnswersSetting, &HeadStartSetting, &ShowClockSetting, &OrderSetting, &LanguageSetting, &WholeNumbersOnlySetting,
     &RaceTipsShownSetting, &RecordRowsSetting, &EarlierWinsSetting, &PlayerWinsSetting, &ComputerWinsSetting, &HintWinsSetting};

@@ -1,11 +1,15 @@
 // The puzzle on the table: the record, the head start, the verdict and the early ends.
 #include "window/table.h"
 
+#include <QCoreApplication>
 #include <QTimer>
+
+#include "deal/dealing.h"
 
 #include "engine/globals.h"
 #include "engine/search.h"
 #include "player/play_record.h"
+#include "player/player_solver.h"
 #include "window/play_stats.h"
 #include "window/settings.h"
 #include "window/verdict_check.h"
@@ -17,7 +21,9 @@ Table::Table(QObject* parent) : QObject(parent), check_(new VerdictCheck(this)) 
 Table::~Table() = default;
 
 void Table::Started() {
-    const int headStart = StoredHeadStartSeconds();
+    noAnswers_ = LetsNoAnswerThrough(StoredDealRule(), FaceCards);
+    // Where a puzzle may have no answer on purpose, the computer's silence would give it away.
+    const int headStart = noAnswers_ ? -1 : StoredHeadStartSeconds();
     Record().Started(FaceCards, NowMs(), headStart != 0);  // the puzzle before leaves the record's table
     SaveRecord();
     // Seen once the window shows it: the first of two deals in one command is never counted.
@@ -48,6 +54,7 @@ void Table::GiveUp() {
     if (!HeadStartRunning()) return;
     RecordEnd(PlayRecord::End::GaveUp);
     ::GiveUp();
+    emit VerdictChanged();  // a kept verdict shows once the puzzle is over
 }
 
 void Table::PlayerSolved(const std::u16string& solutionText) {
@@ -55,6 +62,20 @@ void Table::PlayerSolved(const std::u16string& solutionText) {
     Solving = false;  // the search for this puzzle ends, as after its own success
     SolnText = solutionText;
     emit SolvedFirst(solutionText);
+    emit VerdictChanged();
+}
+
+bool Table::KeepsVerdict() const { return noAnswers_ && !Record().HasEnded(); }
+
+Table::NoAnswerClaim Table::ClaimNoAnswer(bool withHints) {
+    NoAnswerClaim claim;
+    claim.right = !PlayerCanSolve(FaceCardValues(), Deck[DeckPos]);
+    claim.record = RecordNoAnswerClaim(claim.right, withHints);
+    if (claim.record.ended && claim.record.first)
+        PlayerSolved(QCoreApplication::translate("Table", "There is no answer: these cards cannot make %1.").arg(Deck[DeckPos]).toStdU16String());
+    else if (claim.record.ended)
+        emit VerdictChanged();
+    return claim;
 }
 
 void Table::SetProgress(const QString& text) {

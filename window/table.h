@@ -9,6 +9,8 @@
 #include <memory>
 #include <string>
 
+#include "player/play_record.h"
+
 class VerdictCheck;
 struct TableVerdict;
 
@@ -29,10 +31,25 @@ public:
     // A verdict from the solver: kept unless it answers another puzzle than the one on the table.
     void Offer(const TableVerdict& verdict);
 
-    // The computer starts looking now; nothing unless a head start is running.
+    // The computer starts looking now; nothing unless a head start is running. Ends the puzzle
+    // as given up.
     void GiveUp();
     // The player's right answer came first: the search ends, and the solution is the player's.
     void PlayerSolved(const std::u16string& solutionText);
+
+    // Puzzles with no answer are let through on purpose at this puzzle's number of cards (as
+    // the options stood when it came onto the table): the computer waits for Give Up, and Your
+    // Answer offers "No answer".
+    bool NoAnswersInPlay() const { return noAnswers_; }
+    // The verdict is kept from the player: no answers are in play and the puzzle is not over.
+    bool KeepsVerdict() const;
+    // The player says the puzzle has no answer (after hints when withHints). right: it has
+    // none, which ends it as solved (the search too, when first); record: how the record took it.
+    struct NoAnswerClaim {
+        bool right = false;
+        PlayRecord::Right record;
+    };
+    NoAnswerClaim ClaimNoAnswer(bool withHints);
 
     // The search's progress line (the head start's countdown among its texts).
     void SetProgress(const QString& text);
@@ -49,4 +66,5 @@ private:
     VerdictCheck* check_;
     std::unique_ptr<TableVerdict> verdict_;
     QString progress_;
+    bool noAnswers_ = false;
 };

@@ -99,6 +99,17 @@ QString VerdictAccessibleName(const TableVerdict& verdict) {
     return QCoreApplication::translate("Verdict", "Verdict: %1").arg(Answers(verdict));
 }
 
+QString KeptVerdictText() { return QCoreApplication::translate("Verdict", "Answers: a secret till the end"); }
+
+QString KeptVerdictAccessibleName() {
+    return QCoreApplication::translate("Verdict", "Verdict: the number of answers is a secret until the puzzle is over");
+}
+
+QString KeptVerdictToolTip() {
+    return QCoreApplication::translate("Verdict", "Now and then a puzzle has no answer,\nso the number of answers shows only once this puzzle is over:\n"
+                                                  "when you solve it, say \"No answer\" rightly, or give up.");
+}
+
 QString LongestVerdictText() {
     TableVerdict v;
     v.player.answers = 99999;

@@ -53,6 +53,11 @@ private:
 QString VerdictText(const TableVerdict& verdict);
 // The same for a screen reader: "Verdict: 12 answers, difficulty 2 of 5, beyond the computer".
 QString VerdictAccessibleName(const TableVerdict& verdict);
+// What the panel says instead while it keeps the verdict (a puzzle may have no answer on
+// purpose, and the count would tell): its text, its name for a screen reader, its tooltip.
+QString KeptVerdictText();
+QString KeptVerdictAccessibleName();
+QString KeptVerdictToolTip();
 // The widest the panel ever says: 99,999 answers, five stars, beyond the computer.
 QString LongestVerdictText();
 // The panel's tooltip: the whole text, and once the level is known a line saying why
