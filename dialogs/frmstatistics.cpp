@@ -13,6 +13,8 @@
 #include <iterator>
 #include <QVBoxLayout>
 
+#include "dialogs/record_chart.h"
+#include "engine/globals.h"
 #include "platform/common_dialog.h"
 #include "platform/msgbox.h"
 #include "window/play_stats.h"
@@ -87,15 +89,19 @@ frmStatistics::frmStatistics(QWidget* owner)
     buttons->addWidget(cmdReset);
     buttons->addStretch();
     buttons->addWidget(cmdClose);
+    charts = new RecordCharts(FaceCards, this);
+    auto* record = new QHBoxLayout;
+    record->addWidget(tblRecord, 1);
+    record->addWidget(charts);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(tblRecord);
+    layout->addLayout(record);
     layout->addWidget(lblEmpty);
     layout->addWidget(lblOldRating);
     layout->addWidget(lblDone);
     layout->addLayout(buttons);
     Refresh();
     // Room for every row there can be in a season of play, without scrolling for the first few.
-    resize(tblRecord->horizontalHeader()->length() + 40, 420);
+    resize(tblRecord->horizontalHeader()->length() + 40 + charts->sizeHint().width(), std::max(420, charts->sizeHint().height() + 80));
 }
 
 void frmStatistics::Refresh() {
@@ -125,6 +131,8 @@ void frmStatistics::Refresh() {
             ++r;
         }
     }
+    charts->ShowRecord(Record());
+    charts->ShowRightAnswers({});  // until the game keeps when each right answer was given
     const bool empty = rows.empty() && firstRows.empty();
     lblEmpty->setVisible(empty);
     lblOldRating->setVisible(!firstRows.empty());
