@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QScreen>
 #include <QTableWidget>
 
 #include <iterator>
@@ -101,7 +102,9 @@ frmStatistics::frmStatistics(QWidget* owner)
     layout->addLayout(buttons);
     Refresh();
     // Room for every row there can be in a season of play, without scrolling for the first few.
-    resize(tblRecord->horizontalHeader()->length() + 40 + charts->sizeHint().width(), std::max(420, charts->sizeHint().height() + 80));
+    // The charts beside it; the table scrolls rather than the window outgrowing the screen.
+    const QSize wanted(tblRecord->horizontalHeader()->length() + 40 + charts->sizeHint().width(), std::max(420, charts->sizeHint().height() + 80));
+    resize(wanted.boundedTo(screen()->availableGeometry().size() * 0.9));
 }
 
 void frmStatistics::Refresh() {
