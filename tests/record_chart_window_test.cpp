@@ -10,6 +10,8 @@
 #include <QTableWidget>
 #include <QTest>
 
+#include <ctime>
+
 #include "dialogs/frmstatistics.h"
 #include "dialogs/record_chart.h"
 #include "gui_env.h"
@@ -58,6 +60,13 @@ protected:
                 if (t.part != BarChart::Part::Title && bar.intersects(t.rect)) out << where + ": a bar covers \"" + t.text + "\"";
         }
         return out;
+    }
+    static void Tzset() {
+#ifdef _WIN32
+        _tzset();
+#else
+        tzset();
+#endif
     }
     static qint64 LocalMs(int y, int m, int d, int hour = 12) { return QDateTime(QDate(y, m, d), QTime(hour, 0)).toMSecsSinceEpoch(); }
 };
@@ -157,6 +166,18 @@ TEST_F(RecordChart, TheWeekChartCountsRightAnswersPerLocalWeekOverTheYearsTurn) 
     EXPECT_TRUE(chart.accessibleDescription().contains("Week 53 of 2026: 2; Week 1 of 2027: 2")) << chart.accessibleDescription().toStdString();
     // Today's week always keeps its label, however few fit.
     EXPECT_EQ(TextsOf(chart, BarChart::Part::Label).last(), "W1");
+
+    // The reader's own calendar decides the week: at UTC+13, Sunday noon in UTC is Monday already.
+    const QByteArray zone = qgetenv("TZ");
+    qputenv("TZ", "PEL-13");
+    Tzset();
+    const qint64 sundayNoonUtc = QDateTime(QDate(2027, 1, 3), QTime(12, 0), Qt::UTC).toMSecsSinceEpoch();
+    charts.ShowRightAnswers({sundayNoonUtc}, today);
+    zone.isNull() ? qunsetenv("TZ") : qputenv("TZ", zone);
+    Tzset();
+    counts.clear();
+    for (const BarChart::Bar& bar : chart.Bars()) counts << bar.valueText;
+    EXPECT_EQ(counts.mid(10), (QStringList{"0", "1"}));
 
     charts.ShowRightAnswers({LocalMs(2026, 1, 5)}, today);  // long ago
     EXPECT_EQ(TextsOf(chart, BarChart::Part::Empty), QStringList{"No right answers in the last 12 weeks"});
