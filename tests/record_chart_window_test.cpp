@@ -204,6 +204,7 @@ TEST_F(RecordChart, SaveAsPngWritesTheChartsAtTheirSize) {
     EXPECT_EQ(picture.size(), charts.fraCharts->size() * charts.fraCharts->devicePixelRatio());
     EXPECT_EQ(charts.lblSaved->text(), "Saved to " + path + ".");
     // The bars are in the picture: the middle of level 5's, the longest median.
+    ASSERT_EQ(charts.chtMedians->BarRects().size(), 6);
     const QRect bar = charts.chtMedians->BarRects().at(4).translated(charts.chtMedians->pos());
     EXPECT_EQ(picture.pixelColor(bar.center() * charts.fraCharts->devicePixelRatio()), charts.chtMedians->palette().color(QPalette::Highlight));
 
@@ -249,5 +250,23 @@ TEST_F(RecordChart, TheTextsFitInEveryLanguageFullAndEmptyAndAtTheLeastSize) {
         }
         dialog.reset();
         game.reset();
+    }
+}
+
+// Labels far wider than their bars, short titles: the chart at its least size thins the labels,
+// keeps the last bar's, and nothing leaves the chart or runs into another text.
+TEST_F(RecordChart, LabelsWiderThanTheirBarsStayInsideAtTheLeastSize) {
+    BarChart chart(nullptr);
+    QList<BarChart::Bar> bars;
+    for (int i = 1; i <= 12; ++i) bars << BarChart::Bar{"Week " + QString::number(i), double(i % 3), QString::number(i % 3), {}};
+    chart.SetChart("T", "u", "a", bars, {});
+    for (const QSize size : {chart.minimumSizeHint(), chart.sizeHint()}) {
+        chart.resize(size);
+        const QStringList problems = Problems(chart, QString::number(size.width()));
+        EXPECT_TRUE(problems.isEmpty()) << problems.join('\n').toStdString();
+        const QStringList labels = TextsOf(chart, BarChart::Part::Label);
+        ASSERT_FALSE(labels.isEmpty());
+        EXPECT_EQ(labels.last(), "Week 12");
+        EXPECT_LT(labels.size(), 12);
     }
 }
