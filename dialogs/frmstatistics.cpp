@@ -65,6 +65,7 @@ frmStatistics::frmStatistics(QWidget* owner)
     tblRecord->setSelectionBehavior(QAbstractItemView::SelectRows);
     tblRecord->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     for (int c = 0; c < static_cast<int>(std::size(Tips)); ++c) tblRecord->horizontalHeaderItem(c)->setToolTip(tr(Tips[c]));
+    charts = new RecordCharts(FaceCards, this);  // next in the tab order
     lblEmpty = new QLabel(tr("No puzzles recorded yet: deal one and play."), this);
     lblEmpty->setObjectName("lblEmpty");
     lblOldRating = new QLabel(OldRatingNote(), this);
@@ -90,7 +91,6 @@ frmStatistics::frmStatistics(QWidget* owner)
     buttons->addWidget(cmdReset);
     buttons->addStretch();
     buttons->addWidget(cmdClose);
-    charts = new RecordCharts(FaceCards, this);
     auto* record = new QHBoxLayout;
     record->addWidget(tblRecord, 1);
     record->addWidget(charts);
