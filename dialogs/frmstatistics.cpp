@@ -93,7 +93,7 @@ frmStatistics::frmStatistics(QWidget* owner)
     buttons->addWidget(cmdClose);
     auto* record = new QHBoxLayout;
     record->addWidget(tblRecord, 1);
-    record->addWidget(charts);
+    record->addWidget(charts, 1);  // a wider window widens the charts as much as the table
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(record);
     layout->addWidget(lblEmpty);
