@@ -8,11 +8,14 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QScreen>
 #include <QTableWidget>
 
 #include <iterator>
 #include <QVBoxLayout>
 
+#include "dialogs/record_chart.h"
+#include "engine/globals.h"
 #include "platform/common_dialog.h"
 #include "platform/msgbox.h"
 #include "window/play_stats.h"
@@ -62,6 +65,7 @@ frmStatistics::frmStatistics(QWidget* owner)
     tblRecord->setSelectionBehavior(QAbstractItemView::SelectRows);
     tblRecord->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     for (int c = 0; c < static_cast<int>(std::size(Tips)); ++c) tblRecord->horizontalHeaderItem(c)->setToolTip(tr(Tips[c]));
+    charts = new RecordCharts(FaceCards, this);  // next in the tab order
     lblEmpty = new QLabel(tr("No puzzles recorded yet: deal one and play."), this);
     lblEmpty->setObjectName("lblEmpty");
     lblOldRating = new QLabel(OldRatingNote(), this);
@@ -87,15 +91,20 @@ frmStatistics::frmStatistics(QWidget* owner)
     buttons->addWidget(cmdReset);
     buttons->addStretch();
     buttons->addWidget(cmdClose);
+    auto* record = new QHBoxLayout;
+    record->addWidget(tblRecord, 1);
+    record->addWidget(charts, 1);  // a wider window widens the charts as much as the table
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(tblRecord);
+    layout->addLayout(record);
     layout->addWidget(lblEmpty);
     layout->addWidget(lblOldRating);
     layout->addWidget(lblDone);
     layout->addLayout(buttons);
     Refresh();
     // Room for every row there can be in a season of play, without scrolling for the first few.
-    resize(tblRecord->horizontalHeader()->length() + 40, 420);
+    // The charts beside it; the table scrolls rather than the window outgrowing the screen.
+    const QSize wanted(tblRecord->horizontalHeader()->length() + 40 + charts->sizeHint().width(), std::max(420, charts->sizeHint().height() + 80));
+    resize(wanted.boundedTo(screen()->availableGeometry().size() * 0.9));
 }
 
 void frmStatistics::Refresh() {
@@ -125,6 +134,8 @@ void frmStatistics::Refresh() {
             ++r;
         }
     }
+    charts->ShowRecord(Record());
+    charts->ShowRightAnswers({});  // until the game keeps when each right answer was given
     const bool empty = rows.empty() && firstRows.empty();
     lblEmpty->setVisible(empty);
     lblOldRating->setVisible(!firstRows.empty());

@@ -4,6 +4,7 @@
 #include <QDialog>
 
 class QLabel;
+class RecordCharts;
 class QPushButton;
 class QTableWidget;
 
@@ -19,6 +20,7 @@ public:
     bool WriteCsv(const QString& path);
 
     QTableWidget* tblRecord;
+    RecordCharts* charts;  // beside the table, from the same record
     QLabel* lblEmpty;
     QLabel* lblOldRating;  // shown while there are rows of the first rating
     QLabel* lblDone;  // where the last export went

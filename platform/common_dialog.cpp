@@ -21,6 +21,10 @@ void CommonDialog::ShowSaveTable(QWidget* owner, const QString& title, const QSt
     Choose(owner, true, title, QCoreApplication::translate("CommonDialog", "Spreadsheet tables (*.csv)"), "csv", initialName, "save table");
 }
 
+void CommonDialog::ShowSavePicture(QWidget* owner, const QString& title, const QString& initialName) {
+    Choose(owner, true, title, QCoreApplication::translate("CommonDialog", "PNG pictures (*.png)"), "png", initialName, "save picture");
+}
+
 void CommonDialog::Choose(QWidget* owner, bool save, const QString& title, const QString& filter, const QString& suffix,
                           const QString& initialName, const QString& kind) {
     Shown << kind;

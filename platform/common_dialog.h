@@ -15,6 +15,8 @@ public:
     void ShowSave(QWidget* owner);
     // Save As for a spreadsheet table (.csv), offered as initialName.
     void ShowSaveTable(QWidget* owner, const QString& title, const QString& initialName);
+    // Save As for a picture (.png), offered as initialName.
+    void ShowSavePicture(QWidget* owner, const QString& title, const QString& initialName);
     // The printer dialog for printer; returns false when cancelled.
     bool ShowPrinter(QWidget* owner, QPrinter& printer);
 
@@ -28,7 +30,7 @@ public:
     // Tests: each dialog takes the next scripted answer instead of showing itself (a file
     // name, or "" for Cancel; for the printer dialog "" is Cancel and anything else OK).
     static QStringList Scripted;
-    static QStringList Shown;  // "open", "save", "save table" or "printer", one per dialog asked for
+    static QStringList Shown;  // "open", "save", "save table", "save picture" or "printer", one per dialog asked for
     static inline bool NeverShow = false;  // tests: an unscripted dialog cancels, never blocks
 
 private:

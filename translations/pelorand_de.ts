@@ -617,6 +617,10 @@ Standardfehlerausgabe.</translation>
         <source>Spreadsheet tables (*.csv)</source>
         <translation>Tabellen (*.csv)</translation>
     </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <translation>PNG-Bilder (*.png)</translation>
+    </message>
 </context>
 <context>
     <name>Dealing</name>
@@ -738,6 +742,89 @@ Standardfehlerausgabe.</translation>
     <message>
         <source>A puzzle has 3 to 7 face cards, and this text has %1.</source>
         <translation>Eine Aufgabe hat 3 bis 7 Karten, dieser Text hat %1.</translation>
+    </message>
+</context>
+<context>
+    <name>RecordCharts</name>
+    <message>
+        <source>Median times with &amp;cards:</source>
+        <translation>Mittlere Zeiten, Anzahl der &amp;Karten:</translation>
+    </message>
+    <message>
+        <source>Save as &amp;PNG...</source>
+        <translation>Als &amp;PNG speichern...</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Bild</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>Level %1: %2</source>
+        <translation>Stufe %1: %2</translation>
+    </message>
+    <message>
+        <source>Level %1: no right answer yet</source>
+        <translation>Stufe %1: noch keine richtige Lösung</translation>
+    </message>
+    <message>
+        <source>Median time to a right answer with %1 cards</source>
+        <translation>Mittlere Zeit bis zur richtigen Lösung mit %1 Karten</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>Sekunden</translation>
+    </message>
+    <message>
+        <source>Level (1 easy, 5 hard)</source>
+        <translation>Stufe (1 leicht, 5 schwer)</translation>
+    </message>
+    <message>
+        <source>No right answers yet with %1 cards</source>
+        <translation>Noch keine richtigen Lösungen mit %1 Karten</translation>
+    </message>
+    <message>
+        <source>W%1</source>
+        <translation>KW%1</translation>
+    </message>
+    <message>
+        <source>Week %1 of %2: %3</source>
+        <translation>Woche %1 im Jahr %2: %3</translation>
+    </message>
+    <message>
+        <source>No right answers yet</source>
+        <translation>Noch keine richtigen Lösungen</translation>
+    </message>
+    <message>
+        <source>No right answers in the last %1 weeks</source>
+        <translation>Keine richtigen Lösungen in den letzten %1 Wochen</translation>
+    </message>
+    <message>
+        <source>Puzzles solved per week</source>
+        <translation>Gelöste Aufgaben pro Woche</translation>
+    </message>
+    <message>
+        <source>puzzles</source>
+        <translation>Aufgaben</translation>
+    </message>
+    <message>
+        <source>Week of the year, %1</source>
+        <translation>Kalenderwoche, %1</translation>
+    </message>
+    <message>
+        <source>Save charts as PNG</source>
+        <translation>Diagramme als PNG speichern</translation>
+    </message>
+    <message>
+        <source>The charts could not be saved to %1: %2.</source>
+        <translation>Die Diagramme konnten nicht in %1 gespeichert werden: %2.</translation>
+    </message>
+    <message>
+        <source>Saved to %1.</source>
+        <translation>Gespeichert in %1.</translation>
     </message>
 </context>
 <context>

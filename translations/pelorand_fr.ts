@@ -618,6 +618,10 @@ d&apos;erreur standard.</translation>
         <source>Spreadsheet tables (*.csv)</source>
         <translation>Tableaux pour tableur (*.csv)</translation>
     </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <translation>Images PNG (*.png)</translation>
+    </message>
 </context>
 <context>
     <name>Dealing</name>
@@ -739,6 +743,89 @@ d&apos;erreur standard.</translation>
     <message>
         <source>A puzzle has 3 to 7 face cards, and this text has %1.</source>
         <translation>Un problème a de 3 à 7 cartes, et ce texte en a %1.</translation>
+    </message>
+</context>
+<context>
+    <name>RecordCharts</name>
+    <message>
+        <source>Median times with &amp;cards:</source>
+        <translation>Temps médians, nombre de &amp;cartes&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Save as &amp;PNG...</source>
+        <translation>Enregistrer en &amp;PNG...</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Image</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucun</translation>
+    </message>
+    <message>
+        <source>Level %1: %2</source>
+        <translation>Niveau %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Level %1: no right answer yet</source>
+        <translation>Niveau %1&#xa0;: pas encore de solution</translation>
+    </message>
+    <message>
+        <source>Median time to a right answer with %1 cards</source>
+        <translation>Temps médian pour trouver une solution avec %1 cartes</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>secondes</translation>
+    </message>
+    <message>
+        <source>Level (1 easy, 5 hard)</source>
+        <translation>Niveau (1 facile, 5 difficile)</translation>
+    </message>
+    <message>
+        <source>No right answers yet with %1 cards</source>
+        <translation>Pas encore de solution avec %1 cartes</translation>
+    </message>
+    <message>
+        <source>W%1</source>
+        <translation>S%1</translation>
+    </message>
+    <message>
+        <source>Week %1 of %2: %3</source>
+        <translation>Semaine %1 de %2&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>No right answers yet</source>
+        <translation>Pas encore de solution</translation>
+    </message>
+    <message>
+        <source>No right answers in the last %1 weeks</source>
+        <translation>Aucune solution ces %1 dernières semaines</translation>
+    </message>
+    <message>
+        <source>Puzzles solved per week</source>
+        <translation>Problèmes résolus par semaine</translation>
+    </message>
+    <message>
+        <source>puzzles</source>
+        <translation>problèmes</translation>
+    </message>
+    <message>
+        <source>Week of the year, %1</source>
+        <translation>Semaine de l&apos;année, %1</translation>
+    </message>
+    <message>
+        <source>Save charts as PNG</source>
+        <translation>Enregistrer les graphiques en PNG</translation>
+    </message>
+    <message>
+        <source>The charts could not be saved to %1: %2.</source>
+        <translation>Les graphiques n&apos;ont pas pu être enregistrés dans %1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>Saved to %1.</source>
+        <translation>Enregistré dans %1.</translation>
     </message>
 </context>
 <context>
