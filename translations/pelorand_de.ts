@@ -689,6 +689,64 @@ Standardfehlerausgabe.</translation>
     </message>
 </context>
 <context>
+    <name>PlayLog</name>
+    <message>
+        <source>solved</source>
+        <translation>gelöst</translation>
+    </message>
+    <message>
+        <source>solved with hints</source>
+        <translation>gelöst mit Tipps</translation>
+    </message>
+    <message>
+        <source>the computer first</source>
+        <translation>Computer schneller</translation>
+    </message>
+    <message>
+        <source>given up</source>
+        <translation>aufgegeben</translation>
+    </message>
+    <message>
+        <source>no answer spotted</source>
+        <translation>richtig erkannt: keine Lösung</translation>
+    </message>
+    <message>
+        <source>said no answer, but there is one</source>
+        <translation>„keine Lösung“ gesagt, aber es gibt eine</translation>
+    </message>
+    <message>
+        <source>left unsolved</source>
+        <translation>ungelöst verlassen</translation>
+    </message>
+    <message>
+        <source>undo</source>
+        <translation>rückgängig</translation>
+    </message>
+    <message>
+        <source>start over</source>
+        <translation>neu beginnen</translation>
+    </message>
+    <message>
+        <source>hint: %1</source>
+        <extracomment>a hint given while playing; %1 is the step it showed</extracomment>
+        <translation>Tipp: %1</translation>
+    </message>
+    <message>
+        <source>checked: %1</source>
+        <extracomment>a typed answer checked; %1 is the answer as typed</extracomment>
+        <translation>geprüft: %1</translation>
+    </message>
+    <message>
+        <source>When,Player,Cards,Answer card,Level,Operations,Result,Time (s),Steps</source>
+        <extracomment>the header row of the exported log of play, one column name each between the commas</extracomment>
+        <translation>Wann,Spieler,Karten,Zielkarte,Stufe,Rechenarten,Ergebnis,Zeit (s),Schritte</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+</context>
+<context>
     <name>PlayRecord</name>
     <message>
         <source>Cards,Level,Dealt,Solved,Solved with hints,Computer first,Given up,Best time (s),Median time (s),Current run,Longest run</source>

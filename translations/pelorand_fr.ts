@@ -690,6 +690,64 @@ d&apos;erreur standard.</translation>
     </message>
 </context>
 <context>
+    <name>PlayLog</name>
+    <message>
+        <source>solved</source>
+        <translation>résolu</translation>
+    </message>
+    <message>
+        <source>solved with hints</source>
+        <translation>résolu avec indices</translation>
+    </message>
+    <message>
+        <source>the computer first</source>
+        <translation>ordinateur premier</translation>
+    </message>
+    <message>
+        <source>given up</source>
+        <translation>abandonné</translation>
+    </message>
+    <message>
+        <source>no answer spotted</source>
+        <translation>bien vu&#xa0;: pas de solution</translation>
+    </message>
+    <message>
+        <source>said no answer, but there is one</source>
+        <translation>«&#xa0;pas de solution&#xa0;» dit, mais il y en a une</translation>
+    </message>
+    <message>
+        <source>left unsolved</source>
+        <translation>laissé sans solution</translation>
+    </message>
+    <message>
+        <source>undo</source>
+        <translation>annuler</translation>
+    </message>
+    <message>
+        <source>start over</source>
+        <translation>recommencer</translation>
+    </message>
+    <message>
+        <source>hint: %1</source>
+        <extracomment>a hint given while playing; %1 is the step it showed</extracomment>
+        <translation>indice&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>checked: %1</source>
+        <extracomment>a typed answer checked; %1 is the answer as typed</extracomment>
+        <translation>vérifié&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>When,Player,Cards,Answer card,Level,Operations,Result,Time (s),Steps</source>
+        <extracomment>the header row of the exported log of play, one column name each between the commas</extracomment>
+        <translation>Quand,Joueur,Cartes,Carte cible,Niveau,Opérations,Résultat,Temps (s),Étapes</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucun</translation>
+    </message>
+</context>
+<context>
     <name>PlayRecord</name>
     <message>
         <source>Cards,Level,Dealt,Solved,Solved with hints,Computer first,Given up,Best time (s),Median time (s),Current run,Longest run</source>
