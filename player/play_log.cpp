@@ -222,8 +222,10 @@ std::string LogStepText(const LogStep& step) {
     case LogStep::Kind::Step: return step.text;
     case LogStep::Kind::Undo: return lang::translate("PlayLog", "undo");
     case LogStep::Kind::StartOver: return lang::translate("PlayLog", "start over");
-    //: a hint given while playing; %1 is the step it showed
-    case LogStep::Kind::Hint: return lang::Args(lang::translate("PlayLog", "hint: %1"), {step.text});
+    case LogStep::Kind::Hint:
+        if (step.text.empty()) return lang::translate("PlayLog", "hint: the cards can no longer make the answer card");
+        //: a hint given while playing; %1 is the step it showed
+        return lang::Args(lang::translate("PlayLog", "hint: %1"), {step.text});
     //: a typed answer checked; %1 is the answer as typed
     case LogStep::Kind::Check: return lang::Args(lang::translate("PlayLog", "checked: %1"), {step.text});
     }

@@ -33,7 +33,9 @@ bool IsRightAnswer(LogResult result);
 struct LogStep {
     enum class Kind { Step, Undo, StartOver, Hint, Check };
     Kind kind = Kind::Step;
-    std::string text;  // a step ("8 ÷ 3 = 8/3"), the hint's step, or the typed answer checked
+    // A step ("8 ÷ 3 = 8/3"), the hint's step (none: the cards left could make no answer), or
+    // the typed answer checked.
+    std::string text;
     bool operator==(const LogStep&) const = default;
 };
 

@@ -74,7 +74,7 @@ TEST(PlayLog, TheCsvOpensInASpreadsheetWithOneRowPerPuzzle) {
     const std::vector<LogRow> rows = {
         Row("Anna", LogResult::SolvedWithHints,
             {{Kind::Step, "8 \u00F7 3 = 8/3"}, {Kind::Undo, ""}, {Kind::Hint, "8 \u00F7 3 = 8/3"}, {Kind::StartOver, ""},
-             {Kind::Check, "8 / (3 - 8 / 3)"}}),
+             {Kind::Check, "8 / (3 - 8 / 3)"}, {Kind::Hint, ""}}),
         Row("=HYPERLINK(\"x\";\"y\")", LogResult::GaveUp, {{Kind::Check, "-3 + 8, \"quoted\"\nnext line"}}),
         Row("+Ben; \"Ba\"", LogResult::WrongClaim),
         Row("@me", LogResult::NoAnswerSpotted),
@@ -98,7 +98,8 @@ TEST(PlayLog, TheCsvOpensInASpreadsheetWithOneRowPerPuzzle) {
         for (std::size_t i = 1; i < records.size(); ++i) ASSERT_EQ(records[i].size(), 9u) << "row " << i;
         EXPECT_EQ(records[1], (std::vector<std::string>{"2025-12-06 06:46", "Anna", "3 3 8 8", "24", "4", "'+ \u2212 \u00D7 \u00F7",
                                                         "solved with hints", c.seconds,
-                                                        "8 \u00F7 3 = 8/3; undo; hint: 8 \u00F7 3 = 8/3; start over; checked: 8 / (3 - 8 / 3)"}));
+                                                        "8 \u00F7 3 = 8/3; undo; hint: 8 \u00F7 3 = 8/3; start over; checked: 8 / (3 - 8 / 3); "
+                                                        "hint: the cards can no longer make the answer card"}));
         // A cell that begins as a formula would is text, with a ' first (the operations' + too);
         // the rest as written.
         EXPECT_EQ(records[2][1], "'=HYPERLINK(\"x\";\"y\")");

@@ -745,6 +745,10 @@ Standardfehlerausgabe.</translation>
         <source>none</source>
         <translation>keine</translation>
     </message>
+    <message>
+        <source>hint: the cards can no longer make the answer card</source>
+        <translation>Tipp: Mit diesen Karten geht die Zielkarte nicht mehr</translation>
+    </message>
 </context>
 <context>
     <name>PlayRecord</name>

@@ -746,6 +746,10 @@ d&apos;erreur standard.</translation>
         <source>none</source>
         <translation>aucun</translation>
     </message>
+    <message>
+        <source>hint: the cards can no longer make the answer card</source>
+        <translation>indice&#xa0;: ces cartes ne peuvent plus faire la carte cible</translation>
+    </message>
 </context>
 <context>
     <name>PlayRecord</name>

@@ -382,7 +382,7 @@ void frmAnswer::cmdHint_Click() {
             fraBoard->ShowHint(*next, focusBoard);
         } else {
             const QString stuck = tr("The cards on the board can no longer make %1: press Undo or Start Over.").arg(Deck[DeckPos]);
-            AddLogStep({LogStep::Kind::Hint, stuck.toStdString()});
+            AddLogStep({LogStep::Kind::Hint, {}});  // no step: the log says so in its reader's language
             lines << stuck;
             fraBoard->Say(stuck);
         }
