@@ -68,15 +68,24 @@ protected:
     }
     // View > Player as the player uses it: the window comes up, chooses, and OK.
     static void ChooseInDialog(frmMain& w, const QString& add, const QString& choose) {
+        // Whatever goes wrong, the window closes: a test fails, it never waits for a hand.
         QTimer::singleShot(0, [&] {
             auto* dialog = qobject_cast<frmPlayer*>(QApplication::activeModalWidget());
-            ASSERT_TRUE(dialog);
+            if (!dialog) {
+                ADD_FAILURE() << "View > Player showed no Player window";
+                if (QApplication::activeModalWidget()) QApplication::activeModalWidget()->close();
+                return;
+            }
             if (!add.isEmpty()) {
                 dialog->txtName->setText(add);
                 dialog->cmdAdd->click();
             }
             const auto found = dialog->lstPlayers->findItems(choose, Qt::MatchExactly);
-            ASSERT_EQ(found.size(), 1);
+            if (found.size() != 1) {
+                ADD_FAILURE() << choose.toStdString() << " is not in the list once";
+                dialog->cmdCancel->click();
+                return;
+            }
             dialog->lstPlayers->setCurrentItem(found[0]);
             dialog->cmdOK->click();
         });

@@ -13,6 +13,13 @@
 
 namespace {
 
+// Who plays, as last read from the store at a location.
+struct {
+    QString location;
+    QString player;
+    bool known = false;
+} playing;
+
 // A shared row never asks whose it is: the current player is itself a shared row.
 QString SectionOf(const Setting& setting) {
     return setting.scope == SettingScope::Shared ? QString(setting.section) : SettingSection(setting, CurrentPlayer());
@@ -68,6 +75,7 @@ QString ReadSettingText(const Setting& setting) {
 
 void WriteSetting(const Setting& setting, const QString& value) {
     SaveSetting(AppTitle, SectionOf(setting), setting.key, value);
+    if (&setting == &CurrentPlayerSetting || &setting == &PlayersSetting) playing.known = false;
 }
 
 void WriteSetting(const Setting& setting, double value) {
@@ -105,10 +113,14 @@ QString SettingSection(const Setting& setting, const QString& player) {
 QString EncodedPlayer(const QString& player) { return QString::fromLatin1(QUrl::toPercentEncoding(player, {}, ".")); }
 
 QString CurrentPlayer() {
+    // Asked before every read of a player's own row (the clock asks the record four times a
+    // second): read from the store once per store, and again only after the table wrote it.
+    if (playing.known && playing.location == SettingsLocation()) return playing.player;
     // Only a player of the list: a name removed, or edited by hand, is the first player's turn.
     const QString chosen = ReadSettingText(CurrentPlayerSetting);
-    if (chosen.isEmpty() || chosen.contains(' ') || !ReadSettingText(PlayersSetting).split(' ').contains(chosen)) return {};
-    return QUrl::fromPercentEncoding(chosen.toLatin1());
+    const bool listed = !chosen.isEmpty() && !chosen.contains(' ') && ReadSettingText(PlayersSetting).split(' ').contains(chosen);
+    playing = {SettingsLocation(), listed ? QUrl::fromPercentEncoding(chosen.toLatin1()) : QString(), true};
+    return playing.player;
 }
 
 void RemovePlayerRows(const QString& player) {
