@@ -1,4 +1,5 @@
-// The Statistics window: one row per number of cards and level, as the record keeps them.
+// The Statistics window: one row per number of cards and level, as the record keeps them, and
+// the log of the puzzles played.
 #include "dialogs/frmstatistics.h"
 
 #include <QCoreApplication>
@@ -6,19 +7,24 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QScreen>
+#include <QTabWidget>
 #include <QTableWidget>
-
-#include <iterator>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <iterator>
 
 #include "dialogs/record_chart.h"
 #include "engine/globals.h"
 #include "platform/common_dialog.h"
 #include "platform/msgbox.h"
 #include "window/play_stats.h"
+#include "window/players.h"
+#include "window/settings.h"
 
 namespace {
 
@@ -48,6 +54,17 @@ const char* const Tips[] = {QT_TRANSLATE_NOOP("frmStatistics", "The number of fa
                              QT_TRANSLATE_NOOP("frmStatistics", "Puzzles solved without hints in a row, up to now"),
                              QT_TRANSLATE_NOOP("frmStatistics", "The most puzzles solved without hints in a row")};
 
+const char* const LogColumns[] = {QT_TRANSLATE_NOOP("frmStatistics", "When"), QT_TRANSLATE_NOOP("frmStatistics", "Cards"),
+                                  QT_TRANSLATE_NOOP("frmStatistics", "Answer card"), QT_TRANSLATE_NOOP("frmStatistics", "Level"),
+                                  QT_TRANSLATE_NOOP("frmStatistics", "Operations"), QT_TRANSLATE_NOOP("frmStatistics", "Result"),
+                                  QT_TRANSLATE_NOOP("frmStatistics", "Time"), QT_TRANSLATE_NOOP("frmStatistics", "Steps")};
+
+// Newest first, as a teacher reads a log; rows of the same moment the later written first.
+void NewestFirst(std::vector<LogRow>& rows) {
+    std::reverse(rows.begin(), rows.end());
+    std::stable_sort(rows.begin(), rows.end(), [](const LogRow& a, const LogRow& b) { return a.whenMs > b.whenMs; });
+}
+
 }  // namespace
 
 frmStatistics::frmStatistics(QWidget* owner)
@@ -71,6 +88,29 @@ frmStatistics::frmStatistics(QWidget* owner)
     lblOldRating = new QLabel(OldRatingNote(), this);
     lblOldRating->setObjectName("lblOldRating");
     lblOldRating->setWordWrap(true);
+    lblPlayer = new QLabel(this);
+    lblPlayer->setObjectName("lblPlayer");
+    tabStatistics = new QTabWidget(this);
+    tabStatistics->setObjectName("tabStatistics");
+    tblLog = new QTableWidget(0, static_cast<int>(std::size(LogColumns)), this);
+    tblLog->setObjectName("tblLog");
+    tblLog->setAccessibleName(tr("Every puzzle played, newest first"));
+    QStringList logHeaders;
+    for (const char* c : LogColumns) logHeaders << tr(c);
+    tblLog->setHorizontalHeaderLabels(logHeaders);
+    tblLog->verticalHeader()->hide();
+    tblLog->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tblLog->setSelectionBehavior(QAbstractItemView::SelectRows);
+    tblLog->setWordWrap(false);
+    tblLog->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    tblLog->horizontalHeader()->setStretchLastSection(true);
+    lblLogEmpty = new QLabel(tr("No puzzles played yet."), this);
+    lblLogEmpty->setObjectName("lblLogEmpty");
+    cmdExportLog = new QPushButton(tr("Export &log as CSV..."), this);
+    cmdExportLog->setObjectName("cmdExportLog");
+    cmdExportAll = new QPushButton(tr("Export &all players' logs..."), this);
+    cmdExportAll->setObjectName("cmdExportAll");
+    cmdExportAll->setToolTip(tr("One table with the log of every player on this computer, for a teacher"));
     lblDone = new QLabel(this);
     lblDone->setObjectName("lblDone");
     lblDone->setAccessibleName(tr("Export"));
@@ -84,26 +124,47 @@ frmStatistics::frmStatistics(QWidget* owner)
     cmdClose->setDefault(true);
     connect(cmdExport, &QPushButton::clicked, this, &frmStatistics::cmdExport_Click);
     connect(cmdReset, &QPushButton::clicked, this, &frmStatistics::cmdReset_Click);
+    connect(cmdExportLog, &QPushButton::clicked, this, &frmStatistics::cmdExportLog_Click);
+    connect(cmdExportAll, &QPushButton::clicked, this, &frmStatistics::cmdExportAll_Click);
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::accept);
 
+    // The record's page: its table in a row of its own, where more views of it can stand beside it.
+    auto* recordPage = new QWidget;
+    layRecord = new QHBoxLayout;
+    layRecord->addWidget(tblRecord, 1);
+    layRecord->addWidget(charts, 1);  // a wider window widens the charts as much as the table
+    auto* recordButtons = new QHBoxLayout;
+    recordButtons->addWidget(cmdExport);
+    recordButtons->addWidget(cmdReset);
+    recordButtons->addStretch();
+    auto* record = new QVBoxLayout(recordPage);
+    record->addLayout(layRecord);
+    record->addWidget(lblEmpty);
+    record->addWidget(lblOldRating);
+    record->addLayout(recordButtons);
+    auto* logPage = new QWidget;
+    auto* logButtons = new QHBoxLayout;
+    logButtons->addWidget(cmdExportLog);
+    logButtons->addWidget(cmdExportAll);
+    logButtons->addStretch();
+    auto* log = new QVBoxLayout(logPage);
+    log->addWidget(tblLog);
+    log->addWidget(lblLogEmpty);
+    log->addLayout(logButtons);
+    tabStatistics->addTab(recordPage, tr("Re&cord"));
+    tabStatistics->addTab(logPage, tr("L&og"));
+
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(cmdExport);
-    buttons->addWidget(cmdReset);
-    buttons->addStretch();
+    buttons->addWidget(lblDone, 1);
     buttons->addWidget(cmdClose);
-    auto* record = new QHBoxLayout;
-    record->addWidget(tblRecord, 1);
-    record->addWidget(charts, 1);  // a wider window widens the charts as much as the table
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(record);
-    layout->addWidget(lblEmpty);
-    layout->addWidget(lblOldRating);
-    layout->addWidget(lblDone);
+    layout->addWidget(lblPlayer);
+    layout->addWidget(tabStatistics);
     layout->addLayout(buttons);
     Refresh();
-    // Room for every row there can be in a season of play, without scrolling for the first few.
-    // The charts beside it; the table scrolls rather than the window outgrowing the screen.
-    const QSize wanted(tblRecord->horizontalHeader()->length() + 40 + charts->sizeHint().width(), std::max(420, charts->sizeHint().height() + 80));
+    // Room for every row there can be in a season of play, without scrolling for the first few,
+    // and the charts beside it; the table scrolls rather than the window outgrowing the screen.
+    const QSize wanted(tblRecord->horizontalHeader()->length() + 70 + charts->sizeHint().width(), std::max(460, charts->sizeHint().height() + 140));
     resize(wanted.boundedTo(screen()->availableGeometry().size() * 0.9));
 }
 
@@ -135,12 +196,71 @@ void frmStatistics::Refresh() {
         }
     }
     charts->ShowRecord(Record());
-    charts->ShowRightAnswers({});  // until the game keeps when each right answer was given
+    std::vector<int64_t> rightAt;
+    for (const RightAnswerAt& right : PlayerRightAnswerTimes()) rightAt.push_back(right.whenMs);
+    charts->ShowRightAnswers(rightAt);
     const bool empty = rows.empty() && firstRows.empty();
     lblEmpty->setVisible(empty);
     lblOldRating->setVisible(!firstRows.empty());
     cmdExport->setEnabled(!empty);
     cmdReset->setEnabled(!empty);
+
+    const QString player = CurrentPlayer();
+    lblPlayer->setText(tr("Player: %1").arg(PlayerName(player)));
+    lblPlayer->setVisible(!OtherPlayers().isEmpty());  // one player alone never meets the choice
+    std::vector<LogRow> log = PlayerLog();
+    NewestFirst(log);
+    tblLog->setRowCount(static_cast<int>(log.size()));
+    for (int r = 0; r < static_cast<int>(log.size()); ++r) {
+        const LogRow& row = log[r];
+        const QStringList cells = {QString::fromStdString(LogWhenText(row)),
+                                   QString::fromStdString(LogCardsText(row)),
+                                   QString::number(row.answer),
+                                   QString::fromStdString(RecordLevelText(row.level, false)),
+                                   QString::fromStdString(LogOperationsText(row.operations)),
+                                   QString::fromStdString(LogResultText(row.result)),
+                                   QString::fromStdString(AnswerTimeText(row.timeMs)),
+                                   QString::fromStdString(LogStepsText(row.steps))};
+        for (int c = 0; c < cells.size(); ++c) {
+            auto* item = new QTableWidgetItem(cells[c]);
+            if (c == 6) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            if (c == 7) item->setToolTip(QString::fromStdString(LogStepsText(row.steps)).replace("; ", "\n"));
+            tblLog->setItem(r, c, item);
+        }
+    }
+    lblLogEmpty->setVisible(log.empty());
+    cmdExportLog->setEnabled(!log.empty());
+}
+
+bool frmStatistics::WriteLogCsv(const QString& path, bool allPlayers) {
+    std::vector<LogRow> rows = allPlayers ? ReadPlayerLog({}) : PlayerLog();
+    if (allPlayers)
+        for (const QString& player : OtherPlayers()) {
+            const std::vector<LogRow> more = ReadPlayerLog(player);
+            rows.insert(rows.end(), more.begin(), more.end());
+        }
+    NewestFirst(rows);
+    const QString mark = QLocale().decimalPoint();
+    const QByteArray text = QByteArray::fromStdString(LogCsv(rows, CsvStyleFor(mark.isEmpty() ? '.' : mark[0].toLatin1())));
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
+        MsgBox(tr("The log could not be written to %1: %2.").arg(path, file.errorString()), this);
+        return false;
+    }
+    lblDone->setText(tr("Written to %1.").arg(path));
+    return true;
+}
+
+void frmStatistics::cmdExportLog_Click() {
+    CommonDialog dialog;
+    dialog.ShowSaveTable(this, tr("Export the log"), QDir::home().filePath("pelorand-log.csv"));
+    if (!dialog.FileName.isEmpty()) WriteLogCsv(dialog.FileName, false);
+}
+
+void frmStatistics::cmdExportAll_Click() {
+    CommonDialog dialog;
+    dialog.ShowSaveTable(this, tr("Export every player's log"), QDir::home().filePath("pelorand-log-all.csv"));
+    if (!dialog.FileName.isEmpty()) WriteLogCsv(dialog.FileName, true);
 }
 
 bool frmStatistics::WriteCsv(const QString& path) {

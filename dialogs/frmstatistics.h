@@ -1,12 +1,15 @@
-// Statistics: the record of play per number of cards and level, exported as CSV or reset.
+// Statistics: the record of play per number of cards and level, exported as CSV or reset, and
+// beside it the log of every puzzle played.
 #pragma once
 
 #include <QDialog>
 
+class QHBoxLayout;
 class QLabel;
 class RecordCharts;
 class QPushButton;
 class QTableWidget;
+class QTabWidget;
 
 class frmStatistics : public QDialog {
     Q_OBJECT
@@ -18,7 +21,14 @@ public:
     void cmdReset_Click();    // asks first, then clears the record and the tally
     // Writes the record's CSV to path; false (after a message) when it could not.
     bool WriteCsv(const QString& path);
+    // The log: the player's, or every player's (for a teacher), as CSV in the reader's language.
+    void cmdExportLog_Click();
+    void cmdExportAll_Click();
+    bool WriteLogCsv(const QString& path, bool allPlayers);
 
+    QLabel* lblPlayer;  // whose statistics these are, when more than one plays here
+    QTabWidget* tabStatistics;  // the record, the log
+    QHBoxLayout* layRecord;     // the record's table, with room beside it
     QTableWidget* tblRecord;
     RecordCharts* charts;  // beside the table, from the same record
     QLabel* lblEmpty;
@@ -26,5 +36,9 @@ public:
     QLabel* lblDone;  // where the last export went
     QPushButton* cmdExport;
     QPushButton* cmdReset;
+    QTableWidget* tblLog;  // one row per puzzle played, newest first
+    QLabel* lblLogEmpty;
+    QPushButton* cmdExportLog;
+    QPushButton* cmdExportAll;
     QPushButton* cmdClose;
 };

@@ -1,4 +1,4 @@
-// Shared set-up for window tests: offscreen Qt, a private settings store, recorded message boxes,
+// Shared set-up for window tests: offscreen Qt, a private settings store and data folder, recorded message boxes,
 // a fixed random seed.
 #pragma once
 
@@ -19,6 +19,7 @@
 #include "tests/store_watch.h"
 #include "window/frmmain.h"
 #include "window/play_stats.h"
+#include "window/players.h"
 
 class GuiTest : public ::testing::Test {
 protected:
@@ -30,6 +31,7 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
         SetSettingsLocation(ScratchSettingsLocation(dir.path()));
+        SetDataFolder(dir.path());  // the players' logs too
         MsgBoxHook = [this](const QString& text, QWidget* owner) {
             messages << text;
             messageOwners.push_back(owner);
@@ -51,6 +53,7 @@ protected:
         SearchOrder = OperatorOrder::Game;
         RemoveSettingsLocation(SettingsLocation());
         SetSettingsLocation({});
+        SetDataFolder({});
     }
 
     // Creates, loads and shows the game window as the splash window does.

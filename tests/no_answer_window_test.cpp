@@ -12,6 +12,10 @@
 
 #include "deal/dealing.h"
 #include "dialogs/frmoptions.h"
+#include "dialogs/frmstatistics.h"
+#include "dialogs/record_chart.h"
+#include "player/play_log.h"
+#include "window/play_stats.h"
 #include "engine/search.h"
 #include "gui_env.h"
 #include "window/board_view.h"
@@ -171,6 +175,19 @@ TEST_F(NoAnswers, ARightClaimIsCountedAndThePanelSaidNothingBefore) {
     EXPECT_EQ(StoredWins().player, 2u);
     EXPECT_EQ(StoredWins().hints, 1u);
     EXPECT_EQ(Row(3, 0).withHints, 1u);
+
+    // The log has each as spotted, the claim among its steps, and Statistics' week chart
+    // counts both as right answers of this week.
+    const std::vector<LogRow> log = PlayerLog();
+    ASSERT_EQ(log.size(), 2u);
+    for (const LogRow& row : log) {
+        EXPECT_EQ(row.result, LogResult::NoAnswerSpotted);
+        ASSERT_FALSE(row.steps.empty());
+        EXPECT_EQ(row.steps.back().kind, LogStep::Kind::NoAnswerClaim);
+    }
+    frmStatistics stats(&w);
+    ASSERT_FALSE(stats.charts->chtWeeks->Bars().isEmpty());
+    EXPECT_EQ(stats.charts->chtWeeks->Bars().back().value, 2.0);
 }
 
 // On a puzzle with an answer the claim is wrong: said so without a step of any answer, nothing
@@ -199,6 +216,12 @@ TEST_F(NoAnswers, AWrongClaimSaysSoAndGivesNothingAway) {
     EXPECT_EQ(w.sbVerdict->text(), VerdictText(verdict));
     EXPECT_EQ(Row(4, verdict.level).gaveUp, 1u);
     EXPECT_EQ(StoredWins().player, 0u);
+    // The log keeps the wrong claim as a step of a puzzle given up.
+    const std::vector<LogRow> log = PlayerLog();
+    ASSERT_EQ(log.size(), 1u);
+    EXPECT_EQ(log[0].result, LogResult::GaveUp);
+    ASSERT_FALSE(log[0].steps.empty());
+    EXPECT_EQ(log[0].steps[0].kind, LogStep::Kind::NoAnswerClaim);
 }
 
 // With the option off (the default) nothing of it shows: no button, N does nothing, and the

@@ -157,7 +157,8 @@ TEST(SettingsTable, TheStoresWatchSeesEveryAccess) {
     WatchTheGamesSettingsKeys();  // put the tests' own watch back
     RemoveSettingsLocation(SettingsLocation());
     SetSettingsLocation({});
-    EXPECT_EQ(seen, QStringList({"1 Game/FaceCards", "0 Game/FaceCards", "0 Game/PlayerWins", "2 Game/PlayerWins",
+    // A player's own row asks whose turn it is, once for the store; a shared row never does.
+    EXPECT_EQ(seen, QStringList({"1 Game/FaceCards", "0 Game/FaceCards", "0 Settings/Player", "0 Game/PlayerWins", "2 Game/PlayerWins",
                                  "1 Statistics/4_2_r2", "3 Statistics/"}));
 }
 

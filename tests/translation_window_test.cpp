@@ -21,6 +21,7 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QTabBar>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
 #include <QTextBrowser>
@@ -28,6 +29,7 @@
 #include "dialogs/frmabout.h"
 #include "dialogs/frmnewpuzzle.h"
 #include "dialogs/frmoptions.h"
+#include "dialogs/frmplayer.h"
 #include "dialogs/frmstatistics.h"
 #include "dialogs/frmworksheet.h"
 #include "gui_env.h"
@@ -36,6 +38,7 @@
 #include "window/frmanswer.h"
 #include "window/frmsoln.h"
 #include "window/frmsplash.h"
+#include "window/players.h"
 #include "window/status_panel.h"
 
 namespace {
@@ -346,6 +349,14 @@ protected:
         frmStatistics stats(&w);
         stats.show();
         look(&stats);
+        stats.tabStatistics->setCurrentIndex(1);  // the log, with the rows played above
+        look(&stats);
+        AddPlayer("Anna");
+        frmPlayer players(&w, w.OnTable());
+        players.txtName->setText("anna");
+        players.cmdAdd->click();  // the reason it cannot be added, under the name
+        players.show();
+        look(&players);
         frmSplash splash;
         splash.show();
         look(&splash);

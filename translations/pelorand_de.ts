@@ -693,6 +693,72 @@ Standardfehlerausgabe.</translation>
     </message>
 </context>
 <context>
+    <name>PlayLog</name>
+    <message>
+        <source>solved</source>
+        <translation>gelöst</translation>
+    </message>
+    <message>
+        <source>solved with hints</source>
+        <translation>gelöst mit Tipps</translation>
+    </message>
+    <message>
+        <source>the computer first</source>
+        <translation>Computer schneller</translation>
+    </message>
+    <message>
+        <source>given up</source>
+        <translation>aufgegeben</translation>
+    </message>
+    <message>
+        <source>no answer spotted</source>
+        <translation>richtig erkannt: keine Lösung</translation>
+    </message>
+    <message>
+        <source>said no answer, but there is one</source>
+        <translation>„keine Lösung“ gesagt, aber es gibt eine</translation>
+    </message>
+    <message>
+        <source>left unsolved</source>
+        <translation>ungelöst verlassen</translation>
+    </message>
+    <message>
+        <source>undo</source>
+        <translation>rückgängig</translation>
+    </message>
+    <message>
+        <source>start over</source>
+        <translation>neu beginnen</translation>
+    </message>
+    <message>
+        <source>hint: %1</source>
+        <extracomment>a hint given while playing; %1 is the step it showed</extracomment>
+        <translation>Tipp: %1</translation>
+    </message>
+    <message>
+        <source>checked: %1</source>
+        <extracomment>a typed answer checked; %1 is the answer as typed</extracomment>
+        <translation>geprüft: %1</translation>
+    </message>
+    <message>
+        <source>When,Player,Cards,Answer card,Level,Operations,Result,Time (s),Steps</source>
+        <extracomment>the header row of the exported log of play, one column name each between the commas</extracomment>
+        <translation>Wann,Spieler,Karten,Zielkarte,Stufe,Rechenarten,Ergebnis,Zeit (s),Schritte</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>hint: the cards can no longer make the answer card</source>
+        <translation>Tipp: Mit diesen Karten geht die Zielkarte nicht mehr</translation>
+    </message>
+    <message>
+        <source>said: no answer</source>
+        <translation>sagte: keine Lösung</translation>
+    </message>
+</context>
+<context>
     <name>PlayRecord</name>
     <message>
         <source>Cards,Level,Dealt,Solved,Solved with hints,Computer first,Given up,Best time (s),Median time (s),Current run,Longest run</source>
@@ -711,6 +777,29 @@ Standardfehlerausgabe.</translation>
     <message>
         <source>%1 (old rating)</source>
         <translation>%1 (alte Einstufung)</translation>
+    </message>
+</context>
+<context>
+    <name>Players</name>
+    <message>
+        <source>Player</source>
+        <translation>Spieler</translation>
+    </message>
+    <message>
+        <source>Type a name first.</source>
+        <translation>Schreib zuerst einen Namen.</translation>
+    </message>
+    <message>
+        <source>A name can have at most %1 letters.</source>
+        <translation>Ein Name darf höchstens %1 Zeichen haben.</translation>
+    </message>
+    <message>
+        <source>A name cannot hold tabs or line breaks.</source>
+        <translation>Ein Name darf keine Tabulatoren oder Zeilenumbrüche enthalten.</translation>
+    </message>
+    <message>
+        <source>There is a player called %1 already.</source>
+        <translation>Es gibt schon einen Spieler namens %1.</translation>
     </message>
 </context>
 <context>
@@ -1531,6 +1620,10 @@ wenn du sie löst, richtig „Keine Lösung“ sagst oder aufgibst.</translation
             <numerusform>Ab jetzt gibt „Geben“ %n Karten, so viele wie diese Aufgabe; Einstellungen, „Anzahl der Karten“, ändert das.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>&amp;Player...</source>
+        <translation>S&amp;pieler...</translation>
+    </message>
 </context>
 <context>
     <name>frmNewPuzzle</name>
@@ -1715,6 +1808,45 @@ Nur mit 3 oder 4 Karten: Mit mehr Karten hat fast jede Aufgabe eine Lösung.</tr
     </message>
 </context>
 <context>
+    <name>frmPlayer</name>
+    <message>
+        <source>Player</source>
+        <translation>Spieler</translation>
+    </message>
+    <message>
+        <source>&amp;Who is playing?</source>
+        <translation>&amp;Wer spielt?</translation>
+    </message>
+    <message>
+        <source>&amp;New player:</source>
+        <translation>&amp;Neuer Spieler:</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Delete...</source>
+        <translation>&amp;Löschen...</translation>
+    </message>
+    <message>
+        <source>Removes the player with his statistics and log</source>
+        <translation>Entfernt den Spieler mit seiner Statistik und seinem Protokoll</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Delete the player %1? The statistics and the log of every puzzle %1 played go too. This cannot be undone.</source>
+        <translation>Den Spieler %1 löschen? Die Statistik und das Protokoll aller Aufgaben, die %1 gespielt hat, werden mitgelöscht. Das lässt sich nicht rückgängig machen.</translation>
+    </message>
+</context>
+<context>
     <name>frmSoln</name>
     <message>
         <source>Solution</source>
@@ -1885,6 +2017,74 @@ Nur mit 3 oder 4 Karten: Mit mehr Karten hat fast jede Aufgabe eine Lösung.</tr
     <message>
         <source>Rows marked (old rating) were recorded when the level counted a puzzle&apos;s plain answers; the level now comes from how hard people find its easiest answer. Those rows are kept as they were and no longer grow.</source>
         <translation>Zeilen mit (alte Einstufung) stammen aus der Zeit, als die Stufe zählte, wie viele Lösungen eine Aufgabe nur mit ganzen Zahlen hat; jetzt richtet sich die Stufe danach, wie schwer Menschen ihre leichteste Lösung finden. Diese Zeilen bleiben, wie sie waren, und wachsen nicht mehr.</translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation>Wann</translation>
+    </message>
+    <message>
+        <source>Answer card</source>
+        <translation>Zielkarte</translation>
+    </message>
+    <message>
+        <source>Operations</source>
+        <translation>Rechenarten</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Steps</source>
+        <translation>Schritte</translation>
+    </message>
+    <message>
+        <source>Every puzzle played, newest first</source>
+        <translation>Jede gespielte Aufgabe, die neueste zuerst</translation>
+    </message>
+    <message>
+        <source>No puzzles played yet.</source>
+        <translation>Noch keine Aufgabe gespielt.</translation>
+    </message>
+    <message>
+        <source>Export &amp;log as CSV...</source>
+        <translation>Protoko&amp;ll als CSV exportieren...</translation>
+    </message>
+    <message>
+        <source>Export &amp;all players&apos; logs...</source>
+        <translation>Protokolle &amp;aller Spieler exportieren...</translation>
+    </message>
+    <message>
+        <source>One table with the log of every player on this computer, for a teacher</source>
+        <translation>Eine Tabelle mit den Protokollen aller Spieler auf diesem Computer, für Lehrkräfte</translation>
+    </message>
+    <message>
+        <source>L&amp;og</source>
+        <translation>&amp;Protokoll</translation>
+    </message>
+    <message>
+        <source>Player: %1</source>
+        <translation>Spieler: %1</translation>
+    </message>
+    <message>
+        <source>The log could not be written to %1: %2.</source>
+        <translation>Das Protokoll konnte nicht in %1 gespeichert werden: %2.</translation>
+    </message>
+    <message>
+        <source>Export the log</source>
+        <translation>Protokoll exportieren</translation>
+    </message>
+    <message>
+        <source>Export every player&apos;s log</source>
+        <translation>Protokolle aller Spieler exportieren</translation>
+    </message>
+    <message>
+        <source>Re&amp;cord</source>
+        <translation>Ü&amp;bersicht</translation>
     </message>
 </context>
 <context>

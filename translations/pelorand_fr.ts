@@ -694,6 +694,72 @@ d&apos;erreur standard.</translation>
     </message>
 </context>
 <context>
+    <name>PlayLog</name>
+    <message>
+        <source>solved</source>
+        <translation>résolu</translation>
+    </message>
+    <message>
+        <source>solved with hints</source>
+        <translation>résolu avec indices</translation>
+    </message>
+    <message>
+        <source>the computer first</source>
+        <translation>ordinateur premier</translation>
+    </message>
+    <message>
+        <source>given up</source>
+        <translation>abandonné</translation>
+    </message>
+    <message>
+        <source>no answer spotted</source>
+        <translation>bien vu&#xa0;: pas de solution</translation>
+    </message>
+    <message>
+        <source>said no answer, but there is one</source>
+        <translation>«&#xa0;pas de solution&#xa0;» dit, mais il y en a une</translation>
+    </message>
+    <message>
+        <source>left unsolved</source>
+        <translation>laissé sans solution</translation>
+    </message>
+    <message>
+        <source>undo</source>
+        <translation>annuler</translation>
+    </message>
+    <message>
+        <source>start over</source>
+        <translation>recommencer</translation>
+    </message>
+    <message>
+        <source>hint: %1</source>
+        <extracomment>a hint given while playing; %1 is the step it showed</extracomment>
+        <translation>indice&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>checked: %1</source>
+        <extracomment>a typed answer checked; %1 is the answer as typed</extracomment>
+        <translation>vérifié&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>When,Player,Cards,Answer card,Level,Operations,Result,Time (s),Steps</source>
+        <extracomment>the header row of the exported log of play, one column name each between the commas</extracomment>
+        <translation>Quand,Joueur,Cartes,Carte cible,Niveau,Opérations,Résultat,Temps (s),Étapes</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucun</translation>
+    </message>
+    <message>
+        <source>hint: the cards can no longer make the answer card</source>
+        <translation>indice&#xa0;: ces cartes ne peuvent plus faire la carte cible</translation>
+    </message>
+    <message>
+        <source>said: no answer</source>
+        <translation>a dit&#xa0;: pas de solution</translation>
+    </message>
+</context>
+<context>
     <name>PlayRecord</name>
     <message>
         <source>Cards,Level,Dealt,Solved,Solved with hints,Computer first,Given up,Best time (s),Median time (s),Current run,Longest run</source>
@@ -712,6 +778,29 @@ d&apos;erreur standard.</translation>
     <message>
         <source>%1 (old rating)</source>
         <translation>%1 (ancien calcul)</translation>
+    </message>
+</context>
+<context>
+    <name>Players</name>
+    <message>
+        <source>Player</source>
+        <translation>Joueur</translation>
+    </message>
+    <message>
+        <source>Type a name first.</source>
+        <translation>Écris d&apos;abord un nom.</translation>
+    </message>
+    <message>
+        <source>A name can have at most %1 letters.</source>
+        <translation>Un nom peut avoir au plus %1 caractères.</translation>
+    </message>
+    <message>
+        <source>A name cannot hold tabs or line breaks.</source>
+        <translation>Un nom ne peut pas contenir de tabulations ni de retours à la ligne.</translation>
+    </message>
+    <message>
+        <source>There is a player called %1 already.</source>
+        <translation>Il y a déjà un joueur qui s&apos;appelle %1.</translation>
     </message>
 </context>
 <context>
@@ -1532,6 +1621,10 @@ quand tu le résous, quand tu dis «&#xa0;Pas de solution&#xa0;» à raison, ou 
             <numerusform>Désormais, «&#xa0;Distribuer&#xa0;» distribue %n cartes, comme ce problème&#xa0;; Options, «&#xa0;Nombre de cartes&#xa0;», change cela.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>&amp;Player...</source>
+        <translation>&amp;Joueur...</translation>
+    </message>
 </context>
 <context>
     <name>frmNewPuzzle</name>
@@ -1716,6 +1809,45 @@ Seulement avec 3 ou 4 cartes&#xa0;: avec plus, presque chaque problème a une so
     </message>
 </context>
 <context>
+    <name>frmPlayer</name>
+    <message>
+        <source>Player</source>
+        <translation>Joueur</translation>
+    </message>
+    <message>
+        <source>&amp;Who is playing?</source>
+        <translation>&amp;Qui joue&#xa0;?</translation>
+    </message>
+    <message>
+        <source>&amp;New player:</source>
+        <translation>&amp;Nouveau joueur&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Ajouter</translation>
+    </message>
+    <message>
+        <source>&amp;Delete...</source>
+        <translation>&amp;Supprimer...</translation>
+    </message>
+    <message>
+        <source>Removes the player with his statistics and log</source>
+        <translation>Supprime le joueur avec ses statistiques et son journal</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Delete the player %1? The statistics and the log of every puzzle %1 played go too. This cannot be undone.</source>
+        <translation>Supprimer le joueur %1&#xa0;? Les statistiques et le journal de tous les problèmes joués par %1 partent aussi. On ne peut pas revenir en arrière.</translation>
+    </message>
+</context>
+<context>
     <name>frmSoln</name>
     <message>
         <source>Solution</source>
@@ -1886,6 +2018,74 @@ Seulement avec 3 ou 4 cartes&#xa0;: avec plus, presque chaque problème a une so
     <message>
         <source>Rows marked (old rating) were recorded when the level counted a puzzle&apos;s plain answers; the level now comes from how hard people find its easiest answer. Those rows are kept as they were and no longer grow.</source>
         <translation>Les lignes marquées (ancien calcul) ont été enregistrées quand le niveau comptait les solutions simples d&apos;un problème&#xa0;; maintenant, le niveau dépend de la difficulté que les gens trouvent à sa solution la plus facile. Ces lignes restent comme elles étaient et ne sont plus complétées.</translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation>Quand</translation>
+    </message>
+    <message>
+        <source>Answer card</source>
+        <translation>Carte cible</translation>
+    </message>
+    <message>
+        <source>Operations</source>
+        <translation>Opérations</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Résultat</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Temps</translation>
+    </message>
+    <message>
+        <source>Steps</source>
+        <translation>Étapes</translation>
+    </message>
+    <message>
+        <source>Every puzzle played, newest first</source>
+        <translation>Chaque problème joué, le plus récent d&apos;abord</translation>
+    </message>
+    <message>
+        <source>No puzzles played yet.</source>
+        <translation>Aucun problème joué pour l&apos;instant.</translation>
+    </message>
+    <message>
+        <source>Export &amp;log as CSV...</source>
+        <translation>Exporter le &amp;journal en CSV...</translation>
+    </message>
+    <message>
+        <source>Export &amp;all players&apos; logs...</source>
+        <translation>Exporter les journaux de &amp;tous les joueurs...</translation>
+    </message>
+    <message>
+        <source>One table with the log of every player on this computer, for a teacher</source>
+        <translation>Un seul tableau avec le journal de chaque joueur de cet ordinateur, pour l&apos;enseignant</translation>
+    </message>
+    <message>
+        <source>L&amp;og</source>
+        <translation>J&amp;ournal</translation>
+    </message>
+    <message>
+        <source>Player: %1</source>
+        <translation>Joueur&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The log could not be written to %1: %2.</source>
+        <translation>Le journal n&apos;a pas pu être enregistré dans %1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>Export the log</source>
+        <translation>Exporter le journal</translation>
+    </message>
+    <message>
+        <source>Export every player&apos;s log</source>
+        <translation>Exporter le journal de chaque joueur</translation>
+    </message>
+    <message>
+        <source>Re&amp;cord</source>
+        <translation>&amp;Bilan</translation>
     </message>
 </context>
 <context>

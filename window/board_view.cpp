@@ -276,6 +276,7 @@ void BoardView::Undo() {
     if (board_.Undo()) {
         Say({});
         Refresh();
+        emit Undone();
         emit Stepped();
     } else {
         Refresh();
@@ -289,7 +290,10 @@ void BoardView::StartOver() {
     board_.StartOver();
     Say({});
     Refresh();
-    if (hadSteps) emit Stepped();
+    if (hadSteps) {
+        emit StartedOver();
+        emit Stepped();
+    }
 }
 
 void BoardView::After(const Board::Outcome& outcome) {
@@ -298,6 +302,7 @@ void BoardView::After(const Board::Outcome& outcome) {
     const bool focused = isAncestorOf(window()->focusWidget());
     Refresh();
     if (outcome.stepped) {
+        if (outcome.step) emit StepMade(*outcome.step);
         emit Stepped();
         if (focused) FocusBoard();  // on the new tile, where the next step starts
     }

@@ -82,6 +82,10 @@ public:
 signals:
     void Moved();     // the player did something on the board
     void Stepped();   // a step was made, taken back or all undone: the tiles changed
+    // Before Stepped: which of the three it was.
+    void StepMade(const BoardStep& step);
+    void Undone();
+    void StartedOver();
     void Finished();  // one tile is left: the board's answer is ready to judge
     void Spoke();     // the line under the steps changed: the window may need to grow for it
 

@@ -55,6 +55,7 @@ frmAnswer::frmAnswer(QWidget* game, Table* table)
     connect(giveUp, &QShortcut::activated, table, &Table::GiveUp);
     connect(table, &Table::ProgressChanged, this, [this](const QString& text) { ShowHeadStart(table_->CountingDown() ? text : QString()); });
     connect(table, &Table::NewPuzzle, this, &frmAnswer::NewPuzzle);
+    connect(table, &Table::PlayerChanged, this, &frmAnswer::ShowTally);
 
     fraBoard = new BoardView(this);
     fraBoard->SetWholeNumbersOnly(ReadSettingInt(WholeNumbersOnlySetting) == 1);
@@ -65,6 +66,10 @@ frmAnswer::frmAnswer(QWidget* game, Table* table)
         Played();
     });
     connect(fraBoard, &BoardView::Stepped, this, &frmAnswer::BoardStepped);
+    // The log keeps the steps as played, with every undo and start over.
+    connect(fraBoard, &BoardView::StepMade, this, [](const BoardStep& step) { AddLogStep({LogStep::Kind::Step, StepText(step)}); });
+    connect(fraBoard, &BoardView::Undone, this, [] { AddLogStep({LogStep::Kind::Undo, {}}); });
+    connect(fraBoard, &BoardView::StartedOver, this, [] { AddLogStep({LogStep::Kind::StartOver, {}}); });
     connect(fraBoard, &BoardView::Finished, this, &frmAnswer::BoardFinished);
     connect(fraBoard, &BoardView::Spoke, this, &frmAnswer::FitSoon);
 
@@ -295,6 +300,8 @@ void frmAnswer::ShowOrder(OperatorOrder order) {
 
 void frmAnswer::cmdCheck_Click() {
     Played();  // the computer's earlier hit, if any, is settled first
+    // A typed answer is one of the player's steps; the board's own answer was logged step by step.
+    if (!boardLast_) AddLogStep({LogStep::Kind::Check, txtAnswer->text().toStdString()});
     const AnswerCheck c = CheckAnswer(txtAnswer->text().toStdU16String(), FaceCardValues(), Deck[DeckPos], SearchOrder);
     if (c.error.kind != AnswerError::Kind::None) {
         using K = AnswerError::Kind;
@@ -372,6 +379,7 @@ void frmAnswer::cmdHint_Click() {
         const std::vector<std::string> steps = ExactSteps(answer);
         const int shown = std::min<int>(++hints_, static_cast<int>(steps.size()));
         for (int i = 0; i < shown; ++i) lines << tr("Hint %1 of %2: %3").arg(i + 1).arg(steps.size()).arg(QString::fromStdString(steps[i]));
+        if (shown > 0) AddLogStep({LogStep::Kind::Hint, steps[shown - 1]});
         if (shown == static_cast<int>(steps.size())) {
             lines << tr("That is a whole solution: %1").arg(QString::fromStdString(CleanText(answer, SearchOrder)));
             cmdHint->setEnabled(false);  // nothing more to show for this puzzle
@@ -385,6 +393,7 @@ void frmAnswer::cmdHint_Click() {
         ++hints_;
         if (const std::optional<BoardHint> next = NextStep(board, answer)) {
             const QString step = QString::fromStdString(StepText(HintStep(board, *next)));
+            AddLogStep({LogStep::Kind::Hint, step.toStdString()});
             if (next->followsSimplest)
                 lines << tr("Hint %1 of %2: %3").arg(next->step).arg(next->of).arg(step);
             else
@@ -392,6 +401,7 @@ void frmAnswer::cmdHint_Click() {
             fraBoard->ShowHint(*next, focusBoard);
         } else {
             const QString stuck = tr("The cards on the board can no longer make %1: press Undo or Start Over.").arg(Deck[DeckPos]);
+            AddLogStep({LogStep::Kind::Hint, {}});  // no step: the log says so in its reader's language
             lines << stuck;
             fraBoard->Say(stuck);
         }

@@ -187,6 +187,7 @@ void frmMain::CreateCommands() {
         {"mnuViewStatusBar", QT_TR_NOOP("Status &Bar"), {}, nullptr, none, nullptr, true, true, &frmMain::mnuViewStatusBar_Click},
         {"mnuViewOptions", QT_TR_NOOP("&Options..."), {}, nullptr, none, nullptr, true, false, &frmMain::mnuViewOptions_Click},
         {"mnuViewStatistics", QT_TR_NOOP("&Statistics..."), {}, nullptr, none, nullptr, true, false, &frmMain::mnuViewStatistics_Click},
+        {"mnuViewPlayer", QT_TR_NOOP("&Player..."), {}, nullptr, none, nullptr, true, false, &frmMain::mnuViewPlayer_Click},
         {"mnuViewClock", QT_TR_NOOP("&Clock"), {}, nullptr, none, nullptr, true, true, &frmMain::mnuViewClock_Click},
         {"munHelpShow", QT_TR_NOOP("&Help"), QKeySequence::HelpContents, nullptr, none, nullptr, true, false, &frmMain::munHelpShow_Click},
         {"mnuHelpAbout", QT_TR_NOOP("&About Pelorand..."), {}, nullptr, none, nullptr, true, false, &frmMain::mnuHelpAbout_Click},
@@ -219,7 +220,7 @@ void frmMain::CreateActions() {
         {"mnuEdit", QT_TR_NOOP("&Edit"), {"mnuEditUndo", "-mnuEditBar1", "mnuEditCut", "mnuEditCopy", "mnuEditPaste", "mnuEditPasteSpecial",
                                           "-mnuEditBar2", "mnuEditYourAnswer", "mnuEditGiveUp"}},
         {"mnuView", QT_TR_NOOP("&View"), {"mnuViewToolbar", "mnuViewStatusBar", "-mnuViewBar2", "mnuViewOptions", "-mnuViewBar3",
-                                          "mnuViewStatistics", "mnuViewClock"}},
+                                          "mnuViewStatistics", "mnuViewPlayer", "mnuViewClock"}},
         {"mnuhelp", QT_TR_NOOP("&Help"), {"munHelpShow", "-mnuHelpSep1", "mnuHelpAbout"}},
     };
     for (const Menu& m : menus) {

@@ -51,6 +51,7 @@ public:
     std::unique_ptr<frmOptions> NewOptions();
     // The record of play (defined in window/play_commands.cpp).
     void mnuViewStatistics_Click();  // modal, like Options
+    void mnuViewPlayer_Click();      // who plays: chosen from the list or added, kept for next time
     void mnuViewClock_Click();       // shows or hides the clock on the puzzle, kept for next time
     void UpdateClock();              // the clock's text, from the record's time on the puzzle
     void mnuHelpAbout_Click();

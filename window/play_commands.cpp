@@ -1,14 +1,16 @@
-// The record of play in the game window: the Statistics window and the clock on the puzzle.
+// The record of play in the game window: the Statistics window, the player and the clock on the puzzle.
 #include <QAction>
 #include <QStatusBar>
 #include <QTimer>
 
+#include "dialogs/frmplayer.h"
 #include "dialogs/frmstatistics.h"
 #include "window/frmanswer.h"
 #include "window/frmmain.h"
 #include "window/play_stats.h"
 #include "window/settings.h"
 #include "window/status_panel.h"
+#include "window/table.h"
 #include "window/twips.h"
 
 void frmMain::CreateClock() {
@@ -46,4 +48,9 @@ void frmMain::mnuViewStatistics_Click() {
     frmStatistics dialog(this);
     dialog.exec();
     if (answer_) answer_->ShowTally();  // a reset shows in Your Answer at once
+}
+
+void frmMain::mnuViewPlayer_Click() {
+    frmPlayer dialog(this, table_);
+    if (dialog.exec() == QDialog::Accepted) table_->SwitchPlayer(dialog.Chosen());
 }

@@ -4,6 +4,9 @@
 
 #include <QString>
 
+#include <vector>
+
+#include "player/play_log.h"
 #include "player/play_record.h"
 
 // The record as the settings hold it, read afresh; an older version's separate tally, when the
@@ -31,3 +34,19 @@ void SaveRecord();
 void ResetRecord();
 // "You 4 (1 with hints), the computer 7".
 QString TallyText();
+
+// The log of play. Each puzzle's row is added to the player's log when the record ends the
+// puzzle (the ends above), or when it leaves the table played but unended.
+// A new puzzle on the table: its row starts.
+void LogStarted(const std::vector<int>& cards, int answer);
+// The puzzle on the table leaves it: its row, as left unsolved, when it was played.
+void LogLeft();
+void LogLevelKnown(int level);
+// Something the player did on the puzzle on the table, in order.
+void AddLogStep(LogStep step);
+// The current player's log, oldest first; and when each of his right answers was given.
+std::vector<LogRow> PlayerLog();
+std::vector<RightAnswerAt> PlayerRightAnswerTimes();
+// Another player plays on: the puzzle on the table leaves the record and log of the one
+// before and starts afresh in the new one's (with its level when known: level >= 0).
+void SwitchPlayer(const QString& player, const std::vector<int>& cards, int answer, int level);

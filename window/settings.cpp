@@ -1,6 +1,7 @@
 // Reading and writing the settings table through the store, never trusting what is stored.
 #include "window/settings.h"
 
+#include <QRegularExpression>
 #include <QUrl>
 
 #include <cmath>
@@ -12,7 +13,17 @@
 
 namespace {
 
-QString SectionOf(const Setting& setting) { return SettingSection(setting, CurrentPlayer()); }
+// Who plays, as last read from the store at a location.
+struct {
+    QString location;
+    QString player;
+    bool known = false;
+} playing;
+
+// A shared row never asks whose it is: the current player is itself a shared row.
+QString SectionOf(const Setting& setting) {
+    return setting.scope == SettingScope::Shared ? QString(setting.section) : SettingSection(setting, CurrentPlayer());
+}
 
 // Whether a section of the store is the row's: its own, or a per-player row's for any player.
 bool InSection(const Setting& row, const QString& section) {
@@ -64,6 +75,7 @@ QString ReadSettingText(const Setting& setting) {
 
 void WriteSetting(const Setting& setting, const QString& value) {
     SaveSetting(AppTitle, SectionOf(setting), setting.key, value);
+    if (&setting == &CurrentPlayerSetting || &setting == &PlayersSetting) playing.known = false;
 }
 
 void WriteSetting(const Setting& setting, double value) {
@@ -95,10 +107,34 @@ void RemoveSettingFamily(const Setting& family) {
 QString SettingSection(const Setting& setting, const QString& player) {
     if (setting.scope == SettingScope::Shared || player.isEmpty()) return setting.section;
     // Percent-encoded: a name may hold what the store reads as a group's end ('/', '\').
-    return "Player/" + QString::fromLatin1(QUrl::toPercentEncoding(player)) + "/" + setting.section;
+    return "Player/" + EncodedPlayer(player) + "/" + setting.section;
 }
 
-QString CurrentPlayer() { return {}; }
+QString EncodedPlayer(const QString& player) { return QString::fromLatin1(QUrl::toPercentEncoding(player, {}, ".")); }
+
+QString CurrentPlayer() {
+    // Asked before every read of a player's own row (the clock asks the record four times a
+    // second): read from the store once per store, and again only after the table wrote it.
+    if (playing.known && playing.location == SettingsLocation()) return playing.player;
+    // Only a player of the list: a name removed, or edited by hand, is the first player's turn.
+    const QString chosen = ReadSettingText(CurrentPlayerSetting);
+    const bool listed = !chosen.isEmpty() && !chosen.contains(' ') && ReadSettingText(PlayersSetting).split(' ').contains(chosen);
+    playing = {SettingsLocation(), listed ? QUrl::fromPercentEncoding(chosen.toLatin1()) : QString(), true};
+    return playing.player;
+}
+
+void RemovePlayerRows(const QString& player) {
+    for (const Setting* s : AllSettings) {
+        if (s->scope != SettingScope::PerPlayer || s->retired) continue;
+        const QString section = SettingSection(*s, player);
+        if (!s->keyFits) {
+            DeleteSetting(AppTitle, section, s->key);
+            continue;
+        }
+        for (const QString& key : SettingKeys(AppTitle, section))
+            if (s->keyFits(key)) DeleteSetting(AppTitle, section, key);
+    }
+}
 
 bool TableAllows(StoreAccess access, const QString& section, const QString& key) {
     if (access == StoreAccess::List) {
@@ -139,5 +175,11 @@ QString StartLanguage() {
 bool IsRecordRowKey(const QString& key) { return PlayRecord::IsRowKey(key.toStdString()); }
 
 bool IsRecordRowText(const QString& text) { return PlayRecord::IsRowText(text.toStdString()); }
+
+bool IsPlayersText(const QString& text) {
+    // Encoded names only (EncodedPlayer), one space between two.
+    static const QRegularExpression form("^([A-Za-z0-9_~-]|%[0-9A-F]{2})+( ([A-Za-z0-9_~-]|%[0-9A-F]{2})+)*$");
+    return text.isEmpty() || form.match(text).hasMatch();
+}
 
 bool IsEarlierWinsText(const QString& text) { return PlayRecord().LoadEarlier(text.toStdString()); }

@@ -76,8 +76,14 @@ void RemoveSettingFamily(const Setting& family);
 // Player/<name>/<section>, so a player is removed in one go and never mixes with another. The
 // first player (no name) keeps the row's own section, where the values always were.
 QString SettingSection(const Setting& setting, const QString& player);
-// The player whose own rows are read and written: the first, and so far the only, one.
+// A player's name as it stands in a section and a file name: letters, digits, '-', '_' and '~'
+// as they are, every other byte %XX (a '.' too, so no name reads as a folder's "." or "..").
+QString EncodedPlayer(const QString& player);
+// The player whose own rows are read and written: "" for the first player (the computer
+// account's), else the name chosen in View > Player, as stored.
 QString CurrentPlayer();
+// Every row of a player's own that the store holds for the player, removed.
+void RemovePlayerRows(const QString& player);
 
 // Whether the table asks the store for this: a key that is a row (a family's key in its form, a
 // per-player row under any player's section), written only when the row is not retired, and a
@@ -138,8 +144,16 @@ inline constexpr Setting ComputerWinsSetting{.section = "Game", .key = "Computer
 inline constexpr Setting HintWinsSetting{.section = "Game", .key = "HintWins", .fallback = "0", .low = 0, .high = 1e9,
                                          .scope = SettingScope::PerPlayer, .retired = true};
 
+// The players besides the first (the computer account's, who is always there): their names,
+// each percent-encoded, between spaces. And the player playing now: a name of that list,
+// encoded; empty, or any other text, for the first.
+bool IsPlayersText(const QString& text);
+inline constexpr Setting PlayersSetting{.section = "Settings", .key = "Players", .fallback = "", .textFits = IsPlayersText};
+inline constexpr Setting CurrentPlayerSetting{.section = "Settings", .key = "Player", .fallback = "", .textFits = IsPlayersText};
+
 // Every setting declared in this file, for whoever must check them all.
 inline constexpr const Setting* AllSettings[] = {
     &MainLeft, &MainTop, &MainWidth, &MainHeight, &FaceCardsSetting, &HighCardSetting, &DealAnswerOnlySetting,
     &DealLevelSetting, &DealNoAnswersSetting, &HeadStartSetting, &ShowClockSetting, &OrderSetting, &LanguageSetting, &WholeNumbersOnlySetting,
-    &RaceTipsShownSetting, &RecordRowsSetting, &EarlierWinsSetting, &PlayerWinsSetting, &ComputerWinsSetting, &HintWinsSetting};
+    &RaceTipsShownSetting, &RecordRowsSetting, &EarlierWinsSetting, &PlayerWinsSetting, &ComputerWinsSetting, &HintWinsSetting,
+    &PlayersSetting, &CurrentPlayerSetting};

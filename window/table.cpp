@@ -24,6 +24,8 @@ void Table::Started() {
     noAnswers_ = LetsNoAnswerThrough(StoredDealRule(), FaceCards);
     // Where a puzzle may have no answer on purpose, the computer's silence would give it away.
     const int headStart = noAnswers_ ? -1 : StoredHeadStartSeconds();
+    LogLeft();  // the puzzle before, played and unended, is logged as left
+    LogStarted(FaceCardValues(), Deck[DeckPos]);
     Record().Started(FaceCards, NowMs(), headStart != 0);  // the puzzle before leaves the record's table
     SaveRecord();
     // Seen once the window shows it: the first of two deals in one command is never counted.
@@ -36,6 +38,7 @@ void Table::Started() {
 }
 
 void Table::Closed() {
+    LogLeft();
     Record().Left();
     SaveRecord();
     check_->Cancel();
@@ -45,9 +48,23 @@ void Table::Offer(const TableVerdict& verdict) {
     // Deal, Shuffle and Open never wait for the worker: a verdict for another puzzle is late.
     if (verdict.player.cards != FaceCardValues() || verdict.player.answer != Deck[DeckPos]) return;
     verdict_ = std::make_unique<TableVerdict>(verdict);
-    if (verdict.player.status == PlayerVerdict::Status::Complete && (verdict.player.answers == 0 || verdict.level > 0))
-        Record().LevelKnown(verdict.player.answers == 0 ? 0 : verdict.level);
+    if (const int level = KnownLevel(); level >= 0) {
+        Record().LevelKnown(level);
+        LogLevelKnown(level);
+    }
     emit VerdictChanged();
+}
+
+int Table::KnownLevel() const {
+    if (!verdict_) return -1;
+    const TableVerdict& v = *verdict_;
+    if (v.player.status != PlayerVerdict::Status::Complete || (v.player.answers != 0 && v.level <= 0)) return -1;
+    return v.player.answers == 0 ? 0 : v.level;
+}
+
+void Table::SwitchPlayer(const QString& player) {
+    ::SwitchPlayer(player, FaceCardValues(), Deck[DeckPos], KnownLevel());
+    emit PlayerChanged();
 }
 
 void Table::GiveUp() {

@@ -50,6 +50,8 @@ public:
         PlayRecord::Right record;
     };
     NoAnswerClaim ClaimNoAnswer(bool withHints);
+    // Another player plays on: the puzzle on the table starts afresh in his record and log.
+    void SwitchPlayer(const QString& player);
 
     // The search's progress line (the head start's countdown among its texts).
     void SetProgress(const QString& text);
@@ -61,8 +63,10 @@ signals:
     void VerdictChanged();                                // Verdict() answered, or went with its puzzle
     void SolvedFirst(const std::u16string& solutionText);  // after PlayerSolved
     void ProgressChanged(const QString& text);
+    void PlayerChanged();  // after SwitchPlayer: the tally and the log are another player's
 
 private:
+    int KnownLevel() const;  // the verdict's level of the puzzle on the table; -1 until known
     VerdictCheck* check_;
     std::unique_ptr<TableVerdict> verdict_;
     QString progress_;
