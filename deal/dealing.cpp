@@ -38,8 +38,8 @@ bool Qualifies(const uint8_t (&deck)[55], int16_t deckPos, int16_t faceCards, co
     if (!rule.Active()) return true;
     std::vector<int> cards;
     for (int16_t i = 0; i < faceCards; ++i) cards.push_back(deck[RingPos(deckPos, faceCards, i)]);
-    if (rule.level > 0) return PuzzleLevel(cards, deck[deckPos], rule.rating) == rule.level;
-    return SolveForPlayer(cards, deck[deckPos], 0).answers > 0;
+    if (rule.level > 0) return PuzzleLevel(cards, deck[deckPos], rule.rating, rule.operations) == rule.level;
+    return SolveForPlayer(cards, deck[deckPos], 0, {}, PartWay::Any, rule.operations).answers > 0;
 }
 
 bool DealQualifying(uint8_t (&deck)[55], int16_t& deckPos, int16_t faceCards, int16_t highCard, const DealRule& rule) {

@@ -13,6 +13,9 @@ struct DealRule {
     bool answerOnly = false;  // only puzzles a player can solve
     int level = 0;            // 1..5: only puzzles of that difficulty (which have an answer); 0: any
     Rating rating = CurrentRating;  // the rating of that difficulty (old worksheet codes keep theirs)
+    // The operations an answer may use: "with an answer" and the difficulty count only answers
+    // that keep to them.
+    AllowedOperations operations = AllowedOperations::All;
     bool Active() const { return answerOnly || level > 0; }
 };
 

@@ -124,10 +124,24 @@ frmOptions::frmOptions(QWidget* parent)
     while (fitted.pointSizeF() > 6 && QFontMetrics(fitted).horizontalAdvance(longest) + 36 > cboOrder->width())
         fitted.setPointSizeF(fitted.pointSizeF() - 0.5);
     cboOrder->setFont(fitted);
+    // The operations allowed, for a class that has not met × or ÷ yet; entry i is
+    // AllowedOperations i.
+    lblOperations = new QLabel(tr("O&perations allowed"), rules);
+    lblOperations->setObjectName("lblOperations");
+    lblOperations->setGeometry(TwipsRect(300, 1560, 2400, 255));
+    cboOperations = new QComboBox(rules);
+    cboOperations->setObjectName("cboOperations");
+    cboOperations->addItems({tr("All four"), tr("+ and \u2212 only"), tr("+, \u2212 and \u00D7")});
+    cboOperations->setToolTip(tr("The operations answers may use: the puzzles dealt, the answers counted, the board and the computer's search keep to them"));
+    cboOperations->setAccessibleName(tr("Operations allowed"));
+    cboOperations->setGeometry(Px(2820), Px(1500), Px(2250), cboOperations->sizeHint().height());
+    lblOperations->setBuddy(cboOperations);
+    for (QWidget* w : std::initializer_list<QWidget*>{lblOperations, cboOperations}) w->setFont(sans);
+    FitText(lblOperations);
     // The language: each named in its own words, so anyone finds theirs; from the next start.
     Label6 = new QLabel(tr("&Language"), rules);
     Label6->setObjectName("Label6");
-    Label6->setGeometry(TwipsRect(300, 1560, 2175, 255));
+    Label6->setGeometry(TwipsRect(300, 2100, 2175, 255));
     cboLanguage = new QComboBox(rules);
     cboLanguage->setObjectName("cboLanguage");
     cboLanguage->addItem(tr("The system's"), QString());
@@ -135,12 +149,12 @@ frmOptions::frmOptions(QWidget* parent)
     for (const QString& language : Languages()) cboLanguage->addItem(NativeName(language), language);
     cboLanguage->setToolTip(tr("The language of the game's windows"));
     cboLanguage->setAccessibleName(tr("Language"));
-    cboLanguage->setGeometry(Px(2820), Px(1500), Px(2250), cboLanguage->sizeHint().height());
+    cboLanguage->setGeometry(Px(2820), Px(2040), Px(2250), cboLanguage->sizeHint().height());
     Label6->setBuddy(cboLanguage);
     lblLanguage = new QLabel(tr("A new language takes effect the next time Pelorand starts."), rules);
     lblLanguage->setObjectName("lblLanguage");
     lblLanguage->setWordWrap(true);
-    lblLanguage->setGeometry(TwipsRect(300, 2040, 4900, 600));
+    lblLanguage->setGeometry(TwipsRect(300, 2580, 4900, 600));
     for (QWidget* w : std::initializer_list<QWidget*>{Label6, cboLanguage, lblLanguage}) w->setFont(sans);
     FitText(Label6);
     FitText(lblLanguage);
@@ -182,6 +196,7 @@ void frmOptions::Form_Load() {
     cboLevel->setCurrentIndex(ReadSettingInt(DealLevelSetting));  // entry i is level i, "any" 0
     cboHeadStart->setCurrentIndex(ReadSettingInt(HeadStartSetting));
     cboOrder->setCurrentIndex(ReadSettingInt(OrderSetting));
+    cboOperations->setCurrentIndex(ReadSettingInt(OperationsSetting));
     cboLanguage->setCurrentIndex(std::max(0, cboLanguage->findData(StoredLanguage())));
 }
 
@@ -192,6 +207,7 @@ void frmOptions::cmdApply_Click() {
     WriteSetting(DealLevelSetting, QString::number(cboLevel->currentIndex()));
     WriteSetting(HeadStartSetting, QString::number(cboHeadStart->currentIndex()));
     WriteSetting(OrderSetting, QString::number(cboOrder->currentIndex()));
+    WriteSetting(OperationsSetting, QString::number(cboOperations->currentIndex()));
     StoreLanguage(cboLanguage->currentData().toString());
     emit Applied();
 }

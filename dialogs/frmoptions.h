@@ -37,6 +37,8 @@ public:
     QComboBox* cboHeadStart;   // when the computer starts looking on a new puzzle
     QLabel* Label5;
     QComboBox* cboOrder;       // Rules page: the game's own order of operations, or the school's
+    QLabel* lblOperations;
+    QComboBox* cboOperations;  // Rules page: all four operations, + and − only, or +, − and ×
     QLabel* Label6;
     QComboBox* cboLanguage;    // Rules page: the system's language, English, Deutsch, Français
     QLabel* lblLanguage;       // which takes effect at the next start

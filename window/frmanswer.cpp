@@ -82,6 +82,7 @@ frmAnswer::frmAnswer(QWidget* game, Table* table)
     cmdHint->setAutoDefault(false);
     cmdHint->setToolTip(tr("Show one step of a solution"));
     ShowOrder(SearchOrder);
+    ShowOperations(SearchOperations);
     cmdClose = new QPushButton(tr("Close"), this);  // Esc rejects the dialog, which hides it
     cmdClose->setObjectName("cmdClose");
     cmdClose->setAutoDefault(false);
@@ -270,18 +271,28 @@ void frmAnswer::ShowTally() {
 }
 
 void frmAnswer::ShowOrder(OperatorOrder order) {
+    order_ = order;
     const bool game = order == OperatorOrder::Game;
-    lblPrompt->setText(game ? tr("&Your answer, with every face card once (+ - * / and brackets), read in the game's own order:")
-                            : tr("&Your answer, with every face card once (+ - * / and brackets), read in the school order:"));
+    // The signs as a player types them.
+    const QString signs = ops_ == AllowedOperations::All ? "+ - * /" : ops_ == AllowedOperations::AddSubtract ? "+ -" : "+ - *";
+    //: %1: the operations allowed, as typed: "+ - * /"
+    lblPrompt->setText(game ? tr("&Your answer, with every face card once (%1 and brackets), read in the game's own order:").arg(signs)
+                            : tr("&Your answer, with every face card once (%1 and brackets), read in the school order:").arg(signs));
     lblPrompt->setToolTip(game ? tr("Brackets, then every *, then every /, then every +, then every -, each left to right")
                                : tr("Brackets, then * and / left to right, then + and - left to right"));
     cmdCheck->setToolTip(game ? tr("Check your answer in the game's own order of operations")
                               : tr("Check your answer in the order of operations taught at school"));
 }
 
+void frmAnswer::ShowOperations(AllowedOperations ops) {
+    ops_ = ops;
+    fraBoard->SetOperations(ops);
+    ShowOrder(order_);
+}
+
 void frmAnswer::cmdCheck_Click() {
     Played();  // the computer's earlier hit, if any, is settled first
-    const AnswerCheck c = CheckAnswer(txtAnswer->text().toStdU16String(), FaceCardValues(), Deck[DeckPos], SearchOrder);
+    const AnswerCheck c = CheckAnswer(txtAnswer->text().toStdU16String(), FaceCardValues(), Deck[DeckPos], SearchOrder, SearchOperations);
     if (c.error.kind != AnswerError::Kind::None) {
         using K = AnswerError::Kind;
         // Where it went wrong, for those who cannot see the cursor standing there.
@@ -339,7 +350,12 @@ void frmAnswer::cmdHint_Click() {
         return;
     }
     if (verdict->player.NoAnswer() || verdict->player.listed.empty()) {
-        ShowHintText(tr("This puzzle has no solution at all: deal the next one."));
+        if (SearchOperations == AllowedOperations::All) {
+            ShowHintText(tr("This puzzle has no solution at all: deal the next one."));
+        } else {
+            //: %1: the operations allowed, as signs ("+ −")
+            ShowHintText(tr("This puzzle has no solution with %1: deal the next one.").arg(QString::fromStdString(OperationsText(SearchOperations))));
+        }
         return;
     }
     const Expression& answer = verdict->player.listed.front();

@@ -24,7 +24,7 @@ void Table::Started() {
     QTimer::singleShot(0, this, [] { Record().Seen(); });
     BeginHeadStart(headStart);
     verdict_.reset();
-    check_->Start(FaceCardValues(), Deck[DeckPos], SearchOrder);
+    check_->Start(FaceCardValues(), Deck[DeckPos], SearchOrder, SearchOperations);
     emit VerdictChanged();
     emit NewPuzzle();
 }
