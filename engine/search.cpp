@@ -21,11 +21,16 @@ constexpr int MaxCards = 7;
 
 // The pool with only the allowed operators, in their order there: each keeps its share of the
 // draws relative to the others. All four: the pool itself, so the draws are as they always were.
-std::u16string AllowedPool(AllowedOperations ops) {
-    std::u16string pool;
-    for (char16_t op : OpPool)
-        if (AllowsOperator(ops, op)) pool.push_back(op);
-    return pool;
+// Made once for each choice: the search steps many times a second.
+const std::u16string& AllowedPool(AllowedOperations ops) {
+    static const auto pools = [] {
+        std::array<std::u16string, std::size(EveryAllowedOperations)> made;
+        for (AllowedOperations allowed : EveryAllowedOperations)
+            for (char16_t op : OpPool)
+                if (AllowsOperator(allowed, op)) made[static_cast<std::size_t>(allowed)].push_back(op);
+        return made;
+    }();
+    return pools[static_cast<std::size_t>(ops)];
 }
 
 // "Your turn: 0:27", the seconds left rounded up; written only when it changes.
@@ -99,7 +104,7 @@ void SearchStep() {
         Order[j] = Hand[k];
     }
 
-    const std::u16string pool = AllowedPool(SearchOperations);
+    const std::u16string& pool = AllowedPool(SearchOperations);
     std::u16string attempt;
     attempt.reserve(5 * n + 8);
     for (int i = 0; i < n; ++i) {

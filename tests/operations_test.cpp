@@ -161,7 +161,7 @@ TEST(AllowedOperations, ReadsEveryWayOfWritingAChoiceAndRefusesTheRest) {
 TEST(AllowedOperations, PlayerCountEqualsEveryTreeWithTheOperationsForEveryHandOfFourCards) {
     int compared = 0, someAnswer = 0;
     for (const std::vector<int>& hand : FourCardHands()) {
-        for (int answer : {10, 24}) {
+        for (int answer : {10, 24, 0}) {  // 0: products with a zero factor are counted apart
             for (AllowedOperations ops : Fewer) {
                 const PlayerVerdict v = SolveForPlayer(hand, answer, 5, {}, PartWay::Any, ops);
                 const uint64_t brute = BruteForce(hand, answer, AllowsMultiply(ops));
@@ -177,7 +177,7 @@ TEST(AllowedOperations, PlayerCountEqualsEveryTreeWithTheOperationsForEveryHandO
             }
         }
     }
-    EXPECT_EQ(compared, 715 * 2 * 2);
+    EXPECT_EQ(compared, 715 * 3 * 2);
     EXPECT_GT(someAnswer, 500);  // the comparison is not of zeros alone
 }
 
@@ -276,11 +276,15 @@ TEST(AllowedOperations, HintKeepsToTheOperations) {
     for (const std::vector<int>& hand : FourCardHands()) {
         for (AllowedOperations ops : Fewer) {
             const PlayerVerdict v = SolveForPlayer(hand, 24, 1, {}, PartWay::Any, ops);
-            if (v.answers == 0) continue;
+            const PlayerVerdict all = SolveForPlayer(hand, 24, 1);
             Board board(hand, 24);
             board.SetOperations(ops);
+            if (v.answers == 0) {
+                // No answer with them: no step to name, whatever all four could do.
+                if (!all.listed.empty()) EXPECT_FALSE(NextStep(board, all.listed.front()).has_value()) << all.listed.front().text;
+                continue;
+            }
             // The simplest with all four, which may multiply or divide, never leads a hint astray.
-            const PlayerVerdict all = SolveForPlayer(hand, 24, 1);
             for (const Expression* simplest : {&v.listed.front(), &all.listed.front()}) {
                 const std::optional<BoardHint> hint = NextStep(board, *simplest);
                 ASSERT_TRUE(hint.has_value()) << simplest->text;
