@@ -34,7 +34,8 @@ char16_t Operator(char16_t c) {
 
 class Parser {
 public:
-    Parser(std::u16string_view text, const std::vector<int>& cards, int answerCard) : text_(text), answerCard_(answerCard) {
+    Parser(std::u16string_view text, const std::vector<int>& cards, int answerCard, AllowedOperations ops)
+        : text_(text), answerCard_(answerCard), ops_(ops) {
         for (int c : cards) ++left_[c];
         table_ = left_;
     }
@@ -74,6 +75,12 @@ private:
                 if (IsDigit(text_[at_]) || text_[at_] == u'(') return Error({AnswerError::Kind::MissingOperator, at_});
                 if (text_[at_] == u'=' && answerCard_ >= 0 && depth == 0) return true;  // the result follows
                 return BadHere();
+            }
+            if (!AllowsOperator(ops_, op)) {
+                AnswerError e{AnswerError::Kind::NotAllowed, at_};
+                e.character = text_[at_];
+                e.allowed = ops_;
+                return Error(e);
             }
             out_.push_back(op);
             ++at_;
@@ -167,6 +174,7 @@ private:
 
     std::u16string_view text_;
     int answerCard_ = -1;
+    AllowedOperations ops_;
     std::size_t at_ = 0;
     std::map<int, int> left_, table_;  // cards still to use; cards on the table
     std::u16string out_;
@@ -245,12 +253,16 @@ std::string AnswerMessage(const AnswerError& e) {
     case K::TooDeep: return translate("AnswerMessage", "There are too many brackets inside one another.");
     case K::OtherResult:
         return Args(translate("AnswerMessage", "Your answer ends with = %1, but the answer card is %2."), {card, std::to_string(e.answerCard)});
+    case K::NotAllowed:
+        //: %1: the operations allowed, as signs ("+ −"); %2: the sign typed, as × or ÷
+        return Args(translate("AnswerMessage", "Only %1 may be used now, not %2."),
+                    {OperationsText(e.allowed), Operator(e.character) == u'x' ? "\u00D7" : "\u00F7"});
     }
     return {};
 }
 
-ReadAnswer ParseAnswer(std::u16string_view text, const std::vector<int>& cards, int answerCard) {
-    return Parser(text, cards, answerCard).Run();
+ReadAnswer ParseAnswer(std::u16string_view text, const std::vector<int>& cards, int answerCard, AllowedOperations ops) {
+    return Parser(text, cards, answerCard, ops).Run();
 }
 std::vector<std::u16string> BreakdownSteps() {
     std::vector<std::u16string> steps;
@@ -269,9 +281,9 @@ std::u16string FullDigits(double value) {
     return out;
 }
 
-AnswerCheck CheckAnswer(std::u16string_view text, const std::vector<int>& cards, int answer, OperatorOrder order) {
+AnswerCheck CheckAnswer(std::u16string_view text, const std::vector<int>& cards, int answer, OperatorOrder order, AllowedOperations ops) {
     AnswerCheck out;
-    const ReadAnswer read = ParseAnswer(text, cards, answer);
+    const ReadAnswer read = ParseAnswer(text, cards, answer, ops);
     out.error = read.error;
     if (read.error.kind != AnswerError::Kind::None) {
         out.verdict = Ascii(AnswerMessage(read.error));

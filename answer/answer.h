@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "expr/eval.h"
+#include "expr/operations.h"
 #include "player/fraction.h"
 
 // What is wrong with an answer, and where: offset in UTF-16 units from the start, 0-based.
@@ -24,6 +25,7 @@ struct AnswerError {
         None, Empty, TooLong, BadCharacter, NotOnTable, UsedTooOften, LeftOut, UnaryMinus,
         MissingNumber, MissingOperator, EmptyBrackets, Unclosed, StrayClose, TooDeep,
         OtherResult,  // ends with "= N" where N is not the answer card
+        NotAllowed,   // an operation the game does not allow now (character, allowed)
     };
     Kind kind = Kind::None;
     std::size_t offset = 0;
@@ -32,7 +34,8 @@ struct AnswerError {
     int answerCard = 0;      // OtherResult
     int used = 0;        // UsedTooOften: how often the answer uses it
     int onTable = 0;     // UsedTooOften: how often it lies on the table
-    char16_t character = 0;  // BadCharacter
+    char16_t character = 0;  // BadCharacter, NotAllowed: as typed
+    AllowedOperations allowed = AllowedOperations::All;  // NotAllowed
 };
 
 // One whole sentence for the player, e.g. "Your answer uses 12, which is not on the table."
@@ -45,8 +48,10 @@ struct ReadAnswer {
 
 // Reads text against the face cards on the table (as a multiset). A trailing "= N" (the habit
 // of writing the result) is read when N is answerCard and refused when it is another number;
-// with no answer card given, "=" is not part of an answer.
-ReadAnswer ParseAnswer(std::u16string_view text, const std::vector<int>& cards, int answerCard = -1);
+// with no answer card given, "=" is not part of an answer. An operation that ops leaves out is
+// refused where it stands.
+ReadAnswer ParseAnswer(std::u16string_view text, const std::vector<int>& cards, int answerCard = -1,
+                       AllowedOperations ops = AllowedOperations::All);
 
 struct AnswerCheck {
     AnswerError error;
@@ -70,7 +75,7 @@ struct AnswerCheck {
 // and judges it by the player's rule: its exact value. Touches no shared state (the computer's
 // view uses EvalQuiet in the same order), so any thread may call it.
 AnswerCheck CheckAnswer(std::u16string_view text, const std::vector<int>& cards, int answer,
-                        OperatorOrder order = OperatorOrder::Game);
+                        OperatorOrder order = OperatorOrder::Game, AllowedOperations ops = AllowedOperations::All);
 
 // The lines EvalExpr left in Breakdown, each in display form: "3 * 7 = 21".
 std::vector<std::u16string> BreakdownSteps();

@@ -243,8 +243,8 @@ std::string ParseWorksheet(const std::vector<std::string>& args, const CommandLi
         return Refusal(*Taken(self, options, "--per-page"), std::to_string(r.perPage));
     }
     if (r.outFile.empty()) return translate("Cli", "name the PDF file to write with -o FILE.pdf");
-    if (!r.code.empty() && (r.faceCards || r.highCard || r.level || r.count))
-        return translate("Cli", "a code holds the cards, highest card, level and count: give --code or those, not both");
+    if (!r.code.empty() && (r.faceCards || r.highCard || r.level || r.count || r.operations))
+        return translate("Cli", "a code holds the cards, highest card, level, count and operations: give --code or those, not both");
     return {};
 }
 
@@ -271,7 +271,8 @@ int RunToday(const CommandLineRequest& request, std::ostream& out, std::ostream&
     } else {
         ReadIsoDate(request.date, year, month, day);
     }
-    const std::optional<DayPuzzle> puzzle = PuzzleOfTheDay(year, month, day, request.faceCards ? request.faceCards : 5);
+    const std::optional<DayPuzzle> puzzle =
+        PuzzleOfTheDay(year, month, day, request.faceCards ? request.faceCards : 5, request.operations.value_or(AllowedOperations::All));
     if (!puzzle) {
         err << translate("Cli", "pelorand: --today: no puzzle with an answer turned up for that day.") << '\n';
         return 1;
@@ -292,6 +293,7 @@ int RunDeal(const CommandLineRequest& request, std::ostream& out, std::ostream& 
     DealRule rule;
     rule.answerOnly = request.answerOnly;
     rule.level = request.level;
+    rule.operations = request.operations.value_or(AllowedOperations::All);
     int left = request.count;
     if (!request.deckFile.empty()) {
         std::ifstream file(request.deckFile, std::ios::binary);
@@ -320,7 +322,7 @@ int RunDeal(const CommandLineRequest& request, std::ostream& out, std::ostream& 
     for (;;) {
         std::vector<int> cards;
         for (int16_t i = 0; i < faceCards; ++i) cards.push_back(deck[RingPos(deckPos, faceCards, i)]);
-        PrintPuzzle(out, cards, deck[deckPos], Level(FactsOf(cards, deck[deckPos])));
+        PrintPuzzle(out, cards, deck[deckPos], Level(FactsOf(cards, deck[deckPos], {}, FittedWeights, rule.operations)));
         if (--left == 0) return 0;
         if (!DealQualifying(deck, deckPos, faceCards, highCard, rule)) {
             err << "pelorand: --deal: " << NothingQualifies(rule) << ".\n";
@@ -331,7 +333,8 @@ int RunDeal(const CommandLineRequest& request, std::ostream& out, std::ostream& 
 
 int RunSolve(const CommandLineRequest& request, std::ostream& out, std::ostream&) {
     if (!request.search) {
-        const PlayerVerdict v = SolveForPlayer(request.cards, request.answer, ListedSolutions);
+        const PlayerVerdict v = SolveForPlayer(request.cards, request.answer, ListedSolutions, {}, PartWay::Any,
+                                               request.operations.value_or(AllowedOperations::All));
         //: --solve's first line: how many answers solve, "answers: 3"
         out << Args(translate("Cli", "answers: %1"), {lang::Number(static_cast<int64_t>(v.answers))}) << '\n';
         for (const Expression& e : v.listed) out << CleanText(e, request.order) << '\n';
@@ -344,7 +347,8 @@ int RunSolve(const CommandLineRequest& request, std::ostream& out, std::ostream&
 }
 
 int RunCheck(const CommandLineRequest& request, std::ostream& out, std::ostream& err) {
-    const AnswerCheck c = CheckAnswer(FromUtf8(request.expression), request.cards, request.answer, request.order);
+    const AnswerCheck c =
+        CheckAnswer(FromUtf8(request.expression), request.cards, request.answer, request.order, request.operations.value_or(AllowedOperations::All));
     if (c.error.kind != AnswerError::Kind::None) {
         err << Args(translate("Cli", "error: column %1: %2"), {std::to_string(c.error.offset + 1), AnswerMessage(c.error)}) << '\n';
         return 2;
@@ -414,6 +418,15 @@ std::vector<CommandLineOption> CommandLineOptions() {
          .help = translate("Cli", "the order of operations to read and write in: game (the default: brackets,\n"
                                   "then every *, then every /, then every +, then every -) or school\n"
                                   "(brackets, then * and / left to right, then + and - left to right)")},
+        {.name = "--ops", .value = "OPS", .needs = translate("Cli", "the operations allowed: all, +- or +-*"),
+         .check = [](const std::string& value) { return ParseOperations(value).has_value(); },
+         //: %1: what was typed after --ops; keep all, +- and +-* as they are
+         .refusal = translate("Cli", "--ops needs the operations allowed: all (the default), +- for + and - only, or +-* for +, - and *, not '%1'"),
+         .judgedLast = true, .store = [](R& r, const std::string& text, long long) { r.operations = ParseOperations(text); },
+         //: --help's paragraph on --ops; keep the line breaks (lines of about 78 characters), and all, +- and +-* as they are
+         .help = translate("Cli", "the operations answers may use: all (the default), +- for + and - only, or\n"
+                                  "+-* for +, - and *; answers, levels and deals count only answers that keep\n"
+                                  "to them")},
         {.name = "--cards", .value = "C", .needs = translate("Cli", "the number of face cards, 3 to 7"), .low = 3, .high = 7,
          .store = [](R& r, const std::string&, long long n) { r.faceCards = static_cast<int>(n); }},
         {.name = "--high", .value = "H", .needs = translate("Cli", "the highest card, 1 to 99"), .low = 1, .high = 99,
@@ -447,14 +460,14 @@ std::vector<CommandLineSubcommand> CommandLineSubcommands() {
         {.kind = Kind::Game, .after = "[DECK-FILE]", .term = "DECK-FILE",
          //: --help's line on DECK-FILE
          .help = translate("Cli", "start the game with a saved deck (.pld)"), .parse = ParseDeckFile},
-        {.name = "--solve", .kind = Kind::Solve, .options = {{"--search"}, {"--order"}}, .after = "C1 C2 C3 [C4 ... C7] ANSWER",
+        {.name = "--solve", .kind = Kind::Solve, .options = {{"--search"}, {"--order"}, {"--ops"}}, .after = "C1 C2 C3 [C4 ... C7] ANSWER",
          //: --help's paragraph on --solve; keep the line breaks (lines of about 78 characters)
          .help = translate("Cli", "count every distinct answer that solves the puzzle and show up to 20, simplest\n"
                                   "first; answers that differ only in the order or grouping of things added or\n"
                                   "multiplied count once. 3 to 7 face cards and the answer card, each 1 to 99.\n"
                                   "Exit status 0 when it has an answer, 1 when it has none, 2 for bad arguments"),
          .parse = ParseCards, .run = RunSolve},
-        {.name = "--check", .kind = Kind::Check, .options = {{"--order"}}, .after = "C1 C2 C3 [C4 ... C7] ANSWER \"EXPRESSION\"",
+        {.name = "--check", .kind = Kind::Check, .options = {{"--order"}, {"--ops"}}, .after = "C1 C2 C3 [C4 ... C7] ANSWER \"EXPRESSION\"",
          //: --help's paragraph on --check; keep the line breaks (lines of about 78 characters)
          .help = translate("Cli", "check your own answer, such as \"5 + 3 * 7 - 2\", exactly; prints it as the\n"
                                   "game read it, its exact value (a whole number or a fraction such as 17/3)\n"
@@ -462,7 +475,7 @@ std::vector<CommandLineSubcommand> CommandLineSubcommands() {
                                   "2 when it cannot be read or the arguments are wrong"),
          .parse = ParseCards, .run = RunCheck},
         {.name = "--deal", .kind = Kind::Deal,
-         .options = {{"--cards"}, {"--high"}, {"--answer-only"}, {"--level"}, {"--order"}, {"--seed", "[--seed S | DECK-FILE]"}}, .before = "N",
+         .options = {{"--cards"}, {"--high"}, {"--answer-only"}, {"--level"}, {"--order"}, {"--ops"}, {"--seed", "[--seed S | DECK-FILE]"}}, .before = "N",
          //: --help's paragraph on --deal; keep the line breaks (lines of about 78 characters)
          .help = translate("Cli", "print N puzzles (1 to 10000) as the game puts them on the table, one a line:\n"
                                   "C1 ... Cn => A  level K (level - when it has no answer). From a fresh deck\n"
@@ -475,7 +488,7 @@ std::vector<CommandLineSubcommand> CommandLineSubcommands() {
                                   "printed whatever they say. Exit 0; 1 when no puzzle qualifies; 2 for bad\n"
                                   "arguments"),
          .parse = ParseDeal, .run = RunDeal},
-        {.name = "--today", .kind = Kind::Today, .options = {{"--cards"}, {"--date"}},
+        {.name = "--today", .kind = Kind::Today, .options = {{"--cards"}, {"--date"}, {"--ops"}},
          //: --help's paragraph on --today; keep the line breaks (lines of about 78 characters)
          .help = translate("Cli", "print today's puzzle as --deal prints a puzzle: fixed by the date alone, the\n"
                                   "same on every machine that day, with an answer, of middle difficulty; with\n"
@@ -484,7 +497,7 @@ std::vector<CommandLineSubcommand> CommandLineSubcommands() {
          .parse = ParseToday, .run = RunToday},
         {.name = "--worksheet", .kind = Kind::Worksheet,
          .options = {{"--cards"}, {"--high"}, {"--level"}, {"--count"}, {"--per-page"}, {"--code"}, {"--title"}, {"--no-answers"}, {"--order"},
-                     {"-o", "-o FILE.pdf"}},
+                     {"--ops"}, {"-o", "-o FILE.pdf"}},
          //: --help's paragraph on --worksheet; keep the line breaks (lines of about 78 characters)
          .help = translate("Cli", "write a worksheet for a class as a PDF file, without a display: N puzzles\n"
                                   "(1 to 60, default 20) with an answer, of C cards (default 4) up to H\n"

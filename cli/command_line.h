@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "expr/eval.h"
+#include "expr/operations.h"
 
 struct CommandLineRequest {
     enum class Kind { Game, Solve, Check, Deal, Today, Worksheet, Help, Version, Error };
@@ -29,6 +30,8 @@ struct CommandLineRequest {
     std::string deckFile;     // Game: the deck to open (empty: none); Deal: the deck to deal from
     std::string date;         // Today: YYYY-MM-DD, empty for today's date here
     OperatorOrder order = OperatorOrder::Game;  // --order: how answers and attempts are read and written
+    // --ops: the operations answers may use; none given: all four (a worksheet code's own).
+    std::optional<AllowedOperations> operations;
     std::string error;       // Error: one line for the player
     bool operator==(const CommandLineRequest&) const = default;
 };

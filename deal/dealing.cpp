@@ -34,9 +34,11 @@ int16_t NextDeckPos(int16_t deckPos) {
     return next < DeckFirst ? DeckLast : next;
 }
 
-bool NoAnswerDealsPossible(int faceCards) { return faceCards >= 3 && faceCards <= 4; }
+bool NoAnswerDealsPossible(int faceCards, AllowedOperations operations) {
+    return (faceCards >= 3 && faceCards <= 4) || (faceCards >= 3 && faceCards <= 7 && operations != AllowedOperations::All);
+}
 
-bool LetsNoAnswerThrough(const DealRule& rule, int faceCards) { return rule.noAnswers && NoAnswerDealsPossible(faceCards); }
+bool LetsNoAnswerThrough(const DealRule& rule, int faceCards) { return rule.noAnswers && NoAnswerDealsPossible(faceCards, rule.operations); }
 
 namespace {
 
@@ -69,15 +71,15 @@ bool DealTo(uint8_t (&deck)[55], int16_t& deckPos, int16_t highCard, Fits fits) 
 bool Qualifies(const uint8_t (&deck)[55], int16_t deckPos, int16_t faceCards, const DealRule& rule) {
     if (!rule.answerOnly && rule.level == 0) return true;
     const std::vector<int> cards = FaceCardsAt(deck, deckPos, faceCards);
-    if (rule.level > 0) return PuzzleLevel(cards, deck[deckPos], rule.rating) == rule.level;
-    return PlayerCanSolve(cards, deck[deckPos]);
+    if (rule.level > 0) return PuzzleLevel(cards, deck[deckPos], rule.rating, rule.operations) == rule.level;
+    return PlayerCanSolve(cards, deck[deckPos], rule.operations);
 }
 
 bool DealQualifying(uint8_t (&deck)[55], int16_t& deckPos, int16_t faceCards, int16_t highCard, const DealRule& rule) {
     DealRule rest = rule;
     rest.noAnswers = false;
     if (LetsNoAnswerThrough(rule, faceCards)) {
-        const auto noAnswer = [&](const uint8_t (&work)[55], int16_t pos) { return !PlayerCanSolve(FaceCardsAt(work, pos, faceCards), work[pos]); };
+        const auto noAnswer = [&](const uint8_t (&work)[55], int16_t pos) { return !PlayerCanSolve(FaceCardsAt(work, pos, faceCards), work[pos], rule.operations); };
         const bool aimAtNone = RandomInt(100, 1) <= NoAnswerPercent;
         if (aimAtNone && DealTo(deck, deckPos, highCard, noAnswer)) return true;
         rest.answerOnly = true;  // the other deals, and an aim at none that found none, have an answer

@@ -13,6 +13,9 @@ struct DealRule {
     bool answerOnly = false;  // only puzzles a player can solve
     int level = 0;            // 1..5: only puzzles of that difficulty (which have an answer); 0: any
     Rating rating = CurrentRating;  // the rating of that difficulty (old worksheet codes keep theirs)
+    // The operations an answer may use: "with an answer" and the difficulty count only answers
+    // that keep to them.
+    AllowedOperations operations = AllowedOperations::All;
     // Now and then a puzzle with no answer (where NoAnswerDealsPossible): a deal aims at one
     // NoAnswerPercent times in a hundred, else at one with an answer (of the level, if one is set).
     bool noAnswers = false;
@@ -24,8 +27,8 @@ inline constexpr int NoAnswerPercent = 20;
 
 // Whether puzzles with no answer turn up often enough at this number of face cards for the
 // option to mean anything: with all four operations at 3 and 4 cards only (at 5 to 7 almost
-// every puzzle has an answer). The operations a player may use enter here.
-bool NoAnswerDealsPossible(int faceCards);
+// every puzzle has an answer); with fewer operations at every number of cards.
+bool NoAnswerDealsPossible(int faceCards, AllowedOperations operations = AllowedOperations::All);
 // Whether dealing under the rule lets puzzles with no answer through on purpose at this number
 // of cards; the computer then waits for the player to give up, so its silence says nothing.
 bool LetsNoAnswerThrough(const DealRule& rule, int faceCards);

@@ -42,7 +42,8 @@ struct Entry {
 
 class EasiestWays {
 public:
-    EasiestWays(const std::vector<int>& cards, const LevelWeights& w, std::stop_token stop) : w_(w), stop_(stop) {
+    EasiestWays(const std::vector<int>& cards, const LevelWeights& w, std::stop_token stop, AllowedOperations ops)
+        : w_(w), stop_(stop), multiply_(AllowsMultiply(ops)), divide_(AllowsDivide(ops)) {
         cards_ = cards;
         std::sort(cards_.begin(), cards_.end());
         n_ = static_cast<int>(cards_.size());
@@ -155,9 +156,10 @@ private:
                         const int64_t y = eb.value;
                         const double base = px + eb.way.points + Size(y, B);
                         Offer(table, x + y, base + StepPoints(Op::Add, x, y), Op::Add, A, x, B, y);
-                        Offer(table, x * y, base + StepPoints(Op::Multiply, x, y), Op::Multiply, A, x, B, y);
+                        if (multiply_) Offer(table, x * y, base + StepPoints(Op::Multiply, x, y), Op::Multiply, A, x, B, y);
                         if (x >= y) Offer(table, x - y, base, Op::Subtract, A, x, B, y);
                         if (y > x) Offer(table, y - x, base, Op::Subtract, B, y, A, x);
+                        if (!divide_) continue;
                         if (y != 0 && x % y == 0) Offer(table, x / y, base + StepPoints(Op::Divide, x, y), Op::Divide, A, x, B, y);
                         if (x != 0 && y % x == 0) Offer(table, y / x, base + StepPoints(Op::Divide, y, x), Op::Divide, B, y, A, x);
                     }
@@ -194,9 +196,10 @@ private:
                 const int64_t u = e.value;
                 const double known = e.way.points + Size(u, S);
                 consider(Op::Add, S, u, O, v - u, known, O, v - u);
-                if (u != 0 && v % u == 0) consider(Op::Multiply, S, u, O, v / u, known, O, v / u);
+                if (multiply_ && u != 0 && v % u == 0) consider(Op::Multiply, S, u, O, v / u, known, O, v / u);
                 consider(Op::Subtract, S, u, O, u - v, known, O, u - v);
                 if (v <= MostValue - u) consider(Op::Subtract, O, u + v, S, u, known, O, u + v);
+                if (!divide_) continue;
                 if (v != 0 && u % v == 0 && u / v != 0) consider(Op::Divide, S, u, O, u / v, known, O, u / v);
                 int64_t product = 0;
                 if (u != 0 && !__builtin_mul_overflow(v, u, &product)) consider(Op::Divide, O, product, S, u, known, O, product);
@@ -207,6 +210,7 @@ private:
 
     LevelWeights w_;
     std::stop_token stop_;
+    bool multiply_ = true, divide_ = true;  // the operations a way may use besides + and -
     std::vector<int> cards_;  // sorted
     int n_ = 0;
     int fullUpTo_ = 0;
@@ -238,13 +242,13 @@ Expression Rebuild(EasiestWays& ways, int mask, int64_t v, LevelFacts& f, bool r
 
 }  // namespace
 
-LevelFacts FactsOf(const std::vector<int>& cards, int answer, std::stop_token stop, const LevelWeights& weights) {
+LevelFacts FactsOf(const std::vector<int>& cards, int answer, std::stop_token stop, const LevelWeights& weights, AllowedOperations ops) {
     LevelFacts f;
     f.cards = static_cast<int>(cards.size());
     f.answer = answer;
     if (cards.empty()) return f;
     f.cardValues = static_cast<int>(std::set<int>(cards.begin(), cards.end()).size());
-    EasiestWays ways(cards, weights, stop);
+    EasiestWays ways(cards, weights, stop, ops);
     if (ways.Cancelled()) return f;
     const Way easiest = ways.Root(answer, f.lastSteps);
     if (ways.Cancelled()) return f;
@@ -263,7 +267,7 @@ LevelFacts FactsOf(const std::vector<int>& cards, int answer, std::stop_token st
         return f;
     }
     // No plain answer: the level is 5 if there is any (it needs a fraction part-way).
-    f.answered = SolveForPlayer(cards, answer, 0, stop).answers > 0;
+    f.answered = SolveForPlayer(cards, answer, 0, stop, PartWay::Any, ops).answers > 0;
     return f;
 }
 

@@ -33,6 +33,8 @@
 #include <string>
 #include <vector>
 
+#include "expr/operations.h"
+
 // Which rating a level comes from.
 enum class Rating { First = 1, Measured = 2 };
 inline constexpr Rating CurrentRating = Rating::Measured;
@@ -92,13 +94,15 @@ int Level(const LevelFacts& facts, const LevelWeights& weights = FittedWeights);
 LevelReason ReasonOf(const LevelFacts& facts, const LevelWeights& weights = FittedWeights);
 
 // The facts of a puzzle (3..7 cards of 1..99, an answer card of 1..99). With a stop requested
-// the facts are incomplete; the caller drops them.
+// the facts are incomplete; the caller drops them. ops: the answers rated are those that use
+// no other operation (the easiest among them, and the last steps they can end with).
 LevelFacts FactsOf(const std::vector<int>& cards, int answer, std::stop_token stop = {},
-                   const LevelWeights& weights = FittedWeights);
+                   const LevelWeights& weights = FittedWeights, AllowedOperations ops = AllowedOperations::All);
 
 // The level by the first rating, for worksheet codes made with it.
 int FirstRatingLevel(const std::vector<int>& cards, int answer);
 
-inline int PuzzleLevel(const std::vector<int>& cards, int answer, Rating rating = CurrentRating) {
-    return rating == Rating::First ? FirstRatingLevel(cards, answer) : Level(FactsOf(cards, answer));
+// The first rating knows all four operations only (no code of it holds fewer).
+inline int PuzzleLevel(const std::vector<int>& cards, int answer, Rating rating = CurrentRating, AllowedOperations ops = AllowedOperations::All) {
+    return rating == Rating::First ? FirstRatingLevel(cards, answer) : Level(FactsOf(cards, answer, {}, FittedWeights, ops));
 }

@@ -22,7 +22,7 @@ bool IsDate(int year, int month, int day) {
 
 }  // namespace
 
-std::optional<DayPuzzle> PuzzleOfTheDay(int year, int month, int day, int faceCards) {
+std::optional<DayPuzzle> PuzzleOfTheDay(int year, int month, int day, int faceCards, AllowedOperations ops) {
     if (!IsDate(year, month, day) || faceCards < 3 || faceCards > 7) return std::nullopt;
     const auto n = static_cast<int16_t>(faceCards);
     KeepRandomState keep;
@@ -30,13 +30,13 @@ std::optional<DayPuzzle> PuzzleOfTheDay(int year, int month, int day, int faceCa
     int16_t pos = StartGame(n, static_cast<uint32_t>((year * 10000 + month * 100 + day) * 8 + faceCards));
     uint8_t deck[55] = {};
     ShuffleCards(deck, DayHighCard);
-    bool found = DealQualifying(deck, pos, n, DayHighCard, DealRule{false, DayLevel});
-    if (!found) found = DealQualifying(deck, pos, n, DayHighCard, DealRule{true, 0});
+    bool found = DealQualifying(deck, pos, n, DayHighCard, DealRule{false, DayLevel, CurrentRating, ops});
+    if (!found) found = DealQualifying(deck, pos, n, DayHighCard, DealRule{true, 0, CurrentRating, ops});
     if (!found) return std::nullopt;
     DayPuzzle out;
     for (int16_t i = 0; i < n; ++i) out.cards.push_back(deck[RingPos(pos, n, i)]);
     out.answer = deck[pos];
-    out.level = PuzzleLevel(out.cards, out.answer);
+    out.level = PuzzleLevel(out.cards, out.answer, CurrentRating, ops);
     return out;
 }
 

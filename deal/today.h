@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "expr/operations.h"
+
 struct DayPuzzle {
     std::vector<int> cards;  // the face cards, left to right
     int answer = 0;
@@ -16,7 +18,8 @@ struct DayPuzzle {
 // by the date (highest card 25), the first with an answer at level 3, the middle one (or, if
 // a whole search finds none, the first with an answer). Nothing for a date that does not
 // exist or a card count out of range. The game's own deals go on as if it had not been made.
-std::optional<DayPuzzle> PuzzleOfTheDay(int year, int month, int day, int faceCards);
+// ops: the puzzle has an answer with them, and its level rates those answers.
+std::optional<DayPuzzle> PuzzleOfTheDay(int year, int month, int day, int faceCards, AllowedOperations ops = AllowedOperations::All);
 
 // "2026-12-07" as year, month and day; false when it is not a date in that form.
 bool ReadIsoDate(const std::string& text, int& year, int& month, int& day);

@@ -61,7 +61,7 @@ static_assert(Wide(Spread) * Unspread % ThirteenRoom == 1);
 
 WorksheetSettings Normalized(WorksheetSettings s) {
     if (s.version == WorksheetVersion::MeasuredRating) s.seed %= WorksheetSeeds;
-    if (s.version != WorksheetVersion::NoRepeats) s.operations = WorksheetOperations::All;  // no room for them
+    if (s.version != WorksheetVersion::NoRepeats) s.operations = AllowedOperations::All;  // no room for them
     return s;
 }
 
@@ -148,12 +148,12 @@ ReadCode ReadWorksheetCode(const std::string& text) {
         if (v >= ThirteenValues) return {std::nullopt, translate("Worksheet", "This is not a worksheet code: check it character by character.")};
         v = UnpackFields(v, s);
         s.version = WorksheetVersion::NoRepeats;
-        s.operations = static_cast<WorksheetOperations>(v % 3);
+        s.operations = static_cast<AllowedOperations>(v % 3);
         s.seed = static_cast<uint32_t>(v / 3);
         return {s, {}};
     }
     v = UnpackFields(v, s);
-    s.operations = WorksheetOperations::All;
+    s.operations = AllowedOperations::All;
     if (v < FirstRatingSeeds) {
         s.version = WorksheetVersion::FirstRating;
         s.seed = static_cast<uint32_t>(v);
@@ -176,7 +176,7 @@ Worksheet MakeWorksheet(const WorksheetSettings& asked) {
     int16_t pos = StartGame(cards, settings.seed);
     uint8_t deck[55] = {};
     ShuffleCards(deck, high);
-    const DealRule rule{true, settings.level, RatingOf(settings.version)};
+    const DealRule rule{true, settings.level, RatingOf(settings.version), settings.operations};
     const bool anyOrder = settings.version == WorksheetVersion::NoRepeats;  // older codes make their sheets as printed
     std::set<std::pair<std::vector<int>, int>> onSheet;
     for (int dealt = 0; static_cast<int>(sheet.puzzles.size()) < settings.count; ++dealt) {
@@ -201,10 +201,10 @@ Worksheet MakeWorksheet(const WorksheetSettings& asked) {
             ShuffleCards(deck, high);
             continue;
         }
-        const PlayerVerdict v = SolveForPlayer(p.cards, p.answer, 1);
+        const PlayerVerdict v = SolveForPlayer(p.cards, p.answer, 1, {}, PartWay::Any, settings.operations);
         p.answers = v.answers;
         if (!v.listed.empty()) p.example = CleanText(v.listed.front(), settings.order);
-        p.level = PuzzleLevel(p.cards, p.answer, rule.rating);
+        p.level = PuzzleLevel(p.cards, p.answer, rule.rating, settings.operations);
         sheet.puzzles.push_back(std::move(p));
         // Deal on past this puzzle's cards, so the next shares none of them: neighbours on a
         // sheet are puzzles of their own, not one card apart.

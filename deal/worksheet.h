@@ -24,6 +24,7 @@
 
 #include "deal/level.h"
 #include "expr/eval.h"
+#include "expr/operations.h"
 
 #include "player/expression.h"
 
@@ -38,9 +39,6 @@ inline constexpr Rating RatingOf(WorksheetVersion version) {
     return version == WorksheetVersion::FirstRating ? Rating::First : Rating::Measured;
 }
 
-// Which operations a sheet's puzzles may ask for.
-enum class WorksheetOperations { All = 0, AddSubtract = 1, AddSubtractMultiply = 2 };
-
 struct WorksheetSettings {
     uint32_t seed = 0;
     int cards = 4;    // 3..7
@@ -51,9 +49,10 @@ struct WorksheetSettings {
     // room): the same code in the other order gives the same puzzles, answered in that order.
     OperatorOrder order = OperatorOrder::Game;
     WorksheetVersion version = NewWorksheetVersion;
-    // Written into a thirteen-character code and read back (an older code reads as All), but
-    // not yet used: every sheet is still dealt and printed for all four operations.
-    WorksheetOperations operations = WorksheetOperations::All;
+    // The operations the sheet's puzzles are answered with: each has an answer with them, its
+    // level rates the easiest such answer, and the sheet names them. In a thirteen-character
+    // code; an older code holds all four.
+    AllowedOperations operations = AllowedOperations::All;
     bool operator==(const WorksheetSettings&) const = default;
 };
 

@@ -83,11 +83,8 @@ frmOptions::frmOptions(QWidget* parent)
     chkNoAnswers->setObjectName("chkNoAnswers");
     chkNoAnswers->setToolTip(tr("About one deal in five has no answer, for you to find out with \"No answer\" in Your Answer;\n"
                                 "the computer then waits until you give up.\n"
-                                "Only with 3 or 4 cards: with more, almost every puzzle has an answer."));
+                                "Only with 3 or 4 cards, or with fewer operations: otherwise almost every puzzle has an answer."));
     chkNoAnswers->setGeometry(Px(300), Px(1920), Px(4700), chkNoAnswers->sizeHint().height());
-    // Greyed where it would change nothing, and ungreyed as soon as the number of cards allows it.
-    connect(cboCardCnt, &QComboBox::currentTextChanged, this,
-            [this](const QString& cards) { chkNoAnswers->setEnabled(NoAnswerDealsPossible(cards.toInt())); });
     Label3 = new QLabel(tr("&Difficulty"), page);
     Label3->setObjectName("Label3");
     Label3->setGeometry(TwipsRect(300, 2400, 2175, 255));
@@ -134,10 +131,28 @@ frmOptions::frmOptions(QWidget* parent)
     while (fitted.pointSizeF() > 6 && QFontMetrics(fitted).horizontalAdvance(longest) + 36 > cboOrder->width())
         fitted.setPointSizeF(fitted.pointSizeF() - 0.5);
     cboOrder->setFont(fitted);
+    // The operations allowed, for a class that has not met × or ÷ yet; entry i is
+    // AllowedOperations i.
+    lblOperations = new QLabel(tr("O&perations allowed"), rules);
+    lblOperations->setObjectName("lblOperations");
+    lblOperations->setGeometry(TwipsRect(300, 1560, 2400, 255));
+    cboOperations = new QComboBox(rules);
+    cboOperations->setObjectName("cboOperations");
+    cboOperations->addItems({tr("All four"), tr("+ and \u2212 only"), tr("+, \u2212 and \u00D7")});
+    cboOperations->setToolTip(tr("The operations answers may use: the puzzles dealt, the answers counted, the board and the computer's search keep to them"));
+    cboOperations->setAccessibleName(tr("Operations allowed"));
+    cboOperations->setGeometry(Px(2820), Px(1500), Px(2250), cboOperations->sizeHint().height());
+    lblOperations->setBuddy(cboOperations);
+    for (QWidget* w : std::initializer_list<QWidget*>{lblOperations, cboOperations}) w->setFont(sans);
+    // Puzzles with no answer: greyed where it would change nothing, ungreyed as soon as the number
+    // of cards or the operations allow it.
+    connect(cboCardCnt, &QComboBox::currentTextChanged, this, &frmOptions::ShowWhereNoAnswersTurnUp);
+    connect(cboOperations, &QComboBox::currentIndexChanged, this, &frmOptions::ShowWhereNoAnswersTurnUp);
+    FitText(lblOperations);
     // The language: each named in its own words, so anyone finds theirs; from the next start.
     Label6 = new QLabel(tr("&Language"), rules);
     Label6->setObjectName("Label6");
-    Label6->setGeometry(TwipsRect(300, 1560, 2175, 255));
+    Label6->setGeometry(TwipsRect(300, 2100, 2175, 255));
     cboLanguage = new QComboBox(rules);
     cboLanguage->setObjectName("cboLanguage");
     cboLanguage->addItem(tr("The system's"), QString());
@@ -145,12 +160,12 @@ frmOptions::frmOptions(QWidget* parent)
     for (const QString& language : Languages()) cboLanguage->addItem(NativeName(language), language);
     cboLanguage->setToolTip(tr("The language of the game's windows"));
     cboLanguage->setAccessibleName(tr("Language"));
-    cboLanguage->setGeometry(Px(2820), Px(1500), Px(2250), cboLanguage->sizeHint().height());
+    cboLanguage->setGeometry(Px(2820), Px(2040), Px(2250), cboLanguage->sizeHint().height());
     Label6->setBuddy(cboLanguage);
     lblLanguage = new QLabel(tr("A new language takes effect the next time Pelorand starts."), rules);
     lblLanguage->setObjectName("lblLanguage");
     lblLanguage->setWordWrap(true);
-    lblLanguage->setGeometry(TwipsRect(300, 2040, 4900, 600));
+    lblLanguage->setGeometry(TwipsRect(300, 2580, 4900, 600));
     for (QWidget* w : std::initializer_list<QWidget*>{Label6, cboLanguage, lblLanguage}) w->setFont(sans);
     FitText(Label6);
     FitText(lblLanguage);
@@ -185,15 +200,20 @@ frmOptions::frmOptions(QWidget* parent)
     cboCardCnt->setFocus();  // the first thing a player changes
 }
 
+void frmOptions::ShowWhereNoAnswersTurnUp() {
+    chkNoAnswers->setEnabled(NoAnswerDealsPossible(cboCardCnt->currentText().toInt(), static_cast<AllowedOperations>(cboOperations->currentIndex())));
+}
+
 void frmOptions::Form_Load() {
     ChooseNumber(cboCardCnt, FaceCards);
     ChooseNumber(cboHighCard, HighCard);
     chkAnswerOnly->setChecked(ReadSettingInt(DealAnswerOnlySetting) == 1);
     chkNoAnswers->setChecked(ReadSettingInt(DealNoAnswersSetting) == 1);
-    chkNoAnswers->setEnabled(NoAnswerDealsPossible(cboCardCnt->currentText().toInt()));
     cboLevel->setCurrentIndex(ReadSettingInt(DealLevelSetting));  // entry i is level i, "any" 0
     cboHeadStart->setCurrentIndex(ReadSettingInt(HeadStartSetting));
     cboOrder->setCurrentIndex(ReadSettingInt(OrderSetting));
+    cboOperations->setCurrentIndex(ReadSettingInt(OperationsSetting));
+    ShowWhereNoAnswersTurnUp();
     cboLanguage->setCurrentIndex(std::max(0, cboLanguage->findData(StoredLanguage())));
 }
 
@@ -205,6 +225,7 @@ void frmOptions::cmdApply_Click() {
     WriteSetting(DealNoAnswersSetting, QString::number(chkNoAnswers->isChecked() ? 1 : 0));
     WriteSetting(HeadStartSetting, QString::number(cboHeadStart->currentIndex()));
     WriteSetting(OrderSetting, QString::number(cboOrder->currentIndex()));
+    WriteSetting(OperationsSetting, QString::number(cboOperations->currentIndex()));
     StoreLanguage(cboLanguage->currentData().toString());
     emit Applied();
 }

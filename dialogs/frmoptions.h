@@ -18,6 +18,7 @@ public:
     explicit frmOptions(QWidget* parent);
 
     void Form_Load();       // the lists show the current values
+    void ShowWhereNoAnswersTurnUp();  // greys "no answer" where the cards and operations leave none
     void cmdApply_Click();  // stores the options; whoever shows the dialog puts them in force on Applied
     void cmdOK_Click();
     void cmdCancel_Click();
@@ -38,6 +39,8 @@ public:
     QComboBox* cboHeadStart;   // when the computer starts looking on a new puzzle
     QLabel* Label5;
     QComboBox* cboOrder;       // Rules page: the game's own order of operations, or the school's
+    QLabel* lblOperations;
+    QComboBox* cboOperations;  // Rules page: all four operations, + and − only, or +, − and ×
     QLabel* Label6;
     QComboBox* cboLanguage;    // Rules page: the system's language, English, Deutsch, Français
     QLabel* lblLanguage;       // which takes effect at the next start

@@ -54,6 +54,8 @@ frmWorksheet::frmWorksheet(QWidget* owner)
     ChooseNumber(cboCards, FaceCards);
     ChooseNumber(cboHigh, HighCard);
     cboLevel->setCurrentIndex(ReadSettingInt(DealLevelSetting));  // entry i is level i, "any" 0
+    cboOperations = List(this, "cboOperations", {tr("All four"), tr("+ and \u2212 only"), tr("+, \u2212 and \u00D7")});
+    cboOperations->setCurrentIndex(static_cast<int>(SearchOperations));  // those in force, as Options shows them
     // Options' "only puzzles with an answer" has no say here: a sheet holds nothing else.
     lblAnswers = new QLabel(tr("Every puzzle on a worksheet has an answer."), this);
     lblAnswers->setObjectName("lblAnswers");
@@ -82,6 +84,7 @@ frmWorksheet::frmWorksheet(QWidget* owner)
     form->addRow(tr("Number of &cards:"), cboCards);
     form->addRow(tr("&Highest card:"), cboHigh);
     form->addRow(tr("&Difficulty:"), cboLevel);
+    form->addRow(tr("&Operations:"), cboOperations);
     form->addRow("", lblAnswers);
     form->addRow(tr("&Number of puzzles:"), spnCount);
     form->addRow(tr("Puzzles per pa&ge:"), cboPerPage);
@@ -124,7 +127,7 @@ frmWorksheet::frmWorksheet(QWidget* owner)
     connect(txtCode, &QLineEdit::editingFinished, this, [this] {
         if (!txtCode->text().trimmed().isEmpty()) UseCode();
     });
-    for (QComboBox* list : {cboCards, cboHigh, cboLevel}) connect(list, &QComboBox::currentIndexChanged, this, &frmWorksheet::SettingsChanged);
+    for (QComboBox* list : {cboCards, cboHigh, cboLevel, cboOperations}) connect(list, &QComboBox::currentIndexChanged, this, &frmWorksheet::SettingsChanged);
     connect(spnCount, &QSpinBox::valueChanged, this, &frmWorksheet::SettingsChanged);
     ShowCode();
 }
@@ -137,6 +140,7 @@ WorksheetSettings frmWorksheet::Settings() const {
     settings.high = cboHigh->currentText().toInt();
     settings.level = cboLevel->currentIndex();  // entry i is level i, "any" 0
     settings.count = spnCount->value();
+    settings.operations = static_cast<AllowedOperations>(cboOperations->currentIndex());
     settings.order = SearchOrder;  // the order in force, which the sheet names
     return settings;
 }
@@ -178,6 +182,7 @@ bool frmWorksheet::UseCode() {
     ChooseNumber(cboCards, read.settings->cards);
     ChooseNumber(cboHigh, read.settings->high);
     cboLevel->setCurrentIndex(read.settings->level);
+    cboOperations->setCurrentIndex(static_cast<int>(read.settings->operations));
     spnCount->setValue(read.settings->count);
     readingCode_ = false;
     ShowCode();

@@ -36,6 +36,7 @@ public:
     QComboBox* cboCards;
     QComboBox* cboHigh;
     QComboBox* cboLevel;
+    QComboBox* cboOperations;  // entry i is AllowedOperations i
     QLabel* lblAnswers;    // every puzzle on a sheet has an answer
     QSpinBox* spnCount;
     QComboBox* cboPerPage;

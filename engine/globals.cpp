@@ -2,6 +2,7 @@
 #include "engine/globals.h"
 
 #include "expr/eval.h"
+#include "expr/operations.h"
 
 #include <chrono>
 #include <cmath>
@@ -20,6 +21,7 @@ std::u16string Breakdown;
 std::optional<uint32_t> FixedRandomSeed;
 int64_t HeadStartUntil = 0;
 OperatorOrder SearchOrder = OperatorOrder::Game;
+AllowedOperations SearchOperations = AllowedOperations::All;
 bool WaitingForGiveUp = false;
 std::optional<int64_t> FixedNowMs;
 

@@ -29,6 +29,10 @@ extern bool WaitingForGiveUp;
 // EvalExpr, which reads no global): the game's own unless the player chose the school's.
 enum class OperatorOrder;
 extern OperatorOrder SearchOrder;
+// The operators the search draws for its attempts (of the pool's, keeping their weights between
+// them); all four unless the player chose fewer.
+enum class AllowedOperations;
+extern AllowedOperations SearchOperations;
 
 // Milliseconds of a clock that never goes back; tests set FixedNowMs to stand still.
 int64_t NowMs();

@@ -12,11 +12,26 @@
 #include "expr/brackets.h"
 #include "expr/eval.h"
 #include "expr/notation.h"
+#include "expr/operations.h"
 
 namespace {
 
 constexpr std::u16string_view OpPool = u"#~\u00F7x#~\u00F7x#~~\u00F7x#~#";
 constexpr int MaxCards = 7;
+
+// The pool with only the allowed operators, in their order there: each keeps its share of the
+// draws relative to the others. All four: the pool itself, so the draws are as they always were.
+// Made once for each choice: the search steps many times a second.
+const std::u16string& AllowedPool(AllowedOperations ops) {
+    static const auto pools = [] {
+        std::array<std::u16string, std::size(EveryAllowedOperations)> made;
+        for (AllowedOperations allowed : EveryAllowedOperations)
+            for (char16_t op : OpPool)
+                if (AllowsOperator(allowed, op)) made[static_cast<std::size_t>(allowed)].push_back(op);
+        return made;
+    }();
+    return pools[static_cast<std::size_t>(ops)];
+}
 
 // "Your turn: 0:27", the seconds left rounded up; written only when it changes.
 void ShowHeadStart(int64_t now, bool force) {
@@ -89,14 +104,15 @@ void SearchStep() {
         Order[j] = Hand[k];
     }
 
+    const std::u16string& pool = AllowedPool(SearchOperations);
     std::u16string attempt;
     attempt.reserve(5 * n + 8);
     for (int i = 0; i < n; ++i) {
-        int16_t p = RandomInt(16, 1);
+        int16_t p = RandomInt(static_cast<int16_t>(pool.size()), 1);
         attempt.push_back(static_cast<char16_t>(u'0' + Order[i] / 10 % 10));
         attempt.push_back(static_cast<char16_t>(u'0' + Order[i] % 10));
         attempt.push_back(u' ');
-        attempt.push_back(OpPool[p - 1]);
+        attempt.push_back(pool[p - 1]);
         attempt.push_back(u' ');
     }
     attempt.resize(attempt.size() - 2);

@@ -99,19 +99,23 @@ void Puzzle(QPainter& p, const QRectF& cell, int number, const WorksheetPuzzle& 
 }
 
 void Frame(QPainter& p, const SheetLayout& layout, const QString& title, const QString& code, int page, int pages,
-           OperatorOrder order) {
+           OperatorOrder order, AllowedOperations ops) {
     p.setPen(Qt::black);
     QRectF heading = Q(layout.title), orderLine = heading;
     heading.setHeight(heading.height() * 0.62);
     orderLine.setTop(heading.bottom());
     DrawFitted(p, heading, Qt::AlignLeft | Qt::AlignVCenter, title, layout.title.height * 0.45, true);
-    // The answers hold only in one order: say which, where every pupil sees it.
-    DrawFitted(p, orderLine, Qt::AlignLeft | Qt::AlignVCenter,
-               order == OperatorOrder::Game
+    // The answers hold only in one order, and with the operations allowed: say which, where
+    // every pupil sees it.
+    //: %1: the operations allowed, as signs ("+ −"); %2: the sentence on the order of operations
+    const QString allowed = QCoreApplication::translate("Worksheet", "Use %1 only. %2");
+    const QString orderText = order == OperatorOrder::Game
                    ? QCoreApplication::translate("Worksheet", "Worked in the game's order: brackets, then *, then /, then +, then -, each left to right "
                                                           "(so 8 / 2 * 2 is 2, and 5 - 2 + 1 is 2).")
                    : QCoreApplication::translate("Worksheet", "Worked in the school order: brackets, then * and / left to right, then + and - left "
-                                                          "to right (so 8 / 2 * 2 is 8, and 5 - 2 + 1 is 4)."),
+                                                          "to right (so 8 / 2 * 2 is 8, and 5 - 2 + 1 is 4).");
+    DrawFitted(p, orderLine, Qt::AlignLeft | Qt::AlignVCenter,
+               ops == AllowedOperations::All ? orderText : allowed.arg(QString::fromStdString(OperationsText(ops)), orderText),
                layout.title.height * 0.22);
     p.setFont(Font(layout.footer.height * 0.5));
     p.drawText(Q(layout.footer), Qt::AlignLeft | Qt::AlignVCenter, QCoreApplication::translate("Worksheet", "Worksheet code %1").arg(code));
@@ -153,7 +157,7 @@ bool DrawWorksheet(QPagedPaintDevice& device, const Worksheet& sheet, const Work
     auto nextPage = [&] { return ++pageNumber == 1 || device.newPage(); };
     for (std::size_t first = 0; first < sheet.puzzles.size(); first += look.perPage) {
         if (!nextPage()) return false;
-        Frame(p, layout, look.title, code, pageNumber, pages, sheet.settings.order);
+        Frame(p, layout, look.title, code, pageNumber, pages, sheet.settings.order, sheet.settings.operations);
         for (std::size_t i = first; i < std::min(sheet.puzzles.size(), first + look.perPage); ++i)
             Puzzle(p, Q(layout.puzzles[i - first]), static_cast<int>(i + 1), sheet.puzzles[i]);
     }
@@ -162,7 +166,7 @@ bool DrawWorksheet(QPagedPaintDevice& device, const Worksheet& sheet, const Work
         const double lineHeight = (layout.footer.y - layout.title.y - layout.title.height * 1.4) / lines;
         for (std::size_t first = 0; first < sheet.puzzles.size(); first += lines) {
             if (!nextPage()) return false;
-            Frame(p, layout, QCoreApplication::translate("Worksheet", "Answers: %1").arg(look.title), code, pageNumber, pages, sheet.settings.order);
+            Frame(p, layout, QCoreApplication::translate("Worksheet", "Answers: %1").arg(look.title), code, pageNumber, pages, sheet.settings.order, sheet.settings.operations);
             for (std::size_t i = first; i < std::min(sheet.puzzles.size(), first + lines); ++i) {
                 const double y = layout.title.y + layout.title.height * 1.4 + (i - first) * lineHeight;
                 const QRectF box(page.x, y, page.width, lineHeight);
@@ -196,6 +200,7 @@ int RunWorksheetCommand(const CommandLineRequest& r, std::ostream& out, std::ost
         if (r.highCard) settings.high = r.highCard;
         settings.level = r.level;
         if (r.count) settings.count = r.count;
+        settings.operations = r.operations.value_or(AllowedOperations::All);
     }
     settings.order = r.order;
     const Worksheet sheet = MakeWorksheet(settings);

@@ -35,6 +35,16 @@ Board::Outcome Changed() {
 
 }  // namespace
 
+bool Allows(AllowedOperations ops, BoardOp op) {
+    switch (op) {
+    case BoardOp::Multiply: return AllowsMultiply(ops);
+    case BoardOp::Divide: return AllowsDivide(ops);
+    case BoardOp::Add:
+    case BoardOp::Subtract: break;
+    }
+    return true;
+}
+
 Board::Board(const std::vector<int>& cards, int answer) : cards_(cards), answer_(answer) {
     for (std::size_t i = 0; i < cards.size() && i < 32; ++i) now_.tiles.push_back({Expression::Card(cards[i]), 1u << i});
 }
@@ -52,7 +62,13 @@ Board::Outcome Board::PickTile(int place) {
     return Changed();
 }
 
+void Board::SetOperations(AllowedOperations ops) {
+    ops_ = ops;
+    if (now_.op && !Allows(ops_, *now_.op)) now_.op.reset();
+}
+
 Board::Outcome Board::PickOp(BoardOp op) {
+    if (!Allows(ops_, op)) return {false, false, Refusal::NotAllowed, {}};
     now_.firstMade = false;
     if (now_.op == op) now_.op.reset();
     else now_.op = op;

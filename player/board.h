@@ -20,9 +20,11 @@
 #include <vector>
 
 #include "expr/eval.h"
+#include "expr/operations.h"
 #include "player/expression.h"
 
 enum class BoardOp { Add, Subtract, Multiply, Divide };
+bool Allows(AllowedOperations ops, BoardOp op);
 
 struct Tile {
     Expression made;     // the tile's answer so far; its value is made.value
@@ -38,7 +40,7 @@ struct BoardStep {
 class Board {
 public:
     // Why a step was refused.
-    enum class Refusal { None, DivideByZero, Fraction, BelowZero, TooLarge };
+    enum class Refusal { None, DivideByZero, Fraction, BelowZero, TooLarge, NotAllowed };
     // What a move did.
     struct Outcome {
         bool changed = false;   // tiles, selection or steps differ from before
@@ -52,7 +54,7 @@ public:
     Board(const std::vector<int>& cards, int answer);
 
     Outcome PickTile(int place);  // place: 0-based, left to right as the tiles stand now
-    Outcome PickOp(BoardOp op);
+    Outcome PickOp(BoardOp op);  // an operation not allowed is refused, and nothing changes
     bool Undo();        // false when there is no step to take back
     bool StartOver();   // false when the board is as dealt with nothing picked
     void PutDown();     // no tile and no operation picked
@@ -60,6 +62,10 @@ public:
     // "Whole numbers only": steps whose result is a fraction or below 0 are refused.
     void SetWholeNumbersOnly(bool on) { wholeOnly_ = on; }
     bool WholeNumbersOnly() const { return wholeOnly_; }
+    // The operations the player may pick; an operation picked that is no longer allowed is put
+    // down. Steps already made stay.
+    void SetOperations(AllowedOperations ops);
+    AllowedOperations Operations() const { return ops_; }
 
     const std::vector<int>& Cards() const { return cards_; }
     int Answer() const { return answer_; }
@@ -90,6 +96,7 @@ private:
     std::vector<int> cards_;
     int answer_ = 0;
     bool wholeOnly_ = false;
+    AllowedOperations ops_ = AllowedOperations::All;
     State now_;
     std::vector<State> before_;  // the state before each step, oldest first
 };

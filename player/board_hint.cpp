@@ -100,9 +100,10 @@ std::optional<Fraction> Apply(BoardOp op, const Fraction& a, const Fraction& b) 
     return std::nullopt;
 }
 
-std::vector<Candidate> Candidates(const std::vector<Fraction>& v, bool plainOnly) {
+std::vector<Candidate> Candidates(const std::vector<Fraction>& v, bool plainOnly, AllowedOperations ops) {
     std::vector<Candidate> out;
     for (BoardOp op : {BoardOp::Add, BoardOp::Multiply, BoardOp::Subtract, BoardOp::Divide}) {
+        if (!Allows(ops, op)) continue;
         const bool commutes = op == BoardOp::Add || op == BoardOp::Multiply;
         for (int i = 0; i < static_cast<int>(v.size()); ++i)
             for (int j = commutes ? i + 1 : 0; j < static_cast<int>(v.size()); ++j) {
@@ -127,13 +128,13 @@ struct ValuesHash {
 // (as if nothing were found) after a budget of visits, which no board of a few tiles meets.
 class Search {
 public:
-    Search(Fraction target, bool plainOnly) : target_(target), plainOnly_(plainOnly) {}
+    Search(Fraction target, bool plainOnly, AllowedOperations ops) : target_(target), plainOnly_(plainOnly), ops_(ops) {}
 
     bool CanMake(std::vector<Fraction> v) {
         if (v.size() == 1) return v[0] == target_;
         if (v.size() == 2) {  // the last step: no need to remember anything
             for (BoardOp op : {BoardOp::Add, BoardOp::Multiply, BoardOp::Subtract, BoardOp::Divide})
-                for (int i = 0; i < 2; ++i) {
+                for (int i = 0; i < 2 && Allows(ops_, op); ++i) {
                     const auto r = Apply(op, v[i], v[1 - i]);
                     if (r && *r == target_ && (!plainOnly_ || Plain(*r))) return true;
                 }
@@ -142,7 +143,7 @@ public:
         if (++visits_ > Budget) return false;
         std::sort(v.begin(), v.end());
         if (failed_.count(v)) return false;
-        for (const Candidate& c : Candidates(v, plainOnly_))
+        for (const Candidate& c : Candidates(v, plainOnly_, ops_))
             if (CanMake(After(v, c))) return true;
         failed_.insert(std::move(v));
         return false;
@@ -160,6 +161,7 @@ private:
     static constexpr long Budget = 3'000'000;
     Fraction target_;
     bool plainOnly_;
+    AllowedOperations ops_;
     long visits_ = 0;
     std::unordered_set<std::vector<Fraction>, ValuesHash> failed_;
 };
@@ -174,7 +176,8 @@ std::optional<BoardHint> NextStep(const Board& board, const Expression& simplest
     plan.Fold(simplest);
     const bool planFits = plan.leafCount == static_cast<int>(board.Cards().size()) &&
                           (!board.WholeNumbersOnly() ||
-                           std::all_of(plan.nodes.begin(), plan.nodes.end(), [](const Plan::Node& n) { return n.plain; }));
+                           std::all_of(plan.nodes.begin(), plan.nodes.end(), [](const Plan::Node& n) { return n.plain; })) &&
+                          std::all_of(plan.steps.begin(), plan.steps.end(), [&](int s) { return Allows(board.Operations(), plan.nodes[s].op); });
     if (planFits) {
         const std::vector<int> node = Match(plan, tiles);
         if (node[0] >= 0) {
@@ -190,8 +193,8 @@ std::optional<BoardHint> NextStep(const Board& board, const Expression& simplest
 
     std::vector<Fraction> values;
     for (const Tile& t : tiles) values.push_back(t.Value());
-    Search search(Fraction(board.Answer()), board.WholeNumbersOnly());
-    for (const Candidate& c : Candidates(values, board.WholeNumbersOnly()))
+    Search search(Fraction(board.Answer()), board.WholeNumbersOnly(), board.Operations());
+    for (const Candidate& c : Candidates(values, board.WholeNumbersOnly(), board.Operations()))
         if (search.CanMake(Search::After(values, c))) return BoardHint{c.first, c.second, c.op, false, 0, 0};
     return std::nullopt;
 }

@@ -18,7 +18,8 @@ struct BoardHint {
     int step = 0, of = 0;          // which step of the simplest answer it is (1-based), and how many it has
 };
 
-// simplest: the simplest answer, as the player's solver lists it first.
+// simplest: the simplest answer, as the player's solver lists it first (for the board's
+// operations). Every step named uses only the operations the board allows.
 std::optional<BoardHint> NextStep(const Board& board, const Expression& simplest);
 // The step a hint names, with the values of its tiles, for saying it: "14 − 4 = 10".
 BoardStep HintStep(const Board& board, const BoardHint& hint);

@@ -204,6 +204,13 @@ std::string LogCardsText(const LogRow& row) {
     return text;
 }
 
+std::string LogOperations(AllowedOperations operations) {
+    std::string ops = "+-";
+    if (AllowsMultiply(operations)) ops += '*';
+    if (AllowsDivide(operations)) ops += '/';
+    return ops;
+}
+
 std::string LogOperationsText(const std::string& operations) {
     std::string text;
     for (char op : operations) {

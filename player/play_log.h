@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "expr/operations.h"
+
 // How a puzzle played ended, for the log.
 enum class LogResult {
     Solved,           // right, without hints
@@ -86,6 +88,8 @@ std::string LogCsv(const std::vector<LogRow>& rows, CsvStyle style);
 std::string LogResultText(LogResult result);
 std::string LogWhenText(const LogRow& row);
 std::string LogCardsText(const LogRow& row);
+// The operations allowed as the log keeps them: "+-*/", "+-", "+-*".
+std::string LogOperations(AllowedOperations operations);
 std::string LogOperationsText(const std::string& operations);
 std::string LogSecondsText(int64_t ms, char decimal);
 std::string LogStepText(const LogStep& step);

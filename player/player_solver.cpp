@@ -52,7 +52,8 @@ std::vector<Fraction> Roots(const Fraction& w, int k) {
 
 class Solver {
 public:
-    Solver(const std::vector<int>& cards, std::stop_token stop, PartWay partWay) : stop_(stop), partWay_(partWay) {
+    Solver(const std::vector<int>& cards, std::stop_token stop, PartWay partWay, AllowedOperations ops)
+        : stop_(stop), partWay_(partWay), multiply_(AllowsMultiply(ops)), divide_(AllowsDivide(ops)) {
         wholeOnly_ = partWay != PartWay::Any;
         cards_ = cards;
         std::sort(cards_.begin(), cards_.end());
@@ -148,7 +149,7 @@ public:
         // Sums and products first: they make the plainest answers.
         for (Op op : {Op::Add, Op::Multiply}) {
             const int kind = op == Op::Add ? SumKind : ProductKind;
-            if (!(kinds & kind) || (op == Op::Add ? here.sum : here.product) == 0) continue;
+            if (!(kinds & kind) || (op == Op::Add ? here.sum : here.product) == 0 || (op == Op::Multiply && !multiply_)) continue;
             // The part that holds the lowest card, and the rest: each labelled answer once.
             const uint32_t low = mask & (~mask + 1);
             for (uint32_t a = (mask - 1) & mask; a != 0; a = (a - 1) & mask) {
@@ -177,6 +178,7 @@ public:
             for (uint32_t a = (mask - 1) & mask; a != 0; a = (a - 1) & mask) {
                 const uint32_t b = mask ^ a;
                 for (Op op : {Op::Subtract, Op::Divide}) {
+                    if (op == Op::Divide && !divide_) continue;
                     bool done = false;
                     Pairs(mask_[a], mask_[b], op, v, [&](const Fraction& x, const Fraction& y) {
                         if (done) return;
@@ -237,6 +239,7 @@ private:
     }
 
     uint64_t ThetaProduct(int t, const Fraction& w) {
+        if (!multiply_) return 0;
         if (full_[t]) {
             const uint64_t* weight = thetaProduct_[t].Find(w);
             return weight ? *weight : 0;
@@ -331,15 +334,15 @@ private:
             const int b = s - a;
             const uint64_t all_a = all_[a].Total(), all_b = all_[b].Total();
             c.other += all_a * all_b;                                 // a - b
-            c.other += all_a * (all_b - Query(b, Fraction(0)).Total());  // a / b, b not zero
+            if (divide_) c.other += all_a * (all_b - Query(b, Fraction(0)).Total());  // a / b, b not zero
             sumNum += ThetaAll(a, true) * all_b;
-            productNum += ThetaAll(a, false) * all_b;
+            if (multiply_) productNum += ThetaAll(a, false) * all_b;
         }
         for (int k = 2; k <= size_[s]; ++k) {
             const int part = Divide(s, k);
             if (part < 0) continue;
             sumNum += static_cast<uint64_t>(size_[part]) * all_[part].NonSum();
-            productNum += static_cast<uint64_t>(size_[part]) * all_[part].NonProduct();
+            if (multiply_) productNum += static_cast<uint64_t>(size_[part]) * all_[part].NonProduct();
         }
         c.sum = sumNum / size_[s];
         c.product = productNum / size_[s];
@@ -365,21 +368,22 @@ private:
             Pairs(a, b, Op::Subtract, v, [&](const Fraction& x, const Fraction& y) {
                 c.other += Query(a, x).Total() * Query(b, y).Total();
             });
-            if (v.IsZero()) {
+            if (divide_ && v.IsZero()) {
                 c.other += Query(a, v).Total() * (all_[b].Total() - Query(b, v).Total());
-            } else {
+            } else if (divide_) {
                 Pairs(a, b, Op::Divide, v, [&](const Fraction& x, const Fraction& y) {
                     c.other += Query(a, x).Total() * Query(b, y).Total();
                 });
             }
             sumNum += ThetaJoin(a, b, v, true);
-            productNum += ThetaJoin(a, b, v, false);
+            if (multiply_) productNum += ThetaJoin(a, b, v, false);
         }
         for (int k = 2; k <= size_[s]; ++k) {
             const int part = Divide(s, k);
             if (part < 0) continue;
             if (const auto u = v.Divided(Fraction(k))) sumNum += static_cast<uint64_t>(size_[part]) * Query(part, *u).NonSum();
-            for (const Fraction& u : Roots(v, k)) productNum += static_cast<uint64_t>(size_[part]) * Query(part, u).NonProduct();
+            if (multiply_)
+                for (const Fraction& u : Roots(v, k)) productNum += static_cast<uint64_t>(size_[part]) * Query(part, u).NonProduct();
         }
         c.sum = sumNum / n;
         c.product = productNum / n;
@@ -426,14 +430,14 @@ private:
                 for (const auto& [y, cy] : tables_[b]) {
                     const uint64_t pairs = cx.Total() * cy.Total();
                     if (const auto d = Checked(x.Minus(y)); d && Allowed(*d)) table[*d].other += pairs;
-                    if (!y.IsZero())
+                    if (divide_ && !y.IsZero())
                         if (const auto q = Checked(x.Divided(y)); q && Allowed(*q)) table[*q].other += pairs;
                 }
             }
             for (const auto& [w, weight] : thetaSum_[a])
                 for (const auto& [x, cx] : tables_[b])
                     if (const auto t = Checked(w.Plus(x))) sumNum[*t] += weight * cx.Total();
-            for (const auto& [w, weight] : thetaProduct_[a])
+            for (const auto& [w, weight] : thetaProduct_[a])  // empty without multiplication
                 for (const auto& [x, cx] : tables_[b])
                     if (const auto t = Checked(w.Times(x))) productNum[*t] += weight * cx.Total();
         }
@@ -443,7 +447,8 @@ private:
             for (const auto& [u, c] : tables_[part]) {
                 const uint64_t weight = static_cast<uint64_t>(size_[part]);
                 if (const auto t = Checked(u.Times(Fraction(k)))) sumNum[*t] += weight * c.NonSum();
-                if (const auto t = Checked(u.Power(k))) productNum[*t] += weight * c.NonProduct();
+                if (multiply_)
+                    if (const auto t = Checked(u.Power(k))) productNum[*t] += weight * c.NonProduct();
             }
         }
         const uint64_t n = static_cast<uint64_t>(size_[s]);
@@ -460,7 +465,7 @@ private:
             for (const auto& [u, c] : tables_[part]) {
                 if (c.NonSum() > 0)
                     if (const auto t = Checked(u.Times(Fraction(k)))) thetaSum_[s][*t] += weight * c.NonSum();
-                if (c.NonProduct() > 0)
+                if (multiply_ && c.NonProduct() > 0)
                     if (const auto t = Checked(u.Power(k))) thetaProduct_[s][*t] += weight * c.NonProduct();
             }
         }
@@ -483,6 +488,7 @@ private:
     int fullUpTo_ = 0;
     bool overflow_ = false;
     PartWay partWay_ = PartWay::Any;
+    bool multiply_ = true, divide_ = true;  // the operations an answer may use besides + and -
     bool wholeOnly_ = false;              // every value part-way a whole number
 };
 
@@ -507,12 +513,13 @@ bool Simpler(const Expression& a, const Expression& b) {
 
 }  // namespace
 
-PlayerVerdict SolveForPlayer(const std::vector<int>& cards, int answer, std::size_t keep, std::stop_token stop, PartWay partWay) {
+PlayerVerdict SolveForPlayer(const std::vector<int>& cards, int answer, std::size_t keep, std::stop_token stop, PartWay partWay,
+                             AllowedOperations ops) {
     PlayerVerdict out;
     out.cards = cards;
     out.answer = answer;
     if (cards.empty()) return out;
-    Solver solver(cards, stop, partWay);
+    Solver solver(cards, stop, partWay, ops);
     if (solver.Cancelled()) {
         out.status = PlayerVerdict::Status::Cancelled;
         return out;
@@ -540,4 +547,6 @@ PlayerVerdict SolveForPlayer(const std::vector<int>& cards, int answer, std::siz
 }
 
 
-bool PlayerCanSolve(const std::vector<int>& cards, int answer) { return SolveForPlayer(cards, answer, 0).answers > 0; }
+bool PlayerCanSolve(const std::vector<int>& cards, int answer, AllowedOperations operations) {
+    return SolveForPlayer(cards, answer, 0, {}, PartWay::Any, operations).answers > 0;
+}

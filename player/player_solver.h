@@ -30,6 +30,7 @@
 #include <stop_token>
 #include <vector>
 
+#include "expr/operations.h"
 #include "player/expression.h"
 
 struct PlayerVerdict {
@@ -52,11 +53,12 @@ enum class PartWay { Any, WholeNumbers, NaturalNumbers };
 
 // cards: 1..7 face cards of 0..99; answer: the answer card. keep: how many answers to list;
 // the simplest come first (no fraction part-way, then fewer levels, then shorter), then by
-// text. partWay: count and list only the answers that keep to it.
+// text. partWay: count and list only the answers that keep to it. ops: count and list only the
+// answers that use no other operation.
 PlayerVerdict SolveForPlayer(const std::vector<int>& cards, int answer, std::size_t keep = 20, std::stop_token stop = {},
-                             PartWay partWay = PartWay::Any);
+                             PartWay partWay = PartWay::Any, AllowedOperations ops = AllowedOperations::All);
 
 // Whether the puzzle has an answer by the player's rule: the one question dealing and the
 // "No answer" claim ask of the solver, so the operations a player may use enter here.
-bool PlayerCanSolve(const std::vector<int>& cards, int answer);
+bool PlayerCanSolve(const std::vector<int>& cards, int answer, AllowedOperations operations = AllowedOperations::All);
 

@@ -122,8 +122,8 @@ struct Machine {
 
 class Walker {
 public:
-    Walker(int n, int answer, SolveMode mode, std::size_t keep, SolveVerdict& out, OperatorOrder order)
-        : n_(n), answer_(answer), mode_(mode), keep_(keep), out_(out), order_(order) {}
+    Walker(int n, int answer, SolveMode mode, std::size_t keep, SolveVerdict& out, OperatorOrder order, AllowedOperations allowed)
+        : n_(n), answer_(answer), mode_(mode), keep_(keep), out_(out), order_(order), allowed_(allowed) {}
 
     // All classes and operators for one card order; false once the first hit ends the search.
     bool Order(const int* cards, const std::vector<BracketClass>& classes) {
@@ -144,6 +144,7 @@ private:
         if (gap + 2 == n_) return LastGap(from);
         const Form& shape = class_->shape;
         for (int o = 0; o < 4; ++o) {
+            if (!AllowsOperator(allowed_, Ops[o])) continue;
             Machine m = from;
             m.Operator(Ops[o]);
             for (int i = 0; i < shape.open[gap + 1]; ++i) m.Open();
@@ -173,6 +174,7 @@ private:
         for (int j = 0; j < k; ++j) precedence[j] = Precedence(from.ops[j], order_);
         const Num last{static_cast<double>(cards_[n_ - 1]), 0};
         for (int o = 0; o < 4; ++o) {
+            if (!AllowsOperator(allowed_, Ops[o])) continue;
             const int p = Precedence(Ops[o], order_);
             int below = 0;  // operators that stay below the new one
             while (below < k && precedence[below] < p) ++below;
@@ -218,6 +220,7 @@ private:
     const int* cards_ = nullptr;
     const BracketClass* class_ = nullptr;
     OperatorOrder order_;
+    AllowedOperations allowed_;
     char16_t ops_[MaxCards] = {};
 };
 
@@ -237,7 +240,7 @@ std::vector<std::u16string> BracketForms(int n) {
 }
 
 SolveVerdict Solve(const std::vector<int>& cards, int answer, SolveMode mode, std::size_t keep, std::stop_token stop,
-                   const std::function<void(const SolveVerdict&)>& progress, OperatorOrder operators) {
+                   const std::function<void(const SolveVerdict&)>& progress, OperatorOrder operators, AllowedOperations allowed) {
     SolveVerdict out;
     out.cards = cards;
     out.answer = answer;
@@ -254,9 +257,12 @@ SolveVerdict Solve(const std::vector<int>& cards, int answer, SolveMode mode, st
     uint64_t orders = 0;
     do ++orders;
     while (std::next_permutation(order.begin(), order.end()));
-    out.attempts = orders * forms * (uint64_t{1} << (2 * (n - 1)));
+    const uint64_t operatorChoices = AllowsDivide(allowed) ? 4 : AllowsMultiply(allowed) ? 3 : 2;
+    uint64_t gaps = 1;
+    for (int g = 0; g < n - 1; ++g) gaps *= operatorChoices;
+    out.attempts = orders * forms * gaps;
 
-    Walker walker(n, answer, mode, keep, out, operators);
+    Walker walker(n, answer, mode, keep, out, operators, allowed);
     // Walks card orders from where the last call left off; false once the first hit (or the
     // listing) ends it, or stop does.
     bool more = true;
@@ -273,7 +279,8 @@ SolveVerdict Solve(const std::vector<int>& cards, int answer, SolveMode mode, st
         return true;
     };
 
-    if (n < CountByValueFrom || mode == SolveMode::WalkAll) {
+    // The count by value knows all four operators only.
+    if (n < CountByValueFrom || mode == SolveMode::WalkAll || allowed != AllowedOperations::All) {
         if (walk(UINT64_MAX)) out.counted = true;
         return out;
     }

@@ -36,6 +36,7 @@
 #include <vector>
 
 #include "expr/eval.h"
+#include "expr/operations.h"
 
 struct SolveVerdict {
     enum class Status { Complete, Cancelled };
@@ -62,9 +63,11 @@ enum class SolveMode { FirstSolution, CountAll, WalkAll };
 // progress, when given, sees the verdict so far after every card order it walks (not yet
 // counted).
 // operators: the order of operations the computer's evaluator reads its attempts in.
+// allowed: the operators its attempts may hold, as the search draws them. With fewer than all
+// four every count is made by walking, which the fewer operators keep short.
 SolveVerdict Solve(const std::vector<int>& cards, int answer, SolveMode mode, std::size_t keep = 20,
                    std::stop_token stop = {}, const std::function<void(const SolveVerdict&)>& progress = {},
-                   OperatorOrder operators = OperatorOrder::Game);
+                   OperatorOrder operators = OperatorOrder::Game, AllowedOperations allowed = AllowedOperations::All);
 
 // The bracket forms PlaceBrackets can make for n cards, as the text of cards 01..0n joined by
 // "#", in a fixed order: 1, 1, 9, 85 and 889 forms for 3 to 7 cards.

@@ -38,6 +38,7 @@ const std::map<std::string, Texts> TextValues = {
     {"--code", {{"KAWVB2436MZ9J", "kawv-b243-6mz9j"}, {}}},
     {"--title", {{"Week 1", ""}, {}}},
     {"-o", {{"week1.pdf", "-"}, {}}},
+    {"--ops", {{"all", "ALL", "+-", "-+", "+-*", "+-x", "+ \u2212 \u00D7", "+-*/"}, {"+", "*/", "+-/", "++-", "four", ""}}},
 };
 
 const CommandLineOption* Find(const std::vector<CommandLineOption>& options, const std::string& name) {
@@ -175,13 +176,14 @@ TEST(CommandLineTable, HelpShowsEverySubcommandsLineOfUsageAndEveryParagraphInTh
     // The lines of usage as they always read: a long one wraps under its first option.
     EXPECT_EQ(usage,
               "Usage: pelorand [DECK-FILE]\n"
-              "       pelorand --solve [--search] [--order O] C1 C2 C3 [C4 ... C7] ANSWER\n"
-              "       pelorand --check [--order O] C1 C2 C3 [C4 ... C7] ANSWER \"EXPRESSION\"\n"
+              "       pelorand --solve [--search] [--order O] [--ops OPS] C1 C2 C3 [C4 ... C7] ANSWER\n"
+              "       pelorand --check [--order O] [--ops OPS] C1 C2 C3 [C4 ... C7] ANSWER \"EXPRESSION\"\n"
               "       pelorand --deal N [--cards C] [--high H] [--answer-only] [--level L] [--order O]\n"
-              "                         [--seed S | DECK-FILE]\n"
-              "       pelorand --today [--cards C] [--date YYYY-MM-DD]\n"
+              "                         [--ops OPS] [--seed S | DECK-FILE]\n"
+              "       pelorand --today [--cards C] [--date YYYY-MM-DD] [--ops OPS]\n"
               "       pelorand --worksheet [--cards C] [--high H] [--level L] [--count N] [--per-page P]\n"
-              "                            [--code CODE] [--title TEXT] [--no-answers] [--order O] -o FILE.pdf\n"
+              "                            [--code CODE] [--title TEXT] [--no-answers] [--order O] [--ops OPS]\n"
+              "                            -o FILE.pdf\n"
               "       pelorand --help | --version\n");
     // Each subcommand's line, made of its words and each option it takes.
     const std::string squeezed = Squeezed(usage);

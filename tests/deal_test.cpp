@@ -170,10 +170,21 @@ TEST(Dealing, GivesUpAfterTwoRingsAndLeavesTheTableAlone) {
 
 // "Now and then a puzzle with no answer": over 1,000 seeded deals at 3 and 4 cards between 15 %
 // and 25 % have no answer, every other one has one, and each deal moves on; the option means
-// something at 3 and 4 cards only, and at 5 to 7 it deals exactly as plain dealing does.
+// something at 3 and 4 cards only, and at 5 to 7 it deals exactly as plain dealing does. With
+// fewer operations it means something at every number of cards, with the same share.
 TEST(Dealing, LetsAFifthOfDealsThroughWithNoAnswerAtThreeAndFourCards) {
-    for (const int16_t n : {3, 4}) {
-        for (const DealRule rule : {DealRule{.noAnswers = true}, DealRule{.level = 2, .noAnswers = true}}) {
+    const struct {
+        int16_t n;
+        DealRule rule;
+    } cases[] = {{3, {.noAnswers = true}},
+                 {3, {.level = 2, .noAnswers = true}},
+                 {4, {.noAnswers = true}},
+                 {4, {.level = 2, .noAnswers = true}},
+                 {5, {.operations = AllowedOperations::AddSubtract, .noAnswers = true}},
+                 {7, {.operations = AllowedOperations::AddSubtract, .noAnswers = true}},
+                 {5, {.operations = AllowedOperations::AddSubtractMultiply, .noAnswers = true}}};
+    for (const auto& [n, rule] : cases) {
+        {
             uint8_t deck[55] = {};
             int16_t pos = StartGame(n, 2026);
             ShuffleCards(deck, 25);
@@ -181,7 +192,7 @@ TEST(Dealing, LetsAFifthOfDealsThroughWithNoAnswerAtThreeAndFourCards) {
             for (int deal = 0; deal < 1000; ++deal) {
                 ASSERT_TRUE(DealQualifying(deck, pos, n, 25, rule)) << n << " cards, deal " << deal;
                 const std::vector<int> cards = CardsAt(deck, pos, n);
-                if (SolveForPlayer(cards, deck[pos], 0).answers == 0)
+                if (SolveForPlayer(cards, deck[pos], 0, {}, PartWay::Any, rule.operations).answers == 0)
                     ++none;
                 else if (rule.level > 0)
                     EXPECT_EQ(PuzzleLevel(cards, deck[pos]), rule.level) << n << " cards, deal " << deal;
@@ -198,6 +209,10 @@ TEST(Dealing, NoAnswersChangeNothingWhereTheyCannotTurnUpOrWhenOff) {
         EXPECT_EQ(NoAnswerDealsPossible(n), possible[n - 3]) << n << " cards";
         EXPECT_EQ(LetsNoAnswerThrough(DealRule{.noAnswers = true}, n), possible[n - 3]) << n << " cards";
         EXPECT_FALSE(LetsNoAnswerThrough(DealRule{.answerOnly = true}, n)) << n << " cards";
+        for (const AllowedOperations fewer : {AllowedOperations::AddSubtract, AllowedOperations::AddSubtractMultiply}) {
+            EXPECT_TRUE(NoAnswerDealsPossible(n, fewer)) << n << " cards";
+            EXPECT_TRUE(LetsNoAnswerThrough(DealRule{.operations = fewer, .noAnswers = true}, n)) << n << " cards";
+        }
     }
     // Where the option has no effect, the same seed deals the same puzzles and draws the same
     // numbers after them as plain dealing.

@@ -963,6 +963,65 @@ TEST_F(GameWindow, TheSchoolOrderIsOneSettingForBothSides) {
     EXPECT_EQ(SearchOrder, OperatorOrder::Game);
 }
 
+// The operations allowed, chosen on the Rules page: stored, and in force at once for the
+// search, the verdict and Your Answer (its board, its prompt and its check), and next time.
+TEST_F(GameWindow, TheOperationsAllowedAreOneSettingForEverything) {
+    frmMain& w = Start();
+    auto* dialogOwned = w.NewOptions().release();  // the window owns it: it goes with the window below
+    frmOptions& dialog = *dialogOwned;
+    ASSERT_EQ(dialog.cboOperations->count(), 3);
+    EXPECT_EQ(dialog.cboOperations->currentIndex(), 0);
+    EXPECT_EQ(dialog.lblOperations->buddy(), dialog.cboOperations);
+    w.mnuEditYourAnswer_Click();
+    frmAnswer* a = w.Answer();
+    BoardView* b = a->fraBoard;
+    for (QPushButton* op : b->cmdOp) EXPECT_FALSE(op->isHidden());
+    const std::vector<int> hand = {8, 7, 5, 4};
+    DealPuzzle(w, hand, 24);
+    WaitForVerdict(w);
+    ASSERT_NE(w.VerdictOnTable(), nullptr);
+    EXPECT_EQ(w.VerdictOnTable()->player.answers, SolveForPlayer(hand, 24, 0).answers);
+
+    dialog.cboOperations->setCurrentIndex(1);
+    dialog.cmdApply_Click();
+    EXPECT_EQ(Setting("Game", "Operations"), "1");
+    EXPECT_EQ(SearchOperations, AllowedOperations::AddSubtract);
+    EXPECT_FALSE(b->cmdOp[0]->isHidden() || b->cmdOp[1]->isHidden());
+    EXPECT_TRUE(b->cmdOp[2]->isHidden() && b->cmdOp[3]->isHidden());
+    EXPECT_TRUE(a->lblPrompt->text().contains("(+ - and brackets)")) << a->lblPrompt->text().toStdString();
+    DealPuzzle(w, hand, 24);
+    WaitForVerdict(w, true);
+    ASSERT_NE(w.VerdictOnTable(), nullptr);
+    const uint64_t fewer = SolveForPlayer(hand, 24, 0, {}, PartWay::Any, AllowedOperations::AddSubtract).answers;
+    EXPECT_EQ(w.VerdictOnTable()->player.answers, fewer);
+    EXPECT_LT(fewer, SolveForPlayer(hand, 24, 0).answers);
+    for (const Expression& e : w.VerdictOnTable()->player.listed) EXPECT_EQ(e.text.find_first_of("*/"), std::string::npos) << e.text;
+    // A key for another operation on the board, and another typed: a sentence, and nothing picked.
+    QTest::keyClick(b->cmdTile[0], '*');
+    EXPECT_EQ(b->lblBoard->text(), "Only + \u2212 may be used now, not \u00D7.");
+    EXPECT_FALSE(b->Model().Op().has_value());
+    a->txtAnswer->setText("(8 - 7 + 5) * 4");
+    a->cmdCheck->click();
+    EXPECT_TRUE(a->txtResult->toPlainText().startsWith("Only + \u2212 may be used now, not \u00D7.")) << a->txtResult->toPlainText().toStdString();
+    a->txtAnswer->setText("8 + 7 + 5 + 4");
+    a->cmdCheck->click();
+    EXPECT_TRUE(a->txtResult->toPlainText().contains("Right!")) << a->txtResult->toPlainText().toStdString();
+    // "Deal only puzzles with an answer" deals puzzles answered with + and - alone.
+    Store("Game", "DealAnswerOnly", "1");
+    for (int i = 0; i < 5; ++i) {
+        w.cmdDeal_Click();
+        EXPECT_GT(SolveForPlayer(FaceCardValues(), Deck[DeckPos], 0, {}, PartWay::Any, AllowedOperations::AddSubtract).answers, 0u) << i;
+    }
+
+    game.reset();
+    frmMain& again = Start();  // the setting comes back
+    EXPECT_EQ(SearchOperations, AllowedOperations::AddSubtract);
+    EXPECT_EQ(again.NewOptions()->cboOperations->currentIndex(), 1);
+    Store("Game", "Operations", "0");
+    again.SetOperations(StoredOperations());
+    EXPECT_EQ(SearchOperations, AllowedOperations::All);
+}
+
 // Every way onto the table goes through one place and takes the steps its command gives, no
 // more: the solution window, the step count, the width and the stored counts.
 TEST_F(GameWindow, EachWayOntoTheTableTakesItsOwnSteps) {

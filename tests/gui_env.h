@@ -13,6 +13,7 @@
 
 #include "engine/globals.h"
 #include "expr/eval.h"
+#include "expr/operations.h"
 #include "platform/common_dialog.h"
 #include "platform/msgbox.h"
 #include "platform/settings_store.h"
@@ -51,6 +52,7 @@ protected:
         HeadStartUntil = 0;
         WaitingForGiveUp = false;
         SearchOrder = OperatorOrder::Game;
+        SearchOperations = AllowedOperations::All;
         RemoveSettingsLocation(SettingsLocation());
         SetSettingsLocation({});
         SetDataFolder({});

@@ -69,12 +69,17 @@ TEST_F(NoAnswers, TheOptionIsGreyedWhereItChangesNothingAndIsStored) {
     const auto dialogOwned = w.NewOptions();
     frmOptions& dialog = *dialogOwned;
     EXPECT_FALSE(dialog.chkNoAnswers->isChecked());  // off at first
-    EXPECT_TRUE(dialog.chkNoAnswers->toolTip().contains("Only with 3 or 4 cards")) << dialog.chkNoAnswers->toolTip().toStdString();
+    EXPECT_TRUE(dialog.chkNoAnswers->toolTip().contains("Only with 3 or 4 cards, or with fewer operations")) << dialog.chkNoAnswers->toolTip().toStdString();
     const struct { const char* cards; bool enabled; } cases[] = {{"5", false}, {"3", true}, {"6", false}, {"4", true}, {"7", false}};
     for (const auto& c : cases) {
         dialog.cboCardCnt->setCurrentText(c.cards);
         EXPECT_EQ(dialog.chkNoAnswers->isEnabled(), c.enabled) << c.cards << " cards";
     }
+    // Fewer operations leave puzzles without an answer at every number of cards.
+    dialog.cboOperations->setCurrentIndex(static_cast<int>(AllowedOperations::AddSubtract));
+    EXPECT_TRUE(dialog.chkNoAnswers->isEnabled()) << "7 cards, + and - only";
+    dialog.cboOperations->setCurrentIndex(static_cast<int>(AllowedOperations::All));
+    EXPECT_FALSE(dialog.chkNoAnswers->isEnabled()) << "7 cards, all four";
     dialog.cboCardCnt->setCurrentText("3");
     dialog.chkNoAnswers->setChecked(true);
     dialog.cboCardCnt->setCurrentText("5");
@@ -240,4 +245,35 @@ TEST_F(NoAnswers, OffTheyLeaveYourAnswerAndThePanelAsTheyWere) {
     EXPECT_EQ(StoredWins().player, 0u);
     a.cmdHint->click();
     EXPECT_EQ(a.txtResult->toPlainText(), "This puzzle has no solution at all: deal the next one.");
+}
+
+// With fewer operations the option works at every number of cards, and "no answer" means none
+// with those: five 2s make 32 only with ×, so under + and − only the claim is right, the log
+// keeps the operations allowed, and the hint names them.
+TEST_F(NoAnswers, WithFewerOperationsTheyCountByThoseOperations) {
+    Store("Game", "DealNoAnswers", "1");
+    Store("Game", "FaceCards", "5");
+    Store("Game", "Operations", "1");
+    frmMain& w = Start();
+    w.SetPuzzle({2, 2, 2, 2, 2}, 32);
+    EXPECT_TRUE(w.OnTable()->NoAnswersInPlay());
+    WaitForSolver();
+    EXPECT_EQ(w.sbVerdict->text(), Secret);
+    frmAnswer& a = OpenAnswer();
+    a.cmdNoAnswer->click();
+    EXPECT_EQ(a.txtResult->toPlainText(), "Right! There is no answer.");
+    EXPECT_EQ(StoredWins().player, 1u);
+    const std::vector<LogRow> log = PlayerLog();
+    ASSERT_FALSE(log.empty());
+    EXPECT_EQ(log.back().operations, "+-");
+    EXPECT_EQ(log.back().result, LogResult::NoAnswerSpotted);
+
+    // The same cards with + − ×: 32 has an answer now, and the claim is wrong.
+    const auto options = w.NewOptions();
+    options->cboOperations->setCurrentIndex(static_cast<int>(AllowedOperations::AddSubtractMultiply));
+    options->cmdApply_Click();
+    w.SetPuzzle({2, 2, 2, 2, 2}, 32);
+    a.cmdNoAnswer->click();
+    EXPECT_EQ(a.txtResult->toPlainText(), "Not so: this puzzle has an answer. Keep looking, or give up.");
+    EXPECT_EQ(StoredWins().player, 1u);
 }

@@ -192,6 +192,13 @@ TEST(PlayLog, APuzzlesRowHoldsItsStepsInOrderAndEndsOnce) {
     EXPECT_EQ(ParseLogLine(LogLine(*wrong)), wrong);
 }
 
+TEST(PlayLog, KeepsTheOperationsAllowedAsSigns) {
+    EXPECT_EQ(LogOperations(AllowedOperations::All), "+-*/");
+    EXPECT_EQ(LogOperations(AllowedOperations::AddSubtract), "+-");
+    EXPECT_EQ(LogOperations(AllowedOperations::AddSubtractMultiply), "+-*");
+    EXPECT_EQ(LogOperationsText(LogOperations(AllowedOperations::AddSubtract)), "+ \u2212");
+}
+
 TEST(PlayLog, GivesTheTimesOfRightAnswersOnlyOldestFirst) {
     std::vector<LogRow> rows;
     const struct {

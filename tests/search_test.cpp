@@ -13,6 +13,7 @@
 #include "engine/search.h"
 #include "expr/eval.h"
 #include "expr/notation.h"
+#include "expr/operations.h"
 #include "text_util.h"
 
 namespace {
@@ -154,6 +155,33 @@ TEST_F(Search, DrawsOperatorsFromTheWeightedPool) {
         ++weight[pool[p - 1]];
     }
     EXPECT_EQ(weight, (std::map<std::string, int>{{"#", 5}, {"~", 5}, {"÷", 3}, {"x", 3}}));
+}
+
+// With fewer operations the draws span only the allowed ones, each as often as in the pool.
+TEST_F(Search, DrawsOnlyTheAllowedOperatorsKeepingTheirWeights) {
+    Puzzle({1, 2, 3}, 99);
+    const std::map<AllowedOperations, std::map<std::string, int>> weights = {
+        {AllowedOperations::AddSubtract, {{"#", 5}, {"~", 5}}},
+        {AllowedOperations::AddSubtractMultiply, {{"#", 5}, {"~", 5}, {"x", 3}}},
+    };
+    for (const auto& [ops, expected] : weights) {
+        SearchOperations = ops;
+        int span = 0;
+        for (const auto& [op, n] : expected) span += n;
+        std::map<std::string, int> weight;
+        for (int p = 1; p <= span; ++p) {
+            ScriptRandom(KeepOrder(3) + std::vector<float>{DrawFor(p, span), DrawFor(1, span), DrawFor(span, span)});
+            SearchStep();
+            EXPECT_EQ(ScriptedLeft(), 0u);
+            const std::string shown = view.panel1;
+            ASSERT_EQ(shown.substr(0, 2), "01") << shown;
+            const std::size_t two = shown.find("02");
+            ++weight[shown.substr(2, two - 2)];
+            EXPECT_EQ(shown.substr(two + 2, 3), "#03") << "draw " << p << ": " << shown;
+        }
+        EXPECT_EQ(weight, expected);
+    }
+    SearchOperations = AllowedOperations::All;
 }
 
 TEST_F(Search, StepCountStopsAtItsLargestValue) {

@@ -11,6 +11,7 @@
 #include "deal/level.h"
 #include "deal/worksheet.h"
 #include "engine/globals.h"
+#include "player/player_solver.h"
 #include "text_util.h"
 
 namespace {
@@ -59,8 +60,8 @@ TEST(WorksheetCode, ANewCodeHoldsEveryFieldAtItsLimits) {
             for (int high : {1, 99})
                 for (int level : {0, 5})
                     for (int count : {1, 60})
-                        for (WorksheetOperations operations :
-                             {WorksheetOperations::All, WorksheetOperations::AddSubtract, WorksheetOperations::AddSubtractMultiply}) {
+                        for (AllowedOperations operations :
+                             {AllowedOperations::All, AllowedOperations::AddSubtract, AllowedOperations::AddSubtractMultiply}) {
                             WorksheetSettings settings{seed, cards, high, level, count};
                             settings.operations = operations;
                             const std::string code = WorksheetCode(settings);
@@ -111,11 +112,11 @@ TEST(WorksheetCode, AnElevenCharacterCodeHoldsItsFieldsAsAlways) {
         const ReadCode back = ReadWorksheetCode(code);
         ASSERT_TRUE(back.settings) << back.error;
         EXPECT_EQ(*back.settings, settings);
-        EXPECT_EQ(back.settings->operations, WorksheetOperations::All);
+        EXPECT_EQ(back.settings->operations, AllowedOperations::All);
         EXPECT_EQ(*ReadWorksheetCode(Typed(code)).settings, settings) << Typed(code);
         // Operations it has no room for are left out.
         WorksheetSettings fewer = settings;
-        fewer.operations = WorksheetOperations::AddSubtract;
+        fewer.operations = AllowedOperations::AddSubtract;
         EXPECT_EQ(WorksheetCode(fewer), code);
     }
     // The same fields in the two ratings make two codes; a seed past the current rating's
@@ -127,7 +128,7 @@ TEST(WorksheetCode, AnElevenCharacterCodeHoldsItsFieldsAsAlways) {
     EXPECT_EQ(MakeWorksheet(past).code, WorksheetCode(seven));
     EXPECT_EQ(MakeWorksheet(past).puzzles[0].cards, MakeWorksheet(seven).puzzles[0].cards);
     WorksheetSettings fewer = seven;  // the sheet, too, leaves out what its code cannot hold
-    fewer.operations = WorksheetOperations::AddSubtractMultiply;
+    fewer.operations = AllowedOperations::AddSubtractMultiply;
     EXPECT_EQ(MakeWorksheet(fewer).settings, seven);
     // The first seed past both ratings': no code.
     const std::string beyond = CodeOf(((uint64_t(1) << 32) + WorksheetSeeds) * (5 * 99 * 6 * 60), 10);
@@ -138,7 +139,7 @@ TEST(WorksheetCode, AnElevenCharacterCodeHoldsItsFieldsAsAlways) {
 // caught; a code of neither length, or with a character not in the alphabet, says so.
 TEST(WorksheetCode, CatchesTyposWithAClearMessage) {
     WorksheetSettings some{987654, 5, 25, 2, 30};
-    some.operations = WorksheetOperations::AddSubtractMultiply;
+    some.operations = AllowedOperations::AddSubtractMultiply;
     std::vector<std::string> codes = {WorksheetCode(some), WorksheetCode({4294967295u, 7, 99, 5, 60}), WorksheetCode({0, 3, 1, 0, 1}),
                                       "XYDNGC9UH5V", WorksheetCode({987654, 5, 25, 2, 30, OperatorOrder::Game, WorksheetVersion::FirstRating})};
     for (const std::string& code : codes) {
@@ -287,7 +288,7 @@ TEST(WorksheetCode, AnOldCodeMakesTheSheetItAlwaysMade) {
         const ReadCode read = ReadWorksheetCode(s.code);
         ASSERT_TRUE(read.settings) << s.code << ": " << read.error;
         EXPECT_EQ(read.settings->version, s.version) << s.code;
-        EXPECT_EQ(read.settings->operations, WorksheetOperations::All) << s.code;
+        EXPECT_EQ(read.settings->operations, AllowedOperations::All) << s.code;
         ExpectSheet(MakeWorksheet(*read.settings), s.code, s.puzzles);
     }
 }
@@ -356,4 +357,33 @@ TEST(Worksheet, ANewSheetNeverAsksAPuzzleTwice) {
     EXPECT_GE(sheets, 100);
     EXPECT_GT(oldRepeats, 0);  // the same settings did ask puzzles twice
     EXPECT_GT(shortSheets, 0);  // and some settings hold fewer different puzzles than asked for
+}
+
+// A sheet of fewer operations: each puzzle has an answer with them, its example keeps to them,
+// and its level and count are theirs; its code makes the same sheet again.
+TEST(Worksheet, DealsAndRatesWithTheOperationsItsCodeHolds) {
+    for (AllowedOperations ops : {AllowedOperations::AddSubtract, AllowedOperations::AddSubtractMultiply}) {
+        WorksheetSettings s;
+        s.seed = 4242;
+        s.cards = 4;
+        s.high = 10;
+        s.count = 12;
+        s.operations = ops;
+        const Worksheet sheet = MakeWorksheet(s);
+        ASSERT_EQ(sheet.puzzles.size(), 12u) << sheet.error;
+        for (const WorksheetPuzzle& p : sheet.puzzles) {
+            const PlayerVerdict v = SolveForPlayer(p.cards, p.answer, 0, {}, PartWay::Any, ops);
+            EXPECT_EQ(p.answers, v.answers);
+            EXPECT_GT(p.answers, 0u);
+            EXPECT_EQ(p.example.find('/'), std::string::npos) << p.example;
+            if (!AllowsMultiply(ops)) EXPECT_EQ(p.example.find('*'), std::string::npos) << p.example;
+            EXPECT_EQ(p.level, PuzzleLevel(p.cards, p.answer, CurrentRating, ops));
+        }
+        const ReadCode read = ReadWorksheetCode(sheet.code);
+        ASSERT_TRUE(read.settings.has_value()) << read.error;
+        EXPECT_EQ(read.settings->operations, ops);
+        const Worksheet again = MakeWorksheet(*read.settings);
+        ASSERT_EQ(again.puzzles.size(), sheet.puzzles.size());
+        for (std::size_t i = 0; i < again.puzzles.size(); ++i) EXPECT_EQ(again.puzzles[i].cards, sheet.puzzles[i].cards);
+    }
 }

@@ -261,3 +261,41 @@ TEST_F(WorksheetWindow, AnOldCodeKeepsItsSheetUntilASettingIsChanged) {
     EXPECT_EQ(dialog.Settings().version, WorksheetVersion::NoRepeats);
     EXPECT_EQ(dialog.lblCode->text().size(), 13);
 }
+
+// A sheet of + and − only: its code holds them, its heading names them, and every answer on it
+// keeps to them; the dialog starts from the choice in force and takes a code's.
+TEST_F(WorksheetWindow, ASheetOfFewerOperationsNamesThemAndKeepsToThem) {
+    const QString pdf = dir.filePath("plus.pdf");
+    QString out, err;
+    ASSERT_EQ(RunProgram({"--worksheet", "--ops", "+-", "--cards", "4", "--high", "10", "--count", "8", "-o", pdf}, &out, &err), 0)
+        << err.toStdString();
+    const ReadCode read = ReadWorksheetCode(out.trimmed().toStdString());
+    ASSERT_TRUE(read.settings) << out.toStdString();
+    EXPECT_EQ(read.settings->operations, AllowedOperations::AddSubtract);
+
+    frmMain& w = Start();
+    SearchOperations = AllowedOperations::AddSubtractMultiply;
+    {
+        frmWorksheet dialog(&w);
+        EXPECT_EQ(dialog.cboOperations->currentIndex(), 2);
+        EXPECT_EQ(dialog.Settings().operations, AllowedOperations::AddSubtractMultiply);
+        dialog.txtCode->setText(out.trimmed());
+        ASSERT_TRUE(dialog.UseCode());
+        EXPECT_EQ(dialog.cboOperations->currentIndex(), 1);
+        EXPECT_EQ(dialog.lblCode->text(), out.trimmed());
+    }
+    SearchOperations = AllowedOperations::All;
+
+    if (!CanReadPdf()) GTEST_SKIP() << NoPdfReader;
+    const QString text = PdfText(pdf);
+    EXPECT_TRUE(text.contains("Use + \u2212 only. Worked in the game's order")) << text.toStdString();
+    const std::vector<AnswerLine> answers = AnswerLines(text);
+    ASSERT_EQ(answers.size(), 8u) << text.toStdString();
+    for (const AnswerLine& a : answers) {
+        const AnswerCheck c = CheckAnswer(a.example.toStdU16String(), a.cards, a.answer, OperatorOrder::Game, AllowedOperations::AddSubtract);
+        EXPECT_TRUE(c.solves) << a.example.toStdString() << ": " << QString::fromStdU16String(c.verdict).toStdString();
+    }
+    // A sheet of all four says nothing of them, as before.
+    ASSERT_EQ(RunProgram({"--worksheet", "--cards", "4", "--high", "10", "--count", "8", "-o", pdf}, &out, &err), 0);
+    EXPECT_FALSE(PdfText(pdf).contains("Use +"));
+}

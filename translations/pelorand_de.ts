@@ -178,6 +178,11 @@
         <source>Your answer ends with = %1, but the answer card is %2.</source>
         <translation>Deine Lösung endet mit = %1, aber die Zielkarte ist %2.</translation>
     </message>
+    <message>
+        <source>Only %1 may be used now, not %2.</source>
+        <extracomment>%1: the operations allowed, as signs (&quot;+ −&quot;); %2: the sign typed, as × or ÷</extracomment>
+        <translation>Jetzt sind nur %1 erlaubt, nicht %2.</translation>
+    </message>
 </context>
 <context>
     <name>BoardView</name>
@@ -277,6 +282,11 @@
         <source>Step %1: %2</source>
         <extracomment>A step on the board, for a screen reader: &quot;Step 2: 15 ÷ 6 = 5/2&quot;</extracomment>
         <translation>Schritt %1: %2</translation>
+    </message>
+    <message>
+        <source>Only %1 may be used now, not %2.</source>
+        <extracomment>%1: the operations allowed, as signs (&quot;+ −&quot;); %2: the sign of the one pressed</extracomment>
+        <translation>Jetzt sind nur %1 erlaubt, nicht %2.</translation>
     </message>
 </context>
 <context>
@@ -378,10 +388,6 @@
     <message>
         <source>name the PDF file to write with -o FILE.pdf</source>
         <translation>gib mit -o FILE.pdf an, welche PDF-Datei geschrieben werden soll</translation>
-    </message>
-    <message>
-        <source>a code holds the cards, highest card, level and count: give --code or those, not both</source>
-        <translation>ein Code enthält schon die Karten, die höchste Karte, die Stufe und die Anzahl: Gib --code oder diese an, nicht beides</translation>
     </message>
     <message>
         <source>no such file or no permission to read it</source>
@@ -601,6 +607,28 @@ deshalb kann sie Lösungen verpassen, die du finden kannst.</translation>
         <source>Results go to standard output; every error and message goes to standard error.</source>
         <translation>Ergebnisse kommen auf die Standardausgabe, jeder Fehler und jede Meldung auf die
 Standardfehlerausgabe.</translation>
+    </message>
+    <message>
+        <source>a code holds the cards, highest card, level, count and operations: give --code or those, not both</source>
+        <translation>ein Code enthält schon die Karten, die höchste Karte, die Stufe, die Anzahl und die Rechenarten: Gib --code oder diese an, nicht beides</translation>
+    </message>
+    <message>
+        <source>the operations allowed: all, +- or +-*</source>
+        <translation>die erlaubten Rechenarten: all, +- oder +-*</translation>
+    </message>
+    <message>
+        <source>--ops needs the operations allowed: all (the default), +- for + and - only, or +-* for +, - and *, not &apos;%1&apos;</source>
+        <extracomment>%1: what was typed after --ops; keep all, +- and +-* as they are</extracomment>
+        <translation>--ops braucht die erlaubten Rechenarten: all (Standard), +- für nur + und - oder +-* für +, - und *, nicht &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>the operations answers may use: all (the default), +- for + and - only, or
++-* for +, - and *; answers, levels and deals count only answers that keep
+to them</source>
+        <extracomment>--help&apos;s paragraph on --ops; keep the line breaks (lines of about 78 characters), and all, +- and +-* as they are</extracomment>
+        <translation>die Rechenarten, die Lösungen benutzen dürfen: all (Standard), +- für nur
++ und - oder +-* für +, - und *; Lösungen, Stufen und Aufgaben zählen nur
+Lösungen mit diesen Rechenarten</translation>
     </message>
 </context>
 <context>
@@ -1152,6 +1180,11 @@ wenn du sie löst, richtig „Keine Lösung“ sagst oder aufgibst.</translation
         <source>A worksheet code has %1 characters, or %2 for an older sheet; this one has %3.</source>
         <translation>Der Code eines Arbeitsblatts hat %1 Zeichen, bei einem älteren Blatt %2; dieser hat %3.</translation>
     </message>
+    <message>
+        <source>Use %1 only. %2</source>
+        <extracomment>%1: the operations allowed, as signs (&quot;+ −&quot;); %2: the sentence on the order of operations</extracomment>
+        <translation>Rechne nur mit %1. %2</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>
@@ -1217,14 +1250,6 @@ wenn du sie löst, richtig „Keine Lösung“ sagst oder aufgibst.</translation
     <message>
         <source>Tally: %1</source>
         <translation>Punktestand: %1</translation>
-    </message>
-    <message>
-        <source>&amp;Your answer, with every face card once (+ - * / and brackets), read in the game&apos;s own order:</source>
-        <translation>&amp;Deine Lösung, mit jeder Karte genau einmal (+ - * / und Klammern), gerechnet in der Reihenfolge des Spiels:</translation>
-    </message>
-    <message>
-        <source>&amp;Your answer, with every face card once (+ - * / and brackets), read in the school order:</source>
-        <translation>&amp;Deine Lösung, mit jeder Karte genau einmal (+ - * / und Klammern), gerechnet in der Reihenfolge der Schule:</translation>
     </message>
     <message>
         <source>Brackets, then every *, then every /, then every +, then every -, each left to right</source>
@@ -1329,6 +1354,20 @@ wenn du sie löst, richtig „Keine Lösung“ sagst oder aufgibst.</translation
     <message>
         <source>Not so: this puzzle has an answer. Keep looking, or give up.</source>
         <translation>Nicht ganz: Diese Aufgabe hat eine Lösung. Such weiter oder gib auf.</translation>
+    </message>
+    <message>
+        <source>&amp;Your answer, with every face card once (%1 and brackets), read in the game&apos;s own order:</source>
+        <extracomment>%1: the operations allowed, as typed: &quot;+ - * /&quot;</extracomment>
+        <translation>&amp;Deine Lösung, mit jeder Karte genau einmal (%1 und Klammern), gerechnet in der Reihenfolge des Spiels:</translation>
+    </message>
+    <message>
+        <source>&amp;Your answer, with every face card once (%1 and brackets), read in the school order:</source>
+        <translation>&amp;Deine Lösung, mit jeder Karte genau einmal (%1 und Klammern), gerechnet in der Reihenfolge der Schule:</translation>
+    </message>
+    <message>
+        <source>This puzzle has no solution with %1: deal the next one.</source>
+        <extracomment>%1: the operations allowed, as signs (&quot;+ −&quot;)</extracomment>
+        <translation>Diese Aufgabe hat keine Lösung mit %1: Gib die nächste.</translation>
     </message>
 </context>
 <context>
@@ -1799,12 +1838,36 @@ wenn du sie löst, richtig „Keine Lösung“ sagst oder aufgibst.</translation
         <translation>Ab und zu eine Aufgabe &amp;ohne Lösung</translation>
     </message>
     <message>
+        <source>O&amp;perations allowed</source>
+        <translation>Erlaubte Rechen&amp;arten</translation>
+    </message>
+    <message>
+        <source>All four</source>
+        <translation>Alle vier</translation>
+    </message>
+    <message>
+        <source>+ and − only</source>
+        <translation>Nur + und −</translation>
+    </message>
+    <message>
+        <source>+, − and ×</source>
+        <translation>+, − und ×</translation>
+    </message>
+    <message>
+        <source>The operations answers may use: the puzzles dealt, the answers counted, the board and the computer&apos;s search keep to them</source>
+        <translation>Die Rechenarten, die Lösungen benutzen dürfen: Die Aufgaben, die gezählten Lösungen, das Spielbrett und die Suche des Computers halten sich daran</translation>
+    </message>
+    <message>
+        <source>Operations allowed</source>
+        <translation>Erlaubte Rechenarten</translation>
+    </message>
+    <message>
         <source>About one deal in five has no answer, for you to find out with &quot;No answer&quot; in Your Answer;
 the computer then waits until you give up.
-Only with 3 or 4 cards: with more, almost every puzzle has an answer.</source>
+Only with 3 or 4 cards, or with fewer operations: otherwise almost every puzzle has an answer.</source>
         <translation>Etwa jede fünfte Aufgabe hat keine Lösung. Finde es heraus und sag es mit „Keine Lösung“ im Fenster „Deine Lösung“;
 der Computer wartet dann, bis du aufgibst.
-Nur mit 3 oder 4 Karten: Mit mehr Karten hat fast jede Aufgabe eine Lösung.</translation>
+Nur mit 3 oder 4 Karten oder mit weniger Rechenarten: sonst hat fast jede Aufgabe eine Lösung.</translation>
     </message>
 </context>
 <context>
@@ -2184,6 +2247,22 @@ Nur mit 3 oder 4 Karten: Mit mehr Karten hat fast jede Aufgabe eine Lösung.</tr
     <message>
         <source>Every puzzle on a worksheet has an answer.</source>
         <translation>Jede Aufgabe auf einem Arbeitsblatt hat eine Lösung.</translation>
+    </message>
+    <message>
+        <source>All four</source>
+        <translation>Alle vier</translation>
+    </message>
+    <message>
+        <source>+ and − only</source>
+        <translation>Nur + und −</translation>
+    </message>
+    <message>
+        <source>+, − and ×</source>
+        <translation>+, − und ×</translation>
+    </message>
+    <message>
+        <source>&amp;Operations:</source>
+        <translation>&amp;Rechenarten:</translation>
     </message>
 </context>
 </TS>

@@ -178,6 +178,11 @@
         <source>Your answer ends with = %1, but the answer card is %2.</source>
         <translation>Ta réponse finit par = %1, mais la carte cible est %2.</translation>
     </message>
+    <message>
+        <source>Only %1 may be used now, not %2.</source>
+        <extracomment>%1: the operations allowed, as signs (&quot;+ −&quot;); %2: the sign typed, as × or ÷</extracomment>
+        <translation>Seuls %1 sont permis maintenant, pas %2.</translation>
+    </message>
 </context>
 <context>
     <name>BoardView</name>
@@ -277,6 +282,11 @@
         <source>Step %1: %2</source>
         <extracomment>A step on the board, for a screen reader: &quot;Step 2: 15 ÷ 6 = 5/2&quot;</extracomment>
         <translation>Étape %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Only %1 may be used now, not %2.</source>
+        <extracomment>%1: the operations allowed, as signs (&quot;+ −&quot;); %2: the sign of the one pressed</extracomment>
+        <translation>Seuls %1 sont permis maintenant, pas %2.</translation>
     </message>
 </context>
 <context>
@@ -378,10 +388,6 @@
     <message>
         <source>name the PDF file to write with -o FILE.pdf</source>
         <translation>donne le nom du fichier PDF à écrire avec -o FILE.pdf</translation>
-    </message>
-    <message>
-        <source>a code holds the cards, highest card, level and count: give --code or those, not both</source>
-        <translation>un code contient les cartes, la carte la plus haute, le niveau et le nombre de problèmes&#xa0;: donne --code ou ces options, pas les deux</translation>
     </message>
     <message>
         <source>no such file or no permission to read it</source>
@@ -602,6 +608,28 @@ résultat exact&#xa0;: elle peut donc manquer des réponses que toi, tu peux tro
         <source>Results go to standard output; every error and message goes to standard error.</source>
         <translation>Les résultats vont sur la sortie standard&#xa0;; chaque erreur et chaque message vont sur la sortie
 d&apos;erreur standard.</translation>
+    </message>
+    <message>
+        <source>a code holds the cards, highest card, level, count and operations: give --code or those, not both</source>
+        <translation>un code contient les cartes, la carte la plus haute, le niveau, le nombre de problèmes et les opérations&#xa0;: donne --code ou ces options, pas les deux</translation>
+    </message>
+    <message>
+        <source>the operations allowed: all, +- or +-*</source>
+        <translation>les opérations permises&#xa0;: all, +- ou +-*</translation>
+    </message>
+    <message>
+        <source>--ops needs the operations allowed: all (the default), +- for + and - only, or +-* for +, - and *, not &apos;%1&apos;</source>
+        <extracomment>%1: what was typed after --ops; keep all, +- and +-* as they are</extracomment>
+        <translation>--ops attend les opérations permises&#xa0;: all (par défaut), +- pour + et - seulement, ou +-* pour +, - et *, pas &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>the operations answers may use: all (the default), +- for + and - only, or
++-* for +, - and *; answers, levels and deals count only answers that keep
+to them</source>
+        <extracomment>--help&apos;s paragraph on --ops; keep the line breaks (lines of about 78 characters), and all, +- and +-* as they are</extracomment>
+        <translation>les opérations que les réponses peuvent utiliser&#xa0;: all (par défaut), +- pour
++ et - seulement, ou +-* pour +, - et *&#xa0;; réponses, niveaux et problèmes ne
+comptent que les réponses qui s&apos;y tiennent</translation>
     </message>
 </context>
 <context>
@@ -1153,6 +1181,11 @@ quand tu le résous, quand tu dis «&#xa0;Pas de solution&#xa0;» à raison, ou 
         <source>A worksheet code has %1 characters, or %2 for an older sheet; this one has %3.</source>
         <translation>Un code de fiche a %1 caractères, ou %2 pour une fiche plus ancienne&#xa0;; celui-ci en a %3.</translation>
     </message>
+    <message>
+        <source>Use %1 only. %2</source>
+        <extracomment>%1: the operations allowed, as signs (&quot;+ −&quot;); %2: the sentence on the order of operations</extracomment>
+        <translation>Utilise seulement %1. %2</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>
@@ -1218,14 +1251,6 @@ quand tu le résous, quand tu dis «&#xa0;Pas de solution&#xa0;» à raison, ou 
     <message>
         <source>Tally: %1</source>
         <translation>Score&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>&amp;Your answer, with every face card once (+ - * / and brackets), read in the game&apos;s own order:</source>
-        <translation>&amp;Ta réponse, avec chaque carte une seule fois (+ - * / et parenthèses), lue dans l&apos;ordre du jeu&#xa0;:</translation>
-    </message>
-    <message>
-        <source>&amp;Your answer, with every face card once (+ - * / and brackets), read in the school order:</source>
-        <translation>&amp;Ta réponse, avec chaque carte une seule fois (+ - * / et parenthèses), lue dans l&apos;ordre de l&apos;école&#xa0;:</translation>
     </message>
     <message>
         <source>Brackets, then every *, then every /, then every +, then every -, each left to right</source>
@@ -1330,6 +1355,20 @@ quand tu le résous, quand tu dis «&#xa0;Pas de solution&#xa0;» à raison, ou 
     <message>
         <source>Not so: this puzzle has an answer. Keep looking, or give up.</source>
         <translation>Eh non&#xa0;: ce problème a une solution. Cherche encore, ou abandonne.</translation>
+    </message>
+    <message>
+        <source>&amp;Your answer, with every face card once (%1 and brackets), read in the game&apos;s own order:</source>
+        <extracomment>%1: the operations allowed, as typed: &quot;+ - * /&quot;</extracomment>
+        <translation>&amp;Ta réponse, avec chaque carte une seule fois (%1 et parenthèses), lue dans l&apos;ordre du jeu&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Your answer, with every face card once (%1 and brackets), read in the school order:</source>
+        <translation>&amp;Ta réponse, avec chaque carte une seule fois (%1 et parenthèses), lue dans l&apos;ordre de l&apos;école&#xa0;:</translation>
+    </message>
+    <message>
+        <source>This puzzle has no solution with %1: deal the next one.</source>
+        <extracomment>%1: the operations allowed, as signs (&quot;+ −&quot;)</extracomment>
+        <translation>Ce problème n&apos;a aucune solution avec %1&#xa0;: distribue le suivant.</translation>
     </message>
 </context>
 <context>
@@ -1800,12 +1839,36 @@ quand tu le résous, quand tu dis «&#xa0;Pas de solution&#xa0;» à raison, ou 
         <translation>De &amp;temps en temps un problème sans solution</translation>
     </message>
     <message>
+        <source>O&amp;perations allowed</source>
+        <translation>O&amp;pérations permises</translation>
+    </message>
+    <message>
+        <source>All four</source>
+        <translation>Les quatre</translation>
+    </message>
+    <message>
+        <source>+ and − only</source>
+        <translation>+ et − seulement</translation>
+    </message>
+    <message>
+        <source>+, − and ×</source>
+        <translation>+, − et ×</translation>
+    </message>
+    <message>
+        <source>The operations answers may use: the puzzles dealt, the answers counted, the board and the computer&apos;s search keep to them</source>
+        <translation>Les opérations que les réponses peuvent utiliser&#xa0;: les problèmes distribués, les réponses comptées, le plateau et la recherche de l&apos;ordinateur s&apos;y tiennent</translation>
+    </message>
+    <message>
+        <source>Operations allowed</source>
+        <translation>Opérations permises</translation>
+    </message>
+    <message>
         <source>About one deal in five has no answer, for you to find out with &quot;No answer&quot; in Your Answer;
 the computer then waits until you give up.
-Only with 3 or 4 cards: with more, almost every puzzle has an answer.</source>
+Only with 3 or 4 cards, or with fewer operations: otherwise almost every puzzle has an answer.</source>
         <translation>Environ un problème sur cinq n&apos;a pas de solution&#xa0;: à toi de le trouver avec «&#xa0;Pas de solution&#xa0;» dans Ta réponse&#xa0;;
 l&apos;ordinateur attend alors que tu abandonnes.
-Seulement avec 3 ou 4 cartes&#xa0;: avec plus, presque chaque problème a une solution.</translation>
+Seulement avec 3 ou 4 cartes, ou avec moins d&apos;opérations&#xa0;: sinon presque chaque problème a une solution.</translation>
     </message>
 </context>
 <context>
@@ -2185,6 +2248,22 @@ Seulement avec 3 ou 4 cartes&#xa0;: avec plus, presque chaque problème a une so
     <message>
         <source>Every puzzle on a worksheet has an answer.</source>
         <translation>Chaque problème d&apos;une fiche a une solution.</translation>
+    </message>
+    <message>
+        <source>All four</source>
+        <translation>Les quatre</translation>
+    </message>
+    <message>
+        <source>+ and − only</source>
+        <translation>+ et − seulement</translation>
+    </message>
+    <message>
+        <source>+, − and ×</source>
+        <translation>+, − et ×</translation>
+    </message>
+    <message>
+        <source>&amp;Operations:</source>
+        <translation>Opé&amp;rations&#xa0;:</translation>
     </message>
 </context>
 </TS>

@@ -60,6 +60,7 @@ QString Refused(Board::Refusal why, const std::optional<BoardStep>& step) {
     case Board::Refusal::BelowZero:
         return QCoreApplication::translate("BoardView", "%1 makes %2, which is below zero. Only whole numbers from 0 up are allowed.").arg(tried, made);
     case Board::Refusal::TooLarge: return QCoreApplication::translate("BoardView", "That number is too large to work with. Pick another step.");
+    case Board::Refusal::NotAllowed:  // said with the operation, by PickOp
     case Board::Refusal::None: break;
     }
     return {};
@@ -239,6 +240,7 @@ void BoardView::SetPuzzle(const std::vector<int>& cards, int answer) {
     FitStepsList(static_cast<int>(cards.size()));
     board_ = Board(cards, answer);
     board_.SetWholeNumbersOnly(chkWholeNumbers->isChecked());
+    board_.SetOperations(ops_);
     lblGoal->setText(tr("Make %1: pick a card, an operation and another card, and go on until one card is left.").arg(answer));
     hinted_.reset();
     Say({});
@@ -246,6 +248,13 @@ void BoardView::SetPuzzle(const std::vector<int>& cards, int answer) {
 }
 
 void BoardView::SetWholeNumbersOnly(bool on) { chkWholeNumbers->setChecked(on); }
+
+void BoardView::SetOperations(AllowedOperations ops) {
+    ops_ = ops;
+    board_.SetOperations(ops);
+    for (int i = 0; i < 4; ++i) cmdOp[i]->setVisible(Allows(ops, Ops[i].op));
+    Refresh();
+}
 
 void BoardView::PickCard(int i) {
     const std::optional<int> place = board_.PlaceOfCard(i);
@@ -267,7 +276,13 @@ void BoardView::PickTile(int place) {
 
 void BoardView::PickOp(BoardOp op) {
     emit Moved();
-    After(board_.PickOp(op));
+    const Board::Outcome outcome = board_.PickOp(op);
+    if (outcome.refused == Board::Refusal::NotAllowed) {
+        //: %1: the operations allowed, as signs ("+ −"); %2: the sign of the one pressed
+        Say(tr("Only %1 may be used now, not %2.").arg(Q(OperationsText(ops_)), QString::fromUtf8(OpSign(op))));
+        return;
+    }
+    After(outcome);
 }
 
 void BoardView::Undo() {
@@ -412,7 +427,8 @@ std::vector<QWidget*> BoardView::Row(int row) const {
     if (row == 0) {
         for (int i = 0; i < static_cast<int>(board_.Tiles().size()); ++i) out.push_back(cmdTile[i]);
     } else {
-        for (QPushButton* b : cmdOp) out.push_back(b);
+        for (QPushButton* b : cmdOp)
+            if (!b->isHidden()) out.push_back(b);  // only the operations allowed
         for (QWidget* w : {static_cast<QWidget*>(cmdUndo), static_cast<QWidget*>(cmdStartOver), static_cast<QWidget*>(chkWholeNumbers)})
             if (w->isEnabled()) out.push_back(w);
     }

@@ -69,6 +69,8 @@ public:
     void FocusBoard();                     // the focus on the picked tile, else the first
     const Board& Model() const { return board_; }
     void SetWholeNumbersOnly(bool on);
+    // Shows only the operations allowed; a key for another is answered with a sentence.
+    void SetOperations(AllowedOperations ops);
 
     std::array<TileButton*, MaxTiles> cmdTile{};
     std::array<QPushButton*, 4> cmdOp{};  // + − × ÷
@@ -104,6 +106,7 @@ private:
     std::vector<QWidget*> Row(int row) const;  // the focusable controls of a row: tiles, then buttons
 
     Board board_;
+    AllowedOperations ops_ = AllowedOperations::All;
     std::optional<int> hinted_;  // the place a hint points to next
     int stepRow_ = 0;            // the height of a row of the steps list
     void FitStepsList(int cards);

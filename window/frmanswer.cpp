@@ -97,6 +97,7 @@ frmAnswer::frmAnswer(QWidget* game, Table* table)
         if (cmdNoAnswer->isVisible()) cmdNoAnswer_Click();
     });
     ShowOrder(SearchOrder);
+    ShowOperations(SearchOperations);
     cmdClose = new QPushButton(tr("Close"), this);  // Esc rejects the dialog, which hides it
     cmdClose->setObjectName("cmdClose");
     cmdClose->setAutoDefault(false);
@@ -289,20 +290,30 @@ void frmAnswer::ShowTally() {
 }
 
 void frmAnswer::ShowOrder(OperatorOrder order) {
+    order_ = order;
     const bool game = order == OperatorOrder::Game;
-    lblPrompt->setText(game ? tr("&Your answer, with every face card once (+ - * / and brackets), read in the game's own order:")
-                            : tr("&Your answer, with every face card once (+ - * / and brackets), read in the school order:"));
+    // The signs as a player types them.
+    const QString signs = ops_ == AllowedOperations::All ? "+ - * /" : ops_ == AllowedOperations::AddSubtract ? "+ -" : "+ - *";
+    //: %1: the operations allowed, as typed: "+ - * /"
+    lblPrompt->setText(game ? tr("&Your answer, with every face card once (%1 and brackets), read in the game's own order:").arg(signs)
+                            : tr("&Your answer, with every face card once (%1 and brackets), read in the school order:").arg(signs));
     lblPrompt->setToolTip(game ? tr("Brackets, then every *, then every /, then every +, then every -, each left to right")
                                : tr("Brackets, then * and / left to right, then + and - left to right"));
     cmdCheck->setToolTip(game ? tr("Check your answer in the game's own order of operations")
                               : tr("Check your answer in the order of operations taught at school"));
 }
 
+void frmAnswer::ShowOperations(AllowedOperations ops) {
+    ops_ = ops;
+    fraBoard->SetOperations(ops);
+    ShowOrder(order_);
+}
+
 void frmAnswer::cmdCheck_Click() {
     Played();  // the computer's earlier hit, if any, is settled first
     // A typed answer is one of the player's steps; the board's own answer was logged step by step.
     if (!boardLast_) AddLogStep({LogStep::Kind::Check, txtAnswer->text().toStdString()});
-    const AnswerCheck c = CheckAnswer(txtAnswer->text().toStdU16String(), FaceCardValues(), Deck[DeckPos], SearchOrder);
+    const AnswerCheck c = CheckAnswer(txtAnswer->text().toStdU16String(), FaceCardValues(), Deck[DeckPos], SearchOrder, SearchOperations);
     if (c.error.kind != AnswerError::Kind::None) {
         using K = AnswerError::Kind;
         // Where it went wrong, for those who cannot see the cursor standing there.
@@ -363,8 +374,11 @@ void frmAnswer::cmdHint_Click() {
         if (table_->NoAnswersInPlay()) {
             ++hints_;  // it tells what "No answer" would claim: a claim after it is helped
             ShowHintText(tr("This puzzle has no answer at all: press \"No answer\"."));
-        } else {
+        } else if (SearchOperations == AllowedOperations::All) {
             ShowHintText(tr("This puzzle has no solution at all: deal the next one."));
+        } else {
+            //: %1: the operations allowed, as signs ("+ −")
+            ShowHintText(tr("This puzzle has no solution with %1: deal the next one.").arg(QString::fromStdString(OperationsText(SearchOperations))));
         }
         return;
     }
@@ -414,7 +428,7 @@ void frmAnswer::cmdNoAnswer_Click() {
     // Once a right answer has settled the puzzle, a claim is judged but counts no more.
     const bool counts = !raceDecided_;
     const Table::NoAnswerClaim claim = counts ? table_->ClaimNoAnswer(hints_ > 0) : Table::NoAnswerClaim{};
-    const bool right = counts ? claim.right : !PlayerCanSolve(FaceCardValues(), Deck[DeckPos]);
+    const bool right = counts ? claim.right : !PlayerCanSolve(FaceCardValues(), Deck[DeckPos], SearchOperations);
     if (right) raceDecided_ = true;
     // A wrong claim tells only that an answer exists, never which.
     const QString verdict = right ? tr("Right! There is no answer.") : tr("Not so: this puzzle has an answer. Keep looking, or give up.");

@@ -5,6 +5,7 @@
 #include <QDialog>
 
 #include "expr/eval.h"
+#include "expr/operations.h"
 
 class BoardView;
 class QLabel;
@@ -42,6 +43,8 @@ public:
     QLabel* lblTally;
     void ShowTally();  // the tally as the record stands
     void ShowOrder(OperatorOrder order);  // the prompt and the tips name the order in force
+    // The board shows only these operations, and the prompt names them.
+    void ShowOperations(AllowedOperations ops);
 
 protected:
     // Typing while the result has the focus goes on in the entry.
@@ -65,5 +68,7 @@ private:
     int resultHeight_ = 0;      // the result box's own height, before it grows for a long text
     bool fitQueued_ = false;
     bool hintShown_ = false;    // the result box holds a hint
+    OperatorOrder order_ = OperatorOrder::Game;            // as the prompt names them
+    AllowedOperations ops_ = AllowedOperations::All;
 };
 

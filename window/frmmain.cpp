@@ -282,6 +282,7 @@ void frmMain::Form_Load(const QString& commandLine) {
     }
 
     SetOrder(StoredOrder());
+    SetOperations(StoredOperations());
     InitDeck();
     StartupLoad(commandLine);
     SetWidth();
@@ -506,6 +507,7 @@ std::unique_ptr<frmOptions> frmMain::NewOptions() {
 
 void frmMain::ApplyOptions() {
     SetOrder(StoredOrder());
+    SetOperations(StoredOperations());
     // A fresh deck and two deals with the options' number of cards and highest card.
     const auto cards = static_cast<int16_t>(ReadSettingInt(FaceCardsSetting));
     const auto high = static_cast<int16_t>(ReadSettingInt(HighCardSetting));
@@ -539,6 +541,11 @@ void frmMain::SetOrder(OperatorOrder order) {
     SearchOrder = order;
     if (soln_) soln_->ShowOrder(order);
     if (answer_) answer_->ShowOrder(order);
+}
+
+void frmMain::SetOperations(AllowedOperations ops) {
+    SearchOperations = ops;
+    if (answer_) answer_->ShowOperations(ops);
 }
 
 void frmMain::mnuEditGiveUp_Click() { table_->GiveUp(); }

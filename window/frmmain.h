@@ -118,6 +118,9 @@ public:
     // The order of operations both sides read in from now on: the search, the verdict, Your
     // Answer and the windows that name it.
     void SetOrder(OperatorOrder order);
+    // The operations answers may use from now on: the search's draws, the verdict and deals,
+    // and Your Answer's board, check and Hint.
+    void SetOperations(AllowedOperations ops);
 
     std::array<QLabel*, 7> FaceCard{};
     QLabel* AnswerCard = nullptr;

@@ -45,6 +45,7 @@ PlayRecord& Record() {
     if (!record || loadedFrom != from) {
         record = std::make_unique<PlayRecord>(StoredRecord());
         loadedFrom = from;
+        tableLog = PuzzleLog{};  // the row of a puzzle begun with other settings is not this record's
         written = record->Save();
         // The old tally's keys go only once the wins they carried are stored: carried twice, they
         // count once.
@@ -149,7 +150,7 @@ QString TallyText() {
     return QCoreApplication::translate("Tally", "You %1, the computer %2").arg(you).arg(computer);
 }
 
-void LogStarted(const std::vector<int>& cards, int answer) { tableLog.Started(cards, answer, AllowedOperations(), NowMs()); }
+void LogStarted(const std::vector<int>& cards, int answer) { tableLog.Started(cards, answer, LogOperations(SearchOperations), NowMs()); }
 
 void LogLeft() { Logged(tableLog.Leave(NowMs())); }
 

@@ -103,4 +103,3 @@ bool AppendPlayerLog(const QString& player, const LogRow& row) {
 }
 
 // Every operation for now: the one place a choice of operations will be read.
-std::string AllowedOperations() { return "+-*/"; }

@@ -42,5 +42,3 @@ std::vector<LogRow> ReadPlayerLog(const QString& player);
 // One row added at the end of the player's log; false when it could not be written.
 bool AppendPlayerLog(const QString& player, const LogRow& row);
 
-// The operations the puzzle on the table allows, as the log keeps them ("+-*/").
-std::string AllowedOperations();

@@ -148,6 +148,8 @@ bool TableAllows(StoreAccess access, const QString& section, const QString& key)
 
 OperatorOrder StoredOrder() { return ReadSettingInt(OrderSetting) == 1 ? OperatorOrder::School : OperatorOrder::Game; }
 
+AllowedOperations StoredOperations() { return static_cast<AllowedOperations>(ReadSettingInt(OperationsSetting)); }
+
 int StoredHeadStartSeconds() {
     static constexpr int Seconds[] = {0, 10, 30, 60, -1};
     return Seconds[ReadSettingInt(HeadStartSetting)];
@@ -158,6 +160,7 @@ DealRule StoredDealRule() {
     rule.answerOnly = ReadSettingInt(DealAnswerOnlySetting) == 1;
     rule.level = ReadSettingInt(DealLevelSetting);
     rule.noAnswers = ReadSettingInt(DealNoAnswersSetting) == 1;
+    rule.operations = StoredOperations();
     return rule;
 }
 

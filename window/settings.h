@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "expr/eval.h"
+#include "expr/operations.h"
 #include "platform/settings_store.h"
 
 // Whose a stored value is: the computer's, the same for whoever plays on it (the window's place,
@@ -103,6 +104,11 @@ inline constexpr Setting ShowClockSetting{"Settings", "ShowClock", "0", 0, 1};
 inline constexpr Setting OrderSetting{"Game", "Order", "0", 0, 1};
 OperatorOrder StoredOrder();
 
+// The operations answers may use: all four (0), + and − only (1), or +, − and × (2), as
+// AllowedOperations numbers them.
+inline constexpr Setting OperationsSetting{"Game", "Operations", "0", 0, 2};
+AllowedOperations StoredOperations();
+
 struct DealRule;
 // The stored dealing options.
 DealRule StoredDealRule();
@@ -155,5 +161,5 @@ inline constexpr Setting CurrentPlayerSetting{.section = "Settings", .key = "Pla
 inline constexpr const Setting* AllSettings[] = {
     &MainLeft, &MainTop, &MainWidth, &MainHeight, &FaceCardsSetting, &HighCardSetting, &DealAnswerOnlySetting,
     &DealLevelSetting, &DealNoAnswersSetting, &HeadStartSetting, &ShowClockSetting, &OrderSetting, &LanguageSetting, &WholeNumbersOnlySetting,
-    &RaceTipsShownSetting, &RecordRowsSetting, &EarlierWinsSetting, &PlayerWinsSetting, &ComputerWinsSetting, &HintWinsSetting,
+    &OperationsSetting, &RaceTipsShownSetting, &RecordRowsSetting, &EarlierWinsSetting, &PlayerWinsSetting, &ComputerWinsSetting, &HintWinsSetting,
     &PlayersSetting, &CurrentPlayerSetting};

@@ -32,7 +32,7 @@ void Table::Started() {
     QTimer::singleShot(0, this, [] { Record().Seen(); });
     BeginHeadStart(headStart);
     verdict_.reset();
-    check_->Start(FaceCardValues(), Deck[DeckPos], SearchOrder);
+    check_->Start(FaceCardValues(), Deck[DeckPos], SearchOrder, SearchOperations);
     emit VerdictChanged();
     emit NewPuzzle();
 }
@@ -86,7 +86,7 @@ bool Table::KeepsVerdict() const { return noAnswers_ && !Record().HasEnded(); }
 
 Table::NoAnswerClaim Table::ClaimNoAnswer(bool withHints) {
     NoAnswerClaim claim;
-    claim.right = !PlayerCanSolve(FaceCardValues(), Deck[DeckPos]);
+    claim.right = !PlayerCanSolve(FaceCardValues(), Deck[DeckPos], SearchOperations);
     claim.record = RecordNoAnswerClaim(claim.right, withHints);
     if (claim.record.ended && claim.record.first)
         PlayerSolved(QCoreApplication::translate("Table", "There is no answer: these cards cannot make %1.").arg(Deck[DeckPos]).toStdU16String());

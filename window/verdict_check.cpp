@@ -28,31 +28,31 @@ void VerdictCheck::Cancel() {
     pool_.clear();  // requests not yet started are dropped outright
 }
 
-void VerdictCheck::Start(std::vector<int> cards, int answer, OperatorOrder order) {
+void VerdictCheck::Start(std::vector<int> cards, int answer, OperatorOrder order, AllowedOperations ops) {
     Cancel();
     stop_ = std::stop_source();
     // The worker starts at the next delivery of events: the first deal happens while the game
     // window is being built, and until it is on the screen the processors belong to the window
     // system. A Start or Cancel before then stops it from starting at all.
-    QTimer::singleShot(0, this, [this, cards = std::move(cards), answer, order, stop = stop_.get_token()]() mutable {
-        if (!stop.stop_requested()) Launch(std::move(cards), answer, order, stop);
+    QTimer::singleShot(0, this, [this, cards = std::move(cards), answer, order, ops, stop = stop_.get_token()]() mutable {
+        if (!stop.stop_requested()) Launch(std::move(cards), answer, order, ops, stop);
     });
 }
 
-void VerdictCheck::Launch(std::vector<int> cards, int answer, OperatorOrder order, std::stop_token stop) {
-    pool_.start([this, cards = std::move(cards), answer, order, stop] {
+void VerdictCheck::Launch(std::vector<int> cards, int answer, OperatorOrder order, AllowedOperations ops, std::stop_token stop) {
+    pool_.start([this, cards = std::move(cards), answer, order, ops, stop] {
         TableVerdict verdict;
-        verdict.player = SolveForPlayer(cards, answer, 20, stop);
+        verdict.player = SolveForPlayer(cards, answer, 20, stop, PartWay::Any, ops);
         if (verdict.player.status == PlayerVerdict::Status::Cancelled) return;
         Post(verdict);
         if (verdict.player.answers == 0) return;  // nothing for the computer to find either
-        const LevelFacts facts = FactsOf(cards, answer, stop);
+        const LevelFacts facts = FactsOf(cards, answer, stop, FittedWeights, ops);
         if (stop.stop_requested()) return;
         verdict.level = Level(facts);
         verdict.reason = ReasonOf(facts);
         Post(verdict);
         // The computer's search stops at its first hit; with none it goes through every attempt.
-        const SolveVerdict computer = Solve(cards, answer, SolveMode::FirstSolution, 0, stop, {}, order);
+        const SolveVerdict computer = Solve(cards, answer, SolveMode::FirstSolution, 0, stop, {}, order, ops);
         if (computer.status == SolveVerdict::Status::Cancelled) return;
         verdict.computer = computer.solutions > 0 ? TableVerdict::Computer::CanFind : TableVerdict::Computer::Never;
         Post(std::move(verdict));

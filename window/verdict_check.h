@@ -34,13 +34,14 @@ public:
     explicit VerdictCheck(QObject* parent = nullptr);
     ~VerdictCheck() override;  // cancels, then waits for the worker: it may still be posting
 
-    void Start(std::vector<int> cards, int answer, OperatorOrder order = OperatorOrder::Game);
+    // ops: the answers counted and rated, and the computer's operators, are those it allows.
+    void Start(std::vector<int> cards, int answer, OperatorOrder order = OperatorOrder::Game, AllowedOperations ops = AllowedOperations::All);
     void Cancel();
 
     std::function<void(const TableVerdict&)> OnVerdict;
 
 private:
-    void Launch(std::vector<int> cards, int answer, OperatorOrder order, std::stop_token stop);
+    void Launch(std::vector<int> cards, int answer, OperatorOrder order, AllowedOperations ops, std::stop_token stop);
     void Post(TableVerdict verdict);
 
     QThreadPool pool_;
