@@ -586,7 +586,9 @@ TEST(VerdictWords, EveryLevelReasonHasItsOwnSentence) {
         const QString text = LevelReasonText({kind, 72});
         EXPECT_FALSE(text.isEmpty()) << static_cast<int>(kind);
         EXPECT_TRUE(seen.insert(text).second) << text.toStdString();
-        if (kind == Kind::LargeNumber || kind == Kind::SmallNumbers) EXPECT_FALSE(text.contains("72")) << text.toStdString();
+        if (kind == Kind::LargeNumber || kind == Kind::SmallNumbers) {
+            EXPECT_FALSE(text.contains("72")) << text.toStdString();
+        }
     }
     EXPECT_EQ(LevelReasonText({Kind::Division, 1}), "the easiest answer needs a division");
     EXPECT_EQ(LevelReasonText({Kind::Division, 2}), "the easiest answer needs 2 divisions");
