@@ -7,7 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 seconds=${1:-60}
 shift || true
-targets=("${@:-eval search deck settings solver answer player counter puzzletext record answervalue countersmall settingvalues board level levelsmall}")
+targets=("${@:-eval search deck settings solver answer player counter puzzletext record log answervalue countersmall settingvalues board level levelsmall}")
 read -r -a targets <<<"${targets[*]}"
 EXTRA_PACKAGES="clang libclang-rt-14-dev"
 BUILD_DIR=build-fuzz

@@ -9,6 +9,7 @@
 #include <limits>
 #include <optional>
 #include <set>
+#include <sstream>
 #include <vector>
 
 #include "engine/globals.h"
@@ -19,6 +20,7 @@
 #include "files/deck.h"
 #include "player/player_solver.h"
 #include "deal/puzzle_text.h"
+#include "player/play_log.h"
 #include "player/play_record.h"
 #include "solver/attempt_counter.h"
 #include "solver/solver.h"
@@ -284,6 +286,53 @@ std::string CheckPlayRecord(const uint8_t* data, std::size_t size) {
     if (again.Rows() != record.Rows() || again.FirstRatingRows() != record.FirstRatingRows())
         return "the record does not survive its own stored text";
     (void)record.Csv();
+    return {};
+}
+
+// A player's log file as anything may have left it: every row read must write back to the same
+// line and read again as itself, and its CSV must quote every cell so that a spreadsheet finds
+// one row per puzzle and no cell it would run as a formula.
+std::string CheckPlayLog(const uint8_t* data, std::size_t size) {
+    std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));
+    const std::vector<LogRow> rows = ReadLog(in);
+    for (const LogRow& row : rows) {
+        const std::string line = LogLine(row);
+        if (line.find('\n') != std::string::npos || line.find('\r') != std::string::npos) return "a row writes a line break into its line";
+        if (ParseLogLine(line) != row) return "a row does not read back as itself";
+    }
+    for (const CsvStyle style : {CsvStyleFor('.'), CsvStyleFor(',')}) {
+        const std::string csv = LogCsv(rows, style);
+        if (csv.rfind("\xEF\xBB\xBF", 0) != 0) return "the CSV has no byte-order mark";
+        // Read back as RFC 4180 says: records end with CRLF outside quotes; "" inside quotes is one ".
+        std::size_t records = 0, i = 3;
+        while (i < csv.size()) {
+            std::string cell;
+            if (csv[i] == '"') {
+                for (++i;; ++i) {
+                    if (i >= csv.size()) return "the CSV ends inside quotes";
+                    if (csv[i] == '"' && i + 1 < csv.size() && csv[i + 1] == '"') cell += csv[++i];
+                    else if (csv[i] == '"') break;
+                    else cell += csv[i];
+                }
+                ++i;
+            } else {
+                while (i < csv.size() && csv[i] != style.separator && csv[i] != '\r') {
+                    if (csv[i] == '"' || csv[i] == '\n') return "an unquoted cell holds a quote or a line break";
+                    cell += csv[i++];
+                }
+            }
+            if (!cell.empty() && std::string("=+-@").find(cell[0]) != std::string::npos) return "a cell begins like a formula";
+            if (i < csv.size() && csv[i] == style.separator) {
+                ++i;
+            } else if (csv.compare(i, 2, "\r\n") == 0) {
+                i += 2;
+                ++records;
+            } else {
+                return "a cell is not followed by a separator or a line end";
+            }
+        }
+        if (records != rows.size() + 1) return "the CSV does not have a header and one record per row";
+    }
     return {};
 }
 

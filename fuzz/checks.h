@@ -18,6 +18,7 @@ std::string CheckAnswerValue(const uint8_t* data, std::size_t size);   // cards,
 std::string CheckCounterSmall(const uint8_t* data, std::size_t size);  // 3 or 4 cards and an answer card
 std::string CheckPuzzleText(const uint8_t* data, std::size_t size);  // any text as a typed puzzle
 std::string CheckPlayRecord(const uint8_t* data, std::size_t size);  // "key=value" lines as the stored record
+std::string CheckPlayLog(const uint8_t* data, std::size_t size);  // any bytes as a player's log file
 std::string CheckSettings(const uint8_t* data, std::size_t size);  // any bytes as the settings file
 std::string CheckBoard(const uint8_t* data, std::size_t size);  // cards, an answer card, then picks on the board
 std::string CheckLevel(const uint8_t* data, std::size_t size);  // cards and an answer card, the level

@@ -39,6 +39,7 @@ TEST(FuzzReplay, EveryKeptInputStillPasses) {
     EXPECT_GT(Replay("counter", CheckCounter), 0);
     EXPECT_GT(Replay("puzzletext", CheckPuzzleText), 0);
     EXPECT_GT(Replay("record", CheckPlayRecord), 0);
+    EXPECT_GT(Replay("log", CheckPlayLog), 0);
     EXPECT_GT(Replay("board", CheckBoard), 0);
     EXPECT_GT(Replay("level", CheckLevel), 0);
     EXPECT_GT(Replay("levelsmall", CheckLevelSmall), 0);
