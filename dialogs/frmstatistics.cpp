@@ -2,6 +2,7 @@
 // the log of the puzzles played.
 #include "dialogs/frmstatistics.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QHBoxLayout>
@@ -88,8 +89,16 @@ frmStatistics::frmStatistics(QWidget* owner)
     lblOldRating = new QLabel(OldRatingNote(), this);
     lblOldRating->setObjectName("lblOldRating");
     lblOldRating->setWordWrap(true);
-    lblPlayer = new QLabel(this);
+    // Whose statistics: the one playing, or, for a teacher, any player's (shown only, never reset).
+    lblPlayer = new QLabel(tr("Pla&yer:"), this);
     lblPlayer->setObjectName("lblPlayer");
+    cboPlayer = new QComboBox(this);
+    cboPlayer->setObjectName("cboPlayer");
+    cboPlayer->setAccessibleName(tr("Player"));
+    lblPlayer->setBuddy(cboPlayer);
+    for (const QString& player : QStringList{QString()} + OtherPlayers()) cboPlayer->addItem(PlayerName(player), player);
+    cboPlayer->setCurrentIndex(std::max(0, cboPlayer->findData(CurrentPlayer())));
+    connect(cboPlayer, &QComboBox::currentIndexChanged, this, &frmStatistics::Refresh);
     tabStatistics = new QTabWidget(this);
     tabStatistics->setObjectName("tabStatistics");
     tblLog = new QTableWidget(0, static_cast<int>(std::size(LogColumns)), this);
@@ -158,8 +167,16 @@ frmStatistics::frmStatistics(QWidget* owner)
     buttons->addWidget(lblDone, 1);
     buttons->addWidget(cmdClose);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(lblPlayer);
+    auto* player = new QHBoxLayout;
+    player->addWidget(lblPlayer);
+    player->addWidget(cboPlayer);
+    player->addStretch();
+    layout->addLayout(player);
     layout->addWidget(tabStatistics);
+    // One player alone never meets the choice.
+    lblPlayer->setVisible(cboPlayer->count() > 1);
+    cboPlayer->setVisible(cboPlayer->count() > 1);
+    setTabOrder(cboPlayer, tabStatistics);
     layout->addLayout(buttons);
     Refresh();
     // Room for every row there can be in a season of play, without scrolling for the first few,
@@ -168,9 +185,14 @@ frmStatistics::frmStatistics(QWidget* owner)
     resize(wanted.boundedTo(screen()->availableGeometry().size() * 0.9));
 }
 
+QString frmStatistics::ShownPlayer() const { return cboPlayer->currentData().toString(); }
+
 void frmStatistics::Refresh() {
-    const auto& rows = Record().Rows();
-    const auto& firstRows = Record().FirstRatingRows();
+    const QString player = ShownPlayer();
+    const PlayRecord record = PlayerRecord(player);
+    const std::vector<LogRow> played = ReadPlayerLog(player);
+    const auto& rows = record.Rows();
+    const auto& firstRows = record.FirstRatingRows();
     tblRecord->setRowCount(static_cast<int>(rows.size() + firstRows.size()));
     int r = 0;
     for (const auto* table : {&rows, &firstRows}) {
@@ -195,20 +217,17 @@ void frmStatistics::Refresh() {
             ++r;
         }
     }
-    charts->ShowRecord(Record());
+    charts->ShowRecord(record);
     std::vector<int64_t> rightAt;
-    for (const RightAnswerAt& right : PlayerRightAnswerTimes()) rightAt.push_back(right.whenMs);
+    for (const RightAnswerAt& right : RightAnswerTimes(played)) rightAt.push_back(right.whenMs);
     charts->ShowRightAnswers(rightAt);
     const bool empty = rows.empty() && firstRows.empty();
     lblEmpty->setVisible(empty);
     lblOldRating->setVisible(!firstRows.empty());
     cmdExport->setEnabled(!empty);
-    cmdReset->setEnabled(!empty);
+    cmdReset->setEnabled(!empty && player == CurrentPlayer());  // only the one playing clears his own
 
-    const QString player = CurrentPlayer();
-    lblPlayer->setText(tr("Player: %1").arg(PlayerName(player)));
-    lblPlayer->setVisible(!OtherPlayers().isEmpty());  // one player alone never meets the choice
-    std::vector<LogRow> log = PlayerLog();
+    std::vector<LogRow> log = played;
     NewestFirst(log);
     tblLog->setRowCount(static_cast<int>(log.size()));
     for (int r = 0; r < static_cast<int>(log.size()); ++r) {
@@ -233,7 +252,7 @@ void frmStatistics::Refresh() {
 }
 
 bool frmStatistics::WriteLogCsv(const QString& path, bool allPlayers) {
-    std::vector<LogRow> rows = allPlayers ? ReadPlayerLog({}) : PlayerLog();
+    std::vector<LogRow> rows = ReadPlayerLog(allPlayers ? QString() : ShownPlayer());
     if (allPlayers)
         for (const QString& player : OtherPlayers()) {
             const std::vector<LogRow> more = ReadPlayerLog(player);
@@ -265,7 +284,7 @@ void frmStatistics::cmdExportAll_Click() {
 
 bool frmStatistics::WriteCsv(const QString& path) {
     QSaveFile file(path);
-    const QByteArray text = QByteArray::fromStdString(Record().Csv());
+    const QByteArray text = QByteArray::fromStdString(PlayerRecord(ShownPlayer()).Csv());
     if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
         MsgBox(tr("The statistics could not be written to %1: %2.").arg(path, file.errorString()), this);
         return false;

@@ -4,6 +4,7 @@
 
 #include <QDialog>
 
+class QComboBox;
 class QHBoxLayout;
 class QLabel;
 class RecordCharts;
@@ -26,7 +27,10 @@ public:
     void cmdExportAll_Click();
     bool WriteLogCsv(const QString& path, bool allPlayers);
 
-    QLabel* lblPlayer;  // whose statistics these are, when more than one plays here
+    QString ShownPlayer() const;  // whose statistics are shown ("" for the first player)
+
+    QLabel* lblPlayer;     // "Player:", shown only when more than one plays here
+    QComboBox* cboPlayer;  // whose statistics: the one playing first, any other for a teacher
     QTabWidget* tabStatistics;  // the record, the log
     QHBoxLayout* layRecord;     // the record's table, with room beside it
     QTableWidget* tblRecord;

@@ -15,6 +15,8 @@
 
 #include "dialogs/frmplayer.h"
 #include "dialogs/frmstatistics.h"
+#include <QComboBox>
+#include "dialogs/record_chart.h"
 #include "gui_env.h"
 #include "player/board.h"
 #include "window/board_view.h"
@@ -127,9 +129,26 @@ TEST_F(Players, TwoPlayersRecordsTallyAndLogStayApartAcrossARestart) {
     EXPECT_EQ(w.Answer()->lblTally->text(), "You 2, the computer 0");
     {
         frmStatistics dialog(&w);
-        EXPECT_EQ(dialog.lblPlayer->text(), "Player: " + zoe);
-        EXPECT_TRUE(dialog.lblPlayer->isVisibleTo(&dialog));
+        EXPECT_EQ(dialog.cboPlayer->currentText(), zoe);
+        EXPECT_TRUE(dialog.cboPlayer->isVisibleTo(&dialog));
         EXPECT_EQ(dialog.tblLog->rowCount(), 2);
+        EXPECT_TRUE(dialog.cmdReset->isEnabled());
+        // A teacher looks at the first player's: his record, log and week, never reset from here.
+        dialog.cboPlayer->setCurrentIndex(dialog.cboPlayer->findData(QString()));
+        EXPECT_EQ(dialog.cboPlayer->currentText(), AccountUserName());
+        EXPECT_EQ(dialog.tblLog->rowCount(), 1);
+        const auto solved = [&dialog] {
+            int sum = 0;
+            for (int r = 0; r < dialog.tblRecord->rowCount(); ++r) sum += dialog.tblRecord->item(r, 3)->text().toInt();
+            return sum;
+        };
+        EXPECT_EQ(solved(), 1);
+        EXPECT_EQ(dialog.charts->chtWeeks->Bars().back().value, 1.0);
+        EXPECT_FALSE(dialog.cmdReset->isEnabled());
+        EXPECT_EQ(CurrentPlayer(), zoe) << "looking is not choosing";
+        dialog.cboPlayer->setCurrentIndex(dialog.cboPlayer->findData(zoe));
+        EXPECT_EQ(solved(), 2);
+        EXPECT_EQ(dialog.charts->chtWeeks->Bars().back().value, 2.0);
     }
     w.close();
     game.reset();
@@ -150,7 +169,7 @@ TEST_F(Players, TwoPlayersRecordsTallyAndLogStayApartAcrossARestart) {
     ASSERT_EQ(PlayerLog().size(), 1u);
     EXPECT_EQ(PlayerLog()[0].player, AccountUserName().toStdString());
     frmStatistics dialog(&again);
-    EXPECT_EQ(dialog.lblPlayer->text(), "Player: " + AccountUserName());
+    EXPECT_EQ(dialog.cboPlayer->currentText(), AccountUserName());
     EXPECT_EQ(dialog.tblLog->rowCount(), 1);
     EXPECT_EQ(dialog.tblLog->item(0, 5)->text(), "solved");
 }
@@ -160,6 +179,7 @@ TEST_F(Players, OnePlayerAloneNeverMeetsTheChoice) {
     SolveTyped(w);
     frmStatistics dialog(&w);
     EXPECT_FALSE(dialog.lblPlayer->isVisibleTo(&dialog));
+    EXPECT_FALSE(dialog.cboPlayer->isVisibleTo(&dialog));
     EXPECT_EQ(Setting("Settings", "Players"), "<absent>");
     EXPECT_EQ(Setting("Settings", "Player"), "<absent>");
     EXPECT_TRUE(QFile::exists(dir.filePath("log.txt")));

@@ -2130,10 +2130,6 @@ Nur mit 3 oder 4 Karten oder mit weniger Rechenarten: sonst hat fast jede Aufgab
         <translation>&amp;Protokoll</translation>
     </message>
     <message>
-        <source>Player: %1</source>
-        <translation>Spieler: %1</translation>
-    </message>
-    <message>
         <source>The log could not be written to %1: %2.</source>
         <translation>Das Protokoll konnte nicht in %1 gespeichert werden: %2.</translation>
     </message>
@@ -2148,6 +2144,14 @@ Nur mit 3 oder 4 Karten oder mit weniger Rechenarten: sonst hat fast jede Aufgab
     <message>
         <source>Re&amp;cord</source>
         <translation>Ü&amp;bersicht</translation>
+    </message>
+    <message>
+        <source>Pla&amp;yer:</source>
+        <translation>Spiele&amp;r:</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Spieler</translation>
     </message>
 </context>
 <context>

@@ -2131,10 +2131,6 @@ Seulement avec 3 ou 4 cartes, ou avec moins d&apos;opérations&#xa0;: sinon pres
         <translation>J&amp;ournal</translation>
     </message>
     <message>
-        <source>Player: %1</source>
-        <translation>Joueur&#xa0;: %1</translation>
-    </message>
-    <message>
         <source>The log could not be written to %1: %2.</source>
         <translation>Le journal n&apos;a pas pu être enregistré dans %1&#xa0;: %2.</translation>
     </message>
@@ -2149,6 +2145,14 @@ Seulement avec 3 ou 4 cartes, ou avec moins d&apos;opérations&#xa0;: sinon pres
     <message>
         <source>Re&amp;cord</source>
         <translation>&amp;Bilan</translation>
+    </message>
+    <message>
+        <source>Pla&amp;yer:</source>
+        <translation>Jo&amp;ueur&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Joueur</translation>
     </message>
 </context>
 <context>

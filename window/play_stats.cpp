@@ -37,6 +37,17 @@ PlayRecord StoredRecord() {
     return record;
 }
 
+PlayRecord PlayerRecord(const QString& player) {
+    if (player == CurrentPlayer()) return Record();
+    PlayRecord record;
+    std::map<std::string, std::string> saved;
+    for (const QString& key : PlayerSettingFamilyKeys(RecordRowsSetting, player))
+        saved[key.toStdString()] = ReadPlayerSettingText(RecordRowsSetting, key, player).toStdString();
+    record.Load(saved);
+    record.LoadEarlier(ReadPlayerSettingText(EarlierWinsSetting, player).toStdString());
+    return record;
+}
+
 PlayRecord& Record() {
     static std::unique_ptr<PlayRecord> record;
     static QString loadedFrom;

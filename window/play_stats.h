@@ -12,6 +12,8 @@
 // The record as the settings hold it, read afresh; an older version's separate tally, when the
 // settings still hold it, carried in.
 PlayRecord StoredRecord();
+// Any player's record as stored, to be shown: the current player's as it stands.
+PlayRecord PlayerRecord(const QString& player);
 // The one record; loaded on first use, when an older version's tally is carried in for good and
 // its keys removed.
 PlayRecord& Record();

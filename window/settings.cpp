@@ -86,15 +86,12 @@ bool HasSetting(const Setting& setting) { return SettingExists(AppTitle, Section
 
 void RemoveSetting(const Setting& setting) { DeleteSetting(AppTitle, SectionOf(setting), setting.key); }
 
-QStringList SettingFamilyKeys(const Setting& family) {
-    QStringList keys = SettingKeys(AppTitle, SectionOf(family));
-    keys.removeIf([&](const QString& key) { return !family.keyFits(key); });
-    return keys;
-}
+// A shared family never asks whose it is (as SectionOf).
+static QString OwnerOf(const Setting& family) { return family.scope == SettingScope::Shared ? QString() : CurrentPlayer(); }
 
-QString ReadSettingText(const Setting& family, const QString& key) {
-    return SettingText(family, GetSetting(AppTitle, SectionOf(family), key, family.fallback));
-}
+QStringList SettingFamilyKeys(const Setting& family) { return PlayerSettingFamilyKeys(family, OwnerOf(family)); }
+
+QString ReadSettingText(const Setting& family, const QString& key) { return ReadPlayerSettingText(family, key, OwnerOf(family)); }
 
 void WriteSetting(const Setting& family, const QString& key, const QString& value) {
     SaveSetting(AppTitle, SectionOf(family), key, value);
@@ -102,6 +99,20 @@ void WriteSetting(const Setting& family, const QString& key, const QString& valu
 
 void RemoveSettingFamily(const Setting& family) {
     for (const QString& key : SettingFamilyKeys(family)) DeleteSetting(AppTitle, SectionOf(family), key);
+}
+
+QString ReadPlayerSettingText(const Setting& setting, const QString& player) {
+    return SettingText(setting, GetSetting(AppTitle, SettingSection(setting, player), setting.key, setting.fallback));
+}
+
+QStringList PlayerSettingFamilyKeys(const Setting& family, const QString& player) {
+    QStringList keys = SettingKeys(AppTitle, SettingSection(family, player));
+    keys.removeIf([&](const QString& key) { return !family.keyFits(key); });
+    return keys;
+}
+
+QString ReadPlayerSettingText(const Setting& family, const QString& key, const QString& player) {
+    return SettingText(family, GetSetting(AppTitle, SettingSection(family, player), key, family.fallback));
 }
 
 QString SettingSection(const Setting& setting, const QString& player) {

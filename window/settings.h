@@ -70,6 +70,10 @@ QStringList SettingFamilyKeys(const Setting& family);
 QString ReadSettingText(const Setting& family, const QString& key);
 void WriteSetting(const Setting& family, const QString& key, const QString& value);
 void RemoveSettingFamily(const Setting& family);
+// Another player's own values, as Statistics shows them to a teacher: read only.
+QString ReadPlayerSettingText(const Setting& setting, const QString& player);
+QStringList PlayerSettingFamilyKeys(const Setting& family, const QString& player);
+QString ReadPlayerSettingText(const Setting& family, const QString& key, const QString& player);
 
 // Where a row lives for a player. A flag on the row and this one function, rather than a section
 // function per row: the table stays a list of constants that shows at a glance which values are
