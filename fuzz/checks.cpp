@@ -208,8 +208,11 @@ std::string CheckPlayerSolver(const uint8_t* data, std::size_t size) {
     std::vector<int> cards;
     for (int i = 0; i < n; ++i) cards.push_back(1 + data[1 + i] % 99);
     const int answer = 1 + data[1 + n] % 99;
-    const PlayerVerdict v = SolveForPlayer(cards, answer, 20);
+    // The operations allowed from the same first byte: every choice, on every kind of deal.
+    const AllowedOperations ops = EveryAllowedOperations[(data[0] / 3) % 3];
+    const PlayerVerdict v = SolveForPlayer(cards, answer, 20, {}, PartWay::Any, ops);
     if (v.overflow) return "an exact value overflowed";
+    if (ops != AllowedOperations::All && v.answers > SolveForPlayer(cards, answer, 0).answers) return "fewer operations give more answers";
     if (v.listed.size() != std::min<uint64_t>(20, v.answers)) return "the list is not as long as the count allows";
     std::set<std::string> seen;
     for (const Expression& e : v.listed) {
@@ -217,7 +220,10 @@ std::string CheckPlayerSolver(const uint8_t* data, std::size_t size) {
         // As the game writes it out: it solves, and reads as itself, in the game's order and at school.
         const std::string written = CleanText(e, OperatorOrder::Game);
         const std::string school = CleanText(e, OperatorOrder::School);
-        const AnswerCheck c = CheckAnswer(FromUtf8(written), cards, answer);
+        for (const char op : written)
+            if (std::string("+-*/").find(op) != std::string::npos && !AllowsOperator(ops, static_cast<char16_t>(op)))
+                return "a listed answer uses an operation not allowed: " + written;
+        const AnswerCheck c = CheckAnswer(FromUtf8(written), cards, answer, OperatorOrder::Game, ops);
         if (c.error.kind != AnswerError::Kind::None || !c.solves) return "a listed answer does not solve: " + written;
         if (c.clean != written) return "a listed answer reads back as another: " + written;
         const AnswerCheck atSchool = CheckAnswer(FromUtf8(written), cards, answer, OperatorOrder::School);
