@@ -192,10 +192,11 @@ TEST(Dealing, LetsAFifthOfDealsThroughWithNoAnswerAtThreeAndFourCards) {
             for (int deal = 0; deal < 1000; ++deal) {
                 ASSERT_TRUE(DealQualifying(deck, pos, n, 25, rule)) << n << " cards, deal " << deal;
                 const std::vector<int> cards = CardsAt(deck, pos, n);
-                if (SolveForPlayer(cards, deck[pos], 0, {}, PartWay::Any, rule.operations).answers == 0)
+                if (SolveForPlayer(cards, deck[pos], 0, {}, PartWay::Any, rule.operations).answers == 0) {
                     ++none;
-                else if (rule.level > 0)
+                } else if (rule.level > 0) {
                     EXPECT_EQ(PuzzleLevel(cards, deck[pos]), rule.level) << n << " cards, deal " << deal;
+                }
             }
             EXPECT_GE(none, 150) << n << " cards, level " << rule.level;
             EXPECT_LE(none, 250) << n << " cards, level " << rule.level;

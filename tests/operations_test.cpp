@@ -240,7 +240,9 @@ TEST(AllowedOperations, DealStopsOnlyAtPuzzlesAnsweredWithTheOperations) {
                     EXPECT_GT(v.answers, 0u);
                     ASSERT_FALSE(v.listed.empty());
                     EXPECT_TRUE(UsesOnly(v.listed.front().text, ops));
-                    if (rule.level > 0) EXPECT_EQ(PuzzleLevel(cards, deck[pos], CurrentRating, ops), rule.level);
+                    if (rule.level > 0) {
+                        EXPECT_EQ(PuzzleLevel(cards, deck[pos], CurrentRating, ops), rule.level);
+                    }
                 }
             }
         }
@@ -281,7 +283,9 @@ TEST(AllowedOperations, HintKeepsToTheOperations) {
             board.SetOperations(ops);
             if (v.answers == 0) {
                 // No answer with them: no step to name, whatever all four could do.
-                if (!all.listed.empty()) EXPECT_FALSE(NextStep(board, all.listed.front()).has_value()) << all.listed.front().text;
+                if (!all.listed.empty()) {
+                    EXPECT_FALSE(NextStep(board, all.listed.front()).has_value()) << all.listed.front().text;
+                }
                 continue;
             }
             // The simplest with all four, which may multiply or divide, never leads a hint astray.

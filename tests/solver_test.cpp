@@ -273,7 +273,9 @@ TEST(CommandLine, SolveWritesAnswersThatReadTheSameAtSchool) {
         args.push_back(std::to_string(c.answer));
         std::ostringstream out, err;
         EXPECT_EQ(RunCommandLine(ParseCommandLine(args), out, err), 0);
-        if (c.printed) EXPECT_EQ(out.str(), c.printed);
+        if (c.printed) {
+            EXPECT_EQ(out.str(), c.printed);
+        }
         // The count, and the answers one by one in the solver's own order.
         const PlayerVerdict v = SolveForPlayer(c.cards, c.answer, 20);
         std::istringstream lines(out.str());

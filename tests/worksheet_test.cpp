@@ -376,7 +376,9 @@ TEST(Worksheet, DealsAndRatesWithTheOperationsItsCodeHolds) {
             EXPECT_EQ(p.answers, v.answers);
             EXPECT_GT(p.answers, 0u);
             EXPECT_EQ(p.example.find('/'), std::string::npos) << p.example;
-            if (!AllowsMultiply(ops)) EXPECT_EQ(p.example.find('*'), std::string::npos) << p.example;
+            if (!AllowsMultiply(ops)) {
+                EXPECT_EQ(p.example.find('*'), std::string::npos) << p.example;
+            }
             EXPECT_EQ(p.level, PuzzleLevel(p.cards, p.answer, CurrentRating, ops));
         }
         const ReadCode read = ReadWorksheetCode(sheet.code);
