@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QStringList>
 #include <QTemporaryDir>
 
@@ -21,9 +22,21 @@
 #include "window/frmmain.h"
 #include "window/play_stats.h"
 #include "window/players.h"
+#include "window/verdict_check.h"
 
 class GuiTest : public ::testing::Test {
 protected:
+    // Until the verdict has the level of the puzzle on the table (0: it has no answer; -1: never).
+    static int WaitForLevel(frmMain& w) {
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < 20000) {
+            const TableVerdict* v = w.VerdictOnTable();
+            if (v && (v->player.answers == 0 || v->level > 0)) return v->player.answers == 0 ? 0 : v->level;
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        }
+        return -1;
+    }
     QTemporaryDir dir;
     QStringList messages;  // every message box shown, in order
     std::vector<QWidget*> messageOwners;  // the window each box stood over

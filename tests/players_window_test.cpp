@@ -51,16 +51,6 @@ protected:
     };
     std::vector<Saved> saved_;
 
-    static int WaitForLevel(frmMain& w) {
-        QElapsedTimer clock;
-        clock.start();
-        while (clock.elapsed() < 20000) {
-            const TableVerdict* v = w.VerdictOnTable();
-            if (v && (v->player.answers == 0 || v->level > 0)) return v->player.answers == 0 ? 0 : v->level;
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        }
-        return -1;
-    }
     // A right answer typed on 3 9 3 9 → 17, the player first.
     static void SolveTyped(frmMain& w) {
         w.SetPuzzle({3, 9, 3, 9}, 17);

@@ -22,17 +22,6 @@ namespace {
 
 class Statistics : public GuiTest {
 protected:
-    // Until the verdict has the level of the puzzle on the table.
-    static int WaitForLevel(frmMain& w) {
-        QElapsedTimer clock;
-        clock.start();
-        while (clock.elapsed() < 20000) {
-            const TableVerdict* v = w.VerdictOnTable();
-            if (v && (v->player.answers == 0 || v->level > 0)) return v->player.answers == 0 ? 0 : v->level;
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        }
-        return -1;
-    }
     static uint64_t Sum(uint64_t RecordRow::*field) {
         uint64_t n = 0;
         for (const auto& [key, row] : Record().Rows()) n += row.*field;
