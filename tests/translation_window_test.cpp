@@ -91,7 +91,8 @@ public:
                 Text(e->placeholderText(), at + " placeholder");
                 if (e->isReadOnly()) Text(e->text(), at);
             }
-            if (auto* c = qobject_cast<QComboBox*>(w))
+            // Statistics' player list holds names as the players typed them (and the account's).
+            if (auto* c = qobject_cast<QComboBox*>(w); c && c->objectName() != "cboPlayer")
                 for (int i = 0; i < c->count(); ++i) Text(c->itemText(i), at + " item");
             if (auto* t = qobject_cast<QTabBar*>(w))
                 for (int i = 0; i < t->count(); ++i) Text(t->tabText(i), at + " tab");
