@@ -261,9 +261,13 @@ bool frmStatistics::WriteLogCsv(const QString& path, bool allPlayers) {
     NewestFirst(rows);
     const QString mark = QLocale().decimalPoint();
     const QByteArray text = QByteArray::fromStdString(LogCsv(rows, CsvStyleFor(mark.isEmpty() ? '.' : mark[0].toLatin1())));
+    return WriteExport(path, text, tr("The log could not be written to %1: %2."));
+}
+
+bool frmStatistics::WriteExport(const QString& path, const QByteArray& text, const QString& failed) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
-        MsgBox(tr("The log could not be written to %1: %2.").arg(path, file.errorString()), this);
+        MsgBox(failed.arg(path, file.errorString()), this);
         return false;
     }
     lblDone->setText(tr("Written to %1.").arg(path));
@@ -283,14 +287,7 @@ void frmStatistics::cmdExportAll_Click() {
 }
 
 bool frmStatistics::WriteCsv(const QString& path) {
-    QSaveFile file(path);
-    const QByteArray text = QByteArray::fromStdString(PlayerRecord(ShownPlayer()).Csv());
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
-        MsgBox(tr("The statistics could not be written to %1: %2.").arg(path, file.errorString()), this);
-        return false;
-    }
-    lblDone->setText(tr("Written to %1.").arg(path));
-    return true;
+    return WriteExport(path, QByteArray::fromStdString(PlayerRecord(ShownPlayer()).Csv()), tr("The statistics could not be written to %1: %2."));
 }
 
 void frmStatistics::cmdExport_Click() {

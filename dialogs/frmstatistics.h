@@ -45,4 +45,8 @@ public:
     QPushButton* cmdExportLog;
     QPushButton* cmdExportAll;
     QPushButton* cmdClose;
+
+private:
+    // Writes an export whole or not at all; failed says so, with the path (%1) and why (%2).
+    bool WriteExport(const QString& path, const QByteArray& text, const QString& failed);
 };

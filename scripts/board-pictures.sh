@@ -5,15 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
-work=$(mktemp -d)
-display=:$((90 + RANDOM % 9))
-Xvfb "$display" -screen 0 1280x680x24 >/dev/null 2>&1 &
-xpid=$!
-trap 'kill $xpid 2>/dev/null; rm -rf "$work"' EXIT
-export DISPLAY=$display
-sleep 1
-openbox >/dev/null 2>&1 &
-sleep 1
+SCREEN=1280x680 source scripts/pictures/x-session.sh
 # Face cards 3 3 8 8 at positions 16 to 19, the answer card 24 at 20, every other card a 1.
 { printf '\x19\x04\x14'; for p in $(seq 3 54); do
     case $p in 16|17) printf '\x03';; 18|19) printf '\x08';; 20) printf '\x18';; *) printf '\x01';; esac

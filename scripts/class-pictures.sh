@@ -6,15 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
-work=$(mktemp -d)
-display=:$((90 + RANDOM % 9))
-Xvfb "$display" -screen 0 1400x900x24 >/dev/null 2>&1 &
-xpid=$!
-trap 'kill $xpid 2>/dev/null; rm -rf "$work"' EXIT
-export DISPLAY=$display
-sleep 1
-openbox >/dev/null 2>&1 &
-sleep 1
+SCREEN=1400x900 source scripts/pictures/x-session.sh
 g++ -std=c++20 -O1 -I. -I"$build/generated" scripts/pictures/season.cpp "$build/libpelorand_core.a" -o "$work/season"
 home=$work/home
 mkdir -p "$home/.config/Pelorand" "$home/.local/share/Pelorand"
